@@ -1,0 +1,81 @@
+#pragma once
+
+#include "quiz/RandomSource.h"
+#include "quiz/SessionRecord.h"
+#include "quiz/TableChoice.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace numberlark {
+
+// One timed test, from the table choice to the certificate, without a window.
+// Each event returns what the screen should show; the window draws it.
+class QuizSession {
+public:
+    enum class Phase {
+        Choosing, // before TEST
+        Running,  // questions are asked and judged
+        Pausing,  // just after a correct answer; input is ignored
+        Finished  // the certificate is on screen
+    };
+
+    enum class EnterOutcome {
+        Ignored,          // during the pause, or before TEST
+        MoveFocusToPrint, // the test is over: Enter leaves the name box
+        Wrong,            // the same question stays
+        Correct           // score rose; pause, then continueAfterPause()
+    };
+
+    enum class AfterPause { NextQuestion, Finished };
+
+    // The question on screen, kept aside while the certificate borrows the
+    // generator during a running test.
+    struct SavedQuestion {
+        std::string question;
+        std::int16_t answer = 0;
+        std::int16_t previous_answer = 0;
+        std::int16_t current_table = 0;
+    };
+
+    QuizSession(SessionRecord& record, RandomSource& random);
+
+    SessionRecord& record() { return m_record; }
+    const SessionRecord& record() const { return m_record; }
+    TableChoice& tableChoice() { return m_tableChoice; }
+    const TableChoice& tableChoice() const { return m_tableChoice; }
+    Phase phase() const { return m_phase; }
+    bool isRunning() const { return m_phase == Phase::Running || m_phase == Phase::Pausing; }
+
+    // TEST: makes the first question. False (and nothing changes) when the
+    // test has already started or the table choice is refused.
+    bool start();
+    EnterOutcome enter(std::string_view answerText);
+    // The clock text to show for this tick, or nothing when the clock does
+    // not count (test over, or the 16-bit limit of 32767 s reached).
+    std::optional<std::string> tick();
+    AfterPause continueAfterPause();
+    // Quit: whether the results line is to be written first.
+    bool quitShouldSave() const;
+
+    // "k of N" for the next question: number_text(score + 1) " of" number_text(N).
+    std::string progressCaption() const;
+    // The test counts as over while score equals the number of questions.
+    bool testOver() const { return m_record.score == m_record.Numofquestions; }
+
+    // The certificate's practice questions continue the generator's sequence.
+    std::string practiceQuestion();
+    SavedQuestion saveQuestion() const;
+    void restoreQuestion(const SavedQuestion& saved);
+
+private:
+    void askQuestion();
+
+    SessionRecord& m_record;
+    RandomSource& m_random;
+    TableChoice m_tableChoice;
+    Phase m_phase = Phase::Choosing;
+};
+
+} // namespace numberlark
