@@ -1,19 +1,303 @@
 #include "ui/main/Form1.h"
 
+#include "quiz/Completion.h"
+#include "quiz/TableChoice.h"
+#include "quiz/TextRules.h"
+#include "settings/Settings.h"
 #include "ui/common/Artwork.h"
+#include "ui/main/CaptionLabel.h"
+#include "ui/main/CertificateScreen.h"
+#include "ui/main/ControlInventory.h"
+#include "ui/main/DrawingSurface.h"
+#include "ui/main/KeyPressFilter.h"
+#include "ui/main/LayoutApplier.h"
+#include "ui/main/ResultsSaving.h"
+#include "ui/main/TableChoicePanel.h"
+#include "ui/main/TestFlow.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 
 namespace numberlark {
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent)
+namespace {
+
+constexpr int kCarriageReturn = 13;
+
+// Each carriage return starts a new line: three paragraphs with an empty
+// line between them. The 20 is part of the text, whatever the setting.
+const QString kInstructions = QStringLiteral(
+    "How fast can you answer 20 times table questions?\r\rThis program will time you. Choose "
+    "the times table you want to practise the press the TEST button.\r\rGood Luck!");
+
+QString fromView(std::string_view text)
 {
-    setWindowTitle(QStringLiteral("Number Lark"));
-    setWindowIcon(windowIcon());
-    menuBar()->addMenu(QStringLiteral("&File"));
-    menuBar()->addMenu(QStringLiteral("&Tools"));
-    menuBar()->addAction(QStringLiteral("&About"));
-    resize(736, 554);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont fontOf(const FontSpec& spec)
+{
+    QFont font(fromView(spec.family));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(const SettingsStore& settings, std::unique_ptr<RandomSource> random, QWidget* parent)
+    : QMainWindow(parent), m_random(std::move(random)), m_session(m_record, *m_random),
+      m_seams(defaultWindowSeams(this)),
+      m_options([] { return makePlaceholderWindow(QStringLiteral("Options")); }),
+      m_about([] { return makePlaceholderWindow(QStringLiteral("About")); })
+{
+    setUpWindow();
+    createMenus();
+    Form_Load(settings);
+    createCollaborators();
+    connectControls();
+}
+
+Form1::~Form1()
+{
+    // The secondary windows reach into this window's record; they go first.
+    delete m_options.window();
+    delete m_about.window();
+}
+
+void Form1::setUpWindow()
+{
+    const FormSpec& form = formSpec();
+    setWindowTitle(fromView(form.caption));
+    setWindowIcon(numberlark::windowIcon());
+    auto* surface = new DrawingSurface(this);
+    surface->setObjectName(QStringLiteral("Form1Surface"));
+    surface->setFont(fontOf(form.font));
+    setCentralWidget(surface);
+    m_controls = buildMainControls(*surface);
+    resize(toPixels(static_cast<float>(form.clientWidth)),
+           toPixels(static_cast<float>(form.clientHeight)) + menuBar()->sizeHint().height());
+}
+
+// The load step. The surface that keeps drawings (step 1) exists already: it
+// is the window's client area. The generator (step 5) was seeded once from
+// the clock when the program made it.
+void Form1::Form_Load(const SettingsStore& settings)
+{
+    m_record.score = 0;
+    m_record.clock_seconds = 0;
+    m_record.previous_answer = 0;
+    LoadSettings(m_record, settings);
+    m_controls.lblscoresofar->setCaption(
+        QStringLiteral("1 of") + QString::fromStdString(number_text(m_record.Numofquestions)));
+    const Rgb fill = formSpec().fill;
+    m_controls.surface->setFillColour(QColor(fill.red, fill.green, fill.blue));
+    m_controls.LblInstructions->setCaption(
+        QString(kInstructions).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    m_controls.CmdTest->setFocus();
+}
+
+void Form1::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("MnuFile"));
+    addMenuItem(file, "MnuPrint", QStringLiteral("&Print"), &Form1::MnuPrint_Click);
+    addMenuItem(file, "MnuSavePdf", QStringLiteral("Save Certificate as &PDF..."),
+                &Form1::MnuSavePdf_Click);
+    addMenuItem(file, "MnuExit", QStringLiteral("E&xit"), &Form1::MnuExit_Click);
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("MnuTools"));
+    addMenuItem(tools, "MnuOptions", QStringLiteral("&Options"), &Form1::MnuOptions_Click);
+    // About acts at once: a menu bar item without a menu of its own.
+    QAction* about = menuBar()->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("MnuAbout"));
+    connect(about, &QAction::triggered, this, &Form1::MnuAbout_Click);
+}
+
+QAction* Form1::addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                            void (Form1::*handler)())
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void Form1::createCollaborators()
+{
+    const OuterSize outer = [this] { return outerSize(); };
+    m_tableChoice = new TableChoicePanel(m_session.tableChoice(), m_controls, this);
+    m_testFlow = new TestFlow(m_session, m_controls, m_seams, outer, this);
+    m_certificate = new CertificateScreen(m_session, m_controls, m_seams, outer, this);
+    connect(m_testFlow, &TestFlow::testFinished, m_certificate, &CertificateScreen::finish_test);
+}
+
+void Form1::connectControls()
+{
+    connect(m_controls.CmdTest, &QPushButton::clicked, this, &Form1::CmdTest_Click);
+    connect(m_controls.CmdQuit, &QPushButton::clicked, this, [this] { CmdQuit_Click(1); });
+    connect(m_controls.Cmdprint, &QPushButton::clicked, this, [this] { Cmdprint_Click(1); });
+    connect(m_controls.Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    new KeyPressFilter(m_controls.TxtAnswer,
+                       [this](int keyAscii) { return TxtAnswer_KeyPress(keyAscii); });
+}
+
+QPushButton* Form1::printButton() const
+{
+    return m_controls.Cmdprint;
+}
+
+QString Form1::nameText() const
+{
+    return m_controls.TxtAnswer->text();
+}
+
+QString Form1::dateCaption() const
+{
+    return m_controls.Lbldate->text();
+}
+
+bool Form1::mixedSelected() const
+{
+    return m_controls.Option1[kMixedIndex]->isChecked();
+}
+
+void Form1::setOptionsWindowFactory(WindowFactory factory)
+{
+    m_options.setFactory(std::move(factory));
+}
+
+void Form1::setAboutWindowFactory(WindowFactory factory)
+{
+    m_about.setFactory(std::move(factory));
+}
+
+void Form1::setPrintHandler(std::function<void()> handler)
+{
+    m_printHandler = std::move(handler);
+}
+
+void Form1::setSavePdfHandler(std::function<void()> handler)
+{
+    m_savePdfHandler = std::move(handler);
+}
+
+SizeTwips Form1::outerSize() const
+{
+    return outerSizeTwips(*this);
+}
+
+void Form1::CmdTest_Click()
+{
+    m_testFlow->start();
+}
+
+// Only Enter is handled, and swallowed; every other key reaches the box.
+bool Form1::TxtAnswer_KeyPress(int keyAscii)
+{
+    if (keyAscii != kCarriageReturn) {
+        return false;
+    }
+    m_testFlow->enter();
+    return true;
+}
+
+void Form1::Timer1_Timer()
+{
+    m_testFlow->tick();
+}
+
+void Form1::CmdQuit_Click(int /*index*/)
+{
+    if (m_session.quitShouldSave()) {
+        save_results();
+    }
+    endProgram();
+}
+
+void Form1::Cmdprint_Click(int /*index*/)
+{
+    MnuPrint_Click();
+}
+
+void Form1::MnuPrint_Click()
+{
+    if (m_printHandler) {
+        m_printHandler();
+    }
+}
+
+void Form1::MnuSavePdf_Click()
+{
+    if (m_savePdfHandler) {
+        m_savePdfHandler();
+    }
+}
+
+void Form1::MnuExit_Click()
+{
+    endProgram();
+}
+
+void Form1::MnuOptions_Click()
+{
+    m_options.showOrRaise();
+}
+
+void Form1::MnuAbout_Click()
+{
+    m_about.showOrRaise();
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+// The window system may add or change the frame without a resize; the outer
+// size, and with it the layout, changes all the same.
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    const SizeTwips outer = outerSize();
+    if (outer.width != m_laidOutFor.width || outer.height != m_laidOutFor.height) {
+        Form_Resize();
+    }
+}
+
+void Form1::Form_Resize()
+{
+    m_laidOutFor = outerSize();
+    applyMainLayout(*m_controls.surface, m_laidOutFor);
+}
+
+void Form1::save_results()
+{
+    const ResultsEntry entry{
+        .name = nameText().toLocal8Bit().toStdString(),
+        .mixed = mixedSelected(),
+        .table = m_record.current_table,
+        .score = m_record.score,
+        .timeTaken = time_taken(m_record),
+        .dateLine = dateCaption().toLocal8Bit().toStdString(),
+    };
+    appendResultsWithRetry(entry, m_seams.saveFailurePrompt);
+}
+
+// The secondary windows vanish with the main window, without their own
+// closing steps; the program then has no window left and ends.
+void Form1::endProgram()
+{
+    delete m_options.window();
+    delete m_about.window();
+    close();
+    QCoreApplication::quit();
 }
 
 } // namespace numberlark

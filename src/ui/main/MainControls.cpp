@@ -1,0 +1,195 @@
+#include "ui/main/MainControls.h"
+
+#include "ui/main/CaptionLabel.h"
+#include "ui/main/ControlInventory.h"
+#include "ui/main/DrawingSurface.h"
+#include "ui/main/Twips.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+namespace numberlark {
+
+namespace {
+
+QFont fontFor(const FontSpec& spec, const QFont& inherited)
+{
+    if (spec.family.empty()) {
+        return inherited;
+    }
+    QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+// System colours are left to the palette so they follow the desktop's theme.
+void applyColours(QWidget& widget, const ControlSpec& spec)
+{
+    if (spec.foreground.source == ColourSource::Rgb) {
+        const Rgb rgb = spec.foreground.rgb;
+        QPalette palette = widget.palette();
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
+        }
+        widget.setPalette(palette);
+    }
+    widget.setAutoFillBackground(spec.opaque);
+}
+
+QString captionOf(const ControlSpec& spec)
+{
+    return QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+}
+
+Qt::Alignment alignmentOf(const ControlSpec& spec)
+{
+    return spec.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+QWidget* createLabel(const ControlSpec& spec, QWidget* parent)
+{
+    auto* label = new CaptionLabel(parent);
+    label->setAlignment(alignmentOf(spec) | Qt::AlignTop);
+    label->setWordWrap(spec.wordWrap);
+    label->setText(captionOf(spec));
+    if (spec.tickCursor) {
+        label->setCursor(tickCursor());
+    }
+    return label;
+}
+
+QWidget* createPicture(const ControlSpec& spec, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setPixmap(renderPicture(*spec.picture, qGuiApp->devicePixelRatio()));
+    return picture;
+}
+
+QWidget* createControl(const ControlSpec& spec, QWidget* parent)
+{
+    switch (spec.kind) {
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(captionOf(spec), parent);
+        option->setChecked(spec.selected);
+        return option;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(captionOf(spec), parent);
+        box->setAlignment(alignmentOf(spec));
+        return box;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(captionOf(spec), parent);
+        button->setAutoDefault(true); // Enter presses the button that has the focus
+        return button;
+    }
+    case ControlKind::Label:
+        return createLabel(spec, parent);
+    case ControlKind::Picture:
+        return createPicture(spec, parent);
+    }
+    return nullptr;
+}
+
+QWidget* buildControl(const ControlSpec& spec, QWidget& parent)
+{
+    QWidget* widget = createControl(spec, &parent);
+    widget->setObjectName(
+        QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
+    widget->setFont(fontFor(spec.font, parent.font()));
+    applyColours(*widget, spec);
+    const RectTwips& r = spec.design;
+    widget->setGeometry(toPixels(static_cast<float>(r.left)), toPixels(static_cast<float>(r.top)),
+                        toPixels(static_cast<float>(r.width)),
+                        toPixels(static_cast<float>(r.height)));
+    if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
+        label->setAutoSize(spec.autoSize);
+    }
+    widget->setEnabled(spec.enabled);
+    if (!spec.visible) {
+        widget->hide();
+    }
+    return widget;
+}
+
+// Back of the lower layer first, then the upper layer in inventory order:
+// each widget created is stacked above those before it.
+std::vector<const ControlSpec*> creationOrder()
+{
+    std::vector<const ControlSpec*> lower;
+    std::vector<const ControlSpec*> upper;
+    for (const auto& spec : controlInventory()) {
+        (spec.stackFromTop >= 0 ? lower : upper).push_back(&spec);
+    }
+    std::ranges::sort(lower, std::greater{}, &ControlSpec::stackFromTop);
+    lower.insert(lower.end(), upper.begin(), upper.end());
+    return lower;
+}
+
+void setKeyboardOrder(const std::vector<std::pair<int, QWidget*>>& focusable)
+{
+    auto ordered = focusable;
+    std::ranges::sort(ordered, {}, &std::pair<int, QWidget*>::first);
+    for (std::size_t i = 1; i < ordered.size(); ++i) {
+        QWidget::setTabOrder(ordered[i - 1].second, ordered[i].second);
+    }
+}
+
+template <typename T> T* child(QWidget& parent, const char* name)
+{
+    return parent.findChild<T*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+void collect(MainControls& c, QWidget& s)
+{
+    for (std::size_t i = 0; i < c.Option1.size(); ++i) {
+        c.Option1[i] = child<QRadioButton>(s, ("Option1_" + std::to_string(i)).c_str());
+    }
+    c.TxtOther = child<QLineEdit>(s, "TxtOther");
+    c.Cmdprint = child<QPushButton>(s, "Cmdprint_1");
+    c.TxtAnswer = child<QLineEdit>(s, "TxtAnswer");
+    c.CmdTest = child<QPushButton>(s, "CmdTest");
+    c.CmdQuit = child<QPushButton>(s, "CmdQuit_1");
+    c.lblscoresofar = child<CaptionLabel>(s, "lblscoresofar");
+    c.Lbldate = child<CaptionLabel>(s, "Lbldate");
+    c.lblYON = child<CaptionLabel>(s, "lblYON");
+    c.LblInstructions = child<CaptionLabel>(s, "LblInstructions");
+    c.ImgCertificate = child<QLabel>(s, "ImgCertificate");
+    c.LblTimer = child<CaptionLabel>(s, "LblTimer");
+    c.LblCorrect = child<CaptionLabel>(s, "LblCorrect");
+    c.LblQuestion = child<CaptionLabel>(s, "LblQuestion");
+    c.Imgclock = child<QLabel>(s, "Imgclock");
+    c.Imgwhiteboard = child<QLabel>(s, "Imgwhiteboard");
+    c.ImgTitle = child<QLabel>(s, "ImgTitle");
+    c.Imgsign = child<QLabel>(s, "Imgsign");
+}
+
+} // namespace
+
+MainControls buildMainControls(DrawingSurface& surface)
+{
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const ControlSpec* spec : creationOrder()) {
+        QWidget* widget = buildControl(*spec, surface);
+        if (spec->tabIndex >= 0) {
+            focusable.emplace_back(spec->tabIndex, widget);
+        }
+    }
+    setKeyboardOrder(focusable);
+    MainControls controls;
+    controls.surface = &surface;
+    collect(controls, surface);
+    controls.Timer1 = new QTimer(&surface);
+    controls.Timer1->setObjectName(QStringLiteral("Timer1"));
+    return controls;
+}
+
+} // namespace numberlark

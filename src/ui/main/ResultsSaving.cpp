@@ -1,0 +1,42 @@
+#include "ui/main/ResultsSaving.h"
+
+#include "output/ResultsFile.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace numberlark {
+
+bool appendResultsWithRetry(const ResultsEntry& entry, const SaveFailurePrompt& prompt)
+{
+    const std::string line = results_line(entry);
+    for (;;) {
+        const AppendOutcome outcome = append_results_line(kResultsFileName, line);
+        if (outcome.ok) {
+            return true;
+        }
+        const auto choice = prompt ? prompt(QString::fromLocal8Bit(outcome.path),
+                                            QString::fromLocal8Bit(outcome.reason))
+                                   : SaveFailureChoice::QuitWithoutSaving;
+        if (choice == SaveFailureChoice::QuitWithoutSaving) {
+            return false;
+        }
+    }
+}
+
+SaveFailureChoice askAfterSaveFailure(QWidget* parent, const QString& path, const QString& reason)
+{
+    QMessageBox box(
+        QMessageBox::Warning, QStringLiteral("Number Lark"),
+        QStringLiteral("The result could not be saved in the file\n%1\n\n%2.").arg(path, reason),
+        QMessageBox::NoButton, parent);
+    QPushButton* retry = box.addButton(QMessageBox::Retry);
+    box.addButton(QStringLiteral("&Quit Without Saving"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(retry);
+    box.setEscapeButton(retry);
+    box.exec();
+    return box.clickedButton() == retry ? SaveFailureChoice::Retry
+                                        : SaveFailureChoice::QuitWithoutSaving;
+}
+
+} // namespace numberlark

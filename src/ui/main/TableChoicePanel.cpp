@@ -1,0 +1,60 @@
+#include "ui/main/TableChoicePanel.h"
+
+#include "quiz/TableChoice.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolTip>
+
+namespace numberlark {
+
+namespace {
+const QString kRefusedFrame = QStringLiteral("QLineEdit { border: 2px solid rgb(220, 0, 0); }");
+} // namespace
+
+TableChoicePanel::TableChoicePanel(TableChoice& choice, const MainControls& controls,
+                                   QObject* parent)
+    : QObject(parent), m_choice(choice), m_controls(controls), m_group(new QButtonGroup(this))
+{
+    for (std::size_t i = 0; i < controls.Option1.size(); ++i) {
+        m_group->addButton(controls.Option1[i], static_cast<int>(i));
+    }
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked) {
+            Option1_Click(index);
+        }
+    });
+    connect(controls.TxtOther, &QLineEdit::textChanged, this, &TableChoicePanel::TxtOther_Change);
+}
+
+void TableChoicePanel::Option1_Click(int index)
+{
+    m_choice.select(index);
+    m_controls.TxtOther->setEnabled(m_choice.otherEnabled());
+    showValidity();
+}
+
+void TableChoicePanel::TxtOther_Change(const QString& text)
+{
+    m_choice.setOtherText(text.toStdString());
+    showValidity();
+    if (m_choice.otherEnabled() && !m_choice.otherTextValid() && m_controls.TxtOther->isVisible()) {
+        QLineEdit* box = m_controls.TxtOther;
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), box->toolTip(), box);
+    }
+}
+
+void TableChoicePanel::showValidity()
+{
+    const bool refused = m_choice.otherEnabled() && !m_choice.otherTextValid();
+    const QString problem = QString::fromStdString(m_choice.otherProblem());
+    QLineEdit* box = m_controls.TxtOther;
+    box->setStyleSheet(refused ? kRefusedFrame : QString());
+    box->setToolTip(refused ? problem : QString());
+    box->setAccessibleDescription(refused ? problem : QString());
+    m_controls.CmdTest->setEnabled(m_choice.canStart());
+}
+
+} // namespace numberlark

@@ -1,0 +1,135 @@
+#include "ui/main/TestFlow.h"
+
+#include "quiz/ProgressDial.h"
+#include "quiz/QuizSession.h"
+#include "ui/main/CaptionLabel.h"
+#include "ui/main/DrawingSurface.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace numberlark {
+
+namespace {
+constexpr int kClockInterval = 1000; // ms
+} // namespace
+
+TestFlow::TestFlow(QuizSession& session, const MainControls& controls, const WindowSeams& seams,
+                   OuterSize outerSize, QObject* parent)
+    : QObject(parent), m_session(session), m_controls(controls), m_seams(seams),
+      m_outerSize(std::move(outerSize))
+{
+}
+
+void TestFlow::start()
+{
+    if (!m_session.start()) {
+        return;
+    }
+    const MainControls& c = m_controls;
+    c.CmdTest->hide();
+    c.LblInstructions->hide();
+    for (QRadioButton* option : c.Option1) {
+        option->hide();
+    }
+    c.TxtOther->hide();
+    for (QWidget* shown :
+         {static_cast<QWidget*>(c.TxtAnswer), static_cast<QWidget*>(c.Imgwhiteboard),
+          static_cast<QWidget*>(c.Imgsign), static_cast<QWidget*>(c.lblscoresofar)}) {
+        shown->show();
+    }
+    c.Timer1->setInterval(kClockInterval);
+    c.Timer1->start();
+    Ask_Question();
+}
+
+void TestFlow::enter()
+{
+    switch (m_session.enter(m_controls.TxtAnswer->text().toStdString())) {
+    case QuizSession::EnterOutcome::Ignored:
+        break;
+    case QuizSession::EnterOutcome::MoveFocusToPrint:
+        if (m_controls.Cmdprint->isVisible() && m_controls.Cmdprint->isEnabled()) {
+            m_controls.Cmdprint->setFocus();
+        }
+        break;
+    case QuizSession::EnterOutcome::Wrong:
+        wrong();
+        break;
+    case QuizSession::EnterOutcome::Correct:
+        correct();
+        break;
+    }
+}
+
+void TestFlow::tick()
+{
+    if (const auto shown = m_session.tick()) {
+        m_controls.LblTimer->setCaption(QString::fromStdString(*shown));
+    }
+}
+
+// The session has drawn the question already; it is shown centred above the middle.
+void TestFlow::Ask_Question()
+{
+    CaptionLabel& label = *m_controls.LblQuestion;
+    const SizeTwips outer = m_outerSize();
+    label.setCaption(QString::fromStdString(m_session.record().question));
+    setLeftTwips(label, (outer.width - widthTwips(label)) / 2);
+    setTopTwips(label, outer.height / 2 - 1200);
+    m_controls.TxtAnswer->setFocus();
+}
+
+void TestFlow::showVerdict(const QString& verdict)
+{
+    CaptionLabel& label = *m_controls.LblCorrect;
+    label.setCaption(verdict);
+    setLeftTwips(label, (m_outerSize().width - widthTwips(label)) / 2);
+}
+
+// The same question stays; the box keeps a single space, ready for the next try.
+void TestFlow::wrong()
+{
+    showVerdict(QStringLiteral("wrong"));
+    m_controls.TxtAnswer->setText(QStringLiteral(" "));
+}
+
+void TestFlow::correct()
+{
+    showVerdict(QStringLiteral("correct"));
+    m_controls.LblCorrect->repaint();
+    show_progress();
+    m_controls.TxtAnswer->setReadOnly(true);
+    m_seams.pause(this, [this] { afterPause(); });
+}
+
+void TestFlow::show_progress()
+{
+    const SessionRecord& record = m_session.record();
+    const SizeTwips outer = m_outerSize();
+    const auto sector =
+        show_progress_geometry(record.score, record.Numofquestions, outer.width, outer.height);
+    if (sector) {
+        m_controls.surface->drawDialSector(*sector);
+    }
+    CaptionLabel& label = *m_controls.lblscoresofar;
+    label.setCaption(QString::fromStdString(m_session.progressCaption()));
+    setLeftTwips(label, outer.width - widthTwips(label) - 800);
+}
+
+// The answer box stays closed to input through the completion that may follow.
+void TestFlow::afterPause()
+{
+    m_controls.TxtAnswer->clear();
+    m_controls.LblCorrect->setCaption(QString());
+    if (m_session.continueAfterPause() == QuizSession::AfterPause::NextQuestion) {
+        m_controls.TxtAnswer->setReadOnly(false);
+        Ask_Question();
+    } else {
+        emit testFinished();
+    }
+}
+
+} // namespace numberlark
