@@ -1,0 +1,196 @@
+// Leaving the program: Quit with and without saving (and a write that
+// fails), Exit and the close box; and the windows the menus open.
+#include "MainWindowHarness.h"
+#include "WorkingDirectory.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace numberlark {
+namespace {
+
+using testing::drawFor;
+using testing::MainWindowHarness;
+using testing::TemporaryWorkingDirectory;
+
+QByteArray resultsFile(const TemporaryWorkingDirectory& folder)
+{
+    QFile file(folder.filePath(QStringLiteral("numberlark.csv")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+}
+
+// One correct answer of the 9 times table with four ticks, then stop there.
+void answerOneQuestion(MainWindowHarness& harness)
+{
+    harness.clickTest();
+    for (int i = 0; i < 4; ++i) {
+        harness.window().Timer1_Timer();
+    }
+    harness.answerCorrectly();
+}
+
+TEST(QuitWindow, QuitSavesOnlyWithSavingOnAndAScore)
+{
+    struct Case {
+        const char* saving;
+        bool answer;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {"1", true, "\"\",9,\"times table\",1,\"questions\",3,\"seconds\",\"Date\"\r\n"},
+        {"1", false, "<no file>"},
+        {"0", true, "<no file>"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(std::string(test.saving) + (test.answer ? " answered" : " no score"));
+        TemporaryWorkingDirectory folder;
+        ASSERT_TRUE(folder.valid());
+        MainWindowHarness harness;
+        harness.store("allow_saving", test.saving);
+        harness.window();
+        if (test.answer) {
+            answerOneQuestion(harness);
+        }
+        QTest::mouseClick(harness.controls().CmdQuit, Qt::LeftButton);
+        EXPECT_FALSE(harness.window().isVisible()) << "the program ends";
+        EXPECT_EQ(resultsFile(folder), test.expected);
+    }
+}
+
+TEST(QuitWindow, FinishedTestSavesTheNameAndTheDateLine)
+{
+    TemporaryWorkingDirectory folder;
+    MainWindowHarness harness({drawFor(3, 10), drawFor(1, 2)});
+    harness.store("allow_saving", "1");
+    harness.store("num_of_questions", "1");
+    harness.window();
+    QTest::mouseClick(harness.controls().Option1[5], Qt::LeftButton);
+    harness.takeWholeTest();
+    QTest::keyClicks(harness.controls().TxtAnswer, QStringLiteral("Sam, \"Jr\""));
+    harness.window().CmdQuit_Click(1);
+    const QByteArray expected = "\"Sam, \"\"Jr\"\"\",7,\"times table\",1,\"questions\",-1,"
+                                "\"seconds\",\"" +
+                                harness.window().dateCaption().toLocal8Bit() + "\"\r\n";
+    EXPECT_EQ(resultsFile(folder), expected);
+}
+
+// A folder in the file's place makes every write fail until it is removed.
+TEST(QuitWindow, FailedWriteCanBeRetriedOrGivenUp)
+{
+    for (const bool retry : {true, false}) {
+        SCOPED_TRACE(retry ? "retry" : "quit without saving");
+        TemporaryWorkingDirectory folder;
+        ASSERT_TRUE(QDir().mkdir(QStringLiteral("numberlark.csv")));
+        MainWindowHarness harness;
+        harness.store("allow_saving", "1");
+        int asked = 0;
+        QString shownPath;
+        QString shownReason;
+        harness.window().seams().saveFailurePrompt = [&](const QString& path, const QString& why) {
+            ++asked;
+            shownPath = path;
+            shownReason = why;
+            if (retry && asked == 2) {
+                QDir().rmdir(QStringLiteral("numberlark.csv"));
+            }
+            return retry ? SaveFailureChoice::Retry : SaveFailureChoice::QuitWithoutSaving;
+        };
+        answerOneQuestion(harness);
+        harness.window().CmdQuit_Click(1);
+        EXPECT_EQ(asked, retry ? 2 : 1);
+        EXPECT_EQ(shownPath, QDir::current().absoluteFilePath(QStringLiteral("numberlark.csv")));
+        EXPECT_FALSE(shownReason.isEmpty());
+        EXPECT_FALSE(harness.window().isVisible());
+        EXPECT_EQ(QFileInfo(folder.filePath(QStringLiteral("numberlark.csv"))).isFile(), retry);
+    }
+}
+
+TEST(QuitWindow, ExitAndTheCloseBoxWriteNothing)
+{
+    for (const bool useExit : {true, false}) {
+        TemporaryWorkingDirectory folder;
+        MainWindowHarness harness;
+        harness.store("allow_saving", "1");
+        answerOneQuestion(harness);
+        if (useExit) {
+            harness.window().findChild<QAction*>(QStringLiteral("MnuExit"))->trigger();
+        } else {
+            harness.window().close();
+        }
+        EXPECT_FALSE(harness.window().isVisible());
+        EXPECT_EQ(resultsFile(folder), "<no file>");
+    }
+}
+
+TEST(SecondaryWindows, OneInstanceEachBroughtBackWhileOpen)
+{
+    MainWindowHarness harness;
+    Form1& window = harness.window();
+    int made = 0;
+    window.setOptionsWindowFactory([&made] {
+        ++made;
+        return new QWidget;
+    });
+    QAction* options = window.findChild<QAction*>(QStringLiteral("MnuOptions"));
+    options->trigger();
+    QWidget* first = window.optionsWindow();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(first->isModal());
+    first->hide(); // out of sight, still open
+    options->trigger();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(window.optionsWindow(), first);
+    EXPECT_TRUE(first->isVisible());
+
+    first->close(); // discarded when closed
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.optionsWindow(), nullptr);
+    options->trigger();
+    EXPECT_EQ(made, 2);
+}
+
+TEST(SecondaryWindows, AboutOpensAtOnceAndBothCloseWithQuit)
+{
+    MainWindowHarness harness;
+    Form1& window = harness.window();
+    window.setAboutWindowFactory([] { return new QWidget; });
+    window.findChild<QAction*>(QStringLiteral("MnuAbout"))->trigger();
+    window.MnuOptions_Click(); // the placeholder until the options window is connected
+    const QPointer<QWidget> about = window.aboutWindow();
+    const QPointer<QWidget> options = window.optionsWindow();
+    ASSERT_TRUE(about && options);
+    EXPECT_TRUE(about->isVisible());
+    window.CmdQuit_Click(1);
+    EXPECT_TRUE(about.isNull());
+    EXPECT_TRUE(options.isNull());
+}
+
+TEST(SecondaryWindows, PrintCommandsCallTheirHooksAndAreSafeWithoutThem)
+{
+    MainWindowHarness harness;
+    Form1& window = harness.window();
+    QAction* print = window.findChild<QAction*>(QStringLiteral("MnuPrint"));
+    QAction* pdf = window.findChild<QAction*>(QStringLiteral("MnuSavePdf"));
+    print->trigger();
+    pdf->trigger();
+    window.Cmdprint_Click(1);
+    int printed = 0;
+    int saved = 0;
+    window.setPrintHandler([&printed] { ++printed; });
+    window.setSavePdfHandler([&saved] { ++saved; });
+    print->trigger();
+    window.printButton()->click();
+    pdf->trigger();
+    EXPECT_EQ(printed, 2);
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(window.printButton(), harness.controls().Cmdprint);
+}
+
+} // namespace
+} // namespace numberlark
