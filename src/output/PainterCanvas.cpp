@@ -35,8 +35,7 @@ CanvasResult PainterCanvas::begin()
         return CanvasResult::success();
     }
     if (!m_painter.begin(&m_device)) {
-        return CanvasResult::failure(
-            QStringLiteral("The page could not be started on the printer."));
+        return CanvasResult::failure(QStringLiteral("The page could not be started."));
     }
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
