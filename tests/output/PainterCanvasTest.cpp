@@ -171,32 +171,5 @@ TEST(PainterCanvas, TextOnANewLineStartsBelowWhenPastTheFirstColumn)
     canvas.endDocument();
 }
 
-TEST(PainterCanvas, DrawingBeforeTheDeviceIsOpenFailsWithADescription)
-{
-    QImage image = whitePage(210, 300);
-    PainterCanvas canvas(image);
-    canvas.mapPage();
-    for (const CanvasResult& result :
-         {canvas.printText(QStringLiteral("x")), canvas.box(0, 0, 1, 1, std::nullopt),
-          canvas.picture(Picture::Certificate, 0, 0), canvas.endDocument()}) {
-        EXPECT_TRUE(result.failed());
-        EXPECT_FALSE(result.description().isEmpty());
-    }
-}
-
-TEST(PainterCanvas, EndDocumentRunsTheFinishStepAndReportsItsFailure)
-{
-    QImage image = whitePage(210, 300);
-    int finished = 0;
-    PainterCanvas canvas(image, [&finished] {
-        ++finished;
-        return CanvasResult::failure(QStringLiteral("disk full"));
-    });
-    ASSERT_FALSE(canvas.begin().failed());
-    const CanvasResult result = canvas.endDocument();
-    EXPECT_EQ(finished, 1);
-    EXPECT_EQ(result.description(), QStringLiteral("disk full"));
-}
-
 } // namespace
 } // namespace numberlark

@@ -111,18 +111,5 @@ TEST(PdfDocument, AnUnfinishedDocumentLeavesTheOldFileAsItWas)
         << "no temporary file is left behind";
 }
 
-TEST(PdfDocument, AFinishedDocumentReplacesTheOldFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("certificate.pdf"));
-    write(path, "the old certificate");
-    PdfDocument pdf(path);
-    ASSERT_FALSE(pdf.open().failed());
-    PainterCanvas canvas(pdf.device(), [&pdf] { return pdf.commit(); });
-    ASSERT_FALSE(canvas.begin().failed());
-    ASSERT_FALSE(canvas.endDocument().failed());
-    EXPECT_TRUE(contents(path).startsWith("%PDF-"));
-}
-
 } // namespace
 } // namespace numberlark
