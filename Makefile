@@ -7,7 +7,7 @@ FUZZERS = fuzz_text_value fuzz_table_choice fuzz_results_line fuzz_settings
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test test-fast test-sanitize test-fuzz lint bench contact-sheet clean
+.PHONY: deps configure build run test test-fast test-sanitize test-fuzz lint package bench contact-sheet clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -47,6 +47,10 @@ $(FUZZ_BUILD_DIR)/build.ninja:
 test-fuzz: deps $(FUZZ_BUILD_DIR)/build.ninja
 	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target $(FUZZERS)
 	cd $(FUZZ_BUILD_DIR) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the program, in $(BUILD_DIR).
+package: build
+	cd $(BUILD_DIR) && cpack
 
 lint: build
 	@bash scripts/lint.sh $(BUILD_DIR)

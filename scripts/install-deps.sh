@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue
   xvfb xauth xdotool x11-utils imagemagick poppler-utils
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
