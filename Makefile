@@ -52,6 +52,10 @@ test-fuzz: deps $(FUZZ_BUILD_DIR)/build.ninja
 package: build
 	cd $(BUILD_DIR) && cpack
 
+# Measurements, never part of the tests' pass or fail.
+bench: build
+	@python3 scripts/bench.py $(BUILD_DIR)
+
 lint: build
 	@bash scripts/lint.sh $(BUILD_DIR)
 
