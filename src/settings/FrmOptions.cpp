@@ -54,8 +54,8 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, cons
     return label;
 }
 
-QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& rect, const QFont& font)
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
+                       const QFont& font)
 {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -64,8 +64,8 @@ QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption
     return box;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& rect, const QFont& font)
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
+                       const QFont& font)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -137,8 +137,9 @@ void FrmOptions::createCheckBoxes()
                     twips(600, 3720, 4095, 585), comic);
     m_chkSound = addCheckBox(this, "ChkSound", QStringLiteral("Enable Sound"),
                              twips(600, 4200, 3135, 585), comic);
-    m_chkRemember = addCheckBox(this, "ChkRemember", QStringLiteral("Remember settings."),
-                                twips(1800, 5640, 2055, 375), makeFont("MS Sans Serif", 8.25, true));
+    m_chkRemember =
+        addCheckBox(this, "ChkRemember", QStringLiteral("Remember settings."),
+                    twips(1800, 5640, 2055, 375), makeFont("MS Sans Serif", 8.25, true));
 }
 
 void FrmOptions::createNumberBox()
@@ -155,8 +156,9 @@ void FrmOptions::createNumberBox()
 
 void FrmOptions::createButtons()
 {
-    m_cmdView = addButton(this, "CmdView", QStringLiteral("View Results"),
-                          twips(3480, 3360, 1575, 315), makeFont("MS Sans Serif", 8.25, true, true));
+    m_cmdView =
+        addButton(this, "CmdView", QStringLiteral("View Results"), twips(3480, 3360, 1575, 315),
+                  makeFont("MS Sans Serif", 8.25, true, true));
     m_command1 = addButton(this, "Command1", QStringLiteral("OK"), twips(3960, 5640, 1095, 375),
                            makeFont("MS Sans Serif", 8.25, true));
     m_command1->setDefault(true);
@@ -164,8 +166,9 @@ void FrmOptions::createButtons()
 
 void FrmOptions::setTabOrderAndFocus()
 {
-    QWidget* const order[] = {m_command1,    m_chkSound,          m_chkPrintenable, m_chkSaveresults,
-                              m_chkRemember, m_txtNumofquestions, m_cmdView};
+    QWidget* const order[] = {m_command1,       m_chkSound,    m_chkPrintenable,
+                              m_chkSaveresults, m_chkRemember, m_txtNumofquestions,
+                              m_cmdView};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -247,11 +250,10 @@ void FrmOptions::showNumberRefused(bool refused)
     } else {
         m_txtNumofquestions->setPalette(QPalette()); // back to the inherited colours
     }
-    const QString why =
-        refused ? QStringLiteral("Type a whole number from -32768 to 32767. "
-                                 "The number of questions stays at %1 until then.")
-                      .arg(m_keptNumber)
-                : QString();
+    const QString why = refused ? QStringLiteral("Type a whole number from -32768 to 32767. "
+                                                 "The number of questions stays at %1 until then.")
+                                      .arg(m_keptNumber)
+                                : QString();
     m_txtNumofquestions->setToolTip(why);
     m_txtNumofquestions->setAccessibleDescription(why);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/about/MemoryPropertyBag.h"
 #include "ui/about/URLLink.h"
 
 #include <QDialog>
@@ -7,7 +8,6 @@
 namespace numberlark {
 
 class FaceAnimation;
-class MemoryPropertyBag;
 
 // "Version 9.1.1": the numbers in plain decimal with single points between them.
 QString versionCaption(int major, int minor, int patch);

@@ -23,8 +23,7 @@ QLabel* makeFace(QWidget* window, Picture picture, const char* name)
 } // namespace
 
 FaceAnimation::FaceAnimation(QWidget* window)
-    : QObject(window), m_window(window),
-      m_smile(makeFace(window, Picture::FaceSmile, "Image1")),
+    : QObject(window), m_window(window), m_smile(makeFace(window, Picture::FaceSmile, "Image1")),
       m_grin(makeFace(window, Picture::FaceGrin, "Image2")), m_timer(new QTimer(this))
 {
     connect(m_timer, &QTimer::timeout, this, &FaceAnimation::tick);
