@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QUrl>
 
 namespace numberlark {
@@ -199,6 +200,8 @@ void FrmOptions::Form_Load()
     m_txtNumofquestions->setText(QString::fromStdString(number_text(m_record.Numofquestions)));
 }
 
+// Centres the outer window, frame included. The frame is known once the
+// window is shown, so the first show centres it again.
 void FrmOptions::centreOnScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -206,7 +209,17 @@ void FrmOptions::centreOnScreen()
         return;
     }
     const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
+}
+
+void FrmOptions::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen();
+    }
 }
 
 void FrmOptions::ChkPrintenable_Click()

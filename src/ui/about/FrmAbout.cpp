@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace numberlark {
 
@@ -115,12 +116,31 @@ MemoryPropertyBag FrmAbout::storedLinkDescription()
 
 void FrmAbout::Form_Load()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreOnScreen();
     m_faces->start(kFacePosition);
     m_versionLabel->setText(versionCaption(kVersionMajor, kVersionMinor, kVersionPatch));
+}
+
+// Centres the outer window, frame included. The frame is known once the
+// window is shown, so the first show centres it again.
+void FrmAbout::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
+}
+
+void FrmAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen();
+    }
 }
 
 } // namespace numberlark

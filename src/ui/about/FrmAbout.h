@@ -25,10 +25,14 @@ public:
     // How the window keeps its link: Text and URL, no ShowToolTip.
     static MemoryPropertyBag storedLinkDescription();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createLabels();
     void createLink(URLLink::Opener opener, URLLink::MessageShower showMessage);
     void Form_Load();
+    void centreOnScreen();
 
     FaceAnimation* m_faces = nullptr;
     URLLink* m_link = nullptr;

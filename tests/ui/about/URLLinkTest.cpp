@@ -185,16 +185,6 @@ TEST_F(URLLinkTest, PropertiesSurviveASaveAndRestore)
     EXPECT_EQ(restoredLabel->toolTip(), QStringLiteral("https://example.org/page"));
 }
 
-TEST_F(URLLinkTest, NothingStoredRestoresTheMakersAddress)
-{
-    m_link.setText(QStringLiteral("x"));
-    m_link.setURL(QStringLiteral("y"));
-    m_link.RestoreProperties(MemoryPropertyBag());
-    EXPECT_EQ(m_link.Text(), QString::fromLatin1(kMakerWebAddress));
-    EXPECT_EQ(m_link.URL(), QString::fromLatin1(kMakerWebAddress));
-    EXPECT_FALSE(m_link.ShowToolTip());
-}
-
 struct FlagCase {
     QVariant stored;
     bool expected;
