@@ -1,11 +1,37 @@
 #include "quiz/RandomSource.h"
+#include "settings/FrmOptions.h"
 #include "settings/SettingsStore.h"
+#include "ui/about/FrmAbout.h"
 #include "ui/common/Fonts.h"
+#include "ui/main/CertificatePrinter.h"
 #include "ui/main/Form1.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 #include <memory>
+
+namespace {
+
+numberlark::CertificateWindowValues certificateValues(const numberlark::Form1& window)
+{
+    return {window.nameText(), window.dateCaption(), window.mixedSelected()};
+}
+
+void connectWindows(numberlark::Form1& window, numberlark::SettingsStore& settings,
+                    numberlark::CertificatePrinter& printer)
+{
+    window.setOptionsWindowFactory([&window, &settings] {
+        return new numberlark::FrmOptions(window.record(), window.printButton(), settings);
+    });
+    window.setAboutWindowFactory([] { return new numberlark::FrmAbout; });
+    window.setPrintHandler(
+        [&window, &printer] { printer.MnuPrint_Click(certificateValues(window)); });
+    window.setSavePdfHandler(
+        [&window, &printer] { printer.MnuSavePdf_Click(certificateValues(window)); });
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -13,8 +39,10 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Numberlark"));
     QApplication::setApplicationName(QStringLiteral("Numberlark"));
     numberlark::installFontSubstitutions();
-    const numberlark::QSettingsStore settings;
+    numberlark::QSettingsStore settings;
     numberlark::Form1 window(settings, std::make_unique<numberlark::ClockSeededRandom>());
+    numberlark::CertificatePrinter printer(window.session(), &window);
+    connectWindows(window, settings, printer);
     window.show();
     return QApplication::exec();
 }

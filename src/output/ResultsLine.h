@@ -9,8 +9,8 @@ inline constexpr const char* kResultsFileName = "numberlark.csv";
 
 // One finished (or quit) test as the results file records it.
 struct ResultsEntry {
-    std::string name;     // the name box's text, in the system's 8-bit encoding
-    bool mixed = false;   // "Mixed" selected: no table number is written
+    std::string name;   // the name box's text, in the system's 8-bit encoding
+    bool mixed = false; // "Mixed" selected: no table number is written
     std::int16_t table = 0;
     std::int16_t score = 0;
     std::int16_t timeTaken = 0; // clock_seconds - 1

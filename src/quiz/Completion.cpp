@@ -15,12 +15,18 @@ constexpr double kStep = 100.0;
 Rgb paletteColour(int entry)
 {
     switch (entry) {
-    case 9: return {0, 0, 255};
-    case 10: return {0, 255, 0};
-    case 11: return {0, 255, 255};
-    case 12: return {255, 0, 0};
-    case 13: return {255, 0, 255};
-    default: return {255, 255, 0};
+    case 9:
+        return {0, 0, 255};
+    case 10:
+        return {0, 255, 0};
+    case 11:
+        return {0, 255, 255};
+    case 12:
+        return {255, 0, 0};
+    case 13:
+        return {255, 0, 255};
+    default:
+        return {255, 255, 0};
     }
 }
 
@@ -36,10 +42,14 @@ enum class Band { Top, Bottom, Left, Right };
 PointF bandPoint(Band band, int entry, double t, double W, double H)
 {
     switch (band) {
-    case Band::Top: return {t, wave(entry, t)};
-    case Band::Bottom: return {t, H - 600.0 - wave(entry, t) - 40.0};
-    case Band::Left: return {wave(entry, t), t};
-    case Band::Right: return {W - 100.0 - wave(entry, t), t};
+    case Band::Top:
+        return {t, wave(entry, t)};
+    case Band::Bottom:
+        return {t, H - 600.0 - wave(entry, t) - 40.0};
+    case Band::Left:
+        return {wave(entry, t), t};
+    case Band::Right:
+        return {W - 100.0 - wave(entry, t), t};
     }
     return {};
 }

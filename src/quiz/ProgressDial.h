@@ -12,8 +12,8 @@ namespace numberlark {
 struct DialSector {
     PointF centre;
     double radius = 0.0;
-    PointF firstRadiusEnd;  // at angle (k - 1) * 2pi / N
-    PointF secondRadiusEnd; // at angle k * 2pi / N
+    PointF firstRadiusEnd;   // at angle (k - 1) * 2pi / N
+    PointF secondRadiusEnd;  // at angle k * 2pi / N
     double startAngle = 0.0; // radians
     double sweepAngle = 0.0; // radians, positive = counter-clockwise
 };

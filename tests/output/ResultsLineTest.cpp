@@ -60,12 +60,15 @@ INSTANTIATE_TEST_SUITE_P(
                  "\"\",-4,\"times table\",1,\"questions\",-1,\"seconds\",\"Date\"\r\n"},
         LineCase{{"Smith, Jo", false, 7, 2, 5, "Date"},
                  "\"Smith, Jo\",7,\"times table\",2,\"questions\",5,\"seconds\",\"Date\"\r\n"},
-        LineCase{{"Jo \"JJ\"", false, 7, 2, 5, "Date"},
-                 "\"Jo \"\"JJ\"\"\",7,\"times table\",2,\"questions\",5,\"seconds\",\"Date\"\r\n"}));
+        LineCase{
+            {"Jo \"JJ\"", false, 7, 2, 5, "Date"},
+            "\"Jo \"\"JJ\"\"\",7,\"times table\",2,\"questions\",5,\"seconds\",\"Date\"\r\n"}));
 
 TEST(ResultsLine, AnyNameSplitsBackIntoEightFields)
 {
-    for (const std::string& name : std::vector<std::string>{"Sam", "a,b,c", "\"", "\"\"\",", "line\r\nbreak", "O'Neil", "Zoë", std::string(1000, ',')}) {
+    for (const std::string& name :
+         std::vector<std::string>{"Sam", "a,b,c", "\"", "\"\"\",", "line\r\nbreak", "O'Neil", "Zoë",
+                                  std::string(1000, ',')}) {
         ResultsEntry entry{name, false, 7, 20, 47, "on 1/2/26 at \"noon\""};
         const std::string line = results_line(entry);
         ASSERT_EQ(line.substr(line.size() - 2), "\r\n");

@@ -30,10 +30,13 @@ TEST_P(ResultSentence, JoinsThePiecesWithNumberText)
 INSTANTIATE_TEST_SUITE_P(
     Examples, ResultSentence,
     ::testing::Values(
-        SentenceCase{20, 7, 96, false, "You completed 20 of the 7 times table questions in 95 seconds"},
+        SentenceCase{20, 7, 96, false,
+                     "You completed 20 of the 7 times table questions in 95 seconds"},
         SentenceCase{20, 5, 96, true, "You completed 20 mixed tables questions in 95 seconds"},
-        SentenceCase{10, -4, 12, false, "You completed 10 of the-4 times table questions in 11 seconds"},
-        SentenceCase{20, 13, 0, false, "You completed 20 of the 13 times table questions in-1 seconds"}));
+        SentenceCase{10, -4, 12, false,
+                     "You completed 10 of the-4 times table questions in 11 seconds"},
+        SentenceCase{20, 13, 0, false,
+                     "You completed 20 of the 13 times table questions in-1 seconds"}));
 
 TEST(RainbowBorder, TwentyFourLinesInBandAndColourOrder)
 {
@@ -65,7 +68,9 @@ TEST(RainbowBorder, TopAndBottomContinueTheLeftAndRightRestart)
         EXPECT_EQ(lines[static_cast<std::size_t>(i)].points.front(), (PointF{0, 0}));
         EXPECT_EQ(lines[static_cast<std::size_t>(i + 6)].points.front(), (PointF{W, 0}));
     }
-    const auto wave = [](int c, double t) { return (std::sin((10.0 * c + t) / 10.0) + 1.0) * 200.0; };
+    const auto wave = [](int c, double t) {
+        return (std::sin((10.0 * c + t) / 10.0) + 1.0) * 200.0;
+    };
     EXPECT_DOUBLE_EQ(lines[0].points[1].y, wave(9, 1));
     EXPECT_DOUBLE_EQ(lines[6].points[2].x, 101);
     EXPECT_DOUBLE_EQ(lines[6].points[2].y, H - 600 - wave(9, 101) - 40);

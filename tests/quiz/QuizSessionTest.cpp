@@ -96,7 +96,8 @@ TEST_P(Judging, Answer56)
     session.tableChoice().select(6);
     ASSERT_TRUE(session.start());
     ASSERT_EQ(record.answer, 56);
-    EXPECT_EQ(session.enter(GetParam().text), GetParam().correct ? Outcome::Correct : Outcome::Wrong)
+    EXPECT_EQ(session.enter(GetParam().text),
+              GetParam().correct ? Outcome::Correct : Outcome::Wrong)
         << '"' << GetParam().text << '"';
 }
 

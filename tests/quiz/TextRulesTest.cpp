@@ -26,25 +26,24 @@ class TextValue : public ::testing::TestWithParam<TextValueCase> {};
 
 TEST_P(TextValue, ReadsTheLongestNumericPrefix)
 {
-    EXPECT_DOUBLE_EQ(text_value(GetParam().text), GetParam().expected) << '"' << GetParam().text << '"';
+    EXPECT_DOUBLE_EQ(text_value(GetParam().text), GetParam().expected)
+        << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, TextValue,
-                         ::testing::Values(TextValueCase{"56", 56}, TextValueCase{"5 6", 56},
-                                           TextValueCase{"  56  ", 56}, TextValueCase{"56abc", 56},
-                                           TextValueCase{"", 0}, TextValueCase{"abc", 0},
-                                           TextValueCase{"7.5", 7.5}, TextValueCase{"56.0", 56},
-                                           TextValueCase{"56.4", 56.4}, TextValueCase{"a56", 0},
-                                           TextValueCase{"5\t6\n", 56}, TextValueCase{"-12", -12},
-                                           TextValueCase{"- 1 2", -12}, TextValueCase{"+8", 8},
-                                           TextValueCase{".5", 0.5}, TextValueCase{"1.2.3", 1.2},
-                                           TextValueCase{"1e3", 1000}, TextValueCase{"2E-1", 0.2},
-                                           TextValueCase{"3e", 3}, TextValueCase{"3e+", 3},
-                                           TextValueCase{"&H1F", 31}, TextValueCase{"&hff", 255},
-                                           TextValueCase{"&O17", 15}, TextValueCase{"&O19", 1},
-                                           TextValueCase{"&X5", 0}, TextValueCase{"-", 0},
-                                           TextValueCase{".", 0}, TextValueCase{"1,5", 1},
-                                           TextValueCase{"1e-400", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, TextValue,
+    ::testing::Values(TextValueCase{"56", 56}, TextValueCase{"5 6", 56},
+                      TextValueCase{"  56  ", 56}, TextValueCase{"56abc", 56}, TextValueCase{"", 0},
+                      TextValueCase{"abc", 0}, TextValueCase{"7.5", 7.5}, TextValueCase{"56.0", 56},
+                      TextValueCase{"56.4", 56.4}, TextValueCase{"a56", 0},
+                      TextValueCase{"5\t6\n", 56}, TextValueCase{"-12", -12},
+                      TextValueCase{"- 1 2", -12}, TextValueCase{"+8", 8}, TextValueCase{".5", 0.5},
+                      TextValueCase{"1.2.3", 1.2}, TextValueCase{"1e3", 1000},
+                      TextValueCase{"2E-1", 0.2}, TextValueCase{"3e", 3}, TextValueCase{"3e+", 3},
+                      TextValueCase{"&H1F", 31}, TextValueCase{"&hff", 255},
+                      TextValueCase{"&O17", 15}, TextValueCase{"&O19", 1}, TextValueCase{"&X5", 0},
+                      TextValueCase{"-", 0}, TextValueCase{".", 0}, TextValueCase{"1,5", 1},
+                      TextValueCase{"1e-400", 0}));
 
 TEST(TextValue, HugeNumbersBecomeInfinityNotGarbage)
 {

@@ -101,15 +101,16 @@ QIcon windowIcon()
     return icon;
 }
 
-// Hot spots: the point of the tick, and the tip of the raised index finger.
+// Hot spots, in logical pixels of the 32 x 32 drawing: the point of the
+// tick, and the tip of the raised index finger (both marked in the SVGs).
 QCursor tickCursor()
 {
-    return svgCursor(QStringLiteral(":/cursors/tick.svg"), 12, 28);
+    return svgCursor(QStringLiteral(":/cursors/tick.svg"), 12, 27);
 }
 
 QCursor handCursor()
 {
-    return svgCursor(QStringLiteral(":/cursors/hand.svg"), 14, 1);
+    return svgCursor(QStringLiteral(":/cursors/hand.svg"), 14, 2);
 }
 
 } // namespace numberlark

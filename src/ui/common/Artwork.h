@@ -15,10 +15,9 @@ namespace numberlark {
 // natural size in logical pixels; the window layout depends on those sizes.
 enum class Picture { Title, Certificate, Whiteboard, Sign, Clock, FaceSmile, FaceGrin };
 
-inline constexpr Picture kAllPictures[] = {Picture::Title,     Picture::Certificate,
-                                           Picture::Whiteboard, Picture::Sign,
-                                           Picture::Clock,     Picture::FaceSmile,
-                                           Picture::FaceGrin};
+inline constexpr Picture kAllPictures[] = {
+    Picture::Title, Picture::Certificate, Picture::Whiteboard, Picture::Sign,
+    Picture::Clock, Picture::FaceSmile,   Picture::FaceGrin};
 
 QString resourcePath(Picture picture);
 QSize naturalSize(Picture picture);

@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Prints the benchmark table: start-up and memory of the program next to a
+bare Qt window, the certificate PDF time and the answer round trip.
+
+Runs everything under a private Xvfb with a throw-away HOME, so the user's
+settings and files are never touched. Not part of the test suite."""
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+RUNS = 10
+
+
+def start_xvfb():
+    for number in range(90, 140):
+        if os.path.exists(f"/tmp/.X11-unix/X{number}") or os.path.exists(f"/tmp/.X{number}-lock"):
+            continue
+        proc = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(100):
+            if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                return proc, f":{number}"
+            if proc.poll() is not None:
+                break
+            time.sleep(0.05)
+        proc.kill()
+    sys.exit("bench: could not start Xvfb")
+
+
+def measure(build, program, env):
+    times, rss = [], []
+    for _ in range(RUNS):
+        out = subprocess.run([f"{build}/bench/wait_for_map", "--rss-after-ms", "700", program],
+                             env=env, capture_output=True, text=True, timeout=60, check=True).stdout.split()
+        times.append(float(out[0]))
+        rss.append(int(out[1]))
+    return statistics.median(times), statistics.median(rss)
+
+
+def run_optional(path, env):
+    if not os.path.exists(path):
+        return None
+    out = subprocess.run([path], env=env, capture_output=True, text=True, timeout=300)
+    return out.stdout.strip().splitlines()[-1] if out.returncode == 0 and out.stdout.strip() else "failed"
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else "build"
+    build = os.path.abspath(build)
+    xvfb, display = start_xvfb()
+    home = tempfile.mkdtemp(prefix="numberlark-bench-")
+    env = dict(os.environ, DISPLAY=display, HOME=home, XDG_CONFIG_HOME=f"{home}/.config",
+               QT_QPA_PLATFORM="xcb")
+    try:
+        os.chdir(home)
+        app_ms, app_kib = measure(build, f"{build}/app/numberlark", env)
+        bare_ms, bare_kib = measure(build, f"{build}/bench/bench_bare_window", env)
+        offscreen = dict(env, QT_QPA_PLATFORM="offscreen")
+        pdf = run_optional(f"{build}/bench/bench_certificate", offscreen)
+        answer = run_optional(f"{build}/bench/bench_answer", offscreen)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+        shutil.rmtree(home, ignore_errors=True)
+
+    rows = [
+        ("start-up to window mapped (median of %d)" % RUNS, f"{app_ms:.1f} ms", f"{bare_ms:.1f} ms",
+         f"{app_ms / bare_ms:.2f}"),
+        ("peak resident memory (median)", f"{app_kib / 1024:.1f} MiB", f"{bare_kib / 1024:.1f} MiB",
+         f"{app_kib / bare_kib:.2f}"),
+        ("certificate PDF", pdf or "not built", "", ""),
+        ("Enter to repainted verdict", answer or "not built", "", ""),
+    ]
+    header = ("measure", "numberlark", "bare window", "ratio")
+    widths = [max(len(r[i]) for r in rows + [header]) for i in range(4)]
+    for row in [header, tuple("-" * w for w in widths)] + rows:
+        print("  ".join(cell.ljust(widths[i]) for i, cell in enumerate(row)).rstrip())
+    print("targets: start-up ratio <= 1.30, memory ratio <= 1.30")
+
+
+if __name__ == "__main__":
+    main()

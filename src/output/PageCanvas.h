@@ -1,0 +1,59 @@
+#pragma once
+
+#include "output/CanvasResult.h"
+#include "ui/common/Artwork.h"
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+namespace numberlark {
+
+// The page's user space after mapPage(): the printable area runs from x = 0
+// to 21 and from y = 0 (top) to 30 (bottom). The two units need not be equal.
+inline constexpr float kPageWidthUnits = 21.0F;
+inline constexpr float kPageHeightUnits = 30.0F;
+
+// One printed page as a sequence of drawing operations with a current
+// position. Positions are in page units; font sizes in points, whatever the
+// page mapping. Any operation that draws or changes state can fail; a failure
+// leaves the current position as it was.
+class PageCanvas {
+public:
+    virtual ~PageCanvas() = default;
+
+    virtual CanvasResult mapPage() = 0;
+
+    virtual CanvasResult setFontName(const QString& name) = 0;
+    virtual CanvasResult setFontSize(float points) = 0;
+    virtual CanvasResult setBold(bool bold) = 0;
+
+    virtual CanvasResult setX(float x) = 0;
+    virtual CanvasResult setY(float y) = 0;
+    virtual float x() const = 0;
+    virtual float y() const = 0;
+
+    // Draws text with the top-left corner of its first character cell at
+    // the current position, then moves to x = 0, one line height lower.
+    virtual CanvasResult printText(const QString& text) = 0;
+    // As printText, but first starts a new line when the current position
+    // is past the first column (x > 0).
+    virtual CanvasResult printTextOnNewLine(const QString& text) = 0;
+    // Moves to x = 0, one line height of the current font lower.
+    virtual CanvasResult lineFeed() = 0;
+
+    // An axis-parallel rectangle outline with opposite corners (x1, y1) and
+    // (x2, y2), in colour or else the foreground colour. The current
+    // position becomes (x2, y2).
+    virtual CanvasResult box(float x1, float y1, float x2, float y2,
+                             std::optional<QColor> colour) = 0;
+    // The picture with its top-left corner at (x, y), at its own physical
+    // size (15 twips per logical pixel), not stretched to the page units.
+    virtual CanvasResult picture(Picture picture, float x, float y) = 0;
+
+    // Finishes the page and hands it to its destination.
+    virtual CanvasResult endDocument() = 0;
+};
+
+} // namespace numberlark

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "output/CanvasResult.h"
+
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QSaveFile>
+#include <QString>
+
+#include <memory>
+
+class QPdfWriter;
+
+namespace numberlark {
+
+// A one-document PDF file written through QSaveFile: the page goes to a
+// temporary file in the same folder, which replaces the target only when
+// everything was written, so a failure never leaves a broken PDF behind.
+class PdfDocument {
+public:
+    explicit PdfDocument(const QString& path, const QPageLayout& layout = defaultLayout());
+    ~PdfDocument();
+    PdfDocument(const PdfDocument&) = delete;
+    PdfDocument& operator=(const PdfDocument&) = delete;
+
+    // The user's paper (A4, or Letter where the locale measures in US
+    // units), with margins like a desktop printer's unprintable border, so
+    // the PDF shows the page the printer would get.
+    static QPageLayout defaultLayout();
+
+    // Opens the temporary file; the failure names the file and the reason.
+    CanvasResult open();
+    // Valid after a successful open().
+    QPagedPaintDevice& device();
+    // Call after painting has ended: moves the finished file into place.
+    CanvasResult commit();
+
+private:
+    CanvasResult fileFailure(const QString& action) const;
+
+    QString m_path;
+    QPageLayout m_layout;
+    QSaveFile m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+};
+
+} // namespace numberlark

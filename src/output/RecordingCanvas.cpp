@@ -1,0 +1,185 @@
+#include "output/RecordingCanvas.h"
+
+namespace numberlark {
+
+RecordingCanvas::RecordingCanvas(LineHeight lineHeight) : m_lineHeight(std::move(lineHeight)) {}
+
+std::vector<RecordingCanvas::Operation> RecordingCanvas::operationsOf(Kind kind) const
+{
+    std::vector<Operation> found;
+    for (const Operation& op : m_operations) {
+        if (op.kind == kind) {
+            found.push_back(op);
+        }
+    }
+    return found;
+}
+
+RecordingCanvas::Operation RecordingCanvas::operation(Kind kind) const
+{
+    Operation op;
+    op.kind = kind;
+    op.x = m_x;
+    op.y = m_y;
+    op.fontName = m_fontName;
+    op.fontSize = m_fontSize;
+    op.bold = m_bold;
+    return op;
+}
+
+bool RecordingCanvas::record(Operation op, CanvasResult& result)
+{
+    if (m_failureRule) {
+        if (const std::optional<QString> failure = m_failureRule(op)) {
+            op.failed = true;
+            result = CanvasResult::failure(*failure);
+        }
+    }
+    m_operations.push_back(std::move(op));
+    return !m_operations.back().failed;
+}
+
+void RecordingCanvas::newLine()
+{
+    m_x = 0.0F;
+    m_y += m_lineHeight(m_fontSize);
+}
+
+CanvasResult RecordingCanvas::mapPage()
+{
+    CanvasResult result = CanvasResult::success();
+    if (record(operation(Kind::MapPage), result)) {
+        m_x = 0.0F;
+        m_y = 0.0F;
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::setFontName(const QString& name)
+{
+    Operation op = operation(Kind::FontName);
+    op.text = name;
+    CanvasResult result = CanvasResult::success();
+    if (record(std::move(op), result)) {
+        m_fontName = name;
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::setFontSize(float points)
+{
+    Operation op = operation(Kind::FontSize);
+    op.fontSize = points;
+    CanvasResult result = CanvasResult::success();
+    if (record(std::move(op), result)) {
+        m_fontSize = points;
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::setBold(bool bold)
+{
+    Operation op = operation(Kind::Bold);
+    op.bold = bold;
+    CanvasResult result = CanvasResult::success();
+    if (record(std::move(op), result)) {
+        m_bold = bold;
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::setX(float x)
+{
+    Operation op = operation(Kind::SetX);
+    op.x = x;
+    CanvasResult result = CanvasResult::success();
+    if (record(std::move(op), result)) {
+        m_x = x;
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::setY(float y)
+{
+    Operation op = operation(Kind::SetY);
+    op.y = y;
+    CanvasResult result = CanvasResult::success();
+    if (record(std::move(op), result)) {
+        m_y = y;
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::printText(const QString& text)
+{
+    Operation op = operation(Kind::Text);
+    op.text = text;
+    CanvasResult result = CanvasResult::success();
+    if (record(std::move(op), result)) {
+        newLine();
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::printTextOnNewLine(const QString& text)
+{
+    Operation op = operation(Kind::TextOnNewLine);
+    op.text = text;
+    if (op.x > 0.0F) {
+        op.x = 0.0F;
+        op.y += m_lineHeight(m_fontSize);
+    }
+    CanvasResult result = CanvasResult::success();
+    if (record(op, result)) {
+        m_x = op.x;
+        m_y = op.y;
+        newLine();
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::lineFeed()
+{
+    CanvasResult result = CanvasResult::success();
+    if (record(operation(Kind::LineFeed), result)) {
+        newLine();
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::box(float x1, float y1, float x2, float y2,
+                                  std::optional<QColor> colour)
+{
+    Operation op = operation(Kind::Box);
+    op.x = x1;
+    op.y = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.colour = colour;
+    CanvasResult result = CanvasResult::success();
+    if (record(std::move(op), result)) {
+        m_x = x2;
+        m_y = y2;
+    }
+    return result;
+}
+
+CanvasResult RecordingCanvas::picture(Picture picture, float x, float y)
+{
+    Operation op = operation(Kind::Picture);
+    op.picture = picture;
+    op.x = x;
+    op.y = y;
+    CanvasResult result = CanvasResult::success();
+    record(std::move(op), result);
+    return result;
+}
+
+CanvasResult RecordingCanvas::endDocument()
+{
+    CanvasResult result = CanvasResult::success();
+    record(operation(Kind::EndDocument), result);
+    return result;
+}
+
+} // namespace numberlark

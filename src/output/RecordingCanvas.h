@@ -1,0 +1,93 @@
+#pragma once
+
+#include "output/PageCanvas.h"
+
+#include <functional>
+#include <vector>
+
+namespace numberlark {
+
+// A canvas that draws nothing and remembers every operation with the state
+// it ran in, so tests can read the page back. Line heights come from a
+// given function of the font size; chosen operations can be made to fail.
+class RecordingCanvas final : public PageCanvas {
+public:
+    enum class Kind {
+        MapPage,
+        FontName,
+        FontSize,
+        Bold,
+        SetX,
+        SetY,
+        Text,
+        TextOnNewLine,
+        LineFeed,
+        Box,
+        Picture,
+        EndDocument
+    };
+
+    // One operation as it ran. For text, (x, y) is where the text was drawn
+    // (after any new line); for a box, its first corner, with (x2, y2) the
+    // second; for a picture, its top-left corner; for SetX/SetY the value.
+    struct Operation {
+        Kind kind = Kind::MapPage;
+        QString text; // the text drawn, or the font name set
+        float x = 0.0F;
+        float y = 0.0F;
+        float x2 = 0.0F;
+        float y2 = 0.0F;
+        std::optional<QColor> colour;
+        numberlark::Picture picture = numberlark::Picture::Certificate;
+        QString fontName;
+        float fontSize = 0.0F;
+        bool bold = false;
+        bool failed = false;
+    };
+
+    using LineHeight = std::function<float(float points)>;
+    // Gives the failure description for an operation, or nothing to let it run.
+    using FailureRule = std::function<std::optional<QString>(const Operation&)>;
+
+    explicit RecordingCanvas(LineHeight lineHeight = defaultLineHeight);
+
+    // About the line spacing of a sans-serif face on an A4 printable area,
+    // where one page unit is close to a centimetre.
+    static float defaultLineHeight(float points) { return points * 1.15F / 72.0F * 2.54F; }
+
+    void setFailureRule(FailureRule rule) { m_failureRule = std::move(rule); }
+    const std::vector<Operation>& operations() const { return m_operations; }
+    std::vector<Operation> operationsOf(Kind kind) const;
+
+    CanvasResult mapPage() override;
+    CanvasResult setFontName(const QString& name) override;
+    CanvasResult setFontSize(float points) override;
+    CanvasResult setBold(bool bold) override;
+    CanvasResult setX(float x) override;
+    CanvasResult setY(float y) override;
+    float x() const override { return m_x; }
+    float y() const override { return m_y; }
+    CanvasResult printText(const QString& text) override;
+    CanvasResult printTextOnNewLine(const QString& text) override;
+    CanvasResult lineFeed() override;
+    CanvasResult box(float x1, float y1, float x2, float y2, std::optional<QColor> colour) override;
+    CanvasResult picture(Picture picture, float x, float y) override;
+    CanvasResult endDocument() override;
+
+private:
+    Operation operation(Kind kind) const;
+    // Records the operation; true when it may take effect.
+    bool record(Operation op, CanvasResult& result);
+    void newLine();
+
+    LineHeight m_lineHeight;
+    FailureRule m_failureRule;
+    std::vector<Operation> m_operations;
+    QString m_fontName;
+    float m_fontSize = 10.0F;
+    bool m_bold = false;
+    float m_x = 0.0F;
+    float m_y = 0.0F;
+};
+
+} // namespace numberlark

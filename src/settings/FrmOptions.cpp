@@ -1,0 +1,335 @@
+#include "settings/FrmOptions.h"
+
+#include "output/ResultsLine.h"
+#include "quiz/TextRules.h"
+#include "settings/Settings.h"
+#include "ui/common/FaceAnimation.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QUrl>
+
+namespace numberlark {
+
+namespace {
+
+// The window is laid out in twips (1/1440 inch); 15 twips make one logical pixel.
+constexpr QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+constexpr QSize kClientSize{5190 / 15, 6075 / 15};
+constexpr QPoint kFacePosition{840 / 15, 840 / 15};
+const QColor kPaleYellow(255, 255, 192);
+const QColor kHeadingGreen(0, 128, 0);
+const QColor kRefusedBase(255, 210, 210);
+
+QFont makeFont(const char* family, qreal points, bool bold, bool italic = false)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
+                 const QFont& font)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(rect);
+    label->setFont(font);
+    return label;
+}
+
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
+                       const QFont& font)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(rect);
+    box->setFont(font);
+    return box;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
+                       const QFont& font)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    button->setFont(font);
+    return button;
+}
+
+int stateOf(const QCheckBox* box)
+{
+    return box->checkState() == Qt::Checked ? 1 : 0;
+}
+
+} // namespace
+
+FrmOptions::FrmOptions(SessionRecord& record, QAbstractButton* printButton, SettingsStore& store,
+                       OptionsDesktop desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      m_record(record), m_printButton(printButton), m_store(store), m_desktop(std::move(desktop))
+{
+    setObjectName(QStringLiteral("FrmOptions"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(kClientSize);
+    QPalette look = palette();
+    look.setColor(QPalette::Window, kPaleYellow);
+    setPalette(look);
+    setAutoFillBackground(true);
+
+    createHeading();
+    createCheckBoxes();
+    createNumberBox();
+    createButtons();
+    setTabOrderAndFocus();
+    connectHandlers();
+    Form_Load();
+}
+
+void FrmOptions::createHeading()
+{
+    auto* title = addLabel(this, "Label2", QStringLiteral("\"Numberlark\""),
+                           twips(240, 240, 4695, 375), makeFont("MS Sans Serif", 18, true));
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto* options = addLabel(this, "Label1", QStringLiteral("Options"), twips(1560, 840, 2295, 495),
+                             makeFont("Comic Sans MS", 16.5, false));
+    options->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette green = options->palette();
+    green.setColor(QPalette::WindowText, kHeadingGreen);
+    options->setPalette(green);
+
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Line1"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Plain);
+    rule->setGeometry(480 / 15, 1440 / 15, (4680 - 480) / 15 + 1, 1);
+
+    m_faces = new FaceAnimation(this);
+}
+
+void FrmOptions::createCheckBoxes()
+{
+    const QFont comic = makeFont("Comic Sans MS", 12, true);
+    m_chkSaveresults = addCheckBox(this, "ChkSaveresults", QStringLiteral("Save results on disk"),
+                                   twips(600, 3240, 3135, 585), comic);
+    m_chkPrintenable =
+        addCheckBox(this, "ChkPrintenable", QStringLiteral("Enable certificate printing"),
+                    twips(600, 3720, 4095, 585), comic);
+    m_chkSound = addCheckBox(this, "ChkSound", QStringLiteral("Enable Sound"),
+                             twips(600, 4200, 3135, 585), comic);
+    m_chkRemember =
+        addCheckBox(this, "ChkRemember", QStringLiteral("Remember settings."),
+                    twips(1800, 5640, 2055, 375), makeFont("MS Sans Serif", 8.25, true));
+}
+
+void FrmOptions::createNumberBox()
+{
+    addLabel(this, "lblNumofquestions", QStringLiteral("Number of questions"),
+             twips(840, 4920, 2415, 375), makeFont("Comic Sans MS", 12, true));
+    m_txtNumofquestions = new QLineEdit(this);
+    m_txtNumofquestions->setObjectName(QStringLiteral("TxtNumofquestions"));
+    m_txtNumofquestions->setGeometry(twips(3360, 4920, 615, 390));
+    m_txtNumofquestions->setFont(makeFont("MS Sans Serif", 12, true));
+    m_txtNumofquestions->setAlignment(Qt::AlignCenter);
+    m_txtNumofquestions->setAccessibleName(QStringLiteral("Number of questions"));
+}
+
+void FrmOptions::createButtons()
+{
+    m_cmdView =
+        addButton(this, "CmdView", QStringLiteral("View Results"), twips(3480, 3360, 1575, 315),
+                  makeFont("MS Sans Serif", 8.25, true, true));
+    m_command1 = addButton(this, "Command1", QStringLiteral("OK"), twips(3960, 5640, 1095, 375),
+                           makeFont("MS Sans Serif", 8.25, true));
+    m_command1->setDefault(true);
+}
+
+void FrmOptions::setTabOrderAndFocus()
+{
+    QWidget* const order[] = {m_command1,       m_chkSound,    m_chkPrintenable,
+                              m_chkSaveresults, m_chkRemember, m_txtNumofquestions,
+                              m_cmdView};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    m_command1->setFocus();
+}
+
+void FrmOptions::connectHandlers()
+{
+    connect(m_chkPrintenable, &QCheckBox::stateChanged, this, &FrmOptions::ChkPrintenable_Click);
+    connect(m_chkSaveresults, &QCheckBox::stateChanged, this, &FrmOptions::ChkSaveresults_Click);
+    connect(m_chkSound, &QCheckBox::stateChanged, this, &FrmOptions::ChkSound_Click);
+    connect(m_txtNumofquestions, &QLineEdit::textChanged, this,
+            &FrmOptions::TxtNumofquestions_Change);
+    connect(m_cmdView, &QPushButton::clicked, this, &FrmOptions::CmdView_Click);
+    connect(m_command1, &QPushButton::clicked, this, &FrmOptions::Command1_Click);
+}
+
+// Setting a box or the text runs its change handler, which copies the same
+// value back into the record and matches the Print button to it.
+void FrmOptions::Form_Load()
+{
+    m_keptNumber = m_record.Numofquestions;
+    m_chkSaveresults->setChecked(m_record.allow_saving);
+    m_chkPrintenable->setChecked(m_record.allow_printing);
+    m_chkSound->setChecked(m_record.allow_sound);
+    centreOnScreen();
+    m_faces->start(kFacePosition);
+    m_txtNumofquestions->setText(QString::fromStdString(number_text(m_record.Numofquestions)));
+}
+
+// Centres the outer window, frame included. The frame is known once the
+// window is shown, so the first show centres it again.
+void FrmOptions::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
+}
+
+void FrmOptions::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen();
+    }
+}
+
+void FrmOptions::ChkPrintenable_Click()
+{
+    m_record.allow_printing = m_chkPrintenable->checkState() == Qt::Checked;
+    if (m_printButton) {
+        m_printButton->setEnabled(m_record.allow_printing);
+    }
+}
+
+void FrmOptions::ChkSaveresults_Click()
+{
+    m_record.allow_saving = m_chkSaveresults->checkState() == Qt::Checked;
+}
+
+void FrmOptions::ChkSound_Click()
+{
+    m_record.allow_sound = m_chkSound->checkState() == Qt::Checked;
+}
+
+// A number that does not fit in 16 bits is refused: the record keeps the
+// last number that fitted and the box says why until it holds one again.
+void FrmOptions::TxtNumofquestions_Change()
+{
+    const auto number = round_to_int16(text_value(m_txtNumofquestions->text().toStdString()));
+    if (number) {
+        m_keptNumber = *number;
+        m_record.Numofquestions = *number;
+    }
+    showNumberRefused(!number);
+}
+
+void FrmOptions::showNumberRefused(bool refused)
+{
+    m_numberRefused = refused;
+    m_txtNumofquestions->setProperty("invalid", refused);
+    if (refused) {
+        QPalette look = m_txtNumofquestions->palette();
+        look.setColor(QPalette::Base, kRefusedBase);
+        m_txtNumofquestions->setPalette(look);
+    } else {
+        m_txtNumofquestions->setPalette(QPalette()); // back to the inherited colours
+    }
+    const QString why = refused ? QStringLiteral("Type a whole number from -32768 to 32767. "
+                                                 "The number of questions stays at %1 until then.")
+                                      .arg(m_keptNumber)
+                                : QString();
+    m_txtNumofquestions->setToolTip(why);
+    m_txtNumofquestions->setAccessibleDescription(why);
+}
+
+QString FrmOptions::numberTextToSave() const
+{
+    return m_numberRefused ? QString::number(m_keptNumber) : m_txtNumofquestions->text();
+}
+
+void FrmOptions::CmdView_Click()
+{
+    const QString path = QDir::current().absoluteFilePath(QString::fromLatin1(kResultsFileName));
+    const QFileInfo file(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!file.exists()) {
+        showMessage(QMessageBox::Information,
+                    QStringLiteral("There are no saved results yet.\n\nThe results file %1 is "
+                                   "made when a test is quit with \"Save results on disk\" ticked.")
+                        .arg(shown));
+        return;
+    }
+    if (!file.isFile()) {
+        showMessage(QMessageBox::Warning,
+                    QStringLiteral("%1 is not a file, so it cannot be shown.").arg(shown));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+    const bool opened = m_desktop.openUrl ? m_desktop.openUrl(url) : QDesktopServices::openUrl(url);
+    if (!opened) {
+        showMessage(QMessageBox::Warning,
+                    QStringLiteral("The results file %1 could not be opened: no program to "
+                                   "view it could be started.")
+                        .arg(shown));
+    }
+}
+
+void FrmOptions::Command1_Click()
+{
+    if (m_chkRemember->checkState() == Qt::Checked) {
+        SaveSettings(m_store, stateOf(m_chkPrintenable), stateOf(m_chkSaveresults),
+                     stateOf(m_chkSound), numberTextToSave());
+    }
+    close();
+}
+
+// Esc presses OK, saving included; only the close box leaves without saving.
+void FrmOptions::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_command1->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FrmOptions::showMessage(QMessageBox::Icon icon, const QString& text)
+{
+    if (m_desktop.showMessage) {
+        m_desktop.showMessage(icon, text);
+        return;
+    }
+    QMessageBox box(icon, QStringLiteral("View Results"), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+} // namespace numberlark

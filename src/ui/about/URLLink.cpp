@@ -1,0 +1,241 @@
+#include "ui/about/URLLink.h"
+
+#include "ui/about/MakerAddress.h"
+#include "ui/about/PropertyBag.h"
+#include "ui/common/Artwork.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QUrl>
+
+namespace numberlark {
+
+namespace {
+
+const QString kTextName = QStringLiteral("Text");
+const QString kUrlName = QStringLiteral("URL");
+const QString kShowToolTipName = QStringLiteral("ShowToolTip");
+
+constexpr int kBadAddressError = 1;
+constexpr int kNoHandlerError = 2;
+
+std::optional<URLLink::OpenFailure> openWithDesktop(const QString& address)
+{
+    // Accepts web addresses as well as paths of documents, relative ones too.
+    const QUrl url = QUrl::fromUserInput(address, QDir::currentPath());
+    if (!url.isValid() || url.isEmpty()) {
+        return URLLink::OpenFailure{kBadAddressError,
+                                    QStringLiteral("This is not an address that can be opened")};
+    }
+    if (!QDesktopServices::openUrl(url)) {
+        return URLLink::OpenFailure{kNoHandlerError,
+                                    QStringLiteral("No program could be started to open it")};
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> toText(const std::optional<QVariant>& stored)
+{
+    if (!stored || !stored->isValid() || stored->typeId() == QMetaType::QStringList ||
+        !stored->canConvert<QString>()) {
+        return std::nullopt;
+    }
+    return stored->toString();
+}
+
+// A stored flag: a Boolean, a number (non-zero is true) or the words
+// "True"/"False" in any case, or such a number as text. Anything else fails.
+std::optional<bool> toFlag(const std::optional<QVariant>& stored)
+{
+    if (!stored || !stored->isValid()) {
+        return std::nullopt;
+    }
+    if (stored->typeId() == QMetaType::Bool) {
+        return stored->toBool();
+    }
+    const QString text = stored->toString().trimmed();
+    if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    return ok ? std::optional<bool>(number != 0.0) : std::nullopt;
+}
+
+QFont linkFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setUnderline(true);
+    return font;
+}
+
+} // namespace
+
+URLLink::URLLink(QWidget* parent, Opener opener, MessageShower showMessage)
+    : QWidget(parent), m_label(new QLabel(this)), m_open(std::move(opener)),
+      m_showMessage(std::move(showMessage))
+{
+    if (!m_open) {
+        m_open = openWithDesktop;
+    }
+    setCursor(handCursor());
+    m_label->setObjectName(QStringLiteral("lblURL"));
+    m_label->setTextFormat(Qt::PlainText);
+    m_label->setFont(linkFont());
+    m_label->setAutoFillBackground(true);
+    m_label->setCursor(handCursor());
+    m_label->installEventFilter(this);
+    applyLabelLook();
+    SetDefaults();
+}
+
+QString URLLink::defaultAddress()
+{
+    return QString::fromLatin1(kMakerWebAddress);
+}
+
+QString URLLink::Text() const
+{
+    return m_label->text();
+}
+
+// The label sits at the top-left corner, exactly as large as the text; the
+// control keeps its own size, so a longer text is cut off at its edge.
+void URLLink::setText(const QString& sText)
+{
+    m_label->setText(sText);
+    const QFontMetrics metrics(m_label->font());
+    m_label->setGeometry(0, 0, metrics.horizontalAdvance(sText), metrics.height());
+    emit propertyChanged(kTextName);
+}
+
+void URLLink::setURL(const QString& sURL)
+{
+    m_address = sURL;
+    UpdateToolTip();
+    emit propertyChanged(kUrlName);
+}
+
+void URLLink::setShowToolTip(bool bShowToolTip)
+{
+    m_showToolTip = bShowToolTip;
+    UpdateToolTip();
+    emit propertyChanged(kShowToolTipName);
+}
+
+void URLLink::UpdateToolTip()
+{
+    m_label->setToolTip(m_showToolTip ? m_address : QString());
+}
+
+void URLLink::SetDefaults()
+{
+    setText(defaultAddress());
+    m_address = defaultAddress();
+    setShowToolTip(false);
+}
+
+void URLLink::RestoreProperties(const PropertyBag& bag)
+{
+    const auto text = toText(bag.readProperty(kTextName, defaultAddress()));
+    const auto address = toText(bag.readProperty(kUrlName, defaultAddress()));
+    const auto flag = toFlag(bag.readProperty(kShowToolTipName, false));
+    if (!text || !address || !flag) {
+        SetDefaults();
+        return;
+    }
+    setText(*text);
+    m_address = *address;
+    setShowToolTip(*flag);
+}
+
+void URLLink::SaveProperties(PropertyBag& bag) const
+{
+    bag.writeProperty(kTextName, Text(), defaultAddress());
+    bag.writeProperty(kUrlName, m_address, defaultAddress());
+    bag.writeProperty(kShowToolTipName, m_showToolTip, false);
+}
+
+bool URLLink::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_label && event->type() == QEvent::MouseButtonPress) {
+        lblURL_MouseDown(static_cast<QMouseEvent*>(event)->button());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Any other button only puts the normal pointer back, ending a busy pointer
+// that was left behind.
+void URLLink::lblURL_MouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton) {
+        while (QApplication::overrideCursor() != nullptr) {
+            QApplication::restoreOverrideCursor();
+        }
+        return;
+    }
+    QString address = m_address;
+    bool cancel = false;
+    const QPointer<URLLink> self(this);
+    emit GoToURL(address, cancel);
+    if (cancel || self.isNull()) {
+        return;
+    }
+    openAddress(address);
+}
+
+// The busy pointer covers the hand-over to the desktop; it is gone before
+// any message appears.
+void URLLink::openAddress(const QString& address)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto failure = m_open(address);
+    QApplication::restoreOverrideCursor();
+    if (!failure) {
+        return;
+    }
+    const QString text = QStringLiteral("Unable to load '") + address + QStringLiteral("' : ") +
+                         failure->description + QStringLiteral(" (Error ") +
+                         QString::number(failure->number) + QStringLiteral(")");
+    if (m_showMessage) {
+        m_showMessage(text);
+    } else {
+        QMessageBox::warning(this, QApplication::applicationDisplayName(), text);
+    }
+}
+
+void URLLink::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+}
+
+void URLLink::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        applyLabelLook();
+    }
+    QWidget::changeEvent(event);
+}
+
+// White behind the text, which takes the palette's highlight colour.
+void URLLink::applyLabelLook()
+{
+    QPalette look = m_label->palette();
+    look.setColor(QPalette::Window, Qt::white);
+    look.setColor(QPalette::WindowText, palette().color(QPalette::Highlight));
+    m_label->setPalette(look);
+}
+
+} // namespace numberlark

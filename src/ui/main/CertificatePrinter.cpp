@@ -1,0 +1,208 @@
+#include "ui/main/CertificatePrinter.h"
+
+#include "output/PainterCanvas.h"
+#include "output/PdfDocument.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <memory>
+
+namespace numberlark {
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("Printing Error");
+const QString kPdfQuestion =
+    QStringLiteral("Would you like to save the certificate as a PDF file instead? "
+                   "You can print the PDF later, or on another computer.");
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+void showError(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kErrorTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool askForPdf(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kErrorTitle, text, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(save);
+    box.exec();
+    return box.clickedButton() == save;
+}
+
+QString askForPdfPath(QWidget* parent, const QString& suggestedPath)
+{
+    QFileDialog dialog(parent, QStringLiteral("Save Certificate as PDF"), suggestedPath,
+                       QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& draw)
+{
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Numberlark certificate"));
+    const QString printerName = printer.printerName();
+    PainterCanvas canvas(printer, [&printer, &printerName] {
+        if (printer.printerState() == QPrinter::Error) {
+            return CanvasResult::failure(
+                QStringLiteral("The printer \"%1\" reported an error.").arg(printerName));
+        }
+        return CanvasResult::success();
+    });
+    if (canvas.begin().failed()) {
+        return QStringLiteral("The printer \"%1\" could not be started.").arg(printerName);
+    }
+    draw(canvas);
+    return std::nullopt;
+}
+
+} // namespace
+
+CertificatePrinter::CertificatePrinter(QuizSession& session, QWidget* parent)
+    : m_session(session), m_parent(parent), m_seams(desktopSeams())
+{
+}
+
+CertificatePrinter::Seams CertificatePrinter::desktopSeams() const
+{
+    QWidget* parent = m_parent;
+    Seams seams;
+    seams.showPrintingError = [parent](const QString& text) { showError(parent, text); };
+    seams.offerPdfInstead = [parent](const QString& text) { return askForPdf(parent, text); };
+    seams.choosePdfPath = [parent](const QString& path) { return askForPdfPath(parent, path); };
+    seams.hasPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
+    seams.printOnDefaultPrinter = printOnPrinter;
+    return seams;
+}
+
+QString CertificatePrinter::suggestedPdfName(const QString& name)
+{
+    static const QRegularExpression refused(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f\x7f]+)"));
+    QString cleaned = name;
+    cleaned.replace(refused, QString());
+    cleaned = cleaned.simplified();
+    if (cleaned.isEmpty()) {
+        return QStringLiteral("Numberlark certificate.pdf");
+    }
+    return QStringLiteral("Numberlark certificate - %1.pdf").arg(cleaned);
+}
+
+bool CertificatePrinter::allowed() const
+{
+    return m_session.record().allow_printing;
+}
+
+void CertificatePrinter::MnuPrint_Click(const CertificateWindowValues& window)
+{
+    if (!allowed()) {
+        return;
+    }
+    if (!m_seams.hasPrinter()) {
+        offerPdf(QStringLiteral("No printer is set up as the default on this computer, so the "
+                                "certificate cannot be printed."),
+                 window);
+        return;
+    }
+    const std::optional<QString> notStarted = m_seams.printOnDefaultPrinter(
+        [this, &window](PageCanvas& canvas) { drawPage(canvas, window); });
+    if (notStarted) {
+        offerPdf(*notStarted, window);
+    }
+}
+
+void CertificatePrinter::Cmdprint_Click(int /*index*/, const CertificateWindowValues& window)
+{
+    MnuPrint_Click(window);
+}
+
+void CertificatePrinter::MnuSavePdf_Click(const CertificateWindowValues& window)
+{
+    if (allowed()) {
+        savePdf(window);
+    }
+}
+
+// One message for a printer that is missing or cannot start, rather than
+// one for every step of the page.
+void CertificatePrinter::offerPdf(const QString& reason, const CertificateWindowValues& window)
+{
+    if (m_seams.offerPdfInstead(reason + QStringLiteral("\n\n") + kPdfQuestion)) {
+        savePdf(window);
+    }
+}
+
+void CertificatePrinter::savePdf(const CertificateWindowValues& window)
+{
+    const QString suggested = QDir(documentsFolder()).filePath(suggestedPdfName(window.name));
+    const QString path = m_seams.choosePdfPath(suggested);
+    if (!path.isEmpty()) {
+        writePdf(path, window);
+    }
+}
+
+void CertificatePrinter::writePdf(const QString& path, const CertificateWindowValues& window)
+{
+    PdfDocument pdf(path);
+    if (const CanvasResult opened = pdf.open(); opened.failed()) {
+        m_seams.showPrintingError(opened.description());
+        return;
+    }
+    PainterCanvas canvas(pdf.device(), [&pdf] { return pdf.commit(); });
+    if (const CanvasResult begun = canvas.begin(); begun.failed()) {
+        m_seams.showPrintingError(begun.description());
+        return;
+    }
+    drawPage(canvas, window);
+}
+
+void CertificatePrinter::drawPage(PageCanvas& canvas, const CertificateWindowValues& window)
+{
+    const SessionRecord& record = m_session.record();
+    CertificatePage page({window.name, record.Numofquestions, window.mixed, record.current_table,
+                          record.clock_seconds, window.dateLine},
+                         practiceQuestions());
+    page.draw(canvas, [this](const QString& failure) { m_seams.showPrintingError(failure); });
+}
+
+// After the test the practice questions simply continue the generator's
+// sequence. During a test they run on their own copy of the generator state,
+// swapped in for each draw only, so the question on screen, its product and
+// the previous product stay as they were even while an error box is open.
+CertificatePage::NextQuestion CertificatePrinter::practiceQuestions()
+{
+    if (!m_session.isRunning()) {
+        return [this] { return m_session.practiceQuestion(); };
+    }
+    auto practice = std::make_shared<QuizSession::SavedQuestion>(m_session.saveQuestion());
+    return [this, practice] {
+        const QuizSession::SavedQuestion onScreen = m_session.saveQuestion();
+        m_session.restoreQuestion(*practice);
+        std::string question = m_session.practiceQuestion();
+        *practice = m_session.saveQuestion();
+        m_session.restoreQuestion(onScreen);
+        return question;
+    };
+}
+
+} // namespace numberlark

@@ -1,0 +1,279 @@
+#include "ui/main/CertificatePrinter.h"
+
+#include "output/RecordingCanvas.h"
+#include "support/PlayedTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace numberlark {
+namespace {
+
+using Kind = RecordingCanvas::Kind;
+
+const CertificateWindowValues kWindow{QStringLiteral("Sam"), QStringLiteral("14/06/2025 10:32:07"),
+                                      false};
+
+// Drives the printer flows with every dialog and the printer answered here.
+class CertificatePrinterFlow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_record.allow_printing = true;
+        m_session.tableChoice().select(5); // 7 times table
+        auto& seams = m_printer.seams();
+        seams.showPrintingError = [this](const QString& text) { m_errors.push_back(text); };
+        seams.offerPdfInstead = [this](const QString& text) {
+            m_offers.push_back(text);
+            return m_acceptPdf;
+        };
+        seams.choosePdfPath = [this](const QString& suggested) {
+            m_suggested.push_back(suggested);
+            return m_chosenPath;
+        };
+        seams.hasPrinter = [this] { return m_hasPrinter; };
+        seams.printOnDefaultPrinter = [this](const CertificatePrinter::Seams::Draw& draw) {
+            ++m_printJobs;
+            if (m_printerFailure) {
+                return m_printerFailure;
+            }
+            draw(m_paper);
+            return std::optional<QString>();
+        };
+    }
+
+    std::vector<QString> practiceTexts() const
+    {
+        std::vector<QString> texts;
+        for (const auto& op : m_paper.operationsOf(Kind::Text)) {
+            if (op.text.endsWith(QStringLiteral(" = ...."))) {
+                texts.push_back(op.text.chopped(7));
+            }
+        }
+        return texts;
+    }
+
+    SessionRecord m_record;
+    ClockSeededRandom m_random{4242};
+    QuizSession m_session{m_record, m_random};
+    CertificatePrinter m_printer{m_session, nullptr};
+    RecordingCanvas m_paper;
+    QTemporaryDir m_dir;
+    bool m_hasPrinter = true;
+    std::optional<QString> m_printerFailure;
+    bool m_acceptPdf = true;
+    QString m_chosenPath;
+    int m_printJobs = 0;
+    std::vector<QString> m_errors;
+    std::vector<QString> m_offers;
+    std::vector<QString> m_suggested;
+};
+
+TEST_F(CertificatePrinterFlow, NothingAtAllWhenPrintingIsNotAllowed)
+{
+    testing::playToTheEnd(m_session);
+    m_record.allow_printing = false;
+    m_hasPrinter = false; // would otherwise bring a message
+    const SessionRecord before = m_record;
+    m_printer.MnuPrint_Click(kWindow);
+    m_printer.Cmdprint_Click(1, kWindow);
+    m_printer.MnuSavePdf_Click(kWindow);
+    EXPECT_EQ(m_printJobs, 0);
+    EXPECT_TRUE(m_errors.empty());
+    EXPECT_TRUE(m_offers.empty());
+    EXPECT_TRUE(m_suggested.empty());
+    EXPECT_EQ(m_record.question, before.question);
+    EXPECT_EQ(m_record.previous_answer, before.previous_answer);
+}
+
+TEST_F(CertificatePrinterFlow, PrintSendsTheWholePageToTheDefaultPrinterWithoutADialog)
+{
+    testing::playToTheEnd(m_session);
+    m_record.clock_seconds = 48;
+    m_printer.Cmdprint_Click(1, kWindow);
+    EXPECT_EQ(m_printJobs, 1);
+    EXPECT_TRUE(m_suggested.empty()) << "no dialog";
+    EXPECT_TRUE(m_errors.empty());
+    ASSERT_FALSE(m_paper.operations().empty());
+    EXPECT_EQ(m_paper.operations().back().kind, Kind::EndDocument);
+    QStringList texts;
+    for (const auto& op : m_paper.operationsOf(Kind::Text)) {
+        texts << op.text;
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("Sam")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("** 7 **")));
+    EXPECT_TRUE(texts.contains(QStringLiteral(" 47 seconds")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("14/06/2025 10:32:07")));
+}
+
+TEST_F(CertificatePrinterFlow, EachFailingStepShowsItsMessageAndThePageIsStillEnded)
+{
+    testing::playToTheEnd(m_session);
+    int practice = 0;
+    m_paper.setFailureRule([&practice](const RecordingCanvas::Operation& op) {
+        std::optional<QString> failure;
+        if (op.kind == Kind::Picture) {
+            failure = QStringLiteral("The picture could not be drawn.");
+        } else if (op.kind == Kind::Text && op.text.endsWith(QStringLiteral(" = ....")) &&
+                   ++practice == 3) {
+            failure = QStringLiteral("The printer is out of ink.");
+        }
+        return failure;
+    });
+    m_printer.MnuPrint_Click(kWindow);
+    EXPECT_EQ(m_errors, (std::vector<QString>{QStringLiteral("The picture could not be drawn."),
+                                              QStringLiteral("The printer is out of ink.")}));
+    EXPECT_TRUE(m_offers.empty());
+    EXPECT_EQ(m_paper.operations().back().kind, Kind::EndDocument);
+}
+
+TEST_F(CertificatePrinterFlow, NoPrinterGivesOneMessageThenThePdfInTheChosenFile)
+{
+    testing::playToTheEnd(m_session);
+    m_hasPrinter = false;
+    m_chosenPath = m_dir.filePath(QStringLiteral("Sam.pdf"));
+    m_printer.MnuPrint_Click(kWindow);
+    EXPECT_EQ(m_printJobs, 0);
+    ASSERT_EQ(m_offers.size(), 1U);
+    EXPECT_TRUE(m_offers.front().contains(QStringLiteral("No printer")));
+    EXPECT_TRUE(m_offers.front().contains(QStringLiteral("PDF")));
+    EXPECT_TRUE(m_errors.empty());
+    ASSERT_EQ(m_suggested.size(), 1U);
+    const QFileInfo suggested(m_suggested.front());
+    EXPECT_EQ(suggested.fileName(), QStringLiteral("Numberlark certificate - Sam.pdf"));
+    EXPECT_TRUE(suggested.isAbsolute());
+    EXPECT_TRUE(suggested.dir().exists()) << "the dialog opens in the documents or home folder";
+    QFile pdf(m_chosenPath);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+}
+
+// A missing printer or one that cannot start: one message, and a declined
+// PDF leaves nothing behind and draws no page.
+TEST_F(CertificatePrinterFlow, OneMessageWhenThePrinterIsMissingOrCannotStart)
+{
+    const QString notStarted = QStringLiteral("The printer \"Office\" could not be started.");
+    for (const auto& [hasPrinter, failure, opening] :
+         {std::tuple{false, std::optional<QString>(), QStringLiteral("No printer")},
+          std::tuple{true, std::optional<QString>(notStarted), notStarted}}) {
+        m_hasPrinter = hasPrinter;
+        m_printerFailure = failure;
+        m_acceptPdf = false;
+        m_offers.clear();
+        const std::int16_t previous = m_record.previous_answer;
+        m_printer.MnuPrint_Click(kWindow);
+        ASSERT_EQ(m_offers.size(), 1U);
+        EXPECT_TRUE(m_offers.front().startsWith(opening));
+        EXPECT_TRUE(m_errors.empty());
+        EXPECT_TRUE(m_suggested.empty());
+        EXPECT_TRUE(QDir(m_dir.path()).isEmpty());
+        EXPECT_EQ(m_record.previous_answer, previous) << "no page was drawn";
+    }
+}
+
+TEST_F(CertificatePrinterFlow, SaveAsPdfWritesTheChosenFileOrNothingWhenCancelled)
+{
+    testing::playToTheEnd(m_session);
+    m_chosenPath.clear(); // cancelled
+    m_printer.MnuSavePdf_Click(kWindow);
+    EXPECT_EQ(m_suggested.size(), 1U);
+    EXPECT_TRUE(QDir(m_dir.path()).isEmpty());
+
+    m_chosenPath = m_dir.filePath(QStringLiteral("certificate.pdf"));
+    m_printer.MnuSavePdf_Click(kWindow);
+    EXPECT_TRUE(QFile::exists(m_chosenPath));
+    EXPECT_EQ(m_printJobs, 0) << "the printer is not involved";
+    EXPECT_TRUE(m_errors.empty());
+}
+
+TEST_F(CertificatePrinterFlow, APdfThatCannotBeWrittenIsOneMessageWithThePath)
+{
+    m_chosenPath = m_dir.filePath(QStringLiteral("gone/certificate.pdf"));
+    m_printer.MnuSavePdf_Click(kWindow);
+    ASSERT_EQ(m_errors.size(), 1U);
+    EXPECT_TRUE(m_errors.front().contains(QDir::toNativeSeparators(m_chosenPath)));
+    EXPECT_FALSE(QFile::exists(m_chosenPath));
+}
+
+// Printing during a test leaves the question on screen judged against its
+// own product; the practice questions still never repeat a product.
+TEST_F(CertificatePrinterFlow, PrintingDuringATestLeavesTheRunningQuestionAsItWas)
+{
+    for (const int option : {5, kMixedIndex}) {
+        SessionRecord record;
+        record.allow_printing = true;
+        ClockSeededRandom random(77);
+        QuizSession session(record, random);
+        session.tableChoice().select(option);
+        ASSERT_TRUE(session.start());
+        session.enter(std::to_string(record.answer));
+        session.continueAfterPause();
+        const QuizSession::SavedQuestion onScreen = session.saveQuestion();
+
+        CertificatePrinter printer(session, nullptr);
+        printer.seams() = m_printer.seams();
+        printer.MnuPrint_Click({QStringLiteral("Sam"), QString(), option == kMixedIndex});
+
+        EXPECT_EQ(record.question, onScreen.question);
+        EXPECT_EQ(record.answer, onScreen.answer);
+        EXPECT_EQ(record.previous_answer, onScreen.previous_answer);
+        EXPECT_EQ(record.current_table, onScreen.current_table);
+        EXPECT_EQ(session.enter(std::to_string(onScreen.answer)),
+                  QuizSession::EnterOutcome::Correct);
+    }
+}
+
+// After the test the page's questions are the generator's next forty: the
+// record is left on the last of them, ready for the next one.
+TEST_F(CertificatePrinterFlow, AfterTheTestThePracticeQuestionsContinueTheSequence)
+{
+    testing::playToTheEnd(m_session);
+    m_printer.MnuPrint_Click(kWindow);
+    const std::vector<QString> practice = practiceTexts();
+    ASSERT_EQ(practice.size(), 40U);
+    EXPECT_EQ(QString::fromStdString(m_record.question), practice.back());
+
+    RecordingCanvas second;
+    m_printer.seams().printOnDefaultPrinter = [&second](const auto& draw) {
+        draw(second);
+        return std::optional<QString>();
+    };
+    const std::int16_t lastProduct = m_record.previous_answer;
+    m_printer.MnuPrint_Click(kWindow);
+    const auto texts = second.operationsOf(Kind::Text);
+    const auto first = std::find_if(texts.begin(), texts.end(), [](const auto& op) {
+        return op.text.endsWith(QStringLiteral(" = ...."));
+    });
+    ASSERT_NE(first, texts.end());
+    const QStringList factors = first->text.chopped(7).split(QStringLiteral(" x"));
+    ASSERT_EQ(factors.size(), 2);
+    EXPECT_NE(factors[0].toInt() * factors[1].toInt(), lastProduct);
+}
+
+TEST(CertificatePrinter, SuggestedPdfNameKeepsOnlyWhatFileSystemsAccept)
+{
+    const struct {
+        QString name;
+        QString file;
+    } cases[] = {
+        {QString(), QStringLiteral("Numberlark certificate.pdf")},
+        {QStringLiteral("Sam"), QStringLiteral("Numberlark certificate - Sam.pdf")},
+        {QStringLiteral(" Zoë  Ångström "),
+         QStringLiteral("Numberlark certificate - Zoë Ångström.pdf")},
+        {QStringLiteral("a/b\\c:d*e?f\"g<h>i|j"),
+         QStringLiteral("Numberlark certificate - abcdefghij.pdf")},
+        {QStringLiteral("Sam\tJo\n"), QStringLiteral("Numberlark certificate - SamJo.pdf")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CertificatePrinter::suggestedPdfName(c.name), c.file) << c.name.toStdString();
+    }
+}
+
+} // namespace
+} // namespace numberlark
