@@ -101,6 +101,7 @@ void CertificateScreen::makeNameBox(SizeTwips outer)
     setWidthTwips(box, outer.width / 2);
     setTopTwips(box, (outer.height - heightTwips(box)) / 2 - 1000);
     setLeftTwips(box, (outer.width - widthTwips(box)) / 2);
+    box.setAccessibleName(QStringLiteral("Your name"));
     box.setReadOnly(false);
 }
 

@@ -52,14 +52,15 @@ constexpr ControlSpec button(std::string_view name, std::string_view caption, Re
 }
 
 constexpr ControlSpec picture(std::string_view name, Picture picture, RectTwips design,
-                              bool visible, int stackFromTop)
+                              bool visible, int stackFromTop, std::string_view accessibleName)
 {
     return {.name = name,
             .kind = ControlKind::Picture,
             .design = design,
             .visible = visible,
             .stackFromTop = stackFromTop,
-            .picture = picture};
+            .picture = picture,
+            .accessibleName = accessibleName};
 }
 
 const FormSpec kForm{"Number Lark", 11040,        8310, {"Arial", 15.75, true, false},
@@ -87,7 +88,8 @@ const std::array kInventory{
                 .design = {6780, 5955, 780, 420},
                 .enabled = false,
                 .align = TextAlign::Centre,
-                .tabIndex = 22},
+                .tabIndex = 22,
+                .accessibleName = "Other times table"},
     button("Cmdprint_1", "Print", {8400, 5760, 1095, 375}, false, 18),
     ControlSpec{.name = "TxtAnswer",
                 .kind = ControlKind::TextBox,
@@ -96,7 +98,8 @@ const std::array kInventory{
                 .design = {3360, 4560, 1575, 735},
                 .visible = false,
                 .align = TextAlign::Centre,
-                .tabIndex = 1},
+                .tabIndex = 1,
+                .accessibleName = "Answer"},
     button("CmdTest", "Test", {8400, 4800, 1095, 375}, true, 0),
     button("CmdQuit_1", "Quit", {8400, 5280, 1095, 375}, true, 2),
     ControlSpec{.name = "lblscoresofar",
@@ -130,7 +133,8 @@ const std::array kInventory{
                 .design = {360, 2400, 2775, 3375},
                 .wordWrap = true,
                 .stackFromTop = 3},
-    picture("ImgCertificate", Picture::Certificate, {2520, 2040, 4935, 1095}, false, 4),
+    picture("ImgCertificate", Picture::Certificate, {2520, 2040, 4935, 1095}, false, 4,
+            "Certificate"),
     ControlSpec{.name = "LblTimer",
                 .font = {"Courier New", 24.0, true, false},
                 .foreground = rgb(255, 128, 128),
@@ -150,10 +154,10 @@ const std::array kInventory{
                 .design = {360, 4680, 2775, 495},
                 .align = TextAlign::Centre,
                 .stackFromTop = 7},
-    picture("Imgclock", Picture::Clock, {330, 7155, 4320, 990}, true, 8),
-    picture("Imgwhiteboard", Picture::Whiteboard, {990, 2010, 7500, 3435}, false, 9),
-    picture("ImgTitle", Picture::Title, {2040, 120, 6240, 1905}, true, 10),
-    picture("Imgsign", Picture::Sign, {5385, 5820, 1995, 2535}, false, 11),
+    picture("Imgclock", Picture::Clock, {330, 7155, 4320, 990}, true, 8, "Clock"),
+    picture("Imgwhiteboard", Picture::Whiteboard, {990, 2010, 7500, 3435}, false, 9, "Whiteboard"),
+    picture("ImgTitle", Picture::Title, {2040, 120, 6240, 1905}, true, 10, "Numberlark"),
+    picture("Imgsign", Picture::Sign, {5385, 5820, 1995, 2535}, false, 11, "This question is"),
 };
 
 } // namespace

@@ -60,6 +60,7 @@ struct ControlSpec {
     // box and option button; 0 is its front.
     int stackFromTop = -1;
     std::optional<Picture> picture;
+    std::string_view accessibleName; // for pictures and boxes, which show no caption of their own
 };
 
 // The window itself.

@@ -26,8 +26,6 @@ namespace numberlark {
 
 namespace {
 
-constexpr int kCarriageReturn = 13;
-
 // Each carriage return starts a new line: three paragraphs with an empty
 // line between them. The 20 is part of the text, whatever the setting.
 const QString kInstructions = QStringLiteral(
@@ -37,15 +35,6 @@ const QString kInstructions = QStringLiteral(
 QString fromView(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QFont fontOf(const FontSpec& spec)
-{
-    QFont font(fromView(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    return font;
 }
 
 } // namespace
@@ -77,7 +66,7 @@ void Form1::setUpWindow()
     setWindowIcon(numberlark::windowIcon());
     auto* surface = new DrawingSurface(this);
     surface->setObjectName(QStringLiteral("Form1Surface"));
-    surface->setFont(fontOf(form.font));
+    surface->setFont(fontOf(form.font, surface->font()));
     setCentralWidget(surface);
     m_controls = buildMainControls(*surface);
     resize(toPixels(static_cast<float>(form.clientWidth)),
@@ -200,7 +189,7 @@ void Form1::CmdTest_Click()
 // Only Enter is handled, and swallowed; every other key reaches the box.
 bool Form1::TxtAnswer_KeyPress(int keyAscii)
 {
-    if (keyAscii != kCarriageReturn) {
+    if (keyAscii != kEnterKeyAscii) {
         return false;
     }
     m_testFlow->enter();

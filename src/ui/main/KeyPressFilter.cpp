@@ -6,12 +6,10 @@ namespace numberlark {
 
 namespace {
 
-constexpr int kCarriageReturn = 13;
-
 int keyAscii(const QKeyEvent& event)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        return kCarriageReturn;
+        return kEnterKeyAscii;
     }
     return event.text().isEmpty() ? 0 : event.text().at(0).unicode();
 }

@@ -6,6 +6,9 @@
 
 namespace numberlark {
 
+// The character code of Enter, whichever Enter key was pressed.
+inline constexpr int kEnterKeyAscii = 13;
+
 // Reports each key pressed in the widget it watches by its character code
 // (13 for Return and the keypad's Enter, the typed character otherwise, 0
 // for keys that type nothing). A handler that returns true swallows the key.

@@ -18,18 +18,6 @@ namespace numberlark {
 
 namespace {
 
-QFont fontFor(const FontSpec& spec, const QFont& inherited)
-{
-    if (spec.family.empty()) {
-        return inherited;
-    }
-    QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    return font;
-}
-
 // System colours are left to the palette so they follow the desktop's theme.
 void applyColours(QWidget& widget, const ControlSpec& spec)
 {
@@ -104,7 +92,9 @@ QWidget* buildControl(const ControlSpec& spec, QWidget& parent)
     QWidget* widget = createControl(spec, &parent);
     widget->setObjectName(
         QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-    widget->setFont(fontFor(spec.font, parent.font()));
+    widget->setFont(fontOf(spec.font, parent.font()));
+    widget->setAccessibleName(QString::fromUtf8(
+        spec.accessibleName.data(), static_cast<qsizetype>(spec.accessibleName.size())));
     applyColours(*widget, spec);
     const RectTwips& r = spec.design;
     widget->setGeometry(toPixels(static_cast<float>(r.left)), toPixels(static_cast<float>(r.top)),
@@ -173,6 +163,18 @@ void collect(MainControls& c, QWidget& s)
 }
 
 } // namespace
+
+QFont fontOf(const FontSpec& spec, const QFont& inherited)
+{
+    if (spec.family.empty()) {
+        return inherited;
+    }
+    QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
 
 MainControls buildMainControls(DrawingSurface& surface)
 {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+class QFont;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -12,6 +13,7 @@ namespace numberlark {
 
 class CaptionLabel;
 class DrawingSurface;
+struct FontSpec;
 
 // The main window's controls under their program names. `Cmdprint` and
 // `CmdQuit` are the only elements (index 1) of their control arrays.
@@ -37,6 +39,9 @@ struct MainControls {
     QLabel* Imgsign = nullptr;
     QTimer* Timer1 = nullptr;
 };
+
+// The font a control or window asks for; `inherited` when it names none.
+QFont fontOf(const FontSpec& spec, const QFont& inherited);
 
 // Creates every control of the inventory on the surface: the lower layer
 // back to front, then the upper layer, so buttons and boxes stay above the

@@ -47,7 +47,7 @@ TEST_F(TestFlowTest, TestShowsTheQuestionAreaAndStartsTheClock)
 {
     Form1& window = harness.window();
     const MainControls& c = harness.controls();
-    harness.clickTest();
+    QTest::keyClick(c.CmdTest, Qt::Key_Return); // TEST has the focus at start
     for (QWidget* hidden : {static_cast<QWidget*>(c.CmdTest), static_cast<QWidget*>(c.TxtOther),
                             static_cast<QWidget*>(c.LblInstructions)}) {
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
