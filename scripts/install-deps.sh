@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue
-  xvfb xauth xdotool x11-utils imagemagick poppler-utils
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils python3
   dpkg-dev desktop-file-utils appstream libx11-dev
 )
 
