@@ -1,5 +1,7 @@
 #include "settings/FrmOptions.h"
 
+#include "ui/common/SingleLineText.h"
+
 #include "output/ResultsLine.h"
 #include "quiz/TextRules.h"
 #include "settings/Settings.h"
@@ -153,6 +155,7 @@ void FrmOptions::createNumberBox()
     m_txtNumofquestions->setFont(makeFont("MS Sans Serif", 12, true));
     m_txtNumofquestions->setAlignment(Qt::AlignCenter);
     m_txtNumofquestions->setAccessibleName(QStringLiteral("Number of questions"));
+    keepSingleLine(m_txtNumofquestions);
 }
 
 void FrmOptions::createButtons()

@@ -1,5 +1,7 @@
 #include "ui/main/MainControls.h"
 
+#include "ui/common/SingleLineText.h"
+
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/ControlInventory.h"
 #include "ui/main/DrawingSurface.h"
@@ -146,6 +148,8 @@ void collect(MainControls& c, QWidget& s)
     c.TxtOther = child<QLineEdit>(s, "TxtOther");
     c.Cmdprint = child<QPushButton>(s, "Cmdprint_1");
     c.TxtAnswer = child<QLineEdit>(s, "TxtAnswer");
+    keepSingleLine(c.TxtOther);
+    keepSingleLine(c.TxtAnswer);
     c.CmdTest = child<QPushButton>(s, "CmdTest");
     c.CmdQuit = child<QPushButton>(s, "CmdQuit_1");
     c.lblscoresofar = child<CaptionLabel>(s, "lblscoresofar");
