@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 namespace numberlark {
@@ -15,6 +17,11 @@ struct SentenceCase {
     bool mixed;
     const char* expected;
 };
+
+void PrintTo(const SentenceCase& c, std::ostream* os)
+{
+    *os << '"' << c.expected << '"';
+}
 
 class ResultSentence : public ::testing::TestWithParam<SentenceCase> {};
 

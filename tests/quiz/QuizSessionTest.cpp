@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace numberlark {
 namespace {
 
@@ -83,6 +85,11 @@ struct JudgeCase {
     const char* text;
     bool correct;
 };
+
+void PrintTo(const JudgeCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class Judging : public ::testing::TestWithParam<JudgeCase> {};
 

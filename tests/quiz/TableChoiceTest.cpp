@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace numberlark {
 namespace {
 
@@ -36,6 +38,11 @@ struct OtherCase {
     const char* text;
     std::int16_t table;
 };
+
+void PrintTo(const OtherCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class OtherText : public ::testing::TestWithParam<OtherCase> {};
 

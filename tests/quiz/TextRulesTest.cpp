@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 
@@ -21,6 +23,11 @@ struct TextValueCase {
     const char* text;
     double expected;
 };
+
+void PrintTo(const TextValueCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class TextValue : public ::testing::TestWithParam<TextValueCase> {};
 
@@ -56,6 +63,11 @@ struct RoundCase {
     double value;
     std::optional<std::int16_t> expected;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* os)
+{
+    *os << '"' << c.value << '"';
+}
 
 class RoundToInt16 : public ::testing::TestWithParam<RoundCase> {};
 

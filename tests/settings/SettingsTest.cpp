@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QSettings>
 
 namespace numberlark {
@@ -11,6 +13,11 @@ struct FlagCase {
     const char* text;
     bool expected;
 };
+
+void PrintTo(const FlagCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class FlagReading : public ::testing::TestWithParam<FlagCase> {};
 
@@ -39,6 +46,11 @@ struct CountCase {
     const char* text;
     std::int16_t expected;
 };
+
+void PrintTo(const CountCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class CountReading : public ::testing::TestWithParam<CountCase> {};
 
@@ -97,6 +109,11 @@ struct WrittenCase {
     const char* boxText;
     const char* written;
 };
+
+void PrintTo(const WrittenCase& c, std::ostream* os)
+{
+    *os << '"' << c.boxText << '"';
+}
 
 class WrittenNumber : public ::testing::TestWithParam<WrittenCase> {};
 
