@@ -1,5 +1,7 @@
 #include "settings/FrmOptions.h"
 
+#include "ui/common/Fonts.h"
+
 #include "ui/common/SingleLineText.h"
 
 #include "output/ResultsLine.h"
@@ -39,7 +41,7 @@ const QColor kRefusedBase(255, 210, 210);
 
 QFont makeFont(const char* family, qreal points, bool bold, bool italic = false)
 {
-    QFont font(QString::fromLatin1(family));
+    QFont font(installedFamily(QString::fromLatin1(family)));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);

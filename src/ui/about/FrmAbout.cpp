@@ -1,5 +1,7 @@
 #include "ui/about/FrmAbout.h"
 
+#include "ui/common/Fonts.h"
+
 #include "ui/about/MakerAddress.h"
 #include "ui/about/MemoryPropertyBag.h"
 #include "ui/common/FaceAnimation.h"
@@ -28,7 +30,7 @@ const QString kHyphens = QStringLiteral("---------------------------");
 
 QFont sansSerif(qreal points)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(installedFamily(QStringLiteral("MS Sans Serif")));
     font.setPointSizeF(points);
     font.setBold(true);
     return font;

@@ -1,5 +1,7 @@
 #include "ui/about/URLLink.h"
 
+#include "ui/common/Fonts.h"
+
 #include "ui/about/MakerAddress.h"
 #include "ui/about/PropertyBag.h"
 #include "ui/common/Artwork.h"
@@ -73,7 +75,7 @@ std::optional<bool> toFlag(const std::optional<QVariant>& stored)
 
 QFont linkFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(installedFamily(QStringLiteral("MS Sans Serif")));
     font.setPointSizeF(8.25);
     font.setUnderline(true);
     return font;

@@ -3,7 +3,10 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRectF>
+#include <QResource>
 #include <QSvgRenderer>
+
+#include <cstring>
 
 namespace numberlark {
 
@@ -65,6 +68,44 @@ QCursor svgCursor(const QString& path, int hotX, int hotY)
     return pixmap.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(pixmap, hotX, hotY);
 }
 
+// A bitmap the build rendered into the resources as raw premultiplied ARGB32
+// (stored uncompressed): used in place, without drawing or decoding.
+QPixmap rawBitmap(const QString& path, QSize pixels)
+{
+    const QResource resource(path);
+    const qint64 expected = qint64(pixels.width()) * pixels.height() * 4;
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() != expected) {
+        return {};
+    }
+    // QImage reads whole pixels, so the bytes must lie on a 4-byte boundary;
+    // otherwise they are copied to a buffer that does.
+    if (reinterpret_cast<quintptr>(resource.data()) % 4 != 0) {
+        QImage copy(pixels, QImage::Format_ARGB32_Premultiplied);
+        std::memcpy(copy.bits(), resource.data(), static_cast<std::size_t>(expected));
+        return QPixmap::fromImage(copy);
+    }
+    const QImage image(resource.data(), pixels.width(), pixels.height(),
+                       QImage::Format_ARGB32_Premultiplied);
+    return QPixmap::fromImage(image);
+}
+
+// Every picture is rendered ahead at 1x and 2x as ":/rendered/NAME@Sx.argb";
+// other ratios are drawn from the SVG.
+QPixmap prerenderedPicture(Picture picture, qreal devicePixelRatio)
+{
+    const int scale = devicePixelRatio == 1.0 ? 1 : devicePixelRatio == 2.0 ? 2 : 0;
+    if (scale == 0) {
+        return {};
+    }
+    const QString svgPath = QString::fromLatin1(infoFor(picture).path);
+    const QString name = svgPath.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), 0, 0);
+    QPixmap pixmap = rawBitmap(QStringLiteral(":/rendered/%1@%2x.argb").arg(name).arg(scale),
+                               naturalSize(picture) * scale);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
 } // namespace
 
 QString resourcePath(Picture picture)
@@ -78,6 +119,15 @@ QSize naturalSize(Picture picture)
 }
 
 QPixmap renderPicture(Picture picture, qreal devicePixelRatio)
+{
+    QPixmap prerendered = prerenderedPicture(picture, devicePixelRatio);
+    if (!prerendered.isNull()) {
+        return prerendered;
+    }
+    return renderPictureFromSvg(picture, devicePixelRatio);
+}
+
+QPixmap renderPictureFromSvg(Picture picture, qreal devicePixelRatio)
 {
     return renderSvg(resourcePath(picture), naturalSize(picture), devicePixelRatio);
 }
@@ -95,8 +145,13 @@ bool paintPicture(QPainter& painter, Picture picture, const QRectF& target)
 QIcon windowIcon()
 {
     QIcon icon;
-    for (int side : {16, 32, 48, 64, 128}) {
-        icon.addPixmap(renderSvg(QStringLiteral(":/icons/numberlark.svg"), QSize(side, side), 1.0));
+    for (int side : {16, 32, 64}) {
+        QPixmap pixmap =
+            rawBitmap(QStringLiteral(":/rendered/icon-%1.argb").arg(side), QSize(side, side));
+        if (pixmap.isNull()) {
+            pixmap = renderSvg(QStringLiteral(":/icons/numberlark.svg"), QSize(side, side), 1.0);
+        }
+        icon.addPixmap(pixmap);
     }
     return icon;
 }

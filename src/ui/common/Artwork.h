@@ -25,6 +25,9 @@ QSize naturalSize(Picture picture);
 // Renders at the natural size times the device pixel ratio, so the picture
 // stays crisp on HiDPI screens. A picture that fails to load gives a null pixmap.
 QPixmap renderPicture(Picture picture, qreal devicePixelRatio = 1.0);
+// The same picture drawn from its SVG, bypassing the bitmaps the build
+// renders ahead for 1x and 2x screens.
+QPixmap renderPictureFromSvg(Picture picture, qreal devicePixelRatio = 1.0);
 
 // Draws the picture scaled into target (any paint device: screen, printer, PDF).
 bool paintPicture(QPainter& painter, Picture picture, const QRectF& target);

@@ -18,4 +18,9 @@ void installFontSubstitutions()
                                {QStringLiteral("Comic Neue"), QStringLiteral("Liberation Sans")});
 }
 
+QString installedFamily(const QString& family)
+{
+    return QFont::substitutes(family).value(0, family);
+}
+
 } // namespace numberlark

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace numberlark {
 
 // The windows ask for "Arial", "Courier New", "MS Sans Serif" and
@@ -7,5 +9,12 @@ namespace numberlark {
 // keeps text the width the layout was designed for. Call after the
 // QApplication exists.
 void installFontSubstitutions();
+
+// The installed face that stands in for a designed family ("MS Sans Serif"
+// gives "Liberation Sans"), or the family itself when none is mapped.
+// Asking for the installed face directly spares the font database a search
+// for fallbacks of a family it does not have, which is a good part of the
+// start-up time.
+QString installedFamily(const QString& family);
 
 } // namespace numberlark

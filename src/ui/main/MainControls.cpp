@@ -1,5 +1,7 @@
 #include "ui/main/MainControls.h"
 
+#include "ui/common/FirstShow.h"
+#include "ui/common/Fonts.h"
 #include "ui/common/SingleLineText.h"
 
 #include "ui/main/CaptionLabel.h"
@@ -51,7 +53,7 @@ QWidget* createLabel(const ControlSpec& spec, QWidget* parent)
     label->setWordWrap(spec.wordWrap);
     label->setText(captionOf(spec));
     if (spec.tickCursor) {
-        label->setCursor(tickCursor());
+        whenFirstShown(label, [label] { label->setCursor(tickCursor()); });
     }
     return label;
 }
@@ -59,7 +61,10 @@ QWidget* createLabel(const ControlSpec& spec, QWidget* parent)
 QWidget* createPicture(const ControlSpec& spec, QWidget* parent)
 {
     auto* picture = new QLabel(parent);
-    picture->setPixmap(renderPicture(*spec.picture, qGuiApp->devicePixelRatio()));
+    const Picture which = *spec.picture;
+    whenFirstShown(picture, [picture, which] {
+        picture->setPixmap(renderPicture(which, picture->devicePixelRatioF()));
+    });
     return picture;
 }
 
@@ -173,7 +178,9 @@ QFont fontOf(const FontSpec& spec, const QFont& inherited)
     if (spec.family.empty()) {
         return inherited;
     }
-    QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
+    const QString family =
+        QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size()));
+    QFont font(installedFamily(family));
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     font.setItalic(spec.italic);

@@ -97,6 +97,36 @@ TEST(ArtworkTest, DoubleRatioRendersTwiceThePixelsAtTheSameLogicalSize)
     }
 }
 
+// The 1x and 2x bitmaps the build makes must be the very pictures the SVGs
+// draw; any other ratio is drawn from the SVG directly.
+TEST(ArtworkTest, BitmapsMadeAtBuildTimeMatchTheSvgDrawing)
+{
+    for (const auto& e : kExpected) {
+        for (const char* scale : {"1", "2"}) {
+            EXPECT_TRUE(QFile::exists(QStringLiteral(":/rendered/%1@%2x.argb").arg(e.name, scale)))
+                << e.name << " at " << scale << "x";
+        }
+        for (const qreal ratio : {1.0, 2.0, 1.5}) {
+            SCOPED_TRACE(std::string(e.name) + " at " + std::to_string(ratio));
+            const QImage fast = imageOf(renderPicture(e.picture, ratio));
+            const QImage drawn = imageOf(renderPictureFromSvg(e.picture, ratio));
+            ASSERT_EQ(fast.size(), drawn.size());
+            int differing = 0;
+            for (int y = 0; y < fast.height(); ++y) {
+                for (int x = 0; x < fast.width(); ++x) {
+                    const QRgb a = fast.pixel(x, y);
+                    const QRgb b = drawn.pixel(x, y);
+                    const int delta =
+                        std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                  std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+                    differing += delta > 2 ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(differing, 0);
+        }
+    }
+}
+
 TEST(ArtworkTest, PaintPictureDrawsIntoAnyTarget)
 {
     QImage page(200, 100, QImage::Format_ARGB32);

@@ -1,6 +1,7 @@
 // The main window as a child first sees it: every control, the load step,
 // the menus, the stacking and the keyboard order.
 #include "MainWindowHarness.h"
+#include "ui/common/Fonts.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DrawingSurface.h"
 
@@ -115,14 +116,16 @@ TEST(MainWindowFirstRun, FontsColoursAndUnmovedDesignPositions)
     EXPECT_EQ(c.TxtAnswer->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(c.Option1[3]->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     EXPECT_EQ(c.Option1[3]->font().pointSizeF(), 12.0);
-    EXPECT_EQ(c.LblTimer->font().family(), QStringLiteral("Courier New"));
+    // Each designed family is asked for by the installed face that stands in for it.
+    EXPECT_EQ(c.LblTimer->font().family(), installedFamily(QStringLiteral("Courier New")));
+    EXPECT_NE(installedFamily(QStringLiteral("Courier New")), QStringLiteral("Courier New"));
     EXPECT_EQ(c.LblCorrect->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_TRUE(c.lblYON->font().italic());
     EXPECT_FALSE(c.lblYON->font().bold());
     EXPECT_TRUE(c.lblYON->autoFillBackground()) << "the notice is opaque";
     EXPECT_FALSE(c.LblQuestion->autoFillBackground());
     // No font of its own: the window's Arial 15.75 pt bold.
-    EXPECT_EQ(c.lblscoresofar->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(c.lblscoresofar->font().family(), installedFamily(QStringLiteral("Arial")));
     EXPECT_EQ(c.lblscoresofar->font().pointSizeF(), 15.75);
     EXPECT_EQ(c.lblscoresofar->palette().color(QPalette::WindowText), QColor(255, 128, 128));
     // Design rectangles in twips / 15, for controls the layout never moves.
