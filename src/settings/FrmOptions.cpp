@@ -1,6 +1,6 @@
 #include "settings/FrmOptions.h"
 
-#include "ui/common/Fonts.h"
+#include "ui/common/DialogLayout.h"
 
 #include "ui/common/SingleLineText.h"
 
@@ -19,19 +19,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QUrl>
 
 namespace numberlark {
 
 namespace {
-
-// The window is laid out in twips (1/1440 inch); 15 twips make one logical pixel.
-constexpr QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 constexpr QSize kClientSize{5190 / 15, 6075 / 15};
 constexpr QPoint kFacePosition{840 / 15, 840 / 15};
@@ -41,11 +34,7 @@ const QColor kRefusedBase(255, 210, 210);
 
 QFont makeFont(const char* family, qreal points, bool bold, bool italic = false)
 {
-    QFont font(installedFamily(QString::fromLatin1(family)));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
+    return designFont(QString::fromLatin1(family), points, bold, italic);
 }
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
@@ -114,10 +103,11 @@ FrmOptions::FrmOptions(SessionRecord& record, QAbstractButton* printButton, Sett
 void FrmOptions::createHeading()
 {
     auto* title = addLabel(this, "Label2", QStringLiteral("\"Numberlark\""),
-                           twips(240, 240, 4695, 375), makeFont("MS Sans Serif", 18, true));
+                           twipsRect(240, 240, 4695, 375), makeFont("MS Sans Serif", 18, true));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto* options = addLabel(this, "Label1", QStringLiteral("Options"), twips(1560, 840, 2295, 495),
-                             makeFont("Comic Sans MS", 16.5, false));
+    auto* options =
+        addLabel(this, "Label1", QStringLiteral("Options"), twipsRect(1560, 840, 2295, 495),
+                 makeFont("Comic Sans MS", 16.5, false));
     options->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette green = options->palette();
     green.setColor(QPalette::WindowText, kHeadingGreen);
@@ -136,24 +126,24 @@ void FrmOptions::createCheckBoxes()
 {
     const QFont comic = makeFont("Comic Sans MS", 12, true);
     m_chkSaveresults = addCheckBox(this, "ChkSaveresults", QStringLiteral("Save results on disk"),
-                                   twips(600, 3240, 3135, 585), comic);
+                                   twipsRect(600, 3240, 3135, 585), comic);
     m_chkPrintenable =
         addCheckBox(this, "ChkPrintenable", QStringLiteral("Enable certificate printing"),
-                    twips(600, 3720, 4095, 585), comic);
+                    twipsRect(600, 3720, 4095, 585), comic);
     m_chkSound = addCheckBox(this, "ChkSound", QStringLiteral("Enable Sound"),
-                             twips(600, 4200, 3135, 585), comic);
+                             twipsRect(600, 4200, 3135, 585), comic);
     m_chkRemember =
         addCheckBox(this, "ChkRemember", QStringLiteral("Remember settings."),
-                    twips(1800, 5640, 2055, 375), makeFont("MS Sans Serif", 8.25, true));
+                    twipsRect(1800, 5640, 2055, 375), makeFont("MS Sans Serif", 8.25, true));
 }
 
 void FrmOptions::createNumberBox()
 {
     addLabel(this, "lblNumofquestions", QStringLiteral("Number of questions"),
-             twips(840, 4920, 2415, 375), makeFont("Comic Sans MS", 12, true));
+             twipsRect(840, 4920, 2415, 375), makeFont("Comic Sans MS", 12, true));
     m_txtNumofquestions = new QLineEdit(this);
     m_txtNumofquestions->setObjectName(QStringLiteral("TxtNumofquestions"));
-    m_txtNumofquestions->setGeometry(twips(3360, 4920, 615, 390));
+    m_txtNumofquestions->setGeometry(twipsRect(3360, 4920, 615, 390));
     m_txtNumofquestions->setFont(makeFont("MS Sans Serif", 12, true));
     m_txtNumofquestions->setAlignment(Qt::AlignCenter);
     m_txtNumofquestions->setAccessibleName(QStringLiteral("Number of questions"));
@@ -163,9 +153,9 @@ void FrmOptions::createNumberBox()
 void FrmOptions::createButtons()
 {
     m_cmdView =
-        addButton(this, "CmdView", QStringLiteral("View Results"), twips(3480, 3360, 1575, 315),
+        addButton(this, "CmdView", QStringLiteral("View Results"), twipsRect(3480, 3360, 1575, 315),
                   makeFont("MS Sans Serif", 8.25, true, true));
-    m_command1 = addButton(this, "Command1", QStringLiteral("OK"), twips(3960, 5640, 1095, 375),
+    m_command1 = addButton(this, "Command1", QStringLiteral("OK"), twipsRect(3960, 5640, 1095, 375),
                            makeFont("MS Sans Serif", 8.25, true));
     m_command1->setDefault(true);
 }
@@ -200,30 +190,16 @@ void FrmOptions::Form_Load()
     m_chkSaveresults->setChecked(m_record.allow_saving);
     m_chkPrintenable->setChecked(m_record.allow_printing);
     m_chkSound->setChecked(m_record.allow_sound);
-    centreOnScreen();
+    centreOnScreen(*this);
     m_faces->start(kFacePosition);
     m_txtNumofquestions->setText(QString::fromStdString(number_text(m_record.Numofquestions)));
-}
-
-// Centres the outer window, frame included. The frame is known once the
-// window is shown, so the first show centres it again.
-void FrmOptions::centreOnScreen()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2,
-         area.y() + (area.height() - outer.height()) / 2);
 }
 
 void FrmOptions::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        centreOnScreen();
+        centreOnScreen(*this);
     }
 }
 

@@ -53,7 +53,6 @@ private:
     void setTabOrderAndFocus();
     void connectHandlers();
     void Form_Load();
-    void centreOnScreen();
 
     void ChkPrintenable_Click();
     void ChkSaveresults_Click();

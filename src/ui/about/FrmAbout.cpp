@@ -1,6 +1,6 @@
 #include "ui/about/FrmAbout.h"
 
-#include "ui/common/Fonts.h"
+#include "ui/common/DialogLayout.h"
 
 #include "ui/about/MakerAddress.h"
 #include "ui/about/MemoryPropertyBag.h"
@@ -11,18 +11,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace numberlark {
 
 namespace {
-
-// The window is laid out in twips (1/1440 inch); 15 twips make one logical pixel.
-constexpr QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 constexpr QSize kClientSize{5190 / 15, 4815 / 15};
 constexpr QPoint kFacePosition{840 / 15, 840 / 15};
@@ -30,10 +23,7 @@ const QString kHyphens = QStringLiteral("---------------------------");
 
 QFont sansSerif(qreal points)
 {
-    QFont font(installedFamily(QStringLiteral("MS Sans Serif")));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
+    return designFont(QStringLiteral("MS Sans Serif"), points, true);
 }
 
 QLabel* addCentredLabel(QWidget* parent, const QString& name, const QString& caption,
@@ -52,7 +42,7 @@ QLabel* addCentredLabel(QWidget* parent, const QString& name, const QString& cap
 QLabel* addLabel3(QWidget* parent, int index, const QString& caption, int top)
 {
     return addCentredLabel(parent, QStringLiteral("Label3(%1)").arg(index), caption,
-                           twips(720, top, 3735, 255), 8.25);
+                           twipsRect(720, top, 3735, 255), 8.25);
 }
 
 } // namespace
@@ -76,7 +66,7 @@ FrmAbout::FrmAbout(URLLink::Opener opener, URLLink::MessageShower showMessage, Q
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(twips(2040, 4320, 1095, 375));
+    ok->setGeometry(twipsRect(2040, 4320, 1095, 375));
     ok->setFont(sansSerif(8.25));
     ok->setDefault(true);
     ok->setFocus();
@@ -89,7 +79,7 @@ FrmAbout::FrmAbout(URLLink::Opener opener, URLLink::MessageShower showMessage, Q
 void FrmAbout::createLabels()
 {
     addCentredLabel(this, QStringLiteral("Label2"), QStringLiteral("\"Numberlark\""),
-                    twips(240, 240, 4695, 615), 24);
+                    twipsRect(240, 240, 4695, 615), 24);
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line1"));
     rule->setFrameShape(QFrame::HLine);
@@ -106,7 +96,7 @@ void FrmAbout::createLink(URLLink::Opener opener, URLLink::MessageShower showMes
 {
     m_link = new URLLink(this, std::move(opener), std::move(showMessage));
     m_link->setObjectName(QStringLiteral("URLLink1"));
-    m_link->setGeometry(twips(735, 2010, 4110, 255));
+    m_link->setGeometry(twipsRect(735, 2010, 4110, 255));
     m_link->RestoreProperties(storedLinkDescription());
 }
 
@@ -118,30 +108,16 @@ MemoryPropertyBag FrmAbout::storedLinkDescription()
 
 void FrmAbout::Form_Load()
 {
-    centreOnScreen();
+    centreOnScreen(*this);
     m_faces->start(kFacePosition);
     m_versionLabel->setText(versionCaption(kVersionMajor, kVersionMinor, kVersionPatch));
-}
-
-// Centres the outer window, frame included. The frame is known once the
-// window is shown, so the first show centres it again.
-void FrmAbout::centreOnScreen()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2,
-         area.y() + (area.height() - outer.height()) / 2);
 }
 
 void FrmAbout::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        centreOnScreen();
+        centreOnScreen(*this);
     }
 }
 

@@ -32,7 +32,6 @@ private:
     void createLabels();
     void createLink(URLLink::Opener opener, URLLink::MessageShower showMessage);
     void Form_Load();
-    void centreOnScreen();
 
     FaceAnimation* m_faces = nullptr;
     URLLink* m_link = nullptr;
