@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -31,10 +32,23 @@ void connectWindows(numberlark::Form1& window, numberlark::SettingsStore& settin
         [&window, &printer] { printer.MnuSavePdf_Click(certificateValues(window)); });
 }
 
+// Without any display Qt would abort with a long message; one clear line
+// says what is wrong and what to do.
+bool displayAvailable()
+{
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "numberlark: no display found (DISPLAY is not set); to run without a "
+                             "screen use: xvfb-run -a numberlark\n");
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Numberlark"));
     QApplication::setApplicationName(QStringLiteral("Numberlark"));
