@@ -96,7 +96,7 @@ void Form1::createMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("MnuFile"));
     addMenuItem(file, "MnuPrint", QStringLiteral("&Print"), &Form1::MnuPrint_Click);
-    addMenuItem(file, "MnuSavePdf", QStringLiteral("Save Certificate as &PDF..."),
+    addMenuItem(file, "MnuSavePdf", QStringLiteral("Save Certificate &As PDF..."),
                 &Form1::MnuSavePdf_Click);
     addMenuItem(file, "MnuExit", QStringLiteral("E&xit"), &Form1::MnuExit_Click);
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));

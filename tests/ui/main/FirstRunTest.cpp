@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -194,10 +195,25 @@ TEST(MainWindowFirstRun, MenuBarWithAccessKeys)
         file << item->objectName() + QLatin1Char('=') + item->text();
     }
     EXPECT_EQ(file, QStringList({QStringLiteral("MnuPrint=&Print"),
-                                 QStringLiteral("MnuSavePdf=Save Certificate as &PDF..."),
+                                 QStringLiteral("MnuSavePdf=Save Certificate &As PDF..."),
                                  QStringLiteral("MnuExit=E&xit")}));
     ASSERT_EQ(bar[1]->menu()->actions().size(), 1);
     EXPECT_EQ(bar[1]->menu()->actions()[0]->text(), QStringLiteral("&Options"));
+
+    // Two items with the same access key in one menu only cycle between them.
+    for (QAction* menu : bar) {
+        if (menu->menu() == nullptr) {
+            continue;
+        }
+        QSet<QChar> keys;
+        for (QAction* item : menu->menu()->actions()) {
+            const qsizetype amp = item->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(amp, 0) << item->text().toStdString();
+            const QChar key = item->text().at(amp + 1).toLower();
+            EXPECT_FALSE(keys.contains(key)) << item->text().toStdString();
+            keys.insert(key);
+        }
+    }
 }
 
 } // namespace
