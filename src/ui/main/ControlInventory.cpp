@@ -174,9 +174,9 @@ std::span<const ControlSpec> controlInventory()
 
 const ControlSpec* findControlSpec(std::string_view name)
 {
-    for (const auto& spec : kInventory) {
-        if (spec.name == name) {
-            return &spec;
+    for (const auto& control : kInventory) {
+        if (control.name == name) {
+            return &control;
         }
     }
     return nullptr;

@@ -23,95 +23,96 @@ namespace numberlark {
 namespace {
 
 // System colours are left to the palette so they follow the desktop's theme.
-void applyColours(QWidget& widget, const ControlSpec& spec)
+void applyColours(QWidget& widget, const ControlSpec& control)
 {
-    if (spec.foreground.source == ColourSource::Rgb) {
-        const Rgb rgb = spec.foreground.rgb;
+    if (control.foreground.source == ColourSource::Rgb) {
+        const Rgb rgb = control.foreground.rgb;
         QPalette palette = widget.palette();
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
             palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
         }
         widget.setPalette(palette);
     }
-    widget.setAutoFillBackground(spec.opaque);
+    widget.setAutoFillBackground(control.opaque);
 }
 
-QString captionOf(const ControlSpec& spec)
+QString captionOf(const ControlSpec& control)
 {
-    return QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+    return QString::fromUtf8(control.caption.data(),
+                             static_cast<qsizetype>(control.caption.size()));
 }
 
-Qt::Alignment alignmentOf(const ControlSpec& spec)
+Qt::Alignment alignmentOf(const ControlSpec& control)
 {
-    return spec.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    return control.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
-QWidget* createLabel(const ControlSpec& spec, QWidget* parent)
+QWidget* createLabel(const ControlSpec& control, QWidget* parent)
 {
     auto* label = new CaptionLabel(parent);
-    label->setAlignment(alignmentOf(spec) | Qt::AlignTop);
-    label->setWordWrap(spec.wordWrap);
-    label->setText(captionOf(spec));
-    if (spec.tickCursor) {
+    label->setAlignment(alignmentOf(control) | Qt::AlignTop);
+    label->setWordWrap(control.wordWrap);
+    label->setText(captionOf(control));
+    if (control.tickCursor) {
         whenFirstShown(label, [label] { label->setCursor(tickCursor()); });
     }
     return label;
 }
 
-QWidget* createPicture(const ControlSpec& spec, QWidget* parent)
+QWidget* createPicture(const ControlSpec& control, QWidget* parent)
 {
     auto* picture = new QLabel(parent);
-    const Picture which = *spec.picture;
+    const Picture which = *control.picture;
     whenFirstShown(picture, [picture, which] {
         picture->setPixmap(renderPicture(which, picture->devicePixelRatioF()));
     });
     return picture;
 }
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent)
+QWidget* createControl(const ControlSpec& control, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (control.kind) {
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(captionOf(spec), parent);
-        option->setChecked(spec.selected);
+        auto* option = new QRadioButton(captionOf(control), parent);
+        option->setChecked(control.selected);
         return option;
     }
     case ControlKind::TextBox: {
-        auto* box = new QLineEdit(captionOf(spec), parent);
-        box->setAlignment(alignmentOf(spec));
+        auto* box = new QLineEdit(captionOf(control), parent);
+        box->setAlignment(alignmentOf(control));
         return box;
     }
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(captionOf(spec), parent);
+        auto* button = new QPushButton(captionOf(control), parent);
         button->setAutoDefault(true); // Enter presses the button that has the focus
         return button;
     }
     case ControlKind::Label:
-        return createLabel(spec, parent);
+        return createLabel(control, parent);
     case ControlKind::Picture:
-        return createPicture(spec, parent);
+        return createPicture(control, parent);
     }
     return nullptr;
 }
 
-QWidget* buildControl(const ControlSpec& spec, QWidget& parent)
+QWidget* buildControl(const ControlSpec& control, QWidget& parent)
 {
-    QWidget* widget = createControl(spec, &parent);
+    QWidget* widget = createControl(control, &parent);
     widget->setObjectName(
-        QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-    widget->setFont(fontOf(spec.font, parent.font()));
+        QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
+    widget->setFont(fontOf(control.font, parent.font()));
     widget->setAccessibleName(QString::fromUtf8(
-        spec.accessibleName.data(), static_cast<qsizetype>(spec.accessibleName.size())));
-    applyColours(*widget, spec);
-    const RectTwips& r = spec.design;
+        control.accessibleName.data(), static_cast<qsizetype>(control.accessibleName.size())));
+    applyColours(*widget, control);
+    const RectTwips& r = control.design;
     widget->setGeometry(toPixels(static_cast<float>(r.left)), toPixels(static_cast<float>(r.top)),
                         toPixels(static_cast<float>(r.width)),
                         toPixels(static_cast<float>(r.height)));
     if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
-        label->setAutoSize(spec.autoSize);
+        label->setAutoSize(control.autoSize);
     }
-    widget->setEnabled(spec.enabled);
-    if (!spec.visible) {
+    widget->setEnabled(control.enabled);
+    if (!control.visible) {
         widget->hide();
     }
     return widget;
@@ -123,8 +124,8 @@ std::vector<const ControlSpec*> creationOrder()
 {
     std::vector<const ControlSpec*> lower;
     std::vector<const ControlSpec*> upper;
-    for (const auto& spec : controlInventory()) {
-        (spec.stackFromTop >= 0 ? lower : upper).push_back(&spec);
+    for (const auto& control : controlInventory()) {
+        (control.stackFromTop >= 0 ? lower : upper).push_back(&control);
     }
     std::ranges::sort(lower, std::greater{}, &ControlSpec::stackFromTop);
     lower.insert(lower.end(), upper.begin(), upper.end());
@@ -173,27 +174,27 @@ void collect(MainControls& c, QWidget& s)
 
 } // namespace
 
-QFont fontOf(const FontSpec& spec, const QFont& inherited)
+QFont fontOf(const FontSpec& design, const QFont& inherited)
 {
-    if (spec.family.empty()) {
+    if (design.family.empty()) {
         return inherited;
     }
     const QString family =
-        QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size()));
+        QString::fromUtf8(design.family.data(), static_cast<qsizetype>(design.family.size()));
     QFont font(installedFamily(family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
     return font;
 }
 
 MainControls buildMainControls(DrawingSurface& surface)
 {
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (const ControlSpec* spec : creationOrder()) {
-        QWidget* widget = buildControl(*spec, surface);
-        if (spec->tabIndex >= 0) {
-            focusable.emplace_back(spec->tabIndex, widget);
+    for (const ControlSpec* control : creationOrder()) {
+        QWidget* widget = buildControl(*control, surface);
+        if (control->tabIndex >= 0) {
+            focusable.emplace_back(control->tabIndex, widget);
         }
     }
     setKeyboardOrder(focusable);

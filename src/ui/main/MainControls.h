@@ -41,7 +41,7 @@ struct MainControls {
 };
 
 // The font a control or window asks for; `inherited` when it names none.
-QFont fontOf(const FontSpec& spec, const QFont& inherited);
+QFont fontOf(const FontSpec& design, const QFont& inherited);
 
 // Creates every control of the inventory on the surface: the lower layer
 // back to front, then the upper layer, so buttons and boxes stay above the
