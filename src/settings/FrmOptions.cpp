@@ -37,35 +37,24 @@ QFont makeFont(const char* family, qreal points, bool bold, bool italic = false)
     return designFont(QString::fromLatin1(family), points, bold, italic);
 }
 
+// A child control with its caption, name, design rectangle and font.
+template <typename Control>
+Control* addControl(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
+                    const QFont& font)
+{
+    auto* control = new Control(caption, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(rect);
+    control->setFont(font);
+    return control;
+}
+
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
                  const QFont& font)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = addControl<QLabel>(parent, name, caption, rect, font);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(rect);
-    label->setFont(font);
     return label;
-}
-
-QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
-                       const QFont& font)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(rect);
-    box->setFont(font);
-    return box;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
-                       const QFont& font)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(rect);
-    button->setFont(font);
-    return button;
 }
 
 int stateOf(const QCheckBox* box)
@@ -125,16 +114,17 @@ void FrmOptions::createHeading()
 void FrmOptions::createCheckBoxes()
 {
     const QFont comic = makeFont("Comic Sans MS", 12, true);
-    m_chkSaveresults = addCheckBox(this, "ChkSaveresults", QStringLiteral("Save results on disk"),
-                                   twipsRect(600, 3240, 3135, 585), comic);
+    m_chkSaveresults =
+        addControl<QCheckBox>(this, "ChkSaveresults", QStringLiteral("Save results on disk"),
+                              twipsRect(600, 3240, 3135, 585), comic);
     m_chkPrintenable =
-        addCheckBox(this, "ChkPrintenable", QStringLiteral("Enable certificate printing"),
-                    twipsRect(600, 3720, 4095, 585), comic);
-    m_chkSound = addCheckBox(this, "ChkSound", QStringLiteral("Enable Sound"),
-                             twipsRect(600, 4200, 3135, 585), comic);
-    m_chkRemember =
-        addCheckBox(this, "ChkRemember", QStringLiteral("Remember settings."),
-                    twipsRect(1800, 5640, 2055, 375), makeFont("MS Sans Serif", 8.25, true));
+        addControl<QCheckBox>(this, "ChkPrintenable", QStringLiteral("Enable certificate printing"),
+                              twipsRect(600, 3720, 4095, 585), comic);
+    m_chkSound = addControl<QCheckBox>(this, "ChkSound", QStringLiteral("Enable Sound"),
+                                       twipsRect(600, 4200, 3135, 585), comic);
+    m_chkRemember = addControl<QCheckBox>(this, "ChkRemember", QStringLiteral("Remember settings."),
+                                          twipsRect(1800, 5640, 2055, 375),
+                                          makeFont("MS Sans Serif", 8.25, true));
 }
 
 void FrmOptions::createNumberBox()
@@ -152,11 +142,12 @@ void FrmOptions::createNumberBox()
 
 void FrmOptions::createButtons()
 {
-    m_cmdView =
-        addButton(this, "CmdView", QStringLiteral("View Results"), twipsRect(3480, 3360, 1575, 315),
-                  makeFont("MS Sans Serif", 8.25, true, true));
-    m_command1 = addButton(this, "Command1", QStringLiteral("OK"), twipsRect(3960, 5640, 1095, 375),
-                           makeFont("MS Sans Serif", 8.25, true));
+    m_cmdView = addControl<QPushButton>(this, "CmdView", QStringLiteral("View Results"),
+                                        twipsRect(3480, 3360, 1575, 315),
+                                        makeFont("MS Sans Serif", 8.25, true, true));
+    m_command1 = addControl<QPushButton>(this, "Command1", QStringLiteral("OK"),
+                                         twipsRect(3960, 5640, 1095, 375),
+                                         makeFont("MS Sans Serif", 8.25, true));
     m_command1->setDefault(true);
 }
 
