@@ -87,10 +87,10 @@ void CertificatePage::draw(PageCanvas& canvas, const FailureReport& report)
     drawBar(kTopBar);
     drawHeading();
     drawCertificate();
-    drawHorizontalEdge(kFrameTop);
-    drawHorizontalEdge(kFrameTop + kEdgeGapY);
-    drawVerticalEdge(kFrameLeft);
-    drawVerticalEdge(kFrameLeft + kEdgeGapX);
+    drawEdge(Edge::Horizontal, kFrameLeft, kFrameTop);
+    drawEdge(Edge::Horizontal, kFrameLeft, kFrameTop + kEdgeGapY);
+    drawEdge(Edge::Vertical, kFrameLeft, kFrameTop);
+    drawEdge(Edge::Vertical, kFrameLeft + kEdgeGapX, kFrameTop);
     drawPractice();
     drawBar(kBottomBar);
     check(canvas.endDocument());
@@ -142,34 +142,22 @@ void CertificatePage::drawCertificate()
     text(10.0F, 8.9F, 13.2F, m_values.dateLine);
 }
 
-// Each box starts where the last one ended, so every y is the previous y
-// plus the next sine term; x runs on by 0.1 in double precision.
-void CertificatePage::drawHorizontalEdge(double baseY)
+// Each box starts where the last one ended. Along the edge the running
+// coordinate steps on by 0.1 in double precision; across it, each corner is
+// the last one plus the sine of 100 times the running coordinate.
+void CertificatePage::drawEdge(Edge edge, double startX, double startY)
 {
-    check(m_canvas->setX(static_cast<float>(kFrameLeft)));
-    check(m_canvas->setY(static_cast<float>(baseY)));
-    float fromX = static_cast<float>(kFrameLeft);
-    float fromY = static_cast<float>(baseY);
-    double x = kFrameLeft;
-    for (int k = 0; k < kHorizontalBoxes; ++k, x += kFrameStep) {
-        const auto toX = static_cast<float>(x);
-        const auto toY = static_cast<float>(m_canvas->y() + std::sin(kFrameWiggle * x));
-        check(m_canvas->box(fromX, fromY, toX, toY, kFrameColour));
-        fromX = toX;
-        fromY = toY;
-    }
-}
-
-void CertificatePage::drawVerticalEdge(double baseX)
-{
-    check(m_canvas->setX(static_cast<float>(baseX)));
-    check(m_canvas->setY(static_cast<float>(kFrameTop)));
-    float fromX = static_cast<float>(baseX);
-    float fromY = static_cast<float>(kFrameTop);
-    double y = kFrameTop;
-    for (int k = 0; k < kVerticalBoxes; ++k, y += kFrameStep) {
-        const auto toX = static_cast<float>(m_canvas->x() + std::sin(kFrameWiggle * y));
-        const auto toY = static_cast<float>(y);
+    const bool horizontal = edge == Edge::Horizontal;
+    check(m_canvas->setX(static_cast<float>(startX)));
+    check(m_canvas->setY(static_cast<float>(startY)));
+    float fromX = static_cast<float>(startX);
+    float fromY = static_cast<float>(startY);
+    double run = horizontal ? startX : startY;
+    const int boxes = horizontal ? kHorizontalBoxes : kVerticalBoxes;
+    for (int k = 0; k < boxes; ++k, run += kFrameStep) {
+        const double wiggle = std::sin(kFrameWiggle * run);
+        const auto toX = static_cast<float>(horizontal ? run : m_canvas->x() + wiggle);
+        const auto toY = static_cast<float>(horizontal ? m_canvas->y() + wiggle : run);
         check(m_canvas->box(fromX, fromY, toX, toY, kFrameColour));
         fromX = toX;
         fromY = toY;

@@ -49,8 +49,8 @@ private:
     void drawBar(float top);
     void drawHeading();
     void drawCertificate();
-    void drawHorizontalEdge(double baseY);
-    void drawVerticalEdge(double baseX);
+    enum class Edge { Horizontal, Vertical };
+    void drawEdge(Edge edge, double startX, double startY);
     void drawPractice();
 
     CertificateValues m_values;
