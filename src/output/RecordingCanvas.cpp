@@ -55,59 +55,49 @@ CanvasResult RecordingCanvas::mapPage()
     return result;
 }
 
+template <typename T>
+CanvasResult RecordingCanvas::recordChange(Operation op, T& state, const T& value)
+{
+    CanvasResult result = CanvasResult::success();
+    if (record(std::move(op), result)) {
+        state = value;
+    }
+    return result;
+}
+
 CanvasResult RecordingCanvas::setFontName(const QString& name)
 {
     Operation op = operation(Kind::FontName);
     op.text = name;
-    CanvasResult result = CanvasResult::success();
-    if (record(std::move(op), result)) {
-        m_fontName = name;
-    }
-    return result;
+    return recordChange(std::move(op), m_fontName, name);
 }
 
 CanvasResult RecordingCanvas::setFontSize(float points)
 {
     Operation op = operation(Kind::FontSize);
     op.fontSize = points;
-    CanvasResult result = CanvasResult::success();
-    if (record(std::move(op), result)) {
-        m_fontSize = points;
-    }
-    return result;
+    return recordChange(std::move(op), m_fontSize, points);
 }
 
 CanvasResult RecordingCanvas::setBold(bool bold)
 {
     Operation op = operation(Kind::Bold);
     op.bold = bold;
-    CanvasResult result = CanvasResult::success();
-    if (record(std::move(op), result)) {
-        m_bold = bold;
-    }
-    return result;
+    return recordChange(std::move(op), m_bold, bold);
 }
 
 CanvasResult RecordingCanvas::setX(float x)
 {
     Operation op = operation(Kind::SetX);
     op.x = x;
-    CanvasResult result = CanvasResult::success();
-    if (record(std::move(op), result)) {
-        m_x = x;
-    }
-    return result;
+    return recordChange(std::move(op), m_x, x);
 }
 
 CanvasResult RecordingCanvas::setY(float y)
 {
     Operation op = operation(Kind::SetY);
     op.y = y;
-    CanvasResult result = CanvasResult::success();
-    if (record(std::move(op), result)) {
-        m_y = y;
-    }
-    return result;
+    return recordChange(std::move(op), m_y, y);
 }
 
 CanvasResult RecordingCanvas::printText(const QString& text)

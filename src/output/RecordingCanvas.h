@@ -78,6 +78,8 @@ private:
     Operation operation(Kind kind) const;
     // Records the operation; true when it may take effect.
     bool record(Operation op, CanvasResult& result);
+    // Records a change of canvas state and makes it when the operation succeeds.
+    template <typename T> CanvasResult recordChange(Operation op, T& state, const T& value);
     void newLine();
 
     LineHeight m_lineHeight;
