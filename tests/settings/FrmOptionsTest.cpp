@@ -3,6 +3,8 @@
 #include "settings/Settings.h"
 #include "ui/common/FaceAnimation.h"
 
+#include "support/UrlHandlerStandIn.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -20,17 +22,6 @@
 #include <QUrl>
 
 namespace numberlark {
-
-// Stands in for the desktop's viewer of local files.
-class ViewerStandIn : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 namespace {
 
@@ -342,15 +333,11 @@ TEST_F(ViewResultsTest, AFolderInTheFilesPlaceIsNotOpened)
 TEST_F(ViewResultsTest, WithoutASeamTheFileGoesToTheDesktopsHandler)
 {
     makeResultsFile();
-    ViewerStandIn viewer;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
+    testing::UrlHandlerStandIn viewer(QStringLiteral("file"));
     FrmOptions window(m_record, &m_print, m_store);
     window.findChild<QPushButton*>(QStringLiteral("CmdView"))->click();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(viewer.opened, QList<QUrl>{QUrl::fromLocalFile(resultsPath())});
 }
 
 } // namespace
 } // namespace numberlark
-
-#include "FrmOptionsTest.moc"

@@ -3,6 +3,8 @@
 #include "ui/about/MakerAddress.h"
 #include "ui/common/FaceAnimation.h"
 
+#include "support/UrlHandlerStandIn.h"
+
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
@@ -15,17 +17,6 @@
 #include <QUrl>
 
 namespace numberlark {
-
-// Stands in for the desktop's web browser.
-class BrowserStandIn : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 namespace {
 
@@ -105,17 +96,13 @@ TEST_F(FrmAboutTest, EnterAndEscBothClose)
 
 TEST(FrmAboutDesktop, LeftPressOpensTheMakersPageWithTheDesktopsHandlerRightPressNothing)
 {
-    BrowserStandIn browser;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    testing::UrlHandlerStandIn browser(QStringLiteral("https"));
     FrmAbout window;
     auto* text = window.findChild<URLLink*>()->findChild<QLabel*>();
     QTest::mousePress(text, Qt::RightButton);
     QTest::mousePress(text, Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(QString::fromLatin1(kMakerWebAddress))});
 }
 
 } // namespace
 } // namespace numberlark
-
-#include "FrmAboutTest.moc"
