@@ -1,5 +1,5 @@
 #include "quiz/RandomSource.h"
-#include "settings/FrmOptions.h"
+#include "ui/options/FrmOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/about/FrmAbout.h"
 #include "ui/common/Fonts.h"

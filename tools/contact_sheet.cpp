@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/common/Artwork.h"
+#include "artwork/Artwork.h"
 #include "ui/common/Fonts.h"
 
 namespace {

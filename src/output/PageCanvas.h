@@ -1,7 +1,7 @@
 #pragma once
 
 #include "output/CanvasResult.h"
-#include "ui/common/Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <QColor>
 #include <QString>

@@ -4,7 +4,7 @@
 
 #include "ui/about/MakerAddress.h"
 #include "ui/about/PropertyBag.h"
-#include "ui/common/Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <QApplication>
 #include <QDesktopServices>

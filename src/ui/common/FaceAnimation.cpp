@@ -1,6 +1,6 @@
 #include "ui/common/FaceAnimation.h"
 
-#include "ui/common/Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "quiz/Geometry.h"
-#include "ui/common/Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <optional>
 #include <span>

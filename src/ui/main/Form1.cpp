@@ -4,7 +4,7 @@
 #include "quiz/TableChoice.h"
 #include "quiz/TextRules.h"
 #include "settings/Settings.h"
-#include "ui/common/Artwork.h"
+#include "artwork/Artwork.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/CertificateScreen.h"
 #include "ui/main/ControlInventory.h"

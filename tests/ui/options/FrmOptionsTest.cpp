@@ -1,4 +1,4 @@
-#include "settings/FrmOptions.h"
+#include "ui/options/FrmOptions.h"
 
 #include "settings/Settings.h"
 #include "ui/common/FaceAnimation.h"

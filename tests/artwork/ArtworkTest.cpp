@@ -18,7 +18,7 @@
 #include <cmath>
 #include <optional>
 
-#include "ui/common/Artwork.h"
+#include "artwork/Artwork.h"
 
 namespace numberlark {
 namespace {

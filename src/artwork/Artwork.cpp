@@ -1,4 +1,4 @@
-#include "ui/common/Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <QGuiApplication>
 #include <QPainter>
