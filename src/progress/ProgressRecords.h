@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace numberlark::progress {
+
+// How a test's table was chosen. Other keeps the typed number; Mixed draws a
+// table per question, so each answered question carries its own.
+struct TableChoiceRecord {
+    enum class Kind { Table, Mixed, Other };
+    Kind kind = Kind::Table;
+    std::int16_t number = 0; // the table for Table and Other; 0 for Mixed
+
+    friend bool operator==(const TableChoiceRecord&, const TableChoiceRecord&) = default;
+};
+
+// One question as the child met it: the two numbers in the order shown, the
+// table they came from, the wrong answers before the right one, and the time
+// from the question appearing to the right answer.
+struct AnsweredQuestion {
+    std::int16_t first = 0;
+    std::int16_t second = 0;
+    std::int16_t table = 0;
+    int wrongBefore = 0;
+    std::int64_t millisToRight = 0;
+
+    friend bool operator==(const AnsweredQuestion&, const AnsweredQuestion&) = default;
+};
+
+// One test in the progress log. Imported results lines have no answers.
+struct TestRecord {
+    std::int64_t id = 0;   // the log's own key; 0 before it is stored
+    QString child;         // trimmed as typed; empty is kept as empty
+    QDateTime when;        // local time with its UTC offset
+    TableChoiceRecord table;
+    int questions = 0;     // the number of questions asked for
+    int seconds = 0;       // as the results line reports it, never negative
+    bool finished = false; // every question answered
+    bool imported = false; // came from a results file
+    std::vector<AnsweredQuestion> answers;
+};
+
+// A fact is an unordered pair: 7 x 8 and 8 x 7 are one fact, kept as
+// (smaller, larger).
+struct Fact {
+    std::int16_t low = 0;
+    std::int16_t high = 0;
+
+    friend auto operator<=>(const Fact&, const Fact&) = default;
+};
+
+// What a child's answers say about one fact.
+struct FactStats {
+    Fact fact;
+    int asked = 0;             // answered questions of this fact
+    int rightFirstTime = 0;    // of those, answered with no wrong answer first
+    int wrongAnswers = 0;      // every wrong answer given to it
+    std::optional<std::int64_t> medianMillis; // to the right answer
+};
+
+} // namespace numberlark::progress
