@@ -10,108 +10,20 @@ Quit. The results file must then hold exactly one line for that test.
 Usage: take_a_whole_test.py PATH_TO_NUMBERLARK
 """
 
-import os
-import random
 import re
-import shutil
-import subprocess
 import sys
-import tempfile
 import time
-from pathlib import Path
+
+from e2e_support import ProgramUnderTest, fail, require_tools
 
 QUESTIONS = 3
 TABLE = 7
 NAME = "Sam"
-KEY_DELAY_MS = "40"
 # Each round tries all ten products; every round in which a question stays
 # on screen answers it, so twice the questions is ample.
 ROUNDS = 2 * QUESTIONS
 # Three pauses of the completion, with room to spare.
 COMPLETION_WAIT_S = 3.0
-DISPLAY_RANGE = range(100, 200)
-
-
-def fail(message):
-    print(f"e2e: {message}", file=sys.stderr)
-    sys.exit(1)
-
-
-def require_tools():
-    for tool in ("Xvfb", "xdotool"):
-        if shutil.which(tool) is None:
-            fail(f"{tool} is not installed; install it with scripts/install-deps.sh")
-
-
-def start_xvfb():
-    """Starts Xvfb on a free display number and returns (process, display)."""
-    candidates = list(DISPLAY_RANGE)
-    random.shuffle(candidates)
-    for number in candidates:
-        if Path(f"/tmp/.X{number}-lock").exists() or Path(f"/tmp/.X11-unix/X{number}").exists():
-            continue
-        server = subprocess.Popen(
-            ["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.monotonic() + 10
-        while time.monotonic() < deadline and server.poll() is None:
-            if Path(f"/tmp/.X11-unix/X{number}").exists():
-                return server, f":{number}"
-            time.sleep(0.1)
-        stop(server)
-    fail("could not start Xvfb on any free display")
-
-
-def stop(process):
-    if process is None or process.poll() is not None:
-        return
-    process.terminate()
-    try:
-        process.wait(timeout=5)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
-
-
-def write_settings(config_home):
-    folder = config_home / "Numberlark"
-    folder.mkdir(parents=True)
-    (folder / "Numberlark.conf").write_text(
-        f"[Settings]\nallow_saving=1\nnum_of_questions={QUESTIONS}\n")
-
-
-def program_environment(root, display):
-    env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "XDG_", "WAYLAND"))}
-    runtime = root / "runtime"
-    runtime.mkdir(mode=0o700)
-    env.update(DISPLAY=display, HOME=str(root / "home"), XDG_CONFIG_HOME=str(root / "config"),
-               XDG_RUNTIME_DIR=str(runtime), QT_QPA_PLATFORM="xcb")
-    return env
-
-
-class Keyboard:
-    def __init__(self, display):
-        self.env = dict(os.environ, DISPLAY=display)
-
-    def xdotool(self, *args, timeout=20):
-        result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
-                                text=True, timeout=timeout)
-        if result.returncode != 0:
-            fail(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
-        return result.stdout
-
-    def keys(self, *names):
-        self.xdotool("key", "--delay", KEY_DELAY_MS, *names)
-
-    def type(self, text):
-        self.xdotool("type", "--delay", KEY_DELAY_MS, text)
-
-
-def focus_main_window(keyboard):
-    window = keyboard.xdotool("search", "--sync", "--onlyvisible", "--name", "^Number Lark$")
-    window_id = window.split()[0]
-    keyboard.xdotool("windowfocus", "--sync", window_id)
-    time.sleep(0.5)
 
 
 def take_test(keyboard):
@@ -150,32 +62,12 @@ def check_results(work):
 def main():
     if len(sys.argv) != 2:
         fail("usage: take_a_whole_test.py PATH_TO_NUMBERLARK")
-    binary = Path(sys.argv[1]).resolve()
     require_tools()
-    server = program = None
-    with tempfile.TemporaryDirectory(prefix="numberlark-e2e-") as temp:
-        root = Path(temp)
-        work = root / "work"
-        work.mkdir()
-        (root / "home").mkdir()
-        write_settings(root / "config")
-        try:
-            server, display = start_xvfb()
-            program = subprocess.Popen([str(binary)], cwd=work,
-                                       env=program_environment(root, display))
-            keyboard = Keyboard(display)
-            focus_main_window(keyboard)
-            take_test(keyboard)
-            try:
-                code = program.wait(timeout=15)
-            except subprocess.TimeoutExpired:
-                fail("the program did not end after Quit")
-            if code != 0:
-                fail(f"the program ended with exit code {code}")
-            check_results(work)
-        finally:
-            stop(program)
-            stop(server)
+    settings = {"allow_saving": 1, "num_of_questions": QUESTIONS}
+    with ProgramUnderTest(sys.argv[1], settings=settings) as run:
+        take_test(run.keyboard)
+        run.wait_for_exit()
+        check_results(run.work)
 
 
 if __name__ == "__main__":
