@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-comic-neue
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3
   dpkg-dev desktop-file-utils appstream libx11-dev
+  cups printer-driver-cups-pdf libcups2-dev
 )
 
 missing=()
