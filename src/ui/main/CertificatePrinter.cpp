@@ -4,6 +4,7 @@
 #include "output/PdfDocument.h"
 #include "ui/main/PrintQueue.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -91,7 +92,11 @@ std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& dra
         return QStringLiteral("The certificate could not be sent to the printer \"%1\".")
             .arg(info.printerName());
     }
-    return queue.print(path, kDocumentName);
+    // Following the job can take a few seconds.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::optional<QString> failed = queue.print(path, kDocumentName);
+    QApplication::restoreOverrideCursor();
+    return failed;
 }
 
 } // namespace
