@@ -3,6 +3,8 @@
 #include <cups/cups.h>
 
 #include <chrono>
+#include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -95,7 +97,7 @@ std::optional<QString> PrintQueue::refusal() const
         ask(newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", uriOf("printers", m_queue),
                        {"printer-state", "printer-state-message", "printer-is-accepting-jobs"}));
     if (!answer) {
-        return failure(QStringLiteral("cannot be reached"), lastError());
+        return failure(QStringLiteral("is not available"), lastError());
     }
     const QString message = textOf(answer.get(), "printer-state-message");
     if (integerOf(answer.get(), "printer-state", IPP_PSTATE_IDLE) == IPP_PSTATE_STOPPED) {
@@ -140,7 +142,7 @@ std::optional<QString> PrintQueue::follow(int job) const
             if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
                 return std::nullopt;
             }
-            return failure(QStringLiteral("cannot be reached"), lastError());
+            return failure(QStringLiteral("is not available"), lastError());
         }
         const int state = integerOf(answer.get(), "job-state", IPP_JSTATE_PENDING);
         if (state == IPP_JSTATE_COMPLETED) {

@@ -17,7 +17,7 @@ public:
     explicit PrintQueue(const QString& name);
 
     // Why the queue would not print a job now: it is stopped, it does not
-    // accept jobs, or the server cannot be reached. Empty when it is ready.
+    // accept jobs, or the server does not answer. Empty when it is ready.
     std::optional<QString> refusal() const;
 
     // Sends the PDF file as one job and follows it until it is printed, or
