@@ -172,7 +172,6 @@ def finish_a_test(run):
     keyboard.keys("Return")
 
 
-
 def wait_for_jobs(cups, count):
     deadline = time.monotonic() + JOB_WAIT_S
     while time.monotonic() < deadline:
@@ -219,7 +218,8 @@ def refused_and_check(run, cups, how):
     time.sleep(1)
     if cups.printed() != printed:
         fail(f"{how}: a certificate was printed after all")
-    if how in STOPPED_BEFORE_THE_JOB and cups.jobs("completed") + cups.jobs("not-completed") != jobs:
+    if how in STOPPED_BEFORE_THE_JOB and \
+            cups.jobs("completed") + cups.jobs("not-completed") != jobs:
         fail(f"{how}: the refused certificate left a job")
     print(f"e2e: {how}: \"Printing Error\", nothing printed")
 
@@ -228,8 +228,7 @@ def check_preconditions():
     if os.geteuid() != 0:
         skip("starting a private cupsd in its own mount namespace needs root")
     require_tools("cupsd", "lpadmin", "lpstat", "cupsreject", "cupsaccept", "cupsdisable",
-                  "cupsenable", "unshare",
-                  "pdfinfo", "pdftotext")
+                  "cupsenable", "unshare", "pdfinfo", "pdftotext")
     for needed in (PDF_BACKEND, PDF_DRIVER, PDF_BACKEND_CONF):
         if not needed.exists():
             fail(f"{needed} is missing; install printer-driver-cups-pdf with "
