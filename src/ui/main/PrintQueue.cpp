@@ -120,7 +120,7 @@ std::optional<QString> PrintQueue::print(const QString& pdfPath, const QString& 
     if (job == 0) {
         return failure(QStringLiteral("did not take the certificate"), lastError());
     }
-    const std::optional<QString> failed = follow(job);
+    std::optional<QString> failed = follow(job);
     if (failed) {
         cupsCancelJob2(CUPS_HTTP_DEFAULT, m_queue.constData(), job, 0);
     }
