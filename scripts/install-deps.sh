@@ -9,7 +9,7 @@ packages=(
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3
-  dpkg-dev desktop-file-utils appstream libx11-dev
+  dpkg-dev desktop-file-utils appstream libx11-dev lintian
 )
 
 missing=()
