@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -256,6 +257,34 @@ TEST(SettingsStoreCommit, ADiskThatFillsUpIsReportedAndTheOldFileKept)
     EXPECT_FALSE(outcome.reason.isEmpty());
     EXPECT_EQ(fileText(file), "[Settings]\nallow_printing=0\nallow_saving=0\nallow_sound=0\n"
                               "num_of_questions=20\n");
+}
+
+// One save replaces the file once, not once per key. Each write of the file
+// ends with the finished copy appearing under its name (a link or a rename),
+// which the kernel reports.
+TEST(SettingsStoreCommit, OneSaveWritesTheFileOnce)
+{
+    QTemporaryDir temp;
+    const QString file = temp.filePath(QStringLiteral("Numberlark.conf"));
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(
+        inotify_add_watch(watch, temp.path().toLocal8Bit().constData(), IN_CREATE | IN_MOVED_TO),
+        0);
+    QSettingsStore store(file);
+    ASSERT_TRUE(SaveSettings(store, 1, 0, 1, QStringLiteral("9")).saved);
+
+    int writes = 0;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t length; (length = read(watch, buffer, sizeof buffer)) > 0;) {
+        for (char* at = buffer; at < buffer + length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            writes += event->len > 0 && QLatin1String(event->name) == "Numberlark.conf";
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    close(watch);
+    EXPECT_EQ(writes, 1);
 }
 
 } // namespace
