@@ -12,6 +12,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream libx11-dev
   qt6-wayland weston
   cups printer-driver-cups-pdf libcups2-dev
+  dpkg-dev desktop-file-utils appstream libx11-dev lintian
 )
 
 missing=()

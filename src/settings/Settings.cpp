@@ -2,10 +2,14 @@
 
 #include "quiz/TextRules.h"
 
+#include <cmath>
+
 namespace numberlark {
 
 namespace {
 
+// "nan" and "inf" in any case and sign are words, not numbers: a hand-edited
+// store holding them reads as the key's default like any other word.
 std::optional<double> toNumber(const QString& text, const QLocale& locale)
 {
     const QString trimmed = text.trimmed();
@@ -14,7 +18,7 @@ std::optional<double> toNumber(const QString& text, const QLocale& locale)
     if (!ok) {
         value = QLocale::c().toDouble(trimmed, &ok);
     }
-    if (!ok) {
+    if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
@@ -74,14 +78,15 @@ void LoadSettings(SessionRecord& record, const SettingsStore& store, const QLoca
     record.Numofquestions = toInt16(count, locale).value_or(20);
 }
 
-void SaveSettings(SettingsStore& store, int printingState, int savingState, int soundState,
-                  const QString& numberText, const QLocale& locale)
+StoreOutcome SaveSettings(SettingsStore& store, int printingState, int savingState, int soundState,
+                          const QString& numberText, const QLocale& locale)
 {
     store.write(SettingsKeys::allowPrinting, stateText(printingState));
     store.write(SettingsKeys::allowSaving, stateText(savingState));
     store.write(SettingsKeys::allowSound, stateText(soundState));
     const double count = text_value(numberText.toStdString());
     store.write(SettingsKeys::numOfQuestions, shortestNumberText(count, locale));
+    return store.commit();
 }
 
 } // namespace numberlark

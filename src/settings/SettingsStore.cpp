@@ -1,6 +1,13 @@
 #include "settings/SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+
+#include <memory>
 
 namespace numberlark {
 
@@ -10,17 +17,78 @@ const QString kOrganisation = QStringLiteral("Numberlark");
 const QString kApplication = QStringLiteral("Numberlark");
 const QString kGroup = QStringLiteral("Settings");
 
+#ifdef Q_OS_WIN
+constexpr bool kNativeIsRegistry = true;
+#else
+constexpr bool kNativeIsRegistry = false;
+#endif
+
 QString fullKey(const QString& key)
 {
     return kGroup + QLatin1Char('/') + key;
+}
+
+// A fresh QSettings for each read and each commit: its error status is
+// sticky, so a retry after a failure needs a new one to report truly.
+std::unique_ptr<QSettings> openSettings(const QString& iniPath)
+{
+    if (iniPath.isEmpty()) {
+        return std::make_unique<QSettings>(kOrganisation, kApplication);
+    }
+    return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
+}
+
+// QSettings says only that access failed; the file system says why.
+QString whyNotWritten(const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (file.isDir()) {
+        return QStringLiteral("a folder of that name is in the way of the file");
+    }
+    if (file.exists() && !file.isWritable()) {
+        return QStringLiteral("the file is read-only");
+    }
+    if (folder.exists() && !folder.isWritable()) {
+        return QStringLiteral("its folder is read-only");
+    }
+    if (!folder.exists()) {
+        return QStringLiteral("its folder could not be made");
+    }
+    if (QStorageInfo(folder.absoluteFilePath()).bytesAvailable() == 0) {
+        return QStringLiteral("the disk is full");
+    }
+    return QStringLiteral("the file could not be written");
+}
+
+// QSettings shares one cached copy of a file among all its instances, so a
+// fresh QSettings would see the staged values even when the disk never got
+// them. A copy under another name is read from the disk itself.
+bool holdsOnDisk(const QString& path, const QHash<QString, QString>& values)
+{
+    const QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QStringLiteral("check.ini"));
+    if (!scratch.isValid() || !QFile::copy(path, copy)) {
+        return false;
+    }
+    const QSettings written(copy, QSettings::IniFormat);
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        if (written.value(fullKey(it.key())) != it.value()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
 
 QString QSettingsStore::read(const QString& key, const QString& defaultValue) const
 {
-    const QSettings settings(kOrganisation, kApplication);
-    const QVariant value = settings.value(fullKey(key));
+    if (const auto staged = m_staged.constFind(key); staged != m_staged.cend()) {
+        return *staged;
+    }
+    const auto settings = openSettings(m_iniPath);
+    const QVariant value = settings->value(fullKey(key));
     // A hand-edited file may hold a list or other non-text value; read it as
     // text where it converts, otherwise as absent.
     if (!value.isValid() || !value.canConvert<QString>()) {
@@ -31,8 +99,29 @@ QString QSettingsStore::read(const QString& key, const QString& defaultValue) co
 
 void QSettingsStore::write(const QString& key, const QString& value)
 {
-    QSettings settings(kOrganisation, kApplication);
-    settings.setValue(fullKey(key), value);
+    m_staged.insert(key, value);
+}
+
+// One write of the file per commit. A full disk can cut the file short
+// while QSettings reports success, so a file store is read back. A format
+// error only means the old file held junk lines; the read-back decides.
+StoreOutcome QSettingsStore::commit()
+{
+    const auto settings = openSettings(m_iniPath);
+    for (auto it = m_staged.cbegin(); it != m_staged.cend(); ++it) {
+        settings->setValue(fullKey(it.key()), it.value());
+    }
+    settings->sync();
+    const QString path = settings->fileName();
+    const bool isFile = !kNativeIsRegistry || settings->format() != QSettings::NativeFormat;
+    const bool saved =
+        settings->status() != QSettings::AccessError && (!isFile || holdsOnDisk(path, m_staged));
+    if (!saved) {
+        // The staged values stay for the next attempt.
+        return {false, QDir::toNativeSeparators(path), whyNotWritten(path)};
+    }
+    m_staged.clear();
+    return {true, QDir::toNativeSeparators(path), {}};
 }
 
 QString MemorySettingsStore::read(const QString& key, const QString& defaultValue) const

@@ -5,21 +5,41 @@
 
 namespace numberlark {
 
+// Whether writes reached the store, and if not, where and why in words a
+// user can act on.
+struct StoreOutcome {
+    bool saved = true;
+    QString location; // the settings file's full path, where the store is a file
+    QString reason;
+};
+
 // Text values addressed by key within the program's "Settings" section.
+// Writes are staged; commit() makes them permanent all at once.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    // The stored text, or defaultValue unchanged when the key is absent.
+    // The stored (or staged) text, or defaultValue unchanged when the key is absent.
     virtual QString read(const QString& key, const QString& defaultValue) const = 0;
     virtual void write(const QString& key, const QString& value) = 0;
+    virtual StoreOutcome commit() = 0;
 };
 
 // The platform's per-user store: organisation and application "Numberlark",
-// group "Settings" (an INI file under the user's config folder on Linux).
+// group "Settings" (an INI file under the user's config folder on Linux), or
+// the INI file at iniPath. A commit writes the file once and then checks that
+// it really holds what was written.
 class QSettingsStore final : public SettingsStore {
 public:
+    QSettingsStore() = default;
+    explicit QSettingsStore(const QString& iniPath) : m_iniPath(iniPath) {}
+
     QString read(const QString& key, const QString& defaultValue) const override;
     void write(const QString& key, const QString& value) override;
+    StoreOutcome commit() override;
+
+private:
+    QHash<QString, QString> m_staged;
+    QString m_iniPath;
 };
 
 // Keeps everything in memory; for tests.
@@ -27,6 +47,7 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     QString read(const QString& key, const QString& defaultValue) const override;
     void write(const QString& key, const QString& value) override;
+    StoreOutcome commit() override { return {}; }
     const QHash<QString, QString>& values() const { return m_values; }
 
 private:

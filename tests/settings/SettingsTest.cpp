@@ -4,7 +4,15 @@
 
 #include <ostream>
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/inotify.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace numberlark {
 namespace {
@@ -34,13 +42,14 @@ TEST_P(FlagReading, WordsNumbersAndJunk)
     EXPECT_EQ(record.allow_sound, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, FlagReading,
-                         ::testing::Values(FlagCase{"1", true}, FlagCase{"0", false},
-                                           FlagCase{"False", false}, FlagCase{"false", false},
-                                           FlagCase{"TRUE", true}, FlagCase{"True", true},
-                                           FlagCase{"2", true}, FlagCase{" -1 ", true},
-                                           FlagCase{"0.0", false}, FlagCase{"yes", false},
-                                           FlagCase{"", false}, FlagCase{"\x01\x7f", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, FlagReading,
+    ::testing::Values(FlagCase{"1", true}, FlagCase{"0", false}, FlagCase{"False", false},
+                      FlagCase{"false", false}, FlagCase{"TRUE", true}, FlagCase{"True", true},
+                      FlagCase{"2", true}, FlagCase{" -1 ", true}, FlagCase{"0.0", false},
+                      FlagCase{"yes", false}, FlagCase{"", false}, FlagCase{"\x01\x7f", false},
+                      FlagCase{"nan", false}, FlagCase{"-NaN", false}, FlagCase{"inf", false},
+                      FlagCase{"+Infinity", false}, FlagCase{" -INF ", false}));
 
 struct CountCase {
     const char* text;
@@ -63,14 +72,13 @@ TEST_P(CountReading, RoundsHalfToEvenAndFallsBackToTwenty)
     EXPECT_EQ(record.Numofquestions, GetParam().expected) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, CountReading,
-                         ::testing::Values(CountCase{"20", 20}, CountCase{"12.5", 12},
-                                           CountCase{"13.5", 14}, CountCase{"0", 0},
-                                           CountCase{"-5", -5}, CountCase{"1e1", 10},
-                                           CountCase{" 7 ", 7}, CountCase{"32767", 32767},
-                                           CountCase{"32768", 20}, CountCase{"-40000", 20},
-                                           CountCase{"abc", 20}, CountCase{"", 20},
-                                           CountCase{"1e999", 20}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, CountReading,
+    ::testing::Values(CountCase{"20", 20}, CountCase{"12.5", 12}, CountCase{"13.5", 14},
+                      CountCase{"0", 0}, CountCase{"-5", -5}, CountCase{"1e1", 10},
+                      CountCase{" 7 ", 7}, CountCase{"32767", 32767}, CountCase{"32768", 20},
+                      CountCase{"-40000", 20}, CountCase{"abc", 20}, CountCase{"", 20},
+                      CountCase{"1e999", 20}, CountCase{"NaN", 20}, CountCase{"-infinity", 20}));
 
 TEST(LoadSettings, FirstRunUsesTheDefaults)
 {
@@ -144,6 +152,139 @@ TEST(SaveSettings, RoundTripsThroughTheRealStoreInAGermanLocale)
     QSettings raw(QStringLiteral("Numberlark"), QStringLiteral("Numberlark"));
     EXPECT_EQ(raw.value(QStringLiteral("Settings/allow_printing")).toString(), "1");
     raw.clear();
+}
+
+// The file's bytes as on disk; QSettings would answer from its cache.
+QByteArray fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Caps the size of any file this process writes, as a full disk would.
+class FileSizeCap {
+public:
+    explicit FileSizeCap(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit capped = m_saved;
+        capped.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &capped);
+    }
+    ~FileSizeCap() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeCap(const FileSizeCap&) = delete;
+    FileSizeCap& operator=(const FileSizeCap&) = delete;
+
+private:
+    rlimit m_saved{};
+};
+
+struct Obstacle {
+    const char* what;
+    const char* reason;
+    bool needsPermissions; // root writes through read-only modes
+    void (*put)(const QString& folder, const QString& file);
+    void (*remove)(const QString& folder, const QString& file);
+};
+
+void makeReadOnly(const QString& path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+}
+
+void makeWritable(const QString& path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Each obstacle makes the save fail with the file's path and a true reason,
+// keeps what was staged, and once it is gone the next commit succeeds.
+TEST(SettingsStoreCommit, AFailedWriteIsReportedAndCanBeRetried)
+{
+    const Obstacle obstacles[] = {
+        {"a folder in the file's place", "folder of that name", false,
+         [](const QString&, const QString& file) { QDir().mkpath(file); },
+         [](const QString&, const QString& file) { QDir(file).removeRecursively(); }},
+        {"a read-only file", "read-only", true,
+         [](const QString&, const QString& file) {
+             QFile(file).open(QIODevice::WriteOnly);
+             makeReadOnly(file);
+         },
+         [](const QString&, const QString& file) { makeWritable(file); }},
+        {"a read-only folder", "read-only", true,
+         [](const QString& folder, const QString&) { makeReadOnly(folder); },
+         [](const QString& folder, const QString&) { makeWritable(folder); }},
+    };
+    const bool root = geteuid() == 0;
+    for (const Obstacle& obstacle : obstacles) {
+        SCOPED_TRACE(obstacle.what);
+        if (obstacle.needsPermissions && root) {
+            continue; // as root these modes stop nothing; the other cases still run
+        }
+        QTemporaryDir temp;
+        const QString folder = temp.filePath(QStringLiteral("config"));
+        QDir().mkpath(folder);
+        const QString file = folder + QStringLiteral("/Numberlark.conf");
+        obstacle.put(folder, file);
+        QSettingsStore store(file);
+        const StoreOutcome failed = SaveSettings(store, 1, 1, 0, QStringLiteral("7"));
+        EXPECT_FALSE(failed.saved);
+        EXPECT_EQ(failed.location, QDir::toNativeSeparators(file));
+        EXPECT_TRUE(failed.reason.contains(QString::fromLatin1(obstacle.reason)))
+            << failed.reason.toStdString();
+        EXPECT_EQ(store.read(SettingsKeys::numOfQuestions, {}), "7");
+
+        obstacle.remove(folder, file);
+        EXPECT_TRUE(store.commit().saved);
+        EXPECT_TRUE(fileText(file).contains("num_of_questions=7\n"));
+    }
+}
+
+// A disk that fills up part-way leaves the old file as it was.
+TEST(SettingsStoreCommit, ADiskThatFillsUpIsReportedAndTheOldFileKept)
+{
+    QTemporaryDir temp;
+    const QString file = temp.filePath(QStringLiteral("Numberlark.conf"));
+    QSettingsStore store(file);
+    ASSERT_TRUE(SaveSettings(store, 0, 0, 0, QStringLiteral("20")).saved);
+    StoreOutcome outcome;
+    {
+        const FileSizeCap cap(8);
+        outcome = SaveSettings(store, 1, 1, 1, QStringLiteral("12"));
+    }
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_FALSE(outcome.reason.isEmpty());
+    EXPECT_EQ(fileText(file), "[Settings]\nallow_printing=0\nallow_saving=0\nallow_sound=0\n"
+                              "num_of_questions=20\n");
+}
+
+// One save replaces the file once, not once per key. Each write of the file
+// ends with the finished copy appearing under its name (a link or a rename),
+// which the kernel reports.
+TEST(SettingsStoreCommit, OneSaveWritesTheFileOnce)
+{
+    QTemporaryDir temp;
+    const QString file = temp.filePath(QStringLiteral("Numberlark.conf"));
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(
+        inotify_add_watch(watch, temp.path().toLocal8Bit().constData(), IN_CREATE | IN_MOVED_TO),
+        0);
+    QSettingsStore store(file);
+    ASSERT_TRUE(SaveSettings(store, 1, 0, 1, QStringLiteral("9")).saved);
+
+    int writes = 0;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t length; (length = read(watch, buffer, sizeof buffer)) > 0;) {
+        for (char* at = buffer; at < buffer + length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            writes += event->len > 0 && QLatin1String(event->name) == "Numberlark.conf";
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    close(watch);
+    EXPECT_EQ(writes, 1);
 }
 
 } // namespace

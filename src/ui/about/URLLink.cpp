@@ -2,13 +2,14 @@
 
 #include "ui/common/Fonts.h"
 
+#include "artwork/Artwork.h"
 #include "ui/about/MakerAddress.h"
 #include "ui/about/PropertyBag.h"
-#include "artwork/Artwork.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -27,10 +28,25 @@ const QString kShowToolTipName = QStringLiteral("ShowToolTip");
 constexpr int kBadAddressError = 1;
 constexpr int kNoHandlerError = 2;
 
+// An address without a scheme that names an existing file, relative to the
+// working folder or absolute, is that file; anything else is read as a web
+// address. Blanks around a typed address are not part of it.
+QUrl toUrl(const QString& address)
+{
+    const QString trimmed = address.trimmed();
+    const bool hasScheme = !QUrl(trimmed).scheme().isEmpty() && !QDir::isAbsolutePath(trimmed);
+    if (!trimmed.isEmpty() && !hasScheme) {
+        const QFileInfo file(QDir::current(), trimmed);
+        if (file.exists()) {
+            return QUrl::fromLocalFile(file.absoluteFilePath());
+        }
+    }
+    return QUrl::fromUserInput(trimmed, QDir::currentPath());
+}
+
 std::optional<URLLink::OpenFailure> openWithDesktop(const QString& address)
 {
-    // Accepts web addresses as well as paths of documents, relative ones too.
-    const QUrl url = QUrl::fromUserInput(address, QDir::currentPath());
+    const QUrl url = toUrl(address);
     if (!url.isValid() || url.isEmpty()) {
         return URLLink::OpenFailure{kBadAddressError,
                                     QStringLiteral("This is not an address that can be opened")};

@@ -45,7 +45,7 @@ Form1::Form1(const SettingsStore& settings, std::unique_ptr<RandomSource> random
       m_options([] { return makePlaceholderWindow(QStringLiteral("Options")); }),
       m_about([] { return makePlaceholderWindow(QStringLiteral("About")); })
 {
-    createMenus();
+    createMenus(); // first: the window's opening size adds the menu bar's height
     setUpWindow();
     Form_Load(settings);
     createCollaborators();

@@ -275,13 +275,35 @@ void FrmOptions::CmdView_Click()
     }
 }
 
+// A save that did not reach the store keeps the window open, so the user can
+// mend the file and press OK again, or close the window and keep the edits
+// for this run only.
 void FrmOptions::Command1_Click()
 {
     if (m_chkRemember->checkState() == Qt::Checked) {
-        SaveSettings(m_store, stateOf(m_chkPrintenable), stateOf(m_chkSaveresults),
-                     stateOf(m_chkSound), numberTextToSave());
+        const StoreOutcome outcome =
+            SaveSettings(m_store, stateOf(m_chkPrintenable), stateOf(m_chkSaveresults),
+                         stateOf(m_chkSound), numberTextToSave());
+        if (!outcome.saved) {
+            showSaveFailure(outcome);
+            return;
+        }
     }
     close();
+}
+
+void FrmOptions::showSaveFailure(const StoreOutcome& outcome)
+{
+    const QString where =
+        outcome.location.isEmpty() ? QStringLiteral("the settings store") : outcome.location;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Options"),
+                    QStringLiteral("The settings could not be remembered in %1: %2.\n\n"
+                                   "They apply until Numberlark ends. Press OK again once the "
+                                   "problem is fixed, or close this window to keep them for "
+                                   "this time only.")
+                        .arg(where, outcome.reason),
+                    QMessageBox::Ok, this);
+    box.exec();
 }
 
 // Esc presses OK, saving included; only the close box leaves without saving.

@@ -216,5 +216,14 @@ TEST(MainWindowFirstRun, MenuBarWithAccessKeys)
     }
 }
 
+// The client area below the menu bar opens at the design 11040 x 8310 twips,
+// so everything anchored to the bottom edge sits where it was designed.
+TEST(MainWindowFirstRun, OpensWithTheDesignClientAreaBelowTheMenuBar)
+{
+    MainWindowHarness harness;
+    EXPECT_EQ(harness.window().centralWidget()->size(), QSize(736, 554));
+    EXPECT_EQ(harness.window().centralWidget()->y(), harness.window().menuBar()->height());
+}
+
 } // namespace
 } // namespace numberlark

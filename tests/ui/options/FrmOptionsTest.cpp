@@ -14,11 +14,13 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 namespace numberlark {
@@ -271,6 +273,41 @@ TEST_F(FrmOptionsTest, TheCloseBoxNeverSaves)
     EXPECT_TRUE(m_store.values().isEmpty());
     EXPECT_TRUE(m_record.allow_sound);
     EXPECT_TRUE(closedAndDeleted());
+}
+
+// A save that does not reach the settings file says where and why, keeps the
+// window open and the edits in the record; once the file can be written, OK
+// saves and closes.
+TEST_F(FrmOptionsTest, ASaveThatFailsKeepsTheWindowOpenUntilItSucceeds)
+{
+    QTemporaryDir temp;
+    const QString file = temp.filePath(QStringLiteral("Numberlark.conf"));
+    QDir().mkpath(file); // a folder in the file's place
+    QSettingsStore store(file);
+    m_window = new FrmOptions(m_record, &m_print, store, desktop());
+    m_window->show();
+    box("ChkSound")->click();
+    box("ChkRemember")->click();
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    child<QPushButton>("Command1")->click();
+    EXPECT_TRUE(shown.contains(file)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("folder"))) << shown.toStdString();
+    ASSERT_FALSE(closedAndDeleted());
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(m_record.allow_sound);
+
+    QDir(file).removeRecursively();
+    child<QPushButton>("Command1")->click();
+    EXPECT_TRUE(closedAndDeleted());
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("allow_sound=1\n"));
 }
 
 // Runs each View Results case in a folder of its own, never the real one.
