@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-comic-neue
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3
   dpkg-dev desktop-file-utils appstream libx11-dev
+  libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
 )
 
 missing=()
