@@ -15,6 +15,7 @@ Usage: sharp_at_double_scale.py PATH_TO_NUMBERLARK
 import collections
 import subprocess
 import sys
+import time
 
 from e2e_support import ProgramUnderTest, fail, require_tools
 
@@ -31,14 +32,16 @@ LEAST_STEEPNESS_RATIO = 0.75
 # Text is laid out afresh at each scale, so its outline may move a pixel more.
 POSITION_TOLERANCE_PX = 4
 BACKGROUND_TOLERANCE = 16
+SETTLE_TRIES = 40
 
 
 class Shot:
     """An RGB screenshot of the root window, read from ImageMagick's PPM."""
 
     def __init__(self, display):
-        data = subprocess.run(["import", "-display", display, "-window", "root", "-depth", "8", "ppm:-"],
-                              capture_output=True, check=True).stdout
+        data = subprocess.run(
+            ["import", "-display", display, "-window", "root", "-depth", "8", "ppm:-"],
+            capture_output=True, check=True).stdout
         _, size, maxval, self.pixels = data.split(b"\n", 3)
         self.width, self.height = map(int, size.split())
         if maxval != b"255" or len(self.pixels) != 3 * self.width * self.height:
@@ -47,6 +50,18 @@ class Shot:
     def rgb(self, x, y):
         i = 3 * (y * self.width + x)
         return self.pixels[i:i + 3]
+
+
+def settled_shot(display):
+    """A screenshot once two taken a moment apart agree: drawing has ended."""
+    previous = Shot(display)
+    for _ in range(SETTLE_TRIES):
+        time.sleep(0.25)
+        shot = Shot(display)
+        if shot.pixels == previous.pixels:
+            return shot
+        previous = shot
+    fail("the screen kept changing")
 
 
 def window_origin(run):
@@ -61,7 +76,7 @@ def photograph(binary, scale):
     with ProgramUnderTest(binary, env=env, screen=SCREEN, start=False) as run:
         run.start(focus=False)
         origin = window_origin(run)
-        return Shot(run.display), origin
+        return settled_shot(run.display), origin
 
 
 def differs(a, b, tolerance):
