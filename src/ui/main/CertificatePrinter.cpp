@@ -2,15 +2,19 @@
 
 #include "output/PainterCanvas.h"
 #include "output/PdfDocument.h"
+#include "ui/main/PrintQueue.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -19,6 +23,7 @@ namespace numberlark {
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Printing Error");
+const QString kDocumentName = QStringLiteral("Numberlark certificate");
 const QString kPdfQuestion =
     QStringLiteral("Would you like to save the certificate as a PDF file instead? "
                    "You can print the PDF later, or on another computer.");
@@ -58,23 +63,40 @@ QString askForPdfPath(QWidget* parent, const QString& suggestedPath)
     return dialog.selectedFiles().constFirst();
 }
 
+// The page is drawn into a PDF for the default printer's paper and handed to
+// its queue, which says whether it took the job and how the job went.
 std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& draw)
 {
-    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Numberlark certificate"));
-    const QString printerName = printer.printerName();
-    PainterCanvas canvas(printer, [&printer, &printerName] {
-        if (printer.printerState() == QPrinter::Error) {
-            return CanvasResult::failure(
-                QStringLiteral("The printer \"%1\" reported an error.").arg(printerName));
-        }
-        return CanvasResult::success();
-    });
-    if (canvas.begin().failed()) {
-        return QStringLiteral("The printer \"%1\" could not be started.").arg(printerName);
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    const QString notStarted =
+        QStringLiteral("The printer \"%1\" could not be started.").arg(info.printerName());
+    const PrintQueue queue(info.printerName());
+    if (std::optional<QString> refused = queue.refusal()) {
+        return refused;
     }
-    draw(canvas);
-    return std::nullopt;
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("certificate.pdf"));
+    const QPrinter paper(info, QPrinter::HighResolution);
+    PdfDocument pdf(path, paper.pageLayout());
+    if (!folder.isValid() || pdf.open().failed()) {
+        return notStarted;
+    }
+    {
+        PainterCanvas canvas(pdf.device(), [&pdf] { return pdf.commit(); });
+        if (canvas.begin().failed()) {
+            return notStarted;
+        }
+        draw(canvas);
+    }
+    if (!QFileInfo::exists(path)) {
+        return QStringLiteral("The certificate could not be sent to the printer \"%1\".")
+            .arg(info.printerName());
+    }
+    // Following the job can take a few seconds.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::optional<QString> failed = queue.print(path, kDocumentName);
+    QApplication::restoreOverrideCursor();
+    return failed;
 }
 
 } // namespace

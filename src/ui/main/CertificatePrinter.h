@@ -23,9 +23,9 @@ struct CertificateWindowValues {
 // Prints the certificate page on the default printer, or saves it as a PDF.
 // Both are allowed only while printing is enabled in the session record.
 // A failing step of the page is shown in a "Printing Error" box and the page
-// goes on; with no printer at all the user gets one message that offers a
-// PDF instead. During a running test the question on screen keeps its
-// product; after the test the practice questions continue the sequence.
+// goes on; with no printer at all, or one that refuses or fails the job, the
+// user gets one message that offers a PDF instead. During a running test the question on screen
+// keeps its product; after the test the practice questions continue the sequence.
 class CertificatePrinter {
 public:
     // The platform pieces the flows meet; tests replace them.
@@ -39,7 +39,7 @@ public:
         // Whether the system has a default printer.
         std::function<bool()> hasPrinter;
         // Opens the default printer and draws the page on it; the reason
-        // when the printer cannot be started.
+        // when the printer cannot be started, or refuses or fails the job.
         using Draw = std::function<void(PageCanvas& canvas)>;
         std::function<std::optional<QString>(const Draw& draw)> printOnDefaultPrinter;
     };

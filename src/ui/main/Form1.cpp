@@ -45,8 +45,8 @@ Form1::Form1(const SettingsStore& settings, std::unique_ptr<RandomSource> random
       m_options([] { return makePlaceholderWindow(QStringLiteral("Options")); }),
       m_about([] { return makePlaceholderWindow(QStringLiteral("About")); })
 {
-    setUpWindow();
     createMenus();
+    setUpWindow();
     Form_Load(settings);
     createCollaborators();
     connectControls();
@@ -254,6 +254,21 @@ void Form1::resizeEvent(QResizeEvent* event)
 void Form1::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
+    layOutAgainIfFrameChanged();
+}
+
+// Showing the window can add a frame without a move or a resize event:
+// Qt's client-side decorations on Wayland appear when the window is shown.
+void Form1::setVisible(bool visible)
+{
+    QMainWindow::setVisible(visible);
+    if (visible) {
+        layOutAgainIfFrameChanged();
+    }
+}
+
+void Form1::layOutAgainIfFrameChanged()
+{
     const SizeTwips outer = outerSize();
     if (outer.width != m_laidOutFor.width || outer.height != m_laidOutFor.height) {
         Form_Resize();

@@ -54,6 +54,7 @@ public:
     QWidget* optionsWindow() const { return m_options.window(); }
     QWidget* aboutWindow() const { return m_about.window(); }
     SizeTwips outerSize() const;
+    void setVisible(bool visible) override;
 
     // Event handlers, callable as the events they answer.
     void CmdTest_Click();
@@ -74,6 +75,7 @@ protected:
 private:
     void Form_Load(const SettingsStore& settings);
     void Form_Resize();
+    void layOutAgainIfFrameChanged();
     void setUpWindow();
     void createMenus();
     QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,

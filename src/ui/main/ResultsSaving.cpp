@@ -31,7 +31,9 @@ SaveFailureChoice askAfterSaveFailure(QWidget* parent, const QString& path, cons
         QStringLiteral("The result could not be saved in the file\n%1\n\n%2.").arg(path, reason),
         QMessageBox::NoButton, parent);
     QPushButton* retry = box.addButton(QMessageBox::Retry);
-    box.addButton(QStringLiteral("&Quit Without Saving"), QMessageBox::DestructiveRole);
+    // No mnemonic: a message box answers a plain letter key with the button
+    // it marks, and a child still typing must not throw the line away.
+    box.addButton(QStringLiteral("Quit Without Saving"), QMessageBox::DestructiveRole);
     box.setDefaultButton(retry);
     box.setEscapeButton(retry);
     box.exec();

@@ -44,7 +44,7 @@ protected:
                 return m_printerFailure;
             }
             draw(m_paper);
-            return std::optional<QString>();
+            return m_jobFailure;
         };
     }
 
@@ -66,7 +66,8 @@ protected:
     RecordingCanvas m_paper;
     QTemporaryDir m_dir;
     bool m_hasPrinter = true;
-    std::optional<QString> m_printerFailure;
+    std::optional<QString> m_printerFailure; // before the page is drawn
+    std::optional<QString> m_jobFailure;     // after: the queue refused or lost the job
     bool m_acceptPdf = true;
     QString m_chosenPath;
     int m_printJobs = 0;
@@ -154,26 +155,31 @@ TEST_F(CertificatePrinterFlow, NoPrinterGivesOneMessageThenThePdfInTheChosenFile
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
 }
 
-// A missing printer or one that cannot start: one message, and a declined
-// PDF leaves nothing behind and draws no page.
-TEST_F(CertificatePrinterFlow, OneMessageWhenThePrinterIsMissingOrCannotStart)
+// A missing printer, one that cannot start and one whose queue refuses or
+// loses the job: one message offering a PDF, never a silent failure; a
+// declined PDF leaves nothing behind.
+TEST_F(CertificatePrinterFlow, OneMessageWhenThePrinterIsMissingCannotStartOrFails)
 {
     const QString notStarted = QStringLiteral("The printer \"Office\" could not be started.");
-    for (const auto& [hasPrinter, failure, opening] :
-         {std::tuple{false, std::optional<QString>(), QStringLiteral("No printer")},
-          std::tuple{true, std::optional<QString>(notStarted), notStarted}}) {
+    const QString refused = QStringLiteral("The printer \"Office\" is stopped (Paused).");
+    using Failure = std::optional<QString>;
+    for (const auto& [hasPrinter, failure, jobFailure, opening, drawn] :
+         {std::tuple{false, Failure(), Failure(), QStringLiteral("No printer"), false},
+          std::tuple{true, Failure(notStarted), Failure(), notStarted, false},
+          std::tuple{true, Failure(), Failure(refused), refused, true}}) {
         m_hasPrinter = hasPrinter;
         m_printerFailure = failure;
+        m_jobFailure = jobFailure;
         m_acceptPdf = false;
         m_offers.clear();
-        const std::int16_t previous = m_record.previous_answer;
         m_printer.MnuPrint_Click(kWindow);
         ASSERT_EQ(m_offers.size(), 1U);
         EXPECT_TRUE(m_offers.front().startsWith(opening));
+        EXPECT_TRUE(m_offers.front().contains(QStringLiteral("PDF")));
         EXPECT_TRUE(m_errors.empty());
         EXPECT_TRUE(m_suggested.empty());
         EXPECT_TRUE(QDir(m_dir.path()).isEmpty());
-        EXPECT_EQ(m_record.previous_answer, previous) << "no page was drawn";
+        EXPECT_EQ(m_paper.operations().empty(), !drawn) << "a page is drawn only once started";
     }
 }
 

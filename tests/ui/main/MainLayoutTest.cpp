@@ -156,6 +156,12 @@ TEST(MainWindowLayout, WindowLaysItselfOutForItsOuterSize)
     EXPECT_EQ(c.TxtOther->pos(), QPoint(452, 397)) << "Other's box never moves";
 }
 
+TEST(MainWindowLayout, OpensWithTheDesignClientAreaBelowTheMenuBar)
+{
+    MainWindowHarness harness;
+    EXPECT_EQ(harness.controls().surface->size(), QSize(736, 554)); // 11040 x 8310 twips
+}
+
 TEST(MainWindowLayout, LaidOutBeforeTheFirstPaint)
 {
     MemorySettingsStore store;
