@@ -24,7 +24,7 @@ SCREEN = "2560x2048x24"
 # the window's top-left corner: (left, top, right, bottom).
 REGIONS = [
     ("title picture", (0, 25, 736, 160)),
-    ("clock picture", (0, 430, 310, 520)),
+    ("clock picture", (0, 440, 310, 565)),
     ("opening text", (0, 170, 200, 240)),
 ]
 # Sharp pictures measure about 1.0 of their 1x steepness, blown-up ones 0.4 to 0.5.
@@ -84,7 +84,8 @@ def differs(a, b, tolerance):
 
 
 def bounding_box(shot, band):
-    """The box around everything in `band` that is not its commonest colour."""
+    """The box around everything in `band` that is not its commonest colour;
+    it must lie wholly inside the band, or the band cuts the item off."""
     left, top, right, bottom = band
     points = [(x, y) for y in range(top, bottom) for x in range(left, right)]
     background = collections.Counter(shot.rgb(x, y) for x, y in points).most_common(1)[0][0]
@@ -93,7 +94,10 @@ def bounding_box(shot, band):
     if not inside:
         fail(f"nothing found in {band}")
     xs, ys = zip(*inside)
-    return min(xs), min(ys), max(xs) + 1, max(ys) + 1
+    box = min(xs), min(ys), max(xs) + 1, max(ys) + 1
+    if box[0] == left or box[1] == top or box[2] == right or box[3] == bottom:
+        fail(f"the item found in {band} reaches its edge; has the layout moved?")
+    return box
 
 
 def steepness(shot, box):
