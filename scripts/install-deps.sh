@@ -9,10 +9,10 @@ packages=(
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3
-  dpkg-dev desktop-file-utils appstream libx11-dev
   qt6-wayland weston
   cups printer-driver-cups-pdf libcups2-dev
   dpkg-dev desktop-file-utils appstream libx11-dev lintian
+  libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -23,6 +23,7 @@ from pathlib import Path
 KEY_DELAY_MS = "40"
 DISPLAY_RANGE = range(100, 200)
 MAIN_WINDOW_TITLE = "^Number Lark$"
+SCREEN = "1280x1024x24"
 
 
 def fail(message):
@@ -53,7 +54,7 @@ def stop(process):
         process.wait()
 
 
-def start_xvfb():
+def start_xvfb(screen=SCREEN):
     """Starts Xvfb on a free display number and returns (process, display)."""
     candidates = list(DISPLAY_RANGE)
     random.shuffle(candidates)
@@ -61,7 +62,7 @@ def start_xvfb():
         if Path(f"/tmp/.X{number}-lock").exists() or Path(f"/tmp/.X11-unix/X{number}").exists():
             continue
         server = subprocess.Popen(
-            ["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", f":{number}", "-screen", "0", screen, "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 10
         while time.monotonic() < deadline and server.poll() is None:
@@ -108,8 +109,9 @@ class ProgramUnderTest:
     """The real binary in a private world: temporary HOME, XDG folders,
     working directory `work`, and its own Xvfb display."""
 
-    def __init__(self, binary, settings=None, env=None, start=True):
+    def __init__(self, binary, settings=None, env=None, start=True, screen=SCREEN):
         self.binary = Path(binary).resolve()
+        self.screen = screen
         self.settings = settings or {}
         self.extra_env = env or {}
         self.autostart = start
@@ -124,7 +126,7 @@ class ProgramUnderTest:
         self.config = self.root / "config"
         self.data = self.root / "data"
         write_settings(self.config, self.settings)
-        self.server, self.display = start_xvfb()
+        self.server, self.display = start_xvfb(self.screen)
         self.keyboard = Keyboard(self.display)
         if self.autostart:
             self.start()

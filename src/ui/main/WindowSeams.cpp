@@ -1,8 +1,8 @@
 #include "ui/main/WindowSeams.h"
 
+#include "ui/main/Bell.h"
 #include "ui/main/ResultsSaving.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -12,11 +12,16 @@ namespace numberlark {
 WindowSeams defaultWindowSeams(QWidget* window)
 {
     QPointer<QWidget> owner(window);
+    QPointer<Bell> bell(new Bell(window));
     return {
         [](QObject* context, Continuation then) {
             QTimer::singleShot(kPauseDuration, context, std::move(then));
         },
-        [] { QApplication::beep(); },
+        [bell] {
+            if (bell) {
+                bell->ring();
+            }
+        },
         [] { return QDateTime::currentDateTime(); },
         [owner](const QString& path, const QString& reason) {
             return askAfterSaveFailure(owner.data(), path, reason);

@@ -33,8 +33,8 @@ struct WindowSeams {
     SaveFailurePrompt saveFailurePrompt;
 };
 
-// The program's own: a timer for the pause, the system beep, the system
-// clock and a message box over `window`.
+// The program's own: a timer for the pause, the desktop's bell (owned by
+// `window`), the system clock and a message box over `window`.
 WindowSeams defaultWindowSeams(QWidget* window);
 
 } // namespace numberlark
