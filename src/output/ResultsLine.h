@@ -20,7 +20,9 @@ struct ResultsEntry {
 // "Sam",7,"times table",20,"questions",47,"seconds","on 06/12/2026 at 10:42:05"
 // followed by CR LF. Text fields are quoted with any double quote inside
 // doubled and line breaks turned into spaces, so every line splits back into
-// exactly eight fields.
+// exactly eight fields. A text starting with "=", "+", "-", "@", a tab or a
+// CR gets a leading apostrophe inside its quotes, so a spreadsheet never
+// runs it as a formula.
 std::string results_line(const ResultsEntry& entry);
 
 } // namespace numberlark
