@@ -63,6 +63,20 @@ protected:
                                                                           : -1;
     }
 
+    // Sleeping (waiting for the lock) or finished, as the kernel reports it.
+    static void waitUntilAsleepOrDone(pid_t child)
+    {
+        const std::string stat = "/proc/" + std::to_string(child) + "/stat";
+        for (int i = 0; i < 5000; ++i) {
+            const std::string text = contents(stat);
+            const std::size_t state = text.rfind(')') + 2;
+            if (state < text.size() && (text[state] == 'S' || text[state] == 'Z')) {
+                return;
+            }
+            ::usleep(1000);
+        }
+    }
+
     fs::path m_dir;
 };
 
@@ -192,17 +206,42 @@ TEST_F(ResultsFile, AWriteThatStopsPartWayLeavesOnlyWhatOthersWrote)
     EXPECT_EQ(contents(file), old + other);
 }
 
+// Another writer holds the lock and has written half its line: the check for
+// a final line end waits for the whole line instead of taking the half line
+// for one that lacks its end (which left an empty row).
+TEST_F(ResultsFile, ALineStillBeingWrittenUnderTheLockIsWaitedFor)
+{
+    const fs::path file = m_dir / "numberlark.csv";
+    write(file, "old\r\n");
+    const int holder = ::open(file.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    ASSERT_EQ(::write(holder, "\"Bo\",3", 6), 6);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(holder);
+        ::_exit(append_results_line(file, "new\r\n").ok ? 0 : 1);
+    }
+    waitUntilAsleepOrDone(child);
+    ASSERT_EQ(::write(holder, ",9\r\n", 4), 4);
+    ::close(holder);
+    EXPECT_EQ(exitStatus(child), 0);
+    EXPECT_EQ(contents(file), "old\r\n\"Bo\",3,9\r\nnew\r\n");
+}
+
 // Several programs append at once: every line arrives whole and once, with
-// no empty rows between them.
+// no empty rows between them. One writer's lines are long, so their writes
+// take long enough for the others' line-end checks to land in the middle.
 TEST_F(ResultsFile, ConcurrentWritersLoseNothingAndSplitNothing)
 {
     constexpr int kWriters = 4;
-    constexpr int kLinesEach = 1000;
     const fs::path file = m_dir / "numberlark.csv";
     write(file, "started without a line end");
+    auto linesOf = [](int writer) { return writer == 0 ? 40 : 1000; };
     auto lineOf = [](int writer, int i) {
+        const std::size_t padding =
+            writer == 0 ? 200'000 + static_cast<std::size_t>(i) : static_cast<std::size_t>(i % 97);
         return "\"writer " + std::to_string(writer) + "\"," + std::to_string(i) + ',' +
-               std::string(static_cast<std::size_t>(i % 13) * 1000, 'x') + "\r\n";
+               std::string(padding, 'x') + "\r\n";
     };
     int startGate[2];
     ASSERT_EQ(::pipe(startGate), 0);
@@ -213,7 +252,7 @@ TEST_F(ResultsFile, ConcurrentWritersLoseNothingAndSplitNothing)
             ::close(startGate[1]);
             char go = 0;
             [[maybe_unused]] const ssize_t opened = ::read(startGate[0], &go, 1);
-            for (int i = 0; i < kLinesEach; ++i) {
+            for (int i = 0; i < linesOf(writer); ++i) {
                 if (!append_results_line(file, lineOf(writer, i)).ok) {
                     ::_exit(1);
                 }
@@ -228,7 +267,7 @@ TEST_F(ResultsFile, ConcurrentWritersLoseNothingAndSplitNothing)
     }
     std::multiset<std::string> expected{"started without a line end\r\n"};
     for (int writer = 0; writer < kWriters; ++writer) {
-        for (int i = 0; i < kLinesEach; ++i) {
+        for (int i = 0; i < linesOf(writer); ++i) {
             expected.insert(lineOf(writer, i));
         }
     }
