@@ -13,7 +13,7 @@ struct ResultsEntry {
     bool mixed = false; // "Mixed" selected: no table number is written
     std::int16_t table = 0;
     std::int16_t score = 0;
-    std::int16_t timeTaken = 0; // clock_seconds - 1
+    std::int16_t timeTaken = 0; // time_taken(): the last value the clock showed, never below 0
     std::string dateLine;       // the date label's caption ("Date" before completion)
 };
 
