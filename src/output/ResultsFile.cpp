@@ -17,9 +17,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // Another copy of the program holds the lock for a few microseconds; a lock
-// held longer than this belongs to something stuck, and Quit must not hang
-// on it: the user is told and can retry.
-constexpr auto kLockPatience = 5s;
+// held for seconds belongs to something stuck, and Quit must not hang on it.
 constexpr auto kLongestNap = 20ms;
 
 constexpr const char* kNotRegular = "Not a regular file";
@@ -89,9 +87,9 @@ int openForAppend(const std::filesystem::path& file, bool& readable)
 // The lock every copy of the program (and a script using flock(1)) takes
 // around the line-end check, the write and any cut-back. Returns 0 or the
 // errno of the failure; EWOULDBLOCK when someone held it too long.
-int lockExclusively(int fd)
+int lockExclusively(int fd, std::chrono::milliseconds patience)
 {
-    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    const auto deadline = std::chrono::steady_clock::now() + patience;
     std::chrono::microseconds nap = 50us;
     for (;;) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
@@ -178,7 +176,8 @@ bool lockingUnsupported(int error)
 
 } // namespace
 
-AppendOutcome append_results_line(const std::filesystem::path& file, std::string_view line)
+AppendOutcome append_results_line(const std::filesystem::path& file, std::string_view line,
+                                  std::chrono::milliseconds lockPatience)
 {
     // Checked before opening too: opening a device can have side effects.
     struct stat info {};
@@ -197,7 +196,8 @@ AppendOutcome append_results_line(const std::filesystem::path& file, std::string
         return notRegular(file, info.st_mode);
     }
     // A file system without locks still gets the line: losing it is worse.
-    if (const int error = lockExclusively(fd.get()); error != 0 && !lockingUnsupported(error)) {
+    if (const int error = lockExclusively(fd.get(), lockPatience);
+        error != 0 && !lockingUnsupported(error)) {
         return error == EWOULDBLOCK ? failure(file, kLockedByOther) : failure(file, error);
     }
     if (::fstat(fd.get(), &info) != 0) {

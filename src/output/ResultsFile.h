@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,7 +20,9 @@ struct AppendOutcome {
 // own. If the write fails part-way, the bytes written by this call, and only
 // those, are removed, so no half line is left. A path that is not a regular
 // file (a FIFO, socket or device) is refused at once with the reason
-// "Not a regular file"; nothing ever blocks on it.
-AppendOutcome append_results_line(const std::filesystem::path& file, std::string_view line);
+// "Not a regular file"; nothing ever blocks on it. A lock held longer than
+// lockPatience fails with a reason the user can act on (retry later).
+AppendOutcome append_results_line(const std::filesystem::path& file, std::string_view line,
+                                  std::chrono::milliseconds lockPatience = std::chrono::seconds(5));
 
 } // namespace numberlark

@@ -228,6 +228,21 @@ TEST_F(ResultsFile, ALineStillBeingWrittenUnderTheLockIsWaitedFor)
     EXPECT_EQ(contents(file), "old\r\n\"Bo\",3,9\r\nnew\r\n");
 }
 
+// A lock that is never released: the user is told, nothing is written, and
+// the program does not hang.
+TEST_F(ResultsFile, ALockHeldTooLongFailsWithAReason)
+{
+    const fs::path file = m_dir / "numberlark.csv";
+    write(file, "old\r\n");
+    const int holder = ::open(file.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    const auto outcome = append_results_line(file, "new\r\n", std::chrono::milliseconds(50));
+    ::close(holder);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.reason, "The file is locked by another program");
+    EXPECT_EQ(contents(file), "old\r\n");
+}
+
 // Several programs append at once: every line arrives whole and once, with
 // no empty rows between them. One writer's lines are long, so their writes
 // take long enough for the others' line-end checks to land in the middle.
