@@ -1,5 +1,6 @@
 #include "output/CertificatePage.h"
 
+#include "quiz/Completion.h"
 #include "quiz/TextRules.h"
 
 #include <QTextBoundaryFinder>
@@ -71,7 +72,7 @@ QString CertificatePage::tableText() const
 
 QString CertificatePage::timeText() const
 {
-    return fromNumberText(m_values.clock_seconds - 1LL) + QStringLiteral(" seconds");
+    return fromNumberText(time_taken(m_values.clock_seconds)) + QStringLiteral(" seconds");
 }
 
 float CertificatePage::nameX() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,10 +13,16 @@ struct AppendOutcome {
     std::string reason; // the system's description of the failure
 };
 
-// Appends one complete line to the file, creating it when missing. A file
-// whose last line lacks its line end gets CR LF first, so the new line stands
-// on its own. All bytes go out in one write; if the write fails or is short,
-// the file is cut back to its old length, so no half line is ever left.
-AppendOutcome append_results_line(const std::filesystem::path& file, std::string_view line);
+// Appends one complete line to the file, creating it when missing. Other
+// writers may share the file: an exclusive flock() is held over the line-end
+// check, the write and any cut-back. A file whose last line lacks its line
+// end gets CR LF first (LF after a lone CR), so the new line stands on its
+// own. If the write fails part-way, the bytes written by this call, and only
+// those, are removed, so no half line is left. A path that is not a regular
+// file (a FIFO, socket or device) is refused at once with the reason
+// "Not a regular file"; nothing ever blocks on it. A lock held longer than
+// lockPatience fails with a reason the user can act on (retry later).
+AppendOutcome append_results_line(const std::filesystem::path& file, std::string_view line,
+                                  std::chrono::milliseconds lockPatience = std::chrono::seconds(5));
 
 } // namespace numberlark

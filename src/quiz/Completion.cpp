@@ -73,9 +73,14 @@ void drawBand(std::vector<BorderPolyline>& lines, Band band, PointF start, bool 
 
 } // namespace
 
+std::int16_t time_taken(std::int16_t clock_seconds)
+{
+    return static_cast<std::int16_t>(clock_seconds > 0 ? clock_seconds - 1 : 0);
+}
+
 std::int16_t time_taken(const SessionRecord& record)
 {
-    return static_cast<std::int16_t>(record.clock_seconds - 1);
+    return time_taken(record.clock_seconds);
 }
 
 std::string result_sentence(const SessionRecord& record, bool mixed)

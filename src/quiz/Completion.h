@@ -9,7 +9,10 @@
 
 namespace numberlark {
 
-// The time the program reports: the last value the clock showed.
+// The time the program reports on screen, on paper and in the results file:
+// the last value the clock showed, given `clock_seconds` (one past it). A
+// test finished before the clock's first tick took 0 seconds, never -1.
+std::int16_t time_taken(std::int16_t clock_seconds);
 std::int16_t time_taken(const SessionRecord& record);
 
 // "You completed 20 of the 7 times table questions in 95 seconds", or the

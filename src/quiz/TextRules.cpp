@@ -1,5 +1,6 @@
 #include "quiz/TextRules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -88,17 +89,38 @@ std::size_t decimalPrefixLength(const std::string& s)
     return i;
 }
 
-// For a decimal prefix that is out of double range: is it tiny rather than huge?
+// A decimal exponent, saturated far beyond the range of a double.
+long long exponentValue(const std::string& digits)
+{
+    long long value = 0;
+    for (char c : digits) {
+        if (c >= '0' && c <= '9') {
+            value = std::min(value * 10 + (c - '0'), 1'000'000'000LL);
+        }
+    }
+    return value;
+}
+
+// For a decimal prefix that is out of double range: is it tiny rather than
+// huge? The power of ten of its leading digit decides, not the exponent's
+// sign alone ("0.5e400" is huge, "1000...0e-1" with 400 zeros too).
 bool isTooSmall(const std::string& unsignedNumber)
 {
-    const std::size_t exponent = unsignedNumber.find_first_of("Ee");
-    if (exponent != std::string::npos && exponent + 1 < unsignedNumber.size() &&
-        unsignedNumber[exponent + 1] == '-') {
+    const std::size_t exponentAt = unsignedNumber.find_first_of("Ee");
+    const std::string mantissa = unsignedNumber.substr(0, exponentAt);
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos) {
         return true;
     }
-    const std::string mantissa = unsignedNumber.substr(0, exponent);
-    const std::size_t point = mantissa.find('.');
-    return mantissa.substr(0, point).find_first_not_of('0') == std::string::npos;
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto lead = static_cast<long long>(first);
+    long long power = lead < point ? point - lead - 1 : point - lead;
+    if (exponentAt != std::string::npos) {
+        const std::string exponent = unsignedNumber.substr(exponentAt + 1);
+        const long long size = exponentValue(exponent);
+        power += !exponent.empty() && exponent[0] == '-' ? -size : size;
+    }
+    return power < 0;
 }
 
 } // namespace

@@ -255,7 +255,7 @@ TEST(CertificatePage, AssembledTextsWithNegativeNumbers)
         const char* time;
     } cases[] = {
         {{{}, 5, false, -3, 1, {}}, "Completed 5 questions from the", "**-3 **", " 0 seconds"},
-        {{{}, -4, false, 12, 0, {}}, "Completed-4 questions from the", "** 12 **", "-1 seconds"},
+        {{{}, -4, false, 12, 0, {}}, "Completed-4 questions from the", "** 12 **", " 0 seconds"},
     };
     for (const auto& c : cases) {
         const CertificatePage page(c.values, {});

@@ -64,6 +64,29 @@ INSTANTIATE_TEST_SUITE_P(
             {"Jo \"JJ\"", false, 7, 2, 5, "Date"},
             "\"Jo \"\"JJ\"\"\",7,\"times table\",2,\"questions\",5,\"seconds\",\"Date\"\r\n"}));
 
+TEST(ResultsLine, TextThatASpreadsheetWouldRunAsAFormulaGetsAnApostrophe)
+{
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"=2+3", "\"'=2+3\""},
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+1", "\"'+1\""},
+        {"-1", "\"'-1\""},
+        {"@SUM(A1)", "\"'@SUM(A1)\""},
+        {"\tx", "\"'\tx\""},
+        {"\r=1", "\"' =1\""},
+        {"\nx", "\" x\""},
+        {"a=b", "\"a=b\""},
+        {"'=1", "\"'=1\""},
+        {"", "\"\""},
+    };
+    for (const auto& [text, field] : cases) {
+        const ResultsEntry entry{text, false, 7, 1, 2, text};
+        EXPECT_EQ(results_line(entry),
+                  field + ",7,\"times table\",1,\"questions\",2,\"seconds\"," + field + "\r\n")
+            << text;
+    }
+}
+
 TEST(ResultsLine, AnyNameSplitsBackIntoEightFields)
 {
     for (const std::string& name :

@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         SentenceCase{10, -4, 12, false,
                      "You completed 10 of the-4 times table questions in 11 seconds"},
         SentenceCase{20, 13, 0, false,
-                     "You completed 20 of the 13 times table questions in-1 seconds"}));
+                     "You completed 20 of the 13 times table questions in 0 seconds"}));
 
 TEST(RainbowBorder, TwentyFourLinesInBandAndColourOrder)
 {

@@ -139,7 +139,7 @@ TEST(QuizSession, RefusedOtherTableCannotStart)
     EXPECT_EQ(session.phase(), QuizSession::Phase::Choosing);
 }
 
-TEST(QuizSession, FinishedBeforeTheFirstTickReportsMinusOne)
+TEST(QuizSession, FinishedBeforeTheFirstTickReportsZeroSeconds)
 {
     SessionRecord record;
     record.Numofquestions = 1;
@@ -147,9 +147,9 @@ TEST(QuizSession, FinishedBeforeTheFirstTickReportsMinusOne)
     QuizSession session(record, random);
     ASSERT_TRUE(session.start());
     EXPECT_EQ(answerRight(session), QuizSession::AfterPause::Finished);
-    EXPECT_EQ(time_taken(record), -1);
+    EXPECT_EQ(time_taken(record), 0);
     EXPECT_EQ(result_sentence(record, false),
-              "You completed 1 of the 9 times table questions in-1 seconds");
+              "You completed 1 of the 9 times table questions in 0 seconds");
 }
 
 TEST(QuizSession, ZeroQuestionsCountsAsOverFromTheStart)

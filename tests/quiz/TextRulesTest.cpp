@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace numberlark {
 namespace {
@@ -57,6 +59,14 @@ TEST(TextValue, HugeNumbersBecomeInfinityNotGarbage)
     EXPECT_TRUE(std::isinf(text_value("1e400")));
     EXPECT_LT(text_value("-1e400"), 0);
     EXPECT_FALSE(round_to_int16(text_value("1e400")).has_value());
+    // the leading digit's place decides, not the exponent's sign
+    for (const std::string& huge :
+         std::vector<std::string>{".5e400", "0.5e400", "1" + std::string(400, '0') + "e-1"}) {
+        EXPECT_TRUE(std::isinf(text_value(huge))) << huge;
+    }
+    for (const char* tiny : {"1e-400", "0.001e-330", "1000e-400", "0e999"}) {
+        EXPECT_EQ(text_value(tiny), 0.0) << tiny;
+    }
 }
 
 struct RoundCase {

@@ -185,12 +185,12 @@ TEST(BadInput, UnwritableResultsFilesAreReportedWithPathAndReason)
              return QDir::currentPath();
          },
          "directory"},
-        {"a full disk",
+        {"a device in the file's place",
          [](const TemporaryWorkingDirectory&) {
              QFile::link(QStringLiteral("/dev/full"), QStringLiteral("numberlark.csv"));
              return QDir::currentPath();
          },
-         "space"},
+         "Not a regular file"},
         {"a folder that takes no new files, even from root",
          [](const TemporaryWorkingDirectory&) { return QStringLiteral("/sys"); }, "ermission"},
     };

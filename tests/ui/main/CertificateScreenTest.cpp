@@ -149,10 +149,10 @@ struct SentenceCase {
 TEST(CertificateSentence, NamesTheTableOrTheMixedTest)
 {
     const SentenceCase cases[] = {
-        {"no choice", -1, nullptr, "You completed 1 of the 9 times table questions in-1 seconds"},
-        {"seven", 5, nullptr, "You completed 1 of the 7 times table questions in-1 seconds"},
-        {"other", 12, "-4", "You completed 1 of the-4 times table questions in-1 seconds"},
-        {"mixed", 11, nullptr, "You completed 1 mixed tables questions in-1 seconds"},
+        {"no choice", -1, nullptr, "You completed 1 of the 9 times table questions in 0 seconds"},
+        {"seven", 5, nullptr, "You completed 1 of the 7 times table questions in 0 seconds"},
+        {"other", 12, "-4", "You completed 1 of the-4 times table questions in 0 seconds"},
+        {"mixed", 11, nullptr, "You completed 1 mixed tables questions in 0 seconds"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);

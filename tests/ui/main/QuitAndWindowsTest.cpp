@@ -73,7 +73,7 @@ TEST(QuitWindow, FinishedTestSavesTheNameAndTheDateLine)
     harness.takeWholeTest();
     QTest::keyClicks(harness.controls().TxtAnswer, QStringLiteral("Sam, \"Jr\""));
     harness.window().CmdQuit_Click(1);
-    const QByteArray expected = "\"Sam, \"\"Jr\"\"\",7,\"times table\",1,\"questions\",-1,"
+    const QByteArray expected = "\"Sam, \"\"Jr\"\"\",7,\"times table\",1,\"questions\",0,"
                                 "\"seconds\",\"" +
                                 harness.window().dateCaption().toLocal8Bit() + "\"\r\n";
     EXPECT_EQ(resultsFile(folder), expected);
