@@ -51,7 +51,7 @@ def check_results(work):
     lines = results.read_bytes().split(b"\r\n")
     if lines[-1] != b"" or len(lines) != 2:
         fail(f"expected exactly one CR LF line, found {results.read_bytes()!r}")
-    pattern = (rf'^"{NAME}",{TABLE},"times table",{QUESTIONS},"questions",-?\d+,"seconds",'
+    pattern = (rf'^"{NAME}",{TABLE},"times table",{QUESTIONS},"questions",\d+,"seconds",'
                r'"on [^"]+ at [^"]+"$')
     line = lines[0].decode()
     if not re.match(pattern, line):
