@@ -17,6 +17,8 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <cmath>
+
 namespace numberlark {
 
 namespace {
@@ -86,7 +88,8 @@ std::optional<bool> toFlag(const std::optional<QVariant>& stored)
     }
     bool ok = false;
     const double number = text.toDouble(&ok);
-    return ok ? std::optional<bool>(number != 0.0) : std::nullopt;
+    // "nan" and "inf" are words a hand-edited description may hold, not numbers.
+    return ok && std::isfinite(number) ? std::optional<bool>(number != 0.0) : std::nullopt;
 }
 
 QFont linkFont()

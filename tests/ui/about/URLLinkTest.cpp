@@ -228,8 +228,12 @@ TEST_F(URLLinkTest, UnreadablePropertiesFallBackToAllThreeDefaults)
         {{QStringLiteral("Text"), QStringList{"a", "b"}}, {QStringLiteral("ShowToolTip"), true}});
     const MemoryPropertyBag listAsFlag({{QStringLiteral("URL"), QStringLiteral("U")},
                                         {QStringLiteral("ShowToolTip"), QVariantList{1}}});
+    const MemoryPropertyBag nanFlag({{QStringLiteral("ShowToolTip"), QStringLiteral("NaN")}});
+    const MemoryPropertyBag infinityFlag(
+        {{QStringLiteral("ShowToolTip"), QStringLiteral("-Infinity")}});
     const UnreadableBag unreadable;
-    const PropertyBag* bags[] = {&badFlag, &listAsText, &listAsFlag, &unreadable};
+    const PropertyBag* bags[] = {&badFlag, &listAsText,   &listAsFlag,
+                                 &nanFlag, &infinityFlag, &unreadable};
     for (std::size_t i = 0; i < std::size(bags); ++i) {
         m_link.setText(QStringLiteral("x"));
         m_link.setURL(QStringLiteral("y"));
