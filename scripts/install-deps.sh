@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-comic-neue
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3
   dpkg-dev desktop-file-utils appstream libx11-dev
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()
