@@ -1,0 +1,73 @@
+// What a screen reader is told during a test: each question, verdict and the
+// certificate arrive as description changes of the answer box, which keeps
+// the focus; the clock and the progress dial say what they show.
+#include "MainWindowHarness.h"
+#include "ui/main/DrawingSurface.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace numberlark {
+namespace {
+
+using testing::MainWindowHarness;
+
+class ScreenReaderTest : public ::testing::Test {
+protected:
+    ScreenReaderTest() { harness.store("num_of_questions", "2"); }
+
+    MainWindowHarness harness;
+};
+
+// Readers speak a description change of the focused control; here each step
+// leaves the box's description saying what just appeared.
+TEST_F(ScreenReaderTest, AnswerBoxTellsQuestionsVerdictsAndCertificateInOrder)
+{
+    MainWindowHarness& h = harness;
+    const struct {
+        std::function<void()> step;
+        QString told;
+    } steps[] = {
+        {[&h] { h.clickTest(); }, QStringLiteral("3 x 9")},
+        {[&h] { h.answer(QStringLiteral("1")); }, QStringLiteral("wrong")},
+        {[&h] { h.answer(QStringLiteral("27")); }, QStringLiteral("correct")},
+        {[&h] { h.pause().endAll(); }, QStringLiteral("9 x 5")},
+        {[&h] { h.answer(QStringLiteral("45")); }, QStringLiteral("correct")},
+        {[&h] {
+             h.pause().endOne(); // the last answer's pause, then the clock stopping
+             h.pause().endOne();
+         },
+         QStringLiteral("Well Done")},
+        {[&h] { h.pause().endAll(); },
+         QStringLiteral("Certificate: You completed 2 of the 9 times table questions in-1 seconds "
+                        "on ")},
+    };
+    QLineEdit* box = h.controls().TxtAnswer;
+    for (const auto& s : steps) {
+        s.step();
+        EXPECT_TRUE(box->accessibleDescription().startsWith(s.told))
+            << box->accessibleDescription().toStdString();
+        EXPECT_EQ(h.window().focusWidget(), box) << s.told.toStdString();
+    }
+    EXPECT_TRUE(box->accessibleDescription().endsWith(h.text("Lbldate")));
+    EXPECT_EQ(box->accessibleName(), QStringLiteral("Your name"));
+}
+
+TEST_F(ScreenReaderTest, ClockAndDialSayWhatTheyShow)
+{
+    harness.clickTest();
+    harness.window().Timer1_Timer();
+    harness.window().Timer1_Timer();
+    EXPECT_EQ(harness.controls().LblTimer->accessibleName(), QStringLiteral("1 seconds"));
+    harness.answerCorrectly();
+    const auto* dial = harness.controls().surface->findChild<QProgressBar*>();
+    ASSERT_NE(dial, nullptr);
+    EXPECT_EQ(dial->accessibleDescription(), QStringLiteral("1 of 2 answered"));
+    EXPECT_EQ(dial->value(), 1);
+}
+
+} // namespace
+} // namespace numberlark
