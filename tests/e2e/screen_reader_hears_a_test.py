@@ -40,6 +40,8 @@ CERTIFICATE = re.compile(r"^Certificate: You completed 2 of the 9 times table qu
 SPOKEN_EVENTS = ("object:state-changed:focused", "object:property-change:accessible-name",
                  "object:property-change:accessible-description", "object:announcement")
 WAIT_S = 10.0
+NAMED_ROLES = ("push button", "radio button", "text", "image", "progress bar", "check box",
+               "menu item")
 
 
 class AccessibilityBus:
@@ -186,7 +188,8 @@ def find_all(node, depth=0):
 
 
 def check_dial_and_clock(ears):
-    """After the first right answer the dial says so, and the clock tells its seconds."""
+    """After the first right answer the dial says so, the clock tells its seconds, and
+    every control and picture has a name."""
     desktop = ears.Atspi.get_desktop(0)
     deadline = time.monotonic() + WAIT_S
     while True:
@@ -196,6 +199,10 @@ def check_dial_and_clock(ears):
         dial = [n.get_description() for n in nodes if n.get_role_name() == "progress bar"]
         clock = [n.get_name() for n in nodes if re.fullmatch(r"\d+ seconds", n.get_name() or "")]
         if dial == ["1 of 2 answered"] and clock:
+            unnamed = [n.get_role_name() for n in nodes
+                       if n.get_role_name() in NAMED_ROLES and not n.get_name()]
+            if unnamed:
+                fail(f"controls or pictures without a name: {unnamed}")
             return
         if time.monotonic() > deadline:
             fail(f"the progress dial tells {dial} (not ['1 of 2 answered']), the clock {clock}")
