@@ -36,8 +36,9 @@ from e2e_support import ProgramUnderTest, fail, require_tools, skip, stop
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 QUESTION = re.compile(r"^(-?\d+) x (-?\d+)$")
 CERTIFICATE = re.compile(r"^Certificate: You completed 2 of the 9 times table questions in "
-                         r"-?\d+ seconds on .+ at .+$")
-SPOKEN_EVENTS = ("object:state-changed:focused", "object:property-change:accessible-name",
+                         r"-?\d+ seconds on .+ at .+\. Type your name here\.\.$")
+SPOKEN_EVENTS = ("object:state-changed:focused", "object:state-changed:showing",
+                 "object:property-change:accessible-name",
                  "object:property-change:accessible-description", "object:announcement")
 WAIT_S = 10.0
 NAMED_ROLES = ("push button", "radio button", "text", "image", "progress bar", "check box",
@@ -111,6 +112,11 @@ class ScreenReaderEars:
             return
         if event.type.startswith("object:announcement"):
             self.heard.append(("announcement", str(event.any_data)))
+            return
+        if event.type.startswith("object:state-changed:showing"):
+            # Readers speak a notification as it appears, asking its name.
+            if event.detail1 and source.get_role_name() == "notification":
+                self.heard.append(("notification", source.get_name()))
             return
         if source.path != self.focus_path:
             return
@@ -209,19 +215,30 @@ def check_dial_and_clock(ears):
         ears.pump(0.2)
 
 
+def is_(expected):
+    return expected.__eq__
+
+
+# What each way of telling must say, in order: the focused box's description
+# (and its name), and the notifications.
+BOX_TELLS = [QUESTION.match, is_("wrong"), is_("wrong"), is_("correct"), QUESTION.match,
+             is_("correct"), is_("Well Done"), is_("Your name"), CERTIFICATE.match]
+NOTIFICATIONS_TELL = [told for told in BOX_TELLS if told is not BOX_TELLS[7]]
+
+
+def check_channel(heard, kinds, expected):
+    texts = [text for kind, text in heard if kind in kinds and text]
+    if len(texts) != len(expected) or not all(e(t) for e, t in zip(expected, texts)):
+        fail(f"{' and '.join(kinds)} told {texts}; expected question, wrong, wrong, correct, "
+             "question, correct, Well Done, (the box named Your name,) the certificate "
+             "with the name prompt, and nothing else")
+
+
 def check_order(heard):
-    spoken = [(kind, text) for kind, text in heard if kind != "focus" and text]
-    texts = [text for _, text in spoken]
-    expected = [QUESTION.match, "wrong".__eq__, "wrong".__eq__, "correct".__eq__, QUESTION.match,
-                "correct".__eq__, "Well Done".__eq__, "Your name".__eq__, CERTIFICATE.match]
-    position = 0
-    for text in texts:
-        if position < len(expected) and expected[position](text):
-            position += 1
-    if position != len(expected) or len(texts) != len(expected):
-        fail(f"heard {texts}; expected question, wrong, wrong, correct, question, correct, "
-             "Well Done, Your name, the certificate, and nothing else")
+    check_channel(heard, ("says", "name"), BOX_TELLS)
+    check_channel(heard, ("notification",), NOTIFICATIONS_TELL)
     # From the first question to the certificate the focus stays in the box.
+    texts = [text for kind, text in heard if kind == "says"]
     during_test = heard[heard.index(("says", texts[0])):heard.index(("says", texts[-1]))]
     focus_moves = [text for kind, text in heard if kind == "focus"]
     if focus_moves[:2] != ["Test, push button", "Answer, text"] or any(

@@ -134,14 +134,17 @@ void CertificateScreen::showPrintButton()
     }
 }
 
-// The box is named for what it now asks; then the certificate is read. The
+// The box is named for what it now asks; then the certificate is read with
+// the prompt, in one announcement: readers ask for the text when they get
+// round to it, so a second one at once would be read twice instead. The
 // date line begins "on ...", so it follows the sentence as one.
 void CertificateScreen::readCertificateAloud()
 {
     m_controls.TxtAnswer->setAccessibleName(QStringLiteral("Your name"));
     m_announcer.announce(m_controls.ImgCertificate->accessibleName() + QStringLiteral(": ") +
                          m_controls.LblTimer->text() + QLatin1Char(' ') +
-                         m_controls.Lbldate->text());
+                         m_controls.Lbldate->text() + QStringLiteral(". ") +
+                         m_controls.LblQuestion->text());
 }
 
 } // namespace numberlark

@@ -1,6 +1,6 @@
 // What a screen reader is told during a test: each question, verdict and the
 // certificate arrive as description changes of the answer box, which keeps
-// the focus; the clock and the progress dial say what they show.
+// the focus, and as a notification; the clock and the dial say what they show.
 #include "MainWindowHarness.h"
 #include "ui/main/DrawingSurface.h"
 
@@ -22,8 +22,8 @@ protected:
     MainWindowHarness harness;
 };
 
-// Readers speak a description change of the focused control; here each step
-// leaves the box's description saying what just appeared.
+// Readers speak a description change of the focused control, or a
+// notification as it shows; each step leaves both saying what just appeared.
 TEST_F(ScreenReaderTest, AnswerBoxTellsQuestionsVerdictsAndCertificateInOrder)
 {
     MainWindowHarness& h = harness;
@@ -46,13 +46,19 @@ TEST_F(ScreenReaderTest, AnswerBoxTellsQuestionsVerdictsAndCertificateInOrder)
                         "on ")},
     };
     QLineEdit* box = h.controls().TxtAnswer;
+    const QWidget* notice =
+        h.controls().surface->findChild<QWidget*>(QStringLiteral("Announcement"));
+    ASSERT_NE(notice, nullptr);
     for (const auto& s : steps) {
         s.step();
         EXPECT_TRUE(box->accessibleDescription().startsWith(s.told))
             << box->accessibleDescription().toStdString();
+        EXPECT_EQ(notice->accessibleName(), box->accessibleDescription());
+        EXPECT_TRUE(notice->isVisible());
         EXPECT_EQ(h.window().focusWidget(), box) << s.told.toStdString();
     }
-    EXPECT_TRUE(box->accessibleDescription().endsWith(h.text("Lbldate")));
+    EXPECT_TRUE(box->accessibleDescription().endsWith(h.text("Lbldate") +
+                                                      QStringLiteral(". Type your name here..")));
     EXPECT_EQ(box->accessibleName(), QStringLiteral("Your name"));
 }
 
