@@ -30,6 +30,7 @@ NAME = "Kim"
 ROUNDS = 2 * QUESTIONS
 COMPLETION_WAIT_S = 3.0
 WINDOW_WAIT_S = 1.0
+REPAINT_WAIT_S = 2.0
 # The face animation at the top of the options and about windows changes on
 # its own; only the part of those windows below it is compared.
 BELOW_THE_FACE_PX = 110
@@ -37,6 +38,11 @@ BELOW_THE_FACE_PX = 110
 OPENER = """#!/bin/sh
 printf '%s\\n' "$1" >> "{log}"
 """
+
+
+def wait_for_window(keys, title):
+    keys.xdotool("search", "--sync", "--onlyvisible", "--name", title)
+    time.sleep(0.3)
 
 
 class Screen:
@@ -62,9 +68,11 @@ class Screen:
         for name in names:
             before = self.fingerprint(area)
             self.keyboard.keys(name)
-            time.sleep(0.15)
-            if self.fingerprint(area) == before:
-                fail(f"{where}: after {name} the screen did not show where the focus went")
+            deadline = time.monotonic() + REPAINT_WAIT_S
+            while self.fingerprint(area) == before:
+                if time.monotonic() > deadline:
+                    fail(f"{where}: after {name} the screen did not show where the focus went")
+                time.sleep(0.05)
 
 
 def choose_other_table(keys, screen):
@@ -105,14 +113,14 @@ def set_every_option(keys, screen):
 def turn_sound_off_with_ok(keys):
     """Second visit: sound off, remember, and OK by Enter."""
     keys.keys("alt+t", "o")
-    time.sleep(WINDOW_WAIT_S)
+    wait_for_window(keys, "^Options$")
     keys.keys("Tab", "space", "Tab", "Tab", "Tab", "space", *["shift+Tab"] * 4, "Return")
     time.sleep(WINDOW_WAIT_S)
     keys.focus_window()
 
 
 def save_as_pdf(keys, path):
-    time.sleep(WINDOW_WAIT_S)
+    wait_for_window(keys, "^Save Certificate as PDF$")
     keys.keys("ctrl+a")
     keys.type(str(path))
     keys.keys("Return")
@@ -124,7 +132,7 @@ def print_and_save(keys, work):
     # Enter in the name box moves to Print; with no printer the offer of a
     # PDF has "Save as PDF..." as its default button.
     keys.keys("Return", "space")
-    time.sleep(WINDOW_WAIT_S)
+    wait_for_window(keys, "^Printing Error$")
     keys.keys("Return")
     save_as_pdf(keys, work / "printed.pdf")
     keys.keys("alt+f", "a")
