@@ -60,6 +60,7 @@ class AccessibilityBus:
             self.__exit__()
             skip("the private session bus did not start")
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.address
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)  # never the desktop's own bus
         self.launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"],
                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not self._wait_for_launcher():
