@@ -13,6 +13,7 @@ packages=(
   cups printer-driver-cups-pdf libcups2-dev
   dpkg-dev desktop-file-utils appstream libx11-dev lintian
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()

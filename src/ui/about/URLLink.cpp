@@ -6,10 +6,12 @@
 #include "ui/about/MakerAddress.h"
 #include "ui/about/PropertyBag.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -92,6 +94,35 @@ std::optional<bool> toFlag(const std::optional<QVariant>& stored)
     return ok && std::isfinite(number) ? std::optional<bool>(number != 0.0) : std::nullopt;
 }
 
+// The link's text. While the link has the keyboard focus a dotted frame in
+// the link's colour is drawn round it, so a keyboard user sees where the
+// focus is (the style's own focus frame is too faint on white).
+class LinkText : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (parentWidget() == nullptr || !parentWidget()->hasFocus()) {
+            return;
+        }
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// Screen readers announce the control as a link, named by its text.
+QAccessibleInterface* linkAccessible(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("numberlark::URLLink") || !object->isWidgetType()) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Link);
+}
+
 QFont linkFont()
 {
     QFont font(installedFamily(QStringLiteral("MS Sans Serif")));
@@ -103,9 +134,12 @@ QFont linkFont()
 } // namespace
 
 URLLink::URLLink(QWidget* parent, Opener opener, MessageShower showMessage)
-    : QWidget(parent), m_label(new QLabel(this)), m_open(std::move(opener)),
+    : QWidget(parent), m_label(new LinkText(this)), m_open(std::move(opener)),
       m_showMessage(std::move(showMessage))
 {
+    static const bool accessibleAsLink = (QAccessible::installFactory(linkAccessible), true);
+    Q_UNUSED(accessibleAsLink);
+    setFocusPolicy(Qt::StrongFocus); // a link the keyboard cannot reach is no link for many
     if (!m_open) {
         m_open = openWithDesktop;
     }
@@ -135,6 +169,7 @@ QString URLLink::Text() const
 void URLLink::setText(const QString& sText)
 {
     m_label->setText(sText);
+    setAccessibleName(sText);
     const QFontMetrics metrics(m_label->font());
     m_label->setGeometry(0, 0, metrics.horizontalAdvance(sText), metrics.height());
     emit propertyChanged(kTextName);
@@ -234,6 +269,32 @@ void URLLink::openAddress(const QString& address)
     } else {
         QMessageBox::warning(this, QApplication::applicationDisplayName(), text);
     }
+}
+
+// Enter and Space follow the link, as a left-button press on its text does.
+void URLLink::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        lblURL_MouseDown(Qt::LeftButton);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void URLLink::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    m_label->update();
+}
+
+void URLLink::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    m_label->update();
 }
 
 void URLLink::paintEvent(QPaintEvent* /*event*/)

@@ -3,6 +3,7 @@
 #include "quiz/Completion.h"
 #include "quiz/QuizSession.h"
 #include "quiz/TableChoice.h"
+#include "ui/main/Announcer.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DateLine.h"
 #include "ui/main/DrawingSurface.h"
@@ -30,9 +31,10 @@ void setPointSize(QWidget& widget, double points)
 } // namespace
 
 CertificateScreen::CertificateScreen(const QuizSession& session, const MainControls& controls,
-                                     const WindowSeams& seams, OuterSize outerSize, QObject* parent)
+                                     const WindowSeams& seams, OuterSize outerSize,
+                                     Announcer& announcer, QObject* parent)
     : QObject(parent), m_session(session), m_controls(controls), m_seams(seams),
-      m_outerSize(std::move(outerSize))
+      m_outerSize(std::move(outerSize)), m_announcer(announcer)
 {
 }
 
@@ -46,6 +48,7 @@ void CertificateScreen::finish_test()
 void CertificateScreen::announce()
 {
     m_controls.LblQuestion->setCaption(QStringLiteral("Well Done"));
+    m_announcer.announce(m_controls.LblQuestion->text());
     if (m_session.record().allow_sound && m_seams.beep) {
         for (int i = 0; i < kBeeps; ++i) {
             m_seams.beep();
@@ -66,6 +69,7 @@ void CertificateScreen::showCertificate()
     showResultSentence(outer);
     showPrintButton();
     m_controls.TxtAnswer->setFocus();
+    readCertificateAloud();
     m_controls.surface->drawPolylines(draw_rainbow_border(outer.width, outer.height));
 }
 
@@ -101,7 +105,6 @@ void CertificateScreen::makeNameBox(SizeTwips outer)
     setWidthTwips(box, outer.width / 2);
     setTopTwips(box, (outer.height - heightTwips(box)) / 2 - 1000);
     setLeftTwips(box, (outer.width - widthTwips(box)) / 2);
-    box.setAccessibleName(QStringLiteral("Your name"));
     box.setReadOnly(false);
 }
 
@@ -110,6 +113,7 @@ void CertificateScreen::makeNameBox(SizeTwips outer)
 void CertificateScreen::showResultSentence(SizeTwips outer)
 {
     CaptionLabel& label = *m_controls.LblTimer;
+    label.setAccessibleName(QString()); // the clock's seconds give way to the sentence
     const bool mixed = m_controls.Option1[kMixedIndex]->isChecked();
     label.setCaption(QString::fromStdString(result_sentence(m_session.record(), mixed)));
     setWidthTwips(label, outer.width * 0.9f);
@@ -128,6 +132,19 @@ void CertificateScreen::showPrintButton()
     if (!m_session.record().allow_printing) {
         m_controls.Cmdprint->setEnabled(false);
     }
+}
+
+// The box is named for what it now asks; then the certificate is read with
+// the prompt, in one announcement: readers ask for the text when they get
+// round to it, so a second one at once would be read twice instead. The
+// date line begins "on ...", so it follows the sentence as one.
+void CertificateScreen::readCertificateAloud()
+{
+    m_controls.TxtAnswer->setAccessibleName(QStringLiteral("Your name"));
+    m_announcer.announce(m_controls.ImgCertificate->accessibleName() + QStringLiteral(": ") +
+                         m_controls.LblTimer->text() + QLatin1Char(' ') +
+                         m_controls.Lbldate->text() + QStringLiteral(". ") +
+                         m_controls.LblQuestion->text());
 }
 
 } // namespace numberlark

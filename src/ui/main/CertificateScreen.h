@@ -8,6 +8,7 @@
 
 namespace numberlark {
 
+class Announcer;
 class QuizSession;
 
 // The end of a test (finish_test): the clock stops, "Well Done" (and the
@@ -19,7 +20,8 @@ class CertificateScreen : public QObject {
 
 public:
     CertificateScreen(const QuizSession& session, const MainControls& controls,
-                      const WindowSeams& seams, OuterSize outerSize, QObject* parent = nullptr);
+                      const WindowSeams& seams, OuterSize outerSize, Announcer& announcer,
+                      QObject* parent = nullptr);
 
     void finish_test();
 
@@ -32,11 +34,13 @@ private:
     void makeNameBox(SizeTwips outer);
     void showResultSentence(SizeTwips outer);
     void showPrintButton();
+    void readCertificateAloud();
 
     const QuizSession& m_session;
     MainControls m_controls;
     const WindowSeams& m_seams;
     OuterSize m_outerSize;
+    Announcer& m_announcer;
 };
 
 } // namespace numberlark

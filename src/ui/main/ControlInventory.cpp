@@ -154,10 +154,14 @@ const std::array kInventory{
                 .design = {360, 4680, 2775, 495},
                 .align = TextAlign::Centre,
                 .stackFromTop = 7},
-    picture("Imgclock", Picture::Clock, {330, 7155, 4320, 990}, true, 8, "Clock"),
-    picture("Imgwhiteboard", Picture::Whiteboard, {990, 2010, 7500, 3435}, false, 9, "Whiteboard"),
-    picture("ImgTitle", Picture::Title, {2040, 120, 6240, 1905}, true, 10, "Numberlark"),
-    picture("Imgsign", Picture::Sign, {5385, 5820, 1995, 2535}, false, 11, "This question is"),
+    picture("Imgclock", Picture::Clock, {330, 7155, 4320, 990}, true, 8,
+            "A clock radio; its display shows the seconds"),
+    picture("Imgwhiteboard", Picture::Whiteboard, {990, 2010, 7500, 3435}, false, 9,
+            "A whiteboard between an elephant in a suit and a donkey holding a pen"),
+    picture("ImgTitle", Picture::Title, {2040, 120, 6240, 1905}, true, 10,
+            "Numberlark, in yellow capitals"),
+    picture("Imgsign", Picture::Sign, {5385, 5820, 1995, 2535}, false, 11,
+            "A sign that reads: This question is"),
 };
 
 } // namespace

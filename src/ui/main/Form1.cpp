@@ -5,6 +5,7 @@
 #include "quiz/TextRules.h"
 #include "settings/Settings.h"
 #include "artwork/Artwork.h"
+#include "ui/main/Announcer.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/CertificateScreen.h"
 #include "ui/main/ControlInventory.h"
@@ -121,8 +122,10 @@ void Form1::createCollaborators()
 {
     const OuterSize outer = [this] { return outerSize(); };
     m_tableChoice = new TableChoicePanel(m_session.tableChoice(), m_controls, this);
-    m_testFlow = new TestFlow(m_session, m_controls, m_seams, outer, this);
-    m_certificate = new CertificateScreen(m_session, m_controls, m_seams, outer, this);
+    m_announcer = std::make_unique<Announcer>(*m_controls.TxtAnswer);
+    m_testFlow = new TestFlow(m_session, m_controls, m_seams, outer, *m_announcer, this);
+    m_certificate =
+        new CertificateScreen(m_session, m_controls, m_seams, outer, *m_announcer, this);
     connect(m_testFlow, &TestFlow::testFinished, m_certificate, &CertificateScreen::finish_test);
 }
 

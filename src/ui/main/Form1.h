@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace numberlark {
 
+class Announcer;
 class CertificateScreen;
 class SettingsStore;
 class TableChoicePanel;
@@ -93,6 +94,7 @@ private:
     TableChoicePanel* m_tableChoice = nullptr;
     TestFlow* m_testFlow = nullptr;
     CertificateScreen* m_certificate = nullptr;
+    std::unique_ptr<Announcer> m_announcer;
     SingleWindow m_options;
     SingleWindow m_about;
     std::function<void()> m_printHandler;

@@ -2,7 +2,9 @@
 
 #include "quiz/ProgressDial.h"
 #include "quiz/QuizSession.h"
+#include "ui/main/Announcer.h"
 #include "ui/main/CaptionLabel.h"
+#include "ui/main/DialProgressBar.h"
 #include "ui/main/DrawingSurface.h"
 
 #include <QLineEdit>
@@ -17,9 +19,10 @@ constexpr int kClockInterval = 1000; // ms
 } // namespace
 
 TestFlow::TestFlow(QuizSession& session, const MainControls& controls, const WindowSeams& seams,
-                   OuterSize outerSize, QObject* parent)
+                   OuterSize outerSize, Announcer& announcer, QObject* parent)
     : QObject(parent), m_session(session), m_controls(controls), m_seams(seams),
-      m_outerSize(std::move(outerSize))
+      m_outerSize(std::move(outerSize)), m_announcer(announcer),
+      m_dial(new DialProgressBar(controls.surface))
 {
 }
 
@@ -29,6 +32,10 @@ void TestFlow::start()
         return;
     }
     const MainControls& c = m_controls;
+    // The answer box takes the focus before TEST goes, so the focus does not
+    // pass through Quit on its way (a screen reader would say "Quit").
+    c.TxtAnswer->show();
+    c.TxtAnswer->setFocus();
     c.CmdTest->hide();
     c.LblInstructions->hide();
     for (QRadioButton* option : c.Option1) {
@@ -67,7 +74,9 @@ void TestFlow::enter()
 void TestFlow::tick()
 {
     if (const auto shown = m_session.tick()) {
-        m_controls.LblTimer->setCaption(QString::fromStdString(*shown));
+        const QString seconds = QString::fromStdString(*shown);
+        m_controls.LblTimer->setCaption(seconds);
+        m_controls.LblTimer->setAccessibleName(seconds.trimmed() + QStringLiteral(" seconds"));
     }
 }
 
@@ -80,6 +89,7 @@ void TestFlow::Ask_Question()
     setLeftTwips(label, (outer.width - widthTwips(label)) / 2);
     setTopTwips(label, outer.height / 2 - 1200);
     m_controls.TxtAnswer->setFocus();
+    m_announcer.announce(label.text());
 }
 
 void TestFlow::showVerdict(const QString& verdict)
@@ -87,6 +97,7 @@ void TestFlow::showVerdict(const QString& verdict)
     CaptionLabel& label = *m_controls.LblCorrect;
     label.setCaption(verdict);
     setLeftTwips(label, (m_outerSize().width - widthTwips(label)) / 2);
+    m_announcer.announce(verdict);
 }
 
 // The same question stays; the box keeps a single space, ready for the next try.
@@ -113,6 +124,7 @@ void TestFlow::show_progress()
         show_progress_geometry(record.score, record.Numofquestions, outer.width, outer.height);
     if (sector) {
         m_controls.surface->drawDialSector(*sector);
+        m_dial->showAnswered(record.score, record.Numofquestions, *sector);
     }
     CaptionLabel& label = *m_controls.lblscoresofar;
     label.setCaption(QString::fromStdString(m_session.progressCaption()));

@@ -8,6 +8,8 @@
 
 namespace numberlark {
 
+class Announcer;
+class DialProgressBar;
 class QuizSession;
 
 // The test on screen, from TEST to the last correct answer: asks each
@@ -19,7 +21,7 @@ class TestFlow : public QObject {
 
 public:
     TestFlow(QuizSession& session, const MainControls& controls, const WindowSeams& seams,
-             OuterSize outerSize, QObject* parent = nullptr);
+             OuterSize outerSize, Announcer& announcer, QObject* parent = nullptr);
 
     void start();
     void enter();
@@ -41,6 +43,8 @@ private:
     MainControls m_controls;
     const WindowSeams& m_seams;
     OuterSize m_outerSize;
+    Announcer& m_announcer;
+    DialProgressBar* m_dial;
 };
 
 } // namespace numberlark

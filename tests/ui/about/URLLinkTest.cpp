@@ -246,5 +246,21 @@ TEST_F(URLLinkTest, UnreadablePropertiesFallBackToAllThreeDefaults)
     }
 }
 
+// A keyboard user reaches the link with Tab and follows it as a click does.
+TEST_F(URLLinkTest, EnterAndSpaceFollowTheLinkOtherKeysDoNot)
+{
+    EXPECT_EQ(m_link.focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+    const struct {
+        Qt::Key key;
+        bool opens;
+    } cases[] = {{Qt::Key_Return, true}, {Qt::Key_Enter, true}, {Qt::Key_Space, true},
+                 {Qt::Key_A, false},     {Qt::Key_Tab, false},  {Qt::Key_Escape, false}};
+    for (const auto& c : cases) {
+        m_opened.clear();
+        QTest::keyClick(&m_link, c.key);
+        EXPECT_EQ(m_opened.size(), c.opens ? 1u : 0u) << "key " << c.key;
+    }
+}
+
 } // namespace
 } // namespace numberlark

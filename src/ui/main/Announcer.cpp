@@ -1,0 +1,68 @@
+#include "ui/main/Announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace numberlark {
+
+namespace {
+
+const QString kNoticeName = QStringLiteral("Announcement");
+
+QAccessibleInterface* noticeAccessible(const QString& /*className*/, QObject* object)
+{
+    if (object->isWidgetType() && object->objectName() == kNoticeName) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    }
+    return nullptr;
+}
+
+// Stands beside the box, one pixel large, painting nothing and letting the
+// mouse through: it exists only for screen readers.
+QWidget* makeNotice(QWidget& answerBox)
+{
+    static const bool accessibleAsNotification =
+        (QAccessible::installFactory(noticeAccessible), true);
+    Q_UNUSED(accessibleAsNotification);
+    auto* notice = new QWidget(answerBox.parentWidget());
+    notice->setObjectName(kNoticeName);
+    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice->setFocusPolicy(Qt::NoFocus);
+    notice->setGeometry(0, 0, 1, 1);
+    notice->hide();
+    return notice;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget& answerBox) : m_box(answerBox), m_notice(makeNotice(answerBox)) {}
+
+void Announcer::announce(const QString& text)
+{
+    const QString spoken = text.trimmed();
+    describeBox(spoken);
+    notify(spoken);
+}
+
+// Exactly one change event per text: the same text twice in a row ("wrong"
+// after "wrong") is told again, since the child tried again.
+void Announcer::describeBox(const QString& text)
+{
+    if (m_box.accessibleDescription() != text) {
+        m_box.setAccessibleDescription(text); // raises the change itself
+        return;
+    }
+    QAccessibleEvent changed(&m_box, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+// Showing it again is what readers listen for.
+void Announcer::notify(const QString& text)
+{
+    m_notice->hide();
+    m_notice->setAccessibleName(text);
+    m_notice->show();
+}
+
+} // namespace numberlark
