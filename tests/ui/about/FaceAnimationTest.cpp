@@ -23,6 +23,8 @@ TEST_F(FaceAnimationTest, StartsWithTheSmileInFrontForTwoSeconds)
     m_faces->start(m_place);
     EXPECT_EQ(m_faces->smile()->objectName(), QStringLiteral("Image1"));
     EXPECT_EQ(m_faces->grin()->objectName(), QStringLiteral("Image2"));
+    EXPECT_FALSE(m_faces->smile()->accessibleName().isEmpty()); // a screen reader names it
+    EXPECT_FALSE(m_faces->grin()->accessibleName().isEmpty());
     EXPECT_EQ(m_faces->smile()->geometry(), QRect(m_place, QSize(32, 32)));
     EXPECT_EQ(m_faces->grin()->geometry(), QRect(m_place, QSize(32, 32)));
     EXPECT_EQ(faceInFront(), m_faces->smile());
