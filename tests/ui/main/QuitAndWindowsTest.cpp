@@ -73,7 +73,7 @@ TEST(QuitWindow, QuitRecordsTheTestWithItsAnswersInTheProgressLog)
     harness.clickTest();
     harness.answer(QStringLiteral("1"));
     harness.answerCorrectly();
-    QTest::keyClicks(harness.controls().TxtAnswer, QStringLiteral("  "));
+    QTest::keyClicks(harness.controls().TxtAnswer, QStringLiteral("12")); // an answer, not a name
     harness.window().CmdQuit_Click(1);
 
     progress::ProgressLog log(harness.progressLogPath());
@@ -124,6 +124,8 @@ TEST(QuitWindow, FinishedTestSavesTheNameAndTheDateLine)
                                 "\"seconds\",\"" +
                                 harness.window().dateCaption().toLocal8Bit() + "\"\r\n";
     EXPECT_EQ(resultsFile(folder), expected);
+    EXPECT_EQ(progress::ProgressLog(harness.progressLogPath()).children(),
+              std::vector<QString>{QStringLiteral("Sam, \"Jr\"")});
 }
 
 // A folder in the file's place makes every write fail until it is removed.
