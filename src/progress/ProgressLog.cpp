@@ -256,7 +256,7 @@ LogStatus ProgressLog::record(const TestRecord& test)
 LogStatus ProgressLog::record(TestRecord& test)
 {
     test.child = test.child.trimmed();
-    const LogStatus opened = open();
+    LogStatus opened = open();
     if (!opened.done()) {
         return opened;
     }
@@ -316,7 +316,7 @@ std::vector<TestRecord> ProgressLog::testsOf(const QString& child, LogStatus* st
 
 LogStatus ProgressLog::forget(const QString& child)
 {
-    const LogStatus status = open();
+    LogStatus status = open();
     if (!status.done()) {
         return status;
     }

@@ -59,7 +59,7 @@ progress::LogStatus ProgressRecording::record(const QuizSession& session, const 
 {
     progress::ProgressLog log(m_logPath.isEmpty() ? progress::ProgressLog::defaultPath()
                                                   : m_logPath);
-    const progress::LogStatus status = log.record(progressRecordOf(session, facts));
+    progress::LogStatus status = log.record(progressRecordOf(session, facts));
     if (!status.message.isEmpty() && m_notice) {
         m_notice(status.message);
     }
