@@ -90,6 +90,35 @@ TEST(QuitWindow, QuitRecordsTheTestWithItsAnswersInTheProgressLog)
     EXPECT_TRUE(harness.progressNotices().isEmpty());
 }
 
+TEST(QuitWindow, TheLogKeepsTheTableChoiceAsChosen)
+{
+    using Kind = progress::TableChoiceRecord::Kind;
+    struct Case {
+        int option;
+        const char* other;
+        progress::TableChoiceRecord expected;
+    };
+    const Case cases[] = {
+        {5, "", {Kind::Table, 7}},
+        {kMixedIndex, "", {Kind::Mixed, 0}},
+        {kOtherIndex, "13", {Kind::Other, 13}},
+        {kOtherIndex, "-4", {Kind::Other, -4}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.option);
+        SessionRecord record;
+        testing::ScriptedRandom random({drawFor(3, 10), drawFor(1, 2)});
+        QuizSession session(record, random);
+        session.tableChoice().select(test.option);
+        if (test.option == kOtherIndex) {
+            session.tableChoice().setOtherText(test.other);
+        }
+        ASSERT_TRUE(session.start());
+        const QuitFacts facts{{}, test.option == kMixedIndex, {}, {}};
+        EXPECT_EQ(progressRecordOf(session, facts).table, test.expected);
+    }
+}
+
 // A file where the log's folder should be: the line is written all the same
 // and the user is told once, with the path.
 TEST(QuitWindow, AFailingProgressLogNeverStopsTheLineOrQuit)
