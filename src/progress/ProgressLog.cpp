@@ -94,8 +94,9 @@ QSqlError inTransaction(QSqlDatabase db, const std::function<QSqlError(QSqlDatab
 
 QString ProgressLog::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/progress.sqlite");
+    // Without a home folder there is no per-user place; never the root folder.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/progress.sqlite");
 }
 
 ProgressLog::ProgressLog(QString path, std::chrono::milliseconds busyWait)
@@ -131,6 +132,11 @@ LogStatus ProgressLog::open()
 
 LogStatus ProgressLog::openConnection()
 {
+    if (m_path.isEmpty()) {
+        return {LogStatus::Kind::CannotWrite,
+                tr("The progress log could not be written: there is no folder for this "
+                   "user's data.")};
+    }
     const QString problem = folderProblem(m_path);
     if (!problem.isEmpty()) {
         return {LogStatus::Kind::CannotWrite,
