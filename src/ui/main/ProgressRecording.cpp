@@ -61,7 +61,9 @@ progress::LogStatus ProgressRecording::record(const QuizSession& session, const 
                                                   : m_logPath);
     progress::LogStatus status = log.record(progressRecordOf(session, facts));
     if (!status.message.isEmpty() && m_notice) {
-        m_notice(status.message);
+        m_notice(status.done() ? status.message
+                               : status.message + QStringLiteral("\n\n") +
+                                     QObject::tr("This test was not added to the progress log."));
     }
     return status;
 }
