@@ -57,6 +57,16 @@ TEST(ResultsLineReader, ReadsEveryFormTheProgramHasWritten)
          0,
          dec6,
          ""},
+        {"\"E\x0cv\xe2\x80\xa8"
+         "e\xc2\x85!\",9,\"times table\",1,\"questions\",3,\"seconds\","
+         "\"on 06/12/2026 at 10:42:05\"",
+         "E\x0cv\xe2\x80\xa8"
+         "e\xc2\x85!",
+         {Kind::Table, 9},
+         1,
+         3,
+         dec6,
+         ""},
         {R"line("27",9,"times table",1,"questions",3,"seconds","Date")line",
          "",
          {Kind::Table, 9},
