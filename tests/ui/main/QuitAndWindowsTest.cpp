@@ -2,6 +2,7 @@
 // fails), Exit and the close box; and the windows the menus open.
 #include "MainWindowHarness.h"
 #include "WorkingDirectory.h"
+#include "progress/ProgressLog.h"
 
 #include <QAction>
 #include <QDir>
@@ -59,7 +60,82 @@ TEST(QuitWindow, QuitSavesOnlyWithSavingOnAndAScore)
         QTest::mouseClick(harness.controls().CmdQuit, Qt::LeftButton);
         EXPECT_FALSE(harness.window().isVisible()) << "the program ends";
         EXPECT_EQ(resultsFile(folder), test.expected);
+        EXPECT_EQ(QFile::exists(harness.progressLogPath()), test.expected != "<no file>");
     }
+}
+
+TEST(QuitWindow, QuitRecordsTheTestWithItsAnswersInTheProgressLog)
+{
+    TemporaryWorkingDirectory folder;
+    MainWindowHarness harness;
+    harness.store("allow_saving", "1");
+    harness.window();
+    harness.clickTest();
+    harness.answer(QStringLiteral("1"));
+    harness.answerCorrectly();
+    QTest::keyClicks(harness.controls().TxtAnswer, QStringLiteral("12")); // an answer, not a name
+    harness.window().CmdQuit_Click(1);
+
+    progress::ProgressLog log(harness.progressLogPath());
+    const std::vector<progress::TestRecord> tests = log.testsOf(QString());
+    ASSERT_EQ(tests.size(), 1u);
+    EXPECT_EQ(tests[0].when, MainWindowHarness::kCompletionTime);
+    EXPECT_EQ(tests[0].table.number, 9);
+    EXPECT_EQ(tests[0].questions, 20);
+    EXPECT_FALSE(tests[0].finished);
+    ASSERT_EQ(tests[0].answers.size(), 1u);
+    EXPECT_EQ(tests[0].answers[0].first, 3);
+    EXPECT_EQ(tests[0].answers[0].second, 9);
+    EXPECT_EQ(tests[0].answers[0].wrongBefore, 1);
+    EXPECT_TRUE(harness.progressNotices().isEmpty());
+}
+
+TEST(QuitWindow, TheLogKeepsTheTableChoiceAsChosen)
+{
+    using Kind = progress::TableChoiceRecord::Kind;
+    struct Case {
+        int option;
+        const char* other;
+        progress::TableChoiceRecord expected;
+    };
+    const Case cases[] = {
+        {5, "", {Kind::Table, 7}},
+        {kMixedIndex, "", {Kind::Mixed, 0}},
+        {kOtherIndex, "13", {Kind::Other, 13}},
+        {kOtherIndex, "-4", {Kind::Other, -4}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.option);
+        SessionRecord record;
+        testing::ScriptedRandom random({drawFor(3, 10), drawFor(1, 2)});
+        QuizSession session(record, random);
+        session.tableChoice().select(test.option);
+        if (test.option == kOtherIndex) {
+            session.tableChoice().setOtherText(test.other);
+        }
+        ASSERT_TRUE(session.start());
+        const QuitFacts facts{{}, test.option == kMixedIndex, {}, {}};
+        EXPECT_EQ(progressRecordOf(session, facts).table, test.expected);
+    }
+}
+
+// A file where the log's folder should be: the line is written all the same
+// and the user is told once, with the path.
+TEST(QuitWindow, AFailingProgressLogNeverStopsTheLineOrQuit)
+{
+    TemporaryWorkingDirectory folder;
+    MainWindowHarness harness;
+    harness.store("allow_saving", "1");
+    QFile blocker(folder.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    const QString logPath = blocker.fileName() + QStringLiteral("/progress.sqlite");
+    harness.window().progressRecording().setLogPath(logPath);
+    answerOneQuestion(harness);
+    harness.window().CmdQuit_Click(1);
+    EXPECT_FALSE(harness.window().isVisible());
+    EXPECT_NE(resultsFile(folder), "<no file>");
+    ASSERT_EQ(harness.progressNotices().size(), 1);
+    EXPECT_TRUE(harness.progressNotices().front().contains(logPath));
 }
 
 TEST(QuitWindow, FinishedTestSavesTheNameAndTheDateLine)
@@ -77,6 +153,8 @@ TEST(QuitWindow, FinishedTestSavesTheNameAndTheDateLine)
                                 "\"seconds\",\"" +
                                 harness.window().dateCaption().toLocal8Bit() + "\"\r\n";
     EXPECT_EQ(resultsFile(folder), expected);
+    EXPECT_EQ(progress::ProgressLog(harness.progressLogPath()).children(),
+              std::vector<QString>{QStringLiteral("Sam, \"Jr\"")});
 }
 
 // A folder in the file's place makes every write fail until it is removed.
