@@ -34,14 +34,15 @@ struct AnsweredQuestion {
 
 // One test in the progress log. Imported results lines have no answers.
 struct TestRecord {
-    std::int64_t id = 0;   // the log's own key; 0 before it is stored
-    QString child;         // trimmed as typed; empty is kept as empty
-    QDateTime when;        // local time with its UTC offset
+    std::int64_t id = 0; // the log's own key; 0 before it is stored
+    QString child;       // trimmed as typed; empty is kept as empty
+    QDateTime when;      // local time with its UTC offset
     TableChoiceRecord table;
     int questions = 0;     // the number of questions asked for
     int seconds = 0;       // as the results line reports it, never negative
     bool finished = false; // every question answered
     bool imported = false; // came from a results file
+    QString dateText;      // an imported date that could not be read, as written
     std::vector<AnsweredQuestion> answers;
 };
 
@@ -57,9 +58,9 @@ struct Fact {
 // What a child's answers say about one fact.
 struct FactStats {
     Fact fact;
-    int asked = 0;             // answered questions of this fact
-    int rightFirstTime = 0;    // of those, answered with no wrong answer first
-    int wrongAnswers = 0;      // every wrong answer given to it
+    int asked = 0;                            // answered questions of this fact
+    int rightFirstTime = 0;                   // of those, answered with no wrong answer first
+    int wrongAnswers = 0;                     // every wrong answer given to it
     std::optional<std::int64_t> medianMillis; // to the right answer
 };
 

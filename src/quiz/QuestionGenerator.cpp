@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace numberlark {
 
@@ -18,7 +19,7 @@ int drawUpTo(int n, RandomSource& random)
 
 } // namespace
 
-void think_of_numbers(SessionRecord& record, bool mixed, RandomSource& random)
+ShownFactors think_of_numbers(SessionRecord& record, bool mixed, RandomSource& random)
 {
     if (mixed) {
         record.current_table = static_cast<std::int16_t>(drawUpTo(12, random));
@@ -35,11 +36,12 @@ void think_of_numbers(SessionRecord& record, bool mixed, RandomSource& random)
     } while (record.answer == record.previous_answer);
     record.previous_answer = record.answer;
 
-    if (drawUpTo(2, random) == 1) {
-        record.question = number_text(multiplier) + " x" + number_text(record.current_table);
-    } else {
-        record.question = number_text(record.current_table) + " x" + number_text(multiplier);
+    ShownFactors shown{static_cast<std::int16_t>(multiplier), record.current_table};
+    if (drawUpTo(2, random) != 1) {
+        std::swap(shown.first, shown.second);
     }
+    record.question = number_text(shown.first) + " x" + number_text(shown.second);
+    return shown;
 }
 
 } // namespace numberlark

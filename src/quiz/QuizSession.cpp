@@ -3,12 +3,13 @@
 #include "quiz/QuestionGenerator.h"
 #include "quiz/TextRules.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace numberlark {
 
-QuizSession::QuizSession(SessionRecord& record, RandomSource& random)
-    : m_record(record), m_random(random), m_tableChoice(record)
+QuizSession::QuizSession(SessionRecord& record, RandomSource& random, const MonotonicClock& clock)
+    : m_record(record), m_random(random), m_clock(clock), m_tableChoice(record)
 {
 }
 
@@ -33,8 +34,11 @@ QuizSession::EnterOutcome QuizSession::enter(std::string_view answerText)
         return EnterOutcome::MoveFocusToPrint;
     }
     if (text_value(answerText) != static_cast<double>(m_record.answer)) {
+        ++m_asking.wrongBefore;
         return EnterOutcome::Wrong;
     }
+    m_asking.millisToRight = std::max<std::int64_t>(0, (m_clock.now() - m_askedAt).count());
+    m_answered.push_back(m_asking);
     ++m_record.score;
     m_phase = Phase::Pausing;
     return EnterOutcome::Correct;
@@ -98,7 +102,9 @@ void QuizSession::restoreQuestion(const SavedQuestion& saved)
 
 void QuizSession::askQuestion()
 {
-    think_of_numbers(m_record, m_tableChoice.isMixed(), m_random);
+    const ShownFactors shown = think_of_numbers(m_record, m_tableChoice.isMixed(), m_random);
+    m_asking = {.first = shown.first, .second = shown.second, .table = m_record.current_table};
+    m_askedAt = m_clock.now();
 }
 
 } // namespace numberlark

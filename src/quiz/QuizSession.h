@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quiz/MonotonicClock.h"
+#include "quiz/QuestionResult.h"
 #include "quiz/RandomSource.h"
 #include "quiz/SessionRecord.h"
 #include "quiz/TableChoice.h"
@@ -7,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace numberlark {
 
@@ -39,7 +42,9 @@ public:
         std::int16_t current_table = 0;
     };
 
-    QuizSession(SessionRecord& record, RandomSource& random);
+    // The clock times each question from its appearance to its right answer.
+    QuizSession(SessionRecord& record, RandomSource& random,
+                const MonotonicClock& clock = SteadyClock::instance());
 
     SessionRecord& record() { return m_record; }
     const SessionRecord& record() const { return m_record; }
@@ -64,6 +69,9 @@ public:
     // The test counts as over while score equals the number of questions.
     bool testOver() const { return m_record.score == m_record.Numofquestions; }
 
+    // Every question answered right so far, in the order asked.
+    const std::vector<QuestionResult>& answeredQuestions() const { return m_answered; }
+
     // The certificate's practice questions continue the generator's sequence.
     std::string practiceQuestion();
     SavedQuestion saveQuestion() const;
@@ -74,7 +82,11 @@ private:
 
     SessionRecord& m_record;
     RandomSource& m_random;
+    const MonotonicClock& m_clock;
     TableChoice m_tableChoice;
+    QuestionResult m_asking; // the question on screen
+    std::chrono::milliseconds m_askedAt{0};
+    std::vector<QuestionResult> m_answered;
     Phase m_phase = Phase::Choosing;
 };
 

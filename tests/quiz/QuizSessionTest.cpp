@@ -2,6 +2,7 @@
 
 #include "quiz/Completion.h"
 #include "quiz/TextRules.h"
+#include "support/ManualClock.h"
 #include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
@@ -255,6 +256,46 @@ TEST(QuizSession, PracticeQuestionsDuringATestLeaveTheQuestionOnScreen)
     EXPECT_EQ(record.previous_answer, saved.previous_answer);
     EXPECT_EQ(record.current_table, saved.current_table);
     EXPECT_EQ(session.enter(std::to_string(saved.answer)), Outcome::Correct);
+}
+
+TEST(QuizSession, KeepsEachQuestionsNumbersWrongAnswersAndTimeToTheRightAnswer)
+{
+    struct Step {
+        int multiplier;
+        int order; // 1: multiplier first
+        int wrong;
+        int millis;
+        QuestionResult expected;
+    };
+    const std::vector<Step> steps = {
+        {3, 1, 0, 2400, {3, 7, 7, 0, 2400}},
+        {10, 2, 2, 9100, {7, 10, 7, 2, 9100}},
+        {1, 1, 1, 0, {1, 7, 7, 1, 0}},
+    };
+    std::vector<double> draws;
+    for (const Step& step : steps) {
+        draws.push_back(drawFor(step.multiplier, 10));
+        draws.push_back(drawFor(step.order, 2));
+    }
+    SessionRecord record;
+    record.Numofquestions = 3;
+    ScriptedRandom random(draws);
+    testing::ManualClock clock;
+    QuizSession session(record, random, clock);
+    session.tableChoice().select(5); // 7 times table
+    ASSERT_TRUE(session.start());
+    std::vector<QuestionResult> expected;
+    for (const Step& step : steps) {
+        for (int w = 0; w < step.wrong; ++w) {
+            ASSERT_EQ(session.enter("0"), Outcome::Wrong);
+        }
+        clock.advance(std::chrono::milliseconds(step.millis));
+        ASSERT_EQ(session.enter(correctText(record)), Outcome::Correct);
+        clock.advance(std::chrono::milliseconds(500)); // the pause is not the child's time
+        session.continueAfterPause();
+        expected.push_back(step.expected);
+        EXPECT_EQ(session.answeredQuestions(), expected);
+    }
 }
 
 } // namespace

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "progress/ProgressRecords.h"
+
+#include <QSqlError>
+#include <QString>
+
+#include <vector>
+
+class QSqlDatabase;
+
+namespace numberlark::progress {
+
+// The statements on the tests and answers tables. Each returns the first
+// error, or an invalid QSqlError when all went well; none opens a
+// transaction of its own.
+
+// Stores the test and its answers and sets test.id. An empty key is stored
+// as none; a key marks a test that came from one line of a results file.
+QSqlError insertTest(QSqlDatabase& db, TestRecord& test, const QString& sourceKey = {});
+QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children);
+QSqlError selectTestsOf(const QSqlDatabase& db, const QString& child,
+                        std::vector<TestRecord>& tests);
+QSqlError deleteTestsOf(QSqlDatabase& db, const QString& child);
+// Whether a test with this key is already in the log.
+QSqlError hasSourceKey(const QSqlDatabase& db, const QString& key, bool& found);
+
+} // namespace numberlark::progress
