@@ -43,7 +43,8 @@ Form1::Form1(const SettingsStore& settings, std::unique_ptr<RandomSource> random
     : QMainWindow(parent), m_random(std::move(random)), m_session(m_record, *m_random),
       m_seams(defaultWindowSeams(this)),
       m_options([] { return makePlaceholderWindow(QStringLiteral("Options")); }),
-      m_about([] { return makePlaceholderWindow(QStringLiteral("About")); })
+      m_about([] { return makePlaceholderWindow(QStringLiteral("About")); }),
+      m_progress([] { return makePlaceholderWindow(QStringLiteral("Progress")); })
 {
     setUpWindow();
     createMenus();
@@ -57,6 +58,7 @@ Form1::~Form1()
     // The secondary windows reach into this window's record; they go first.
     delete m_options.window();
     delete m_about.window();
+    delete m_progress.window();
 }
 
 void Form1::setUpWindow()
@@ -102,6 +104,7 @@ void Form1::createMenus()
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("MnuTools"));
     addMenuItem(tools, "MnuOptions", QStringLiteral("&Options"), &Form1::MnuOptions_Click);
+    addMenuItem(tools, "MnuProgress", QStringLiteral("&Progress..."), &Form1::MnuProgress_Click);
     // About acts at once: a menu bar item without a menu of its own.
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));
@@ -164,6 +167,11 @@ void Form1::setOptionsWindowFactory(WindowFactory factory)
 void Form1::setAboutWindowFactory(WindowFactory factory)
 {
     m_about.setFactory(std::move(factory));
+}
+
+void Form1::setProgressWindowFactory(WindowFactory factory)
+{
+    m_progress.setFactory(std::move(factory));
 }
 
 void Form1::setPrintHandler(std::function<void()> handler)
@@ -238,6 +246,11 @@ void Form1::MnuOptions_Click()
     m_options.showOrRaise();
 }
 
+void Form1::MnuProgress_Click()
+{
+    m_progress.showOrRaise();
+}
+
 void Form1::MnuAbout_Click()
 {
     m_about.showOrRaise();
@@ -285,6 +298,7 @@ void Form1::endProgram()
 {
     delete m_options.window();
     delete m_about.window();
+    delete m_progress.window();
     close();
     QCoreApplication::quit();
 }

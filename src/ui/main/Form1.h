@@ -48,11 +48,13 @@ public:
     // Connections the program makes at start-up; tests make their own.
     void setOptionsWindowFactory(WindowFactory factory);
     void setAboutWindowFactory(WindowFactory factory);
+    void setProgressWindowFactory(WindowFactory factory);
     void setPrintHandler(std::function<void()> handler);
     void setSavePdfHandler(std::function<void()> handler);
     WindowSeams& seams() { return m_seams; }
     QWidget* optionsWindow() const { return m_options.window(); }
     QWidget* aboutWindow() const { return m_about.window(); }
+    QWidget* progressWindow() const { return m_progress.window(); }
     SizeTwips outerSize() const;
 
     // Event handlers, callable as the events they answer.
@@ -65,6 +67,7 @@ public:
     void MnuSavePdf_Click();
     void MnuExit_Click();
     void MnuOptions_Click();
+    void MnuProgress_Click();
     void MnuAbout_Click();
 
 protected:
@@ -93,6 +96,7 @@ private:
     CertificateScreen* m_certificate = nullptr;
     SingleWindow m_options;
     SingleWindow m_about;
+    SingleWindow m_progress;
     std::function<void()> m_printHandler;
     std::function<void()> m_savePdfHandler;
     SizeTwips m_laidOutFor;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "progress/ProgressRecords.h"
+#include "ui/progress/ProgressSeams.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace numberlark {
+
+inline constexpr int kPracticeQuestions = 40;
+
+// Prints a child's practice sheet on the default printer without a dialog,
+// or saves it as a PDF when asked or when there is no printer to print on;
+// the same page path as the certificate.
+class PracticeSheetPrinter {
+public:
+    explicit PracticeSheetPrinter(ProgressSeams& seams);
+
+    void print(const QString& child, const std::vector<progress::Fact>& facts, bool toPdf);
+
+    // " 7 x 9" as the certificate writes a question; the numbers' order
+    // alternates so a fact is met both ways round.
+    static QStringList questionTexts(const std::vector<progress::Fact>& facts);
+    // "Numberlark practice - Sam.pdf", safe for any file system.
+    static QString suggestedPdfName(const QString& child);
+
+private:
+    void offerPdf(const QString& reason);
+    void savePdf();
+    void drawPage(PageCanvas& canvas);
+
+    ProgressSeams& m_seams;
+    QString m_child;
+    QStringList m_questions;
+};
+
+} // namespace numberlark
