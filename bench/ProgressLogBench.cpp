@@ -1,0 +1,86 @@
+// Times recording a 20-question test at Quit into a log that already holds
+// 10,000 tests (20 answers each, 30 children), and reports the log's size.
+// Each run is what Quit does: a new log object, open, one transaction.
+//
+//   bench_progress_log [runs] [keep.sqlite]
+//
+// Prints the median and the first run (which loads the database driver).
+#include "progress/ProgressLog.h"
+#include "progress/SampleTests.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+using namespace numberlark::progress;
+using Clock = std::chrono::steady_clock;
+
+TestRecord quitTest()
+{
+    TestRecord test;
+    test.child = QStringLiteral("Child 7");
+    test.when = QDateTime::currentDateTime();
+    test.table = {TableChoiceRecord::Kind::Table, 7};
+    test.questions = 20;
+    test.seconds = 61;
+    test.finished = true;
+    for (int q = 1; q <= 20; ++q) {
+        test.answers.push_back({static_cast<std::int16_t>(q % 10 + 1), 7, 7, q % 4 == 0, 2800});
+    }
+    return test;
+}
+
+double recordOnce(const QString& path)
+{
+    const auto start = Clock::now();
+    ProgressLog log(path);
+    if (!log.record(quitTest()).done()) {
+        std::fprintf(stderr, "recording failed\n");
+        std::exit(1);
+    }
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("progress.sqlite"));
+    numberlark::ClockSeededRandom random(11);
+    const auto fillStart = Clock::now();
+    {
+        ProgressLog log(path);
+        if (!addSampleTests(log, SampleShape{}, random).done()) {
+            std::fprintf(stderr, "could not fill the log\n");
+            return 1;
+        }
+    }
+    const double fillSeconds = std::chrono::duration<double>(Clock::now() - fillStart).count();
+    const double sizeMb = QFileInfo(path).size() / 1e6;
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        times.push_back(recordOnce(path));
+    }
+    const double first = times.front();
+    std::sort(times.begin(), times.end());
+    if (argc > 2) {
+        QFile::copy(path, QString::fromLocal8Bit(argv[2]));
+    }
+    std::printf("log of 10,000 tests x 20 answers, 30 children: %.1f MB (filled in %.1f s)\n",
+                sizeMb, fillSeconds);
+    std::printf("record a 20-question test: %.1f ms median, %.1f ms first (driver load)\n",
+                times[times.size() / 2], first);
+    return 0;
+}
