@@ -98,6 +98,9 @@ QWidget* FrmProgress::createContent()
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins(0, 0, 0, 0);
     m_summary = new QLabel(content);
+    QFont summaryFont = m_summary->font();
+    summaryFont.setPointSizeF(summaryFont.pointSizeF() * 1.2);
+    m_summary->setFont(summaryFont);
     m_summary->setObjectName(QStringLiteral("Summary"));
     m_chart = new ProgressChart(content);
     m_chart->setMinimumSize(520, 300);
@@ -162,6 +165,8 @@ QWidget* FrmProgress::createTestsList()
     m_testsView->verticalHeader()->hide();
     m_testsView->setAlternatingRowColors(true);
     m_testsView->horizontalHeader()->setStretchLastSection(true);
+    m_testsView->setWordWrap(false);
+    m_testsView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     return m_testsView;
 }
 
@@ -240,12 +245,15 @@ void FrmProgress::showChild(int pickerIndex)
     }
     m_gridModel->setStats(progress::collectFactStats(m_tests));
     m_testsModel->setTests(m_tests);
+    m_testsView->resizeColumnsToContents();
     m_chart->setTests(m_tests);
     const QStringList beyond = factsBeyondGrid(m_gridModel->stats());
     m_beyondGrid->setText(beyond.isEmpty() ? QString()
                                            : QStringLiteral("Other tables:\n") +
                                                  beyond.join(QLatin1Char('\n')));
-    m_summary->setText(reportSummary(m_tests));
+    m_summary->setText(QStringLiteral("<b>%1</b>: %2")
+                           .arg(shownChildName(currentChild()).toHtmlEscaped(),
+                                reportSummary(m_tests).toHtmlEscaped()));
     m_pages->setCurrentIndex(1);
     setChildActionsEnabled(true);
 }

@@ -36,6 +36,38 @@ std::pair<int, int> chartOrder(const progress::TableChoiceRecord& table)
     return {kindOrder, table.number};
 }
 
+// Thirteen colours far enough apart to tell twelve tables and Mixed apart
+// (the chart theme repeats after five); Other tables share the last.
+const QColor kSeriesColours[] = {
+    QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c),
+    QColor(0xd6, 0x27, 0x28), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
+    QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
+    QColor(0x17, 0xbe, 0xcf), QColor(0x00, 0x3f, 0x7f), QColor(0x9b, 0x00, 0x4f),
+    QColor(0x33, 0x33, 0x33)};
+
+QColor seriesColour(const progress::TableChoiceRecord& table)
+{
+    constexpr int last = static_cast<int>(std::size(kSeriesColours)) - 1;
+    const int slot = table.kind == progress::TableChoiceRecord::Kind::Table
+                         ? std::clamp(table.number - 1, 0, last - 1)
+                         : last;
+    return kSeriesColours[slot];
+}
+
+// Short enough for a legend of thirteen entries.
+QString seriesName(const progress::TableChoiceRecord& table)
+{
+    switch (table.kind) {
+    case progress::TableChoiceRecord::Kind::Mixed:
+        return QStringLiteral("Mixed");
+    case progress::TableChoiceRecord::Kind::Other:
+        return QStringLiteral("Other %1").arg(table.number);
+    case progress::TableChoiceRecord::Kind::Table:
+        break;
+    }
+    return QStringLiteral("%1s").arg(table.number);
+}
+
 } // namespace
 
 ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
@@ -43,7 +75,7 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     setObjectName(QStringLiteral("ProgressChart"));
     setRenderHint(QPainter::Antialiasing);
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Seconds per question"));
+    chart->setTitle(QStringLiteral("Seconds per question, test by test (one line per times table)"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     m_time = new QDateTimeAxis;
@@ -81,17 +113,19 @@ void ProgressChart::setTests(const std::vector<TestRecord>& tests)
     for (auto& [order, group] : byTable) {
         std::sort(group.begin(), group.end(),
                   [](const TestRecord* a, const TestRecord* b) { return a->when < b->when; });
-        addSeries(progress::tableChoiceText(group.front()->table), group);
+        addSeries(group.front()->table, group);
     }
     fitAxes(tests);
 }
 
-void ProgressChart::addSeries(const QString& name, const std::vector<const TestRecord*>& tests)
+void ProgressChart::addSeries(const progress::TableChoiceRecord& table,
+                              const std::vector<const TestRecord*>& tests)
 {
     auto* line = new QLineSeries;
     auto* points = new QScatterSeries;
-    line->setName(name);
-    points->setName(name);
+    line->setName(seriesName(table));
+    points->setName(seriesName(table));
+    line->setColor(seriesColour(table));
     points->setMarkerSize(kPointSize);
     QStringList texts;
     for (const TestRecord* test : tests) {
@@ -136,6 +170,7 @@ void ProgressChart::fitAxes(const std::vector<TestRecord>& tests)
     m_time->setRange(earliest->when.addMSecs(-kTimeMarginMillis),
                      latest->when.addMSecs(kTimeMarginMillis));
     m_seconds->setRange(0.0, std::ceil(top));
+    m_seconds->applyNiceNumbers();
 }
 
 void ProgressChart::showPointText(QScatterSeries* series, const QPointF& point, bool hovering)

@@ -28,7 +28,8 @@ public:
     static QString pointText(const progress::TestRecord& test);
 
 private:
-    void addSeries(const QString& name, const std::vector<const progress::TestRecord*>& tests);
+    void addSeries(const progress::TableChoiceRecord& table,
+                   const std::vector<const progress::TestRecord*>& tests);
     void fitAxes(const std::vector<progress::TestRecord>& tests);
     void showPointText(QScatterSeries* series, const QPointF& point, bool hovering);
 

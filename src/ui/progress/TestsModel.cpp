@@ -32,7 +32,8 @@ QString TestsModel::cellText(const TestRecord& test, int column)
     const QLocale locale;
     switch (column) {
     case Date:
-        return locale.toString(test.when, QLocale::ShortFormat);
+        return locale.toString(test.when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+               test.when.time().toString(QStringLiteral("HH:mm"));
     case Table:
         return progress::tableChoiceText(test.table);
     case Questions: {
