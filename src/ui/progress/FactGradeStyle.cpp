@@ -59,7 +59,7 @@ namespace {
 
 QString times(int count, const QString& one, const QString& many)
 {
-    return (count == 1 ? one : many).arg(count);
+    return count == 1 ? one : many.arg(count);
 }
 
 QString figures(const FactStats& stats, const QString& separator)

@@ -170,7 +170,7 @@ QWidget* FrmProgress::createTestsList()
     return m_testsView;
 }
 
-void FrmProgress::reload(const QString& child)
+void FrmProgress::reload(const std::optional<QString>& child)
 {
     progress::LogStatus status;
     const std::vector<QString> children = m_log.children(&status);
@@ -187,7 +187,8 @@ void FrmProgress::reload(const QString& child)
         showEmpty(emptyReason());
         return;
     }
-    const int found = m_children->findData(child);
+    // An empty name is a child of its own ("(no name)"), so no choice is not "".
+    const int found = child ? m_children->findData(*child) : -1;
     m_children->setCurrentIndex(found >= 0 ? found : 0);
     showChild(m_children->currentIndex());
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -37,7 +38,7 @@ public:
 
     // Reads the log again and shows `child` if she is still in it, else the
     // most recent child (or the empty page).
-    void reload(const QString& child = {});
+    void reload(const std::optional<QString>& child = std::nullopt);
     QString currentChild() const;
 
     // The buttons' work, callable as a click.

@@ -10,7 +10,7 @@ namespace {
 
 QString count(int n, const QString& one, const QString& many)
 {
-    return (n == 1 ? one : many).arg(n);
+    return n == 1 ? one : many.arg(n);
 }
 
 } // namespace
