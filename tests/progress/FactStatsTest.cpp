@@ -40,8 +40,8 @@ TEST(FactStats, CountsBothOrdersAsOneFactAcrossTests)
 
 TEST(FactStats, MedianOfAnEvenCountIsTheMiddlePairsMean)
 {
-    const auto stats = collectFactStats({testOf(
-        {answer(2, 5, 0, 1000), answer(5, 2, 0, 4000), answer(2, 5, 0, 2000), answer(5, 2, 0, 9000)})});
+    const auto stats = collectFactStats({testOf({answer(2, 5, 0, 1000), answer(5, 2, 0, 4000),
+                                                 answer(2, 5, 0, 2000), answer(5, 2, 0, 9000)})});
     ASSERT_EQ(stats.size(), 1U);
     EXPECT_EQ(stats[0].medianMillis, 3000);
 }

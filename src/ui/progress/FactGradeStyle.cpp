@@ -104,8 +104,7 @@ QString factAccessibleText(const FactStats& stats)
     if (stats.asked <= 0) {
         return opening + QLatin1Char('.');
     }
-    return opening + QStringLiteral("; ") + figures(stats, QStringLiteral(", ")) +
-           QLatin1Char('.');
+    return opening + QStringLiteral("; ") + figures(stats, QStringLiteral(", ")) + QLatin1Char('.');
 }
 
 } // namespace numberlark

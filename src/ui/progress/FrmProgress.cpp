@@ -10,9 +10,9 @@
 #include "ui/progress/TestsModel.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -119,7 +119,8 @@ QWidget* FrmProgress::createFactsPanel()
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* title = new QLabel(QStringLiteral("<b>Facts</b> (point at a square for its figures)"), panel);
+    auto* title =
+        new QLabel(QStringLiteral("<b>Facts</b> (point at a square for its figures)"), panel);
     m_gridModel = new FactGridModel(this);
     m_grid = new QTableView(panel);
     m_grid->setObjectName(QStringLiteral("FactGrid"));
@@ -249,9 +250,9 @@ void FrmProgress::showChild(int pickerIndex)
     m_testsView->resizeColumnsToContents();
     m_chart->setTests(m_tests);
     const QStringList beyond = factsBeyondGrid(m_gridModel->stats());
-    m_beyondGrid->setText(beyond.isEmpty() ? QString()
-                                           : QStringLiteral("Other tables:\n") +
-                                                 beyond.join(QLatin1Char('\n')));
+    m_beyondGrid->setText(beyond.isEmpty()
+                              ? QString()
+                              : QStringLiteral("Other tables:\n") + beyond.join(QLatin1Char('\n')));
     m_summary->setText(QStringLiteral("<b>%1</b>: %2")
                            .arg(shownChildName(currentChild()).toHtmlEscaped(),
                                 reportSummary(m_tests).toHtmlEscaped()));
@@ -261,10 +262,9 @@ void FrmProgress::showChild(int pickerIndex)
 
 void FrmProgress::CmdImport_Click()
 {
-    const QString offered =
-        QDir(m_context.startFolder).filePath(QStringLiteral("numberlark.csv"));
-    const QString path = m_seams.chooseImportFile(
-        QFileInfo::exists(offered) ? offered : m_context.startFolder);
+    const QString offered = QDir(m_context.startFolder).filePath(QStringLiteral("numberlark.csv"));
+    const QString path =
+        m_seams.chooseImportFile(QFileInfo::exists(offered) ? offered : m_context.startFolder);
     if (path.isEmpty()) {
         return;
     }

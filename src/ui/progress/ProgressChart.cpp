@@ -75,12 +75,15 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     setObjectName(QStringLiteral("ProgressChart"));
     setRenderHint(QPainter::Antialiasing);
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Seconds per question, test by test (one line per times table)"));
+    chart->setTitle(
+        QStringLiteral("Seconds per question, test by test (one line per times table)"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     m_time = new QDateTimeAxis;
     m_time->setFormat(QStringLiteral("d MMM"));
     m_time->setTickCount(6);
+    // Qt Charts draws no date axis at all when it starts without a range.
+    m_time->setRange(QDateTime::currentDateTime().addDays(-7), QDateTime::currentDateTime());
     m_seconds = new QValueAxis;
     m_seconds->setLabelFormat(QStringLiteral("%.0f"));
     m_seconds->setTitleText(QStringLiteral("seconds"));
@@ -94,7 +97,8 @@ QString ProgressChart::pointText(const TestRecord& test)
 {
     const QLocale locale;
     return QStringLiteral("%1\n%2: %3 seconds for %4 questions\n%5 seconds per question")
-        .arg(locale.toString(test.when, QLocale::ShortFormat), progress::tableChoiceText(test.table))
+        .arg(locale.toString(test.when, QLocale::ShortFormat),
+             progress::tableChoiceText(test.table))
         .arg(test.seconds)
         .arg(progress::questionsAnswered(test))
         .arg(locale.toString(progress::secondsPerQuestion(test), 'f', 1));
@@ -139,8 +143,8 @@ void ProgressChart::addSeries(const progress::TableChoiceRecord& table,
     chart()->addSeries(points);
     points->setColor(line->color());
     points->setBorderColor(line->color());
-    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line),
-                                    static_cast<QAbstractSeries*>(points)}) {
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(line), static_cast<QAbstractSeries*>(points)}) {
         series->attachAxis(m_time);
         series->attachAxis(m_seconds);
     }

@@ -9,6 +9,7 @@
 #include "ui/progress/TestsModel.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
@@ -73,6 +74,9 @@ void paintChart(ReportPainter& page, const std::vector<TestRecord>& tests, doubl
     ProgressChart chart;
     chart.chart()->resize(kChartPixels);
     chart.setTests(tests);
+    // The legend and axes are laid out on posted events; a chart that is
+    // never shown must have them delivered before it is drawn.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     chart.chart()->layout()->activate();
     chart.scene()->setSceneRect(QRectF(QPointF(), kChartPixels));
     chart.scene()->render(&page.painter(), page.box(0, top, page.width(), kChartHeightMm),
@@ -92,8 +96,8 @@ void paintGrid(ReportPainter& page, const std::vector<FactStats>& stats, double 
                           true, Qt::AlignCenter);
                 continue;
             }
-            const auto fact = progress::factOf(static_cast<std::int16_t>(row),
-                                               static_cast<std::int16_t>(column));
+            const auto fact =
+                progress::factOf(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
             painter.setPen(QPen(Qt::darkGray, page.mm(0.2)));
             painter.setBrush(gradeColour(progress::gradeFact(progress::statsFor(stats, fact))));
             painter.drawRect(cell);
@@ -145,10 +149,12 @@ void paintLegend(ReportPainter& page, const std::vector<FactStats>& stats, doubl
 void paintTests(ReportPainter& page, const std::vector<TestRecord>& tests, double top)
 {
     static constexpr double kColumnsMm[TestsModel::ColumnCount] = {36, 46, 24, 20, 38, 30};
-    const QString titles[TestsModel::ColumnCount] = {
-        QStringLiteral("Date"),    QStringLiteral("Table"),
-        QStringLiteral("Questions"), QStringLiteral("Seconds"),
-        QStringLiteral("Seconds per question"), QStringLiteral("Wrong answers")};
+    const QString titles[TestsModel::ColumnCount] = {QStringLiteral("Date"),
+                                                     QStringLiteral("Table"),
+                                                     QStringLiteral("Questions"),
+                                                     QStringLiteral("Seconds"),
+                                                     QStringLiteral("Seconds per question"),
+                                                     QStringLiteral("Wrong answers")};
     page.text(page.box(0, top, page.width(), 6.0), QStringLiteral("Last tests"), 11, true);
     std::vector<const TestRecord*> last;
     for (const TestRecord& test : tests) {
@@ -164,7 +170,8 @@ void paintTests(ReportPainter& page, const std::vector<TestRecord>& tests, doubl
             page.painter().fillRect(page.box(0, y, page.width(), kRowMm), QColor(0xf2, 0xf2, 0xf2));
         }
         for (int column = 0; column < TestsModel::ColumnCount; ++column) {
-            const QString cell = row == 0 ? titles[column] : TestsModel::cellText(*last[row - 1], column);
+            const QString cell =
+                row == 0 ? titles[column] : TestsModel::cellText(*last[row - 1], column);
             page.text(page.box(x + 1.0, y, kColumnsMm[column] - 1.0, kRowMm), cell, 8.5, row == 0);
             x += kColumnsMm[column];
         }

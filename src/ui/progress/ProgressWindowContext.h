@@ -10,8 +10,8 @@ namespace numberlark {
 
 // What the progress window needs from the program that opens it.
 struct ProgressWindowContext {
-    QString logPath;                // the progress log file
-    QString startFolder;            // where the program was started: its results file is offered first
+    QString logPath;     // the progress log file
+    QString startFolder; // where the program was started: its results file is offered first
     std::function<bool()> savingOn; // "Save results on disk" is ticked in the options
 };
 

@@ -100,10 +100,12 @@ QVariant TestsModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const QString kTitles[ColumnCount] = {
-        QStringLiteral("Date"),    QStringLiteral("Table"),
-        QStringLiteral("Questions"), QStringLiteral("Seconds"),
-        QStringLiteral("Seconds per question"), QStringLiteral("Wrong answers")};
+    static const QString kTitles[ColumnCount] = {QStringLiteral("Date"),
+                                                 QStringLiteral("Table"),
+                                                 QStringLiteral("Questions"),
+                                                 QStringLiteral("Seconds"),
+                                                 QStringLiteral("Seconds per question"),
+                                                 QStringLiteral("Wrong answers")};
     return section >= 0 && section < ColumnCount ? kTitles[section] : QVariant();
 }
 

@@ -1,6 +1,6 @@
+#include "ui/progress/FrmProgress.h"
 #include "progress/ProgressLog.h"
 #include "ui/progress/FactGradeStyle.h"
-#include "ui/progress/FrmProgress.h"
 #include "ui/progress/ProgressChart.h"
 #include "ui/progress/TestsModel.h"
 
@@ -51,7 +51,8 @@ protected:
             testOf({}, at(1, 9), kSeven, 10, {{7, 2, 7, 0, 2000}}),
             testOf(QStringLiteral("Sam"), at(2, 10), kSeven, 30,
                    {{7, 8, 7, 2, 9000}, {4, 3, 3, 0, 1000}, {6, 9, 6, 0, 8000}}),
-            testOf(QStringLiteral("Sam"), at(3, 10), kMixed, 8, {{8, 7, 8, 0, 3000}, {3, 4, 3, 0, 1500}}),
+            testOf(QStringLiteral("Sam"), at(3, 10), kMixed, 8,
+                   {{8, 7, 8, 0, 3000}, {3, 4, 3, 0, 1500}}),
             testOf(QStringLiteral("Ann"), at(4, 11), kSeven, 6, {{7, 5, 7, 0, 1200}}),
         };
         for (const TestRecord& test : tests) {
@@ -84,8 +85,8 @@ QStringList pickerTexts(const FrmProgress& window)
 TEST_F(FrmProgressTest, PicksAmongEveryChildTheMostRecentFirst)
 {
     const auto progress = window();
-    EXPECT_EQ(pickerTexts(*progress),
-              (QStringList{QStringLiteral("Ann"), QStringLiteral("Sam"), QStringLiteral("(no name)")}));
+    EXPECT_EQ(pickerTexts(*progress), (QStringList{QStringLiteral("Ann"), QStringLiteral("Sam"),
+                                                   QStringLiteral("(no name)")}));
     EXPECT_EQ(progress->currentChild(), QStringLiteral("Ann"));
 }
 
@@ -106,7 +107,8 @@ TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
         {8, 7, FactGrade::Tricky, QStringLiteral("7 times 8: Tricky")},
         {4, 3, FactGrade::Known, QStringLiteral("3 times 4: Known")},
         {9, 6, FactGrade::Slow, QStringLiteral("6 times 9: Getting there")},
-        {12, 12, FactGrade::NotAsked, QStringLiteral("12 times 12: Not asked yet, no questions yet.")},
+        {12, 12, FactGrade::NotAsked,
+         QStringLiteral("12 times 12: Not asked yet, no questions yet.")},
     };
     for (const Case& c : cases) {
         const QModelIndex cell = grid->index(c.first - 1, c.second - 1);
@@ -190,7 +192,8 @@ TEST_F(FrmProgressTest, ForgettingAChildNeedsAYes)
         };
         progress->CmdForget_Click();
         EXPECT_TRUE(asked.contains(QStringLiteral("\"Sam\"")));
-        EXPECT_TRUE(asked.contains(QStringLiteral("results file (numberlark.csv) is left as it is")));
+        EXPECT_TRUE(
+            asked.contains(QStringLiteral("results file (numberlark.csv) is left as it is")));
         EXPECT_EQ(pickerTexts(*progress).contains(QStringLiteral("Sam")), !yes);
     }
 }
