@@ -43,6 +43,7 @@ struct TestRecord {
     bool finished = false; // every question answered
     bool imported = false; // came from a results file
     QString dateText;      // an imported date that could not be read, as written
+    QString resultsKey;    // resultsLineKey() of its results line; empty if none
     std::vector<AnsweredQuestion> answers;
 };
 

@@ -70,6 +70,7 @@ TestRecord testFromRow(const QSqlQuery& row, const QString& child)
     test.finished = row.value(7).toInt() != 0;
     test.imported = row.value(8).toInt() != 0;
     test.dateText = row.value(9).toString();
+    test.resultsKey = row.value(10).toString();
     return test;
 }
 
@@ -108,7 +109,7 @@ QSqlError selectAnswersOf(const QSqlDatabase& db, const QString& child,
 
 } // namespace
 
-QSqlError insertTest(QSqlDatabase& db, TestRecord& test, const QString& sourceKey)
+QSqlError insertTest(QSqlDatabase& db, TestRecord& test)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
@@ -125,7 +126,7 @@ QSqlError insertTest(QSqlDatabase& db, TestRecord& test, const QString& sourceKe
     query.addBindValue(test.finished ? 1 : 0);
     query.addBindValue(test.imported ? 1 : 0);
     query.addBindValue(nullableText(test.dateText));
-    query.addBindValue(nullableText(sourceKey));
+    query.addBindValue(nullableText(test.resultsKey));
     if (!query.exec() || !query.next()) {
         return query.lastError();
     }
@@ -159,7 +160,7 @@ QSqlError selectTestsOf(const QSqlDatabase& db, const QString& child,
     // Tests without a date come first: they can only be older imports.
     query.prepare(QStringLiteral(
         "SELECT id, taken_ms, utc_offset, table_kind, table_number, questions, seconds,"
-        " finished, imported, date_text FROM tests WHERE child = ?"
+        " finished, imported, date_text, source_key FROM tests WHERE child = ?"
         " ORDER BY CASE WHEN taken_ms IS NULL THEN 0 ELSE 1 END, taken_ms, id"));
     query.addBindValue(childValue(child));
     if (!query.exec()) {

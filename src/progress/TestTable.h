@@ -15,9 +15,8 @@ namespace numberlark::progress {
 // error, or an invalid QSqlError when all went well; none opens a
 // transaction of its own.
 
-// Stores the test and its answers and sets test.id. An empty key is stored
-// as none; a key marks a test that came from one line of a results file.
-QSqlError insertTest(QSqlDatabase& db, TestRecord& test, const QString& sourceKey = {});
+// Stores the test and its answers and sets test.id.
+QSqlError insertTest(QSqlDatabase& db, TestRecord& test);
 QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children);
 QSqlError selectTestsOf(const QSqlDatabase& db, const QString& child,
                         std::vector<TestRecord>& tests);

@@ -5,12 +5,14 @@ The program runs under its own Xvfb server with a private HOME, settings
 (saving on, three questions) and working directory. Real X key events from
 xdotool choose the 7 times table, press TEST, answer by trying the ten
 products in turn (a wrong try only shows "wrong"), type a name and press
-Quit. The results file must then hold exactly one line for that test.
+Quit. The results file must then hold exactly one line for that test, and
+the progress log in the private data folder that test with its answers.
 
 Usage: take_a_whole_test.py PATH_TO_NUMBERLARK
 """
 
 import re
+import sqlite3
 import sys
 import time
 
@@ -59,6 +61,23 @@ def check_results(work):
     print(f"e2e: results line: {line}")
 
 
+def check_progress_log(data):
+    path = data / "Numberlark" / "Numberlark" / "progress.sqlite"
+    if not path.exists():
+        fail(f"Quit wrote no progress log at {path}")
+    with sqlite3.connect(path) as db:
+        tests = db.execute("SELECT id, child, table_number, questions, finished FROM tests").fetchall()
+        if len(tests) != 1 or tests[0][1:] != (NAME, TABLE, QUESTIONS, 1):
+            fail(f"unexpected tests in the progress log: {tests}")
+        answers = db.execute("SELECT shown_first, shown_second, table_number, wrong_before, millis"
+                             " FROM answers WHERE test_id = ? ORDER BY seq", (tests[0][0],)).fetchall()
+    if len(answers) != QUESTIONS or any(
+            TABLE not in (a, b) or table != TABLE or wrong < 0 or millis < 0
+            for a, b, table, wrong, millis in answers):
+        fail(f"unexpected answers in the progress log: {answers}")
+    print(f"e2e: progress log: {answers}")
+
+
 def main():
     if len(sys.argv) != 2:
         fail("usage: take_a_whole_test.py PATH_TO_NUMBERLARK")
@@ -68,6 +87,7 @@ def main():
         take_test(run.keyboard)
         run.wait_for_exit()
         check_results(run.work)
+        check_progress_log(run.data)
 
 
 if __name__ == "__main__":

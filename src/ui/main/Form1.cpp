@@ -213,6 +213,7 @@ void Form1::CmdQuit_Click(int /*index*/)
 {
     if (m_session.quitShouldSave()) {
         save_results();
+        m_progress.record(m_session, {nameText(), mixedSelected(), m_seams.now(), resultsEntry()});
     }
     endProgram();
 }
@@ -281,7 +282,12 @@ void Form1::Form_Resize()
 
 void Form1::save_results()
 {
-    const ResultsEntry entry{
+    appendResultsWithRetry(resultsEntry(), m_seams.saveFailurePrompt);
+}
+
+ResultsEntry Form1::resultsEntry() const
+{
+    return {
         .name = nameText().toLocal8Bit().toStdString(),
         .mixed = mixedSelected(),
         .table = m_record.current_table,
@@ -289,7 +295,6 @@ void Form1::save_results()
         .timeTaken = time_taken(m_record),
         .dateLine = dateCaption().toLocal8Bit().toStdString(),
     };
-    appendResultsWithRetry(entry, m_seams.saveFailurePrompt);
 }
 
 // The secondary windows vanish with the main window, without their own

@@ -4,6 +4,7 @@
 #include "quiz/RandomSource.h"
 #include "quiz/SessionRecord.h"
 #include "ui/main/MainControls.h"
+#include "ui/main/ProgressRecording.h"
 #include "ui/main/SingleWindow.h"
 #include "ui/main/Twips.h"
 #include "ui/main/WindowSeams.h"
@@ -52,6 +53,7 @@ public:
     void setPrintHandler(std::function<void()> handler);
     void setSavePdfHandler(std::function<void()> handler);
     WindowSeams& seams() { return m_seams; }
+    ProgressRecording& progressRecording() { return m_progress; }
     QWidget* optionsWindow() const { return m_options.window(); }
     QWidget* aboutWindow() const { return m_about.window(); }
     QWidget* progressWindow() const { return m_progress.window(); }
@@ -84,6 +86,7 @@ private:
     void createCollaborators();
     void connectControls();
     void save_results();
+    ResultsEntry resultsEntry() const;
     void endProgram();
 
     SessionRecord m_record;
@@ -100,6 +103,7 @@ private:
     std::function<void()> m_printHandler;
     std::function<void()> m_savePdfHandler;
     SizeTwips m_laidOutFor;
+    ProgressRecording m_progress{this};
 };
 
 } // namespace numberlark

@@ -32,9 +32,17 @@ Form1& MainWindowHarness::window()
             ADD_FAILURE() << "unexpected save failure";
             return SaveFailureChoice::QuitWithoutSaving;
         };
+        m_window->progressRecording().setLogPath(progressLogPath());
+        m_window->progressRecording().setNotice(
+            [this](const QString& message) { m_progressNotices << message; });
         m_window->show();
     }
     return *m_window;
+}
+
+QString MainWindowHarness::progressLogPath() const
+{
+    return m_progressFolder.filePath(QStringLiteral("progress.sqlite"));
 }
 
 QString MainWindowHarness::text(const char* controlName)

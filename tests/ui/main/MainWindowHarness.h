@@ -8,6 +8,8 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
 #include <ostream>
@@ -39,6 +41,10 @@ public:
     ScriptedRandom& random() { return *m_random; }
     ManualPause& pause() { return m_pause; }
     int beeps() const { return m_beeps; }
+    // The progress log Quit writes to (in a private folder), and what Quit
+    // told the user about it.
+    QString progressLogPath() const;
+    const QStringList& progressNotices() const { return m_progressNotices; }
 
     const MainControls& controls() { return window().controls(); }
     QString text(const char* controlName);
@@ -58,6 +64,8 @@ private:
     std::unique_ptr<Form1> m_window;
     ManualPause m_pause;
     int m_beeps = 0;
+    QTemporaryDir m_progressFolder;
+    QStringList m_progressNotices;
 };
 
 } // namespace numberlark::testing

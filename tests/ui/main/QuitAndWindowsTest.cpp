@@ -2,6 +2,7 @@
 // fails), Exit and the close box; and the windows the menus open.
 #include "MainWindowHarness.h"
 #include "WorkingDirectory.h"
+#include "progress/ProgressLog.h"
 
 #include <QAction>
 #include <QDir>
@@ -59,7 +60,53 @@ TEST(QuitWindow, QuitSavesOnlyWithSavingOnAndAScore)
         QTest::mouseClick(harness.controls().CmdQuit, Qt::LeftButton);
         EXPECT_FALSE(harness.window().isVisible()) << "the program ends";
         EXPECT_EQ(resultsFile(folder), test.expected);
+        EXPECT_EQ(QFile::exists(harness.progressLogPath()), test.expected != "<no file>");
     }
+}
+
+TEST(QuitWindow, QuitRecordsTheTestWithItsAnswersInTheProgressLog)
+{
+    TemporaryWorkingDirectory folder;
+    MainWindowHarness harness;
+    harness.store("allow_saving", "1");
+    harness.window();
+    harness.clickTest();
+    harness.answer(QStringLiteral("1"));
+    harness.answerCorrectly();
+    QTest::keyClicks(harness.controls().TxtAnswer, QStringLiteral("  "));
+    harness.window().CmdQuit_Click(1);
+
+    progress::ProgressLog log(harness.progressLogPath());
+    const std::vector<progress::TestRecord> tests = log.testsOf(QString());
+    ASSERT_EQ(tests.size(), 1u);
+    EXPECT_EQ(tests[0].when, MainWindowHarness::kCompletionTime);
+    EXPECT_EQ(tests[0].table.number, 9);
+    EXPECT_EQ(tests[0].questions, 20);
+    EXPECT_FALSE(tests[0].finished);
+    ASSERT_EQ(tests[0].answers.size(), 1u);
+    EXPECT_EQ(tests[0].answers[0].first, 3);
+    EXPECT_EQ(tests[0].answers[0].second, 9);
+    EXPECT_EQ(tests[0].answers[0].wrongBefore, 1);
+    EXPECT_TRUE(harness.progressNotices().isEmpty());
+}
+
+// A file where the log's folder should be: the line is written all the same
+// and the user is told once, with the path.
+TEST(QuitWindow, AFailingProgressLogNeverStopsTheLineOrQuit)
+{
+    TemporaryWorkingDirectory folder;
+    MainWindowHarness harness;
+    harness.store("allow_saving", "1");
+    QFile blocker(folder.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    const QString logPath = blocker.fileName() + QStringLiteral("/progress.sqlite");
+    harness.window().progressRecording().setLogPath(logPath);
+    answerOneQuestion(harness);
+    harness.window().CmdQuit_Click(1);
+    EXPECT_FALSE(harness.window().isVisible());
+    EXPECT_NE(resultsFile(folder), "<no file>");
+    ASSERT_EQ(harness.progressNotices().size(), 1);
+    EXPECT_TRUE(harness.progressNotices().front().contains(logPath));
 }
 
 TEST(QuitWindow, FinishedTestSavesTheNameAndTheDateLine)

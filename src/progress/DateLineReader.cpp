@@ -1,0 +1,91 @@
+#include "progress/DateLineReader.h"
+
+#include <QStringList>
+
+namespace numberlark::progress {
+
+namespace {
+
+// The locale's long time form without its time zone letters, as written.
+QString withoutZone(const QString& format)
+{
+    QString result;
+    bool quoted = false;
+    for (const QChar c : format) {
+        quoted = c == QLatin1Char('\'') ? !quoted : quoted;
+        if (quoted || c != QLatin1Char('t')) {
+            result += c;
+        }
+    }
+    return result.simplified();
+}
+
+QDate readDate(const QString& text, const QLocale& locale)
+{
+    const QStringList forms = {
+        locale.dateFormat(QLocale::ShortFormat),
+        QStringLiteral("dd/MM/yyyy"),
+        QStringLiteral("MM/dd/yyyy"),
+        QStringLiteral("d/M/yyyy"),
+        QStringLiteral("M/d/yyyy"),
+        QStringLiteral("yyyy-MM-dd"),
+        QStringLiteral("d.M.yyyy"),
+        QStringLiteral("d/M/yy"),
+        QStringLiteral("M/d/yy"),
+        QStringLiteral("d.M.yy"),
+    };
+    for (const QString& form : forms) {
+        QDate date = locale.toDate(text, form);
+        if (!date.isValid()) {
+            date = QDate::fromString(text, form);
+        }
+        if (date.isValid()) {
+            // Two-digit years read as 19xx; the program is younger than that.
+            return date.year() < 1990 ? date.addYears(100) : date;
+        }
+    }
+    return {};
+}
+
+QTime readTime(const QString& text, const QLocale& locale)
+{
+    const QStringList forms = {
+        withoutZone(locale.timeFormat(QLocale::LongFormat)),
+        locale.timeFormat(QLocale::LongFormat),
+        QStringLiteral("H:mm:ss"),
+        QStringLiteral("h:mm:ss AP"),
+        QStringLiteral("h:mm:ss ap"),
+        QStringLiteral("H.mm.ss"),
+    };
+    for (const QString& form : forms) {
+        QTime time = locale.toTime(text, form);
+        if (!time.isValid()) {
+            time = QTime::fromString(text, form);
+        }
+        if (time.isValid()) {
+            return time;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+QDateTime readDateLine(const QString& text, const QLocale& locale)
+{
+    if (!text.startsWith(QLatin1String("on "))) {
+        return {};
+    }
+    const qsizetype at = text.lastIndexOf(QLatin1String(" at "));
+    if (at < 0) {
+        return {};
+    }
+    const QDate date = readDate(text.mid(3, at - 3).trimmed(), locale);
+    const QTime time = readTime(text.mid(at + 4).trimmed(), locale);
+    if (!date.isValid() || !time.isValid()) {
+        return {};
+    }
+    return QDateTime(date, time);
+}
+
+} // namespace numberlark::progress

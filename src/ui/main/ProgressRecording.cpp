@@ -1,0 +1,67 @@
+#include "ui/main/ProgressRecording.h"
+
+#include "progress/ProgressLog.h"
+#include "progress/ResultsLineKey.h"
+#include "quiz/Completion.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace numberlark {
+
+namespace {
+
+using progress::TableChoiceRecord;
+
+TableChoiceRecord tableChoiceOf(const QuizSession& session, bool mixed)
+{
+    if (mixed) {
+        return {TableChoiceRecord::Kind::Mixed, 0};
+    }
+    const auto kind = session.tableChoice().otherEnabled() ? TableChoiceRecord::Kind::Other
+                                                           : TableChoiceRecord::Kind::Table;
+    return {kind, session.record().current_table};
+}
+
+} // namespace
+
+progress::TestRecord progressRecordOf(const QuizSession& session, const QuitFacts& facts)
+{
+    progress::TestRecord test;
+    test.child = facts.name;
+    test.when = facts.when;
+    test.table = tableChoiceOf(session, facts.mixed);
+    test.questions = session.record().Numofquestions;
+    test.seconds = std::max(0, int{time_taken(session.record())});
+    test.finished = session.phase() == QuizSession::Phase::Finished;
+    for (const QuestionResult& answered : session.answeredQuestions()) {
+        test.answers.push_back({answered.first, answered.second, answered.table,
+                                answered.wrongBefore, answered.millisToRight});
+    }
+    test.resultsKey = progress::resultsLineKey(results_line(facts.line));
+    return test;
+}
+
+ProgressRecording::ProgressRecording(QWidget* window)
+{
+    QPointer<QWidget> owner(window);
+    m_notice = [owner](const QString& message) {
+        QMessageBox::warning(owner.data(), QObject::tr("Progress"), message);
+    };
+}
+
+progress::LogStatus ProgressRecording::record(const QuizSession& session, const QuitFacts& facts)
+{
+    progress::ProgressLog log(m_logPath.isEmpty() ? progress::ProgressLog::defaultPath()
+                                                  : m_logPath);
+    const progress::LogStatus status = log.record(progressRecordOf(session, facts));
+    if (!status.message.isEmpty() && m_notice) {
+        m_notice(status.message);
+    }
+    return status;
+}
+
+} // namespace numberlark
