@@ -1,10 +1,10 @@
 #include "ui/main/Form1.h"
 
+#include "artwork/Artwork.h"
 #include "quiz/Completion.h"
 #include "quiz/TableChoice.h"
 #include "quiz/TextRules.h"
 #include "settings/Settings.h"
-#include "artwork/Artwork.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/CertificateScreen.h"
 #include "ui/main/ControlInventory.h"
@@ -44,7 +44,7 @@ Form1::Form1(const SettingsStore& settings, std::unique_ptr<RandomSource> random
       m_seams(defaultWindowSeams(this)),
       m_options([] { return makePlaceholderWindow(QStringLiteral("Options")); }),
       m_about([] { return makePlaceholderWindow(QStringLiteral("About")); }),
-      m_progress([] { return makePlaceholderWindow(QStringLiteral("Progress")); })
+      m_progressWindow([] { return makePlaceholderWindow(QStringLiteral("Progress")); })
 {
     setUpWindow();
     createMenus();
@@ -58,7 +58,7 @@ Form1::~Form1()
     // The secondary windows reach into this window's record; they go first.
     delete m_options.window();
     delete m_about.window();
-    delete m_progress.window();
+    delete m_progressWindow.window();
 }
 
 void Form1::setUpWindow()
@@ -171,7 +171,7 @@ void Form1::setAboutWindowFactory(WindowFactory factory)
 
 void Form1::setProgressWindowFactory(WindowFactory factory)
 {
-    m_progress.setFactory(std::move(factory));
+    m_progressWindow.setFactory(std::move(factory));
 }
 
 void Form1::setPrintHandler(std::function<void()> handler)
@@ -249,7 +249,7 @@ void Form1::MnuOptions_Click()
 
 void Form1::MnuProgress_Click()
 {
-    m_progress.showOrRaise();
+    m_progressWindow.showOrRaise();
 }
 
 void Form1::MnuAbout_Click()
@@ -303,7 +303,7 @@ void Form1::endProgram()
 {
     delete m_options.window();
     delete m_about.window();
-    delete m_progress.window();
+    delete m_progressWindow.window();
     close();
     QCoreApplication::quit();
 }

@@ -56,7 +56,7 @@ public:
     ProgressRecording& progressRecording() { return m_progress; }
     QWidget* optionsWindow() const { return m_options.window(); }
     QWidget* aboutWindow() const { return m_about.window(); }
-    QWidget* progressWindow() const { return m_progress.window(); }
+    QWidget* progressWindow() const { return m_progressWindow.window(); }
     SizeTwips outerSize() const;
 
     // Event handlers, callable as the events they answer.
@@ -99,7 +99,7 @@ private:
     CertificateScreen* m_certificate = nullptr;
     SingleWindow m_options;
     SingleWindow m_about;
-    SingleWindow m_progress;
+    SingleWindow m_progressWindow;
     std::function<void()> m_printHandler;
     std::function<void()> m_savePdfHandler;
     SizeTwips m_laidOutFor;

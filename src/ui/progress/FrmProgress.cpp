@@ -268,12 +268,8 @@ void FrmProgress::CmdImport_Click()
     if (path.isEmpty()) {
         return;
     }
-    const ImportCounts counts = m_seams.importResults(m_log, path);
-    if (!counts.failure.isEmpty()) {
-        m_seams.inform(QStringLiteral("Import Results File"), counts.failure);
-        return;
-    }
-    m_seams.inform(QStringLiteral("Import Results File"), importSummary(counts));
+    const progress::ImportOutcome outcome = m_seams.importResults(m_log, path);
+    m_seams.inform(QStringLiteral("Import Results File"), importSummary(outcome));
     reload(currentChild());
 }
 
@@ -282,9 +278,9 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
     if (m_tests.empty()) {
         return;
     }
-    const auto facts = m_seams.chooseTrickyFacts(m_gridModel->stats(), kPracticeQuestions);
+    const auto questions = m_seams.chooseTrickyFacts(m_gridModel->stats(), kPracticeQuestions);
     PracticeSheetPrinter printer(m_seams);
-    printer.print(currentChild(), facts, toPdf);
+    printer.print(currentChild(), questions, toPdf);
 }
 
 void FrmProgress::CmdReport_Click()

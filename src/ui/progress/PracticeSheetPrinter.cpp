@@ -24,19 +24,6 @@ QString documentsFolder()
 
 PracticeSheetPrinter::PracticeSheetPrinter(ProgressSeams& seams) : m_seams(seams) {}
 
-QStringList PracticeSheetPrinter::questionTexts(const std::vector<progress::Fact>& facts)
-{
-    QStringList texts;
-    bool swap = false;
-    for (const progress::Fact& fact : facts) {
-        const int first = swap ? fact.high : fact.low;
-        const int second = swap ? fact.low : fact.high;
-        texts << QStringLiteral(" %1 x %2").arg(first).arg(second);
-        swap = !swap;
-    }
-    return texts;
-}
-
 QString PracticeSheetPrinter::suggestedPdfName(const QString& child)
 {
     static const QRegularExpression refused(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f\x7f]+)"));
@@ -45,11 +32,15 @@ QString PracticeSheetPrinter::suggestedPdfName(const QString& child)
                              : QStringLiteral("Numberlark practice - %1.pdf").arg(cleaned);
 }
 
-void PracticeSheetPrinter::print(const QString& child, const std::vector<progress::Fact>& facts,
+void PracticeSheetPrinter::print(const QString& child,
+                                 const std::vector<progress::PracticeQuestion>& questions,
                                  bool toPdf)
 {
     m_child = child;
-    m_questions = questionTexts(facts);
+    m_questions.clear();
+    for (const progress::PracticeQuestion& question : questions) {
+        m_questions << QString::fromStdString(question.text);
+    }
     if (toPdf) {
         savePdf();
         return;

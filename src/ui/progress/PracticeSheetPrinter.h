@@ -1,6 +1,6 @@
 #pragma once
 
-#include "progress/ProgressRecords.h"
+#include "progress/TrickyFacts.h"
 #include "ui/progress/ProgressSeams.h"
 
 #include <QStringList>
@@ -18,11 +18,8 @@ class PracticeSheetPrinter {
 public:
     explicit PracticeSheetPrinter(ProgressSeams& seams);
 
-    void print(const QString& child, const std::vector<progress::Fact>& facts, bool toPdf);
-
-    // " 7 x 9" as the certificate writes a question; the numbers' order
-    // alternates so a fact is met both ways round.
-    static QStringList questionTexts(const std::vector<progress::Fact>& facts);
+    void print(const QString& child, const std::vector<progress::PracticeQuestion>& questions,
+               bool toPdf);
     // "Numberlark practice - Sam.pdf", safe for any file system.
     static QString suggestedPdfName(const QString& child);
 

@@ -3,14 +3,14 @@
 #include "output/PainterCanvas.h"
 #include "progress/FactStats.h"
 #include "progress/ProgressLog.h"
-#include "ui/progress/LogAdapters.h"
+#include "quiz/RandomSource.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <algorithm>
+#include <memory>
 
 namespace numberlark {
 
@@ -75,8 +75,13 @@ ProgressSeams desktopProgressSeams(QWidget* parent)
     };
     seams.hasPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
     seams.printOnDefaultPrinter = printOnPrinter;
-    seams.importResults = &importWithLog;
-    seams.chooseTrickyFacts = &trickyFactsFromLog;
+    seams.importResults = [](progress::ProgressLog& log, const QString& path) {
+        return progress::importResultsFile(log, path);
+    };
+    seams.chooseTrickyFacts = [random = std::make_shared<ClockSeededRandom>()](
+                                  const std::vector<progress::FactStats>& stats, int count) {
+        return progress::chooseTrickyFacts(stats, *random, count);
+    };
     return seams;
 }
 

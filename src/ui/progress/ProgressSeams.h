@@ -2,6 +2,8 @@
 
 #include "output/PageCanvas.h"
 #include "progress/ProgressRecords.h"
+#include "progress/ResultsImport.h"
+#include "progress/TrickyFacts.h"
 
 #include <QString>
 
@@ -17,15 +19,6 @@ namespace progress {
 class ProgressLog;
 }
 
-// What an import reports: tests added, lines already in the log, and lines
-// that could not be read (never dropped silently: the window shows them).
-struct ImportCounts {
-    int added = 0;
-    int alreadyThere = 0;
-    int unreadable = 0;
-    QString failure; // empty when the log took the import
-};
-
 // Every question the progress window puts to the user, and the world's
 // pieces it reaches (printer, file dialogs, the log's import and its choice
 // of tricky facts), as replaceable functions so tests can answer them.
@@ -39,10 +32,11 @@ struct ProgressSeams {
     // Opens the default printer and draws on it; the reason when it cannot start.
     using Draw = std::function<void(PageCanvas& canvas)>;
     std::function<std::optional<QString>(const Draw& draw)> printOnDefaultPrinter;
-    std::function<ImportCounts(progress::ProgressLog& log, const QString& path)> importResults;
-    // `count` facts to practise, trickiest most often, never one twice in a row.
-    std::function<std::vector<progress::Fact>(const std::vector<progress::FactStats>& stats,
-                                              int count)>
+    std::function<progress::ImportOutcome(progress::ProgressLog& log, const QString& path)>
+        importResults;
+    // `count` questions on the trickiest facts, never one twice in a row.
+    std::function<std::vector<progress::PracticeQuestion>(
+        const std::vector<progress::FactStats>& stats, int count)>
         chooseTrickyFacts;
 };
 

@@ -39,20 +39,46 @@ QString reportSummary(const std::vector<progress::TestRecord>& tests)
                       : QStringLiteral("%1 from %2 to %3").arg(tested, from, to);
 }
 
-QString importSummary(const ImportCounts& counts)
+namespace {
+
+QString unreadableText(const std::vector<progress::UnreadLine>& lines)
 {
-    QString text = count(counts.added, QStringLiteral("1 test was added to the log."),
+    constexpr std::size_t kLinesNamed = 5;
+    QStringList numbers;
+    for (std::size_t i = 0; i < lines.size() && i < kLinesNamed; ++i) {
+        numbers << QString::number(lines[i].number);
+    }
+    QString which = numbers.join(QStringLiteral(", "));
+    if (lines.size() > kLinesNamed) {
+        which += QStringLiteral(" and others");
+    }
+    if (lines.size() == 1) {
+        return QStringLiteral("1 line could not be read and was left out (line %1).").arg(which);
+    }
+    return QStringLiteral("%1 lines could not be read and were left out (lines %2).")
+        .arg(lines.size())
+        .arg(which);
+}
+
+} // namespace
+
+QString importSummary(const progress::ImportOutcome& outcome)
+{
+    if (!outcome.fileProblem.isEmpty()) {
+        return outcome.fileProblem;
+    }
+    if (!outcome.status.done()) {
+        return outcome.status.message;
+    }
+    QString text = count(outcome.added, QStringLiteral("1 test was added to the log."),
                          QStringLiteral("%1 tests were added to the log."));
-    if (counts.alreadyThere > 0) {
-        text += QLatin1Char(' ') + count(counts.alreadyThere,
+    if (outcome.alreadyInLog > 0) {
+        text += QLatin1Char(' ') + count(outcome.alreadyInLog,
                                          QStringLiteral("1 line was in the log already."),
                                          QStringLiteral("%1 lines were in the log already."));
     }
-    if (counts.unreadable > 0) {
-        text +=
-            QLatin1Char(' ') +
-            count(counts.unreadable, QStringLiteral("1 line could not be read and was left out."),
-                  QStringLiteral("%1 lines could not be read and were left out."));
+    if (!outcome.unreadable.empty()) {
+        text += QLatin1Char(' ') + unreadableText(outcome.unreadable);
     }
     return text;
 }

@@ -13,8 +13,8 @@ namespace numberlark {
 QString shownChildName(const QString& child);
 // "12 tests from 3 March 2026 to 7 December 2026" (oldest to newest).
 QString reportSummary(const std::vector<progress::TestRecord>& tests);
-// What an import did, every line accounted for.
-QString importSummary(const ImportCounts& counts);
+// What an import did, every line accounted for, or why it could not.
+QString importSummary(const progress::ImportOutcome& outcome);
 // The confirmation before a child's tests are removed from the log.
 QString forgetQuestion(const QString& child);
 

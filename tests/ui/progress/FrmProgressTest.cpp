@@ -216,3 +216,23 @@ TEST_F(FrmProgressTest, ReportIsSavedWhereTheUserChose)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
+
+TEST_F(FrmProgressTest, ImportOffersTheResultsFileAndCountsEveryLine)
+{
+    QFile results(m_dir.filePath(QStringLiteral("numberlark.csv")));
+    ASSERT_TRUE(results.open(QIODevice::WriteOnly));
+    results.write("this is not a results line\n");
+    results.close();
+    const auto progress = window();
+    QString offered;
+    QString told;
+    progress->seams().chooseImportFile = [&offered](const QString& path) {
+        offered = path;
+        return path;
+    };
+    progress->seams().inform = [&told](const QString&, const QString& text) { told = text; };
+    progress->CmdImport_Click();
+    EXPECT_EQ(offered, results.fileName());
+    EXPECT_EQ(told, QStringLiteral("0 tests were added to the log. 1 line could not be read and "
+                                   "was left out (line 1)."));
+}

@@ -9,12 +9,10 @@ using namespace numberlark::progress;
 
 TEST(PracticeSheet, FortyQuestionsInTheCertificatesGrid)
 {
-    std::vector<Fact> facts;
+    QStringList questions;
     for (int i = 0; i < kPracticeQuestions; ++i) {
-        facts.push_back(Fact{7, static_cast<std::int16_t>(i % 12 + 1)});
+        questions << QStringLiteral(" 7 x %1").arg(i % 12 + 1);
     }
-    const QStringList questions = PracticeSheetPrinter::questionTexts(facts);
-    EXPECT_EQ(questions.mid(0, 2), (QStringList{" 7 x 1", " 2 x 7"}));
     RecordingCanvas canvas;
     PracticeSheetPage(QStringLiteral("Sam"), questions).draw(canvas, {});
     int placed = 0;
