@@ -1,10 +1,10 @@
 #include "ui/main/Form1.h"
 
-#include "artwork/Artwork.h"
 #include "quiz/Completion.h"
 #include "quiz/TableChoice.h"
 #include "quiz/TextRules.h"
 #include "settings/Settings.h"
+#include "artwork/Artwork.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/CertificateScreen.h"
 #include "ui/main/ControlInventory.h"
