@@ -86,9 +86,10 @@ int main(int argc, char** argv)
         window->repaint();
         switches.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }
-    std::printf("log %.1f MB; first paint %.1f ms; switching child %.1f ms (median of %zu)\n",
-                static_cast<double>(QFileInfo(logPath).size()) / 1e6, firstPaint,
-                switches.empty() ? -1.0 : median(switches), switches.size());
+    std::printf("progress window, command to first paint (%.1f MB log): %.1f ms\n",
+                static_cast<double>(QFileInfo(logPath).size()) / 1e6, firstPaint);
+    std::printf("progress window, switching child (median of %zu): %.1f ms\n", switches.size(),
+                switches.empty() ? -1.0 : median(switches));
     if (argc > 1 && picker != nullptr) {
         const QString child = picker->itemData(0).toString();
         numberlark::progress::ProgressLog log(logPath);
