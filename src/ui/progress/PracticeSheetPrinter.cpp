@@ -58,9 +58,8 @@ void PracticeSheetPrinter::print(const QString& child,
 
 void PracticeSheetPrinter::offerPdf(const QString& reason)
 {
-    if (m_seams.confirm(kErrorTitle,
-                        reason + QStringLiteral("\n\nWould you like to save the practice sheet "
-                                                "as a PDF file instead?"))) {
+    if (m_seams.offerPdfInstead(reason + QStringLiteral("\n\nWould you like to save the practice "
+                                                       "sheet as a PDF file instead?"))) {
         savePdf();
     }
 }

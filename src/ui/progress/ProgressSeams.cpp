@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include <memory>
 
@@ -20,6 +21,17 @@ bool askToConfirm(QWidget* parent, const QString& title, const QString& question
 {
     return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool askForPdf(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Printing Error"), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(save);
+    box.exec();
+    return box.clickedButton() == save;
 }
 
 QString askForFile(QWidget* parent, const QString& title, const QString& suggested,
@@ -74,6 +86,7 @@ ProgressSeams desktopProgressSeams(QWidget* parent)
         return askForFile(parent, title, suggested, QStringLiteral("PDF files (*.pdf)"), true);
     };
     seams.hasPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
+    seams.offerPdfInstead = [parent](const QString& text) { return askForPdf(parent, text); };
     seams.printOnDefaultPrinter = printOnPrinter;
     seams.importResults = [](progress::ProgressLog& log, const QString& path) {
         return progress::importResultsFile(log, path);

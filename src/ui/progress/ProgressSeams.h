@@ -29,6 +29,8 @@ struct ProgressSeams {
     std::function<QString(const QString& suggestedPath)> chooseImportFile;
     std::function<QString(const QString& title, const QString& suggestedPath)> choosePdfPath;
     std::function<bool()> hasPrinter;
+    // A "Printing Error" box offering a PDF instead; true to save one.
+    std::function<bool(const QString& text)> offerPdfInstead;
     // Opens the default printer and draws on it; the reason when it cannot start.
     using Draw = std::function<void(PageCanvas& canvas)>;
     std::function<std::optional<QString>(const Draw& draw)> printOnDefaultPrinter;

@@ -236,3 +236,27 @@ TEST_F(FrmProgressTest, ImportOffersTheResultsFileAndCountsEveryLine)
     EXPECT_EQ(told, QStringLiteral("0 tests were added to the log. 1 line could not be read and "
                                    "was left out (line 1)."));
 }
+
+TEST_F(FrmProgressTest, WithoutAPrinterThePracticeSheetIsOfferedAsAPdf)
+{
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(1);
+    const QString path = m_dir.filePath(QStringLiteral("sheet.pdf"));
+    std::vector<FactStats> chosenFrom;
+    progress->seams().hasPrinter = [] { return false; };
+    progress->seams().printOnDefaultPrinter = [](const ProgressSeams::Draw&) {
+        ADD_FAILURE() << "printed without a printer";
+        return std::optional<QString>();
+    };
+    progress->seams().offerPdfInstead = [](const QString& text) {
+        return text.contains(QStringLiteral("No printer"));
+    };
+    progress->seams().choosePdfPath = [&path](const QString&, const QString&) { return path; };
+    progress->seams().chooseTrickyFacts = [&chosenFrom](const std::vector<FactStats>& stats, int) {
+        chosenFrom = stats;
+        return std::vector<PracticeQuestion>{{7, 8, " 7 x 8"}};
+    };
+    progress->CmdPractice_Click(false);
+    EXPECT_EQ(chosenFrom.size(), 3U); // 7 x 8, 3 x 4 and 6 x 9
+    EXPECT_TRUE(QFile::exists(path));
+}
