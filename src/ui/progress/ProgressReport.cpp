@@ -31,7 +31,8 @@ namespace {
 constexpr double kChartHeightMm = 72.0;
 constexpr double kCellMm = 7.0;
 constexpr double kRowMm = 5.6;
-constexpr QSizeF kChartPixels(1000.0, 400.0);
+// Drawn at this size and scaled to the page: its fonts come out near 7 points.
+constexpr QSizeF kChartPixels(820.0, 300.0);
 const QString kFont = QStringLiteral("Arial");
 
 // Paints the report in millimetres from the page's printable top left.
