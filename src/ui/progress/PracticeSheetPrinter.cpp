@@ -59,7 +59,7 @@ void PracticeSheetPrinter::print(const QString& child,
 void PracticeSheetPrinter::offerPdf(const QString& reason)
 {
     if (m_seams.offerPdfInstead(reason + QStringLiteral("\n\nWould you like to save the practice "
-                                                       "sheet as a PDF file instead?"))) {
+                                                        "sheet as a PDF file instead?"))) {
         savePdf();
     }
 }

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 
 namespace numberlark {
@@ -110,7 +111,8 @@ void ProgressChart::setTests(const std::vector<TestRecord>& tests)
     m_pointTexts.clear();
     std::map<std::pair<int, int>, std::vector<const TestRecord*>> byTable;
     for (const TestRecord& test : tests) {
-        if (progress::questionsAnswered(test) > 0) {
+        // An imported line whose date could not be read has no place in time.
+        if (progress::questionsAnswered(test) > 0 && test.when.isValid()) {
             byTable[chartOrder(test.table)].push_back(&test);
         }
     }
@@ -158,17 +160,20 @@ void ProgressChart::addSeries(const progress::TableChoiceRecord& table,
 
 void ProgressChart::fitAxes(const std::vector<TestRecord>& tests)
 {
-    if (tests.empty()) {
+    std::vector<TestRecord> dated;
+    std::copy_if(tests.begin(), tests.end(), std::back_inserter(dated),
+                 [](const TestRecord& test) { return test.when.isValid(); });
+    if (dated.empty()) {
         const QDateTime now = QDateTime::currentDateTime();
         m_time->setRange(now.addDays(-7), now);
         m_seconds->setRange(0.0, kMinimumTopSeconds);
         return;
     }
     const auto [earliest, latest] = std::minmax_element(
-        tests.begin(), tests.end(),
+        dated.begin(), dated.end(),
         [](const TestRecord& a, const TestRecord& b) { return a.when < b.when; });
     double top = kMinimumTopSeconds;
-    for (const TestRecord& test : tests) {
+    for (const TestRecord& test : dated) {
         top = std::max(top, progress::secondsPerQuestion(test) * 1.15);
     }
     m_time->setRange(earliest->when.addMSecs(-kTimeMarginMillis),

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <iterator>
 
 namespace numberlark {
 

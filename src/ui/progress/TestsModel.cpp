@@ -32,6 +32,9 @@ QString TestsModel::cellText(const TestRecord& test, int column)
     const QLocale locale;
     switch (column) {
     case Date:
+        if (!test.when.isValid()) {
+            return test.dateText.isEmpty() ? QStringLiteral("date unknown") : test.dateText;
+        }
         return locale.toString(test.when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
                test.when.time().toString(QStringLiteral("HH:mm"));
     case Table:

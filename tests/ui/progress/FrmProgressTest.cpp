@@ -260,3 +260,21 @@ TEST_F(FrmProgressTest, WithoutAPrinterThePracticeSheetIsOfferedAsAPdf)
     EXPECT_EQ(chosenFrom.size(), 3U); // 7 x 8, 3 x 4 and 6 x 9
     EXPECT_TRUE(QFile::exists(path));
 }
+
+TEST_F(FrmProgressTest, AnImportedLineWithAnUnreadableDateIsListedButNotCharted)
+{
+    TestRecord imported = testOf(QStringLiteral("Zoe"), QDateTime(), kSeven, 40, {});
+    imported.questions = 20;
+    imported.imported = true;
+    imported.dateText = QStringLiteral("on Blursday at teatime");
+    ASSERT_TRUE(ProgressLog(logPath()).record(imported).done());
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(progress->childPicker()->findText("Zoe"));
+    ASSERT_EQ(progress->currentChild(), QStringLiteral("Zoe"));
+    EXPECT_TRUE(progress->chart()->chart()->series().isEmpty());
+    const QAbstractItemModel* list = progress->testsList()->model();
+    ASSERT_EQ(list->rowCount(), 1);
+    EXPECT_EQ(list->index(0, TestsModel::Date).data().toString(), imported.dateText);
+    EXPECT_EQ(list->index(0, TestsModel::WrongAnswers).data().toString(),
+              QStringLiteral("not kept"));
+}
