@@ -74,6 +74,18 @@ int main(int argc, char** argv)
         times.push_back(recordOnce(path));
     }
     const double first = times.front();
+    const auto readStart = Clock::now();
+    std::size_t children = 0;
+    std::size_t answers = 0;
+    {
+        ProgressLog log(path);
+        children = log.children().size();
+        for (const TestRecord& test : log.testsOf(QStringLiteral("Child 7"))) {
+            answers += test.answers.size();
+        }
+    }
+    const double readMs =
+        std::chrono::duration<double, std::milli>(Clock::now() - readStart).count();
     std::sort(times.begin(), times.end());
     if (argc > 2) {
         QFile::copy(path, QString::fromLocal8Bit(argv[2]));
@@ -82,5 +94,7 @@ int main(int argc, char** argv)
                 sizeMb, fillSeconds);
     std::printf("record a 20-question test: %.1f ms median, %.1f ms first (driver load)\n",
                 times[times.size() / 2], first);
+    std::printf("open, list %zu children, read one child's tests (%zu answers): %.1f ms\n",
+                children, answers, readMs);
     return 0;
 }

@@ -59,7 +59,7 @@ QString folderProblem(const QString& logPath)
 
 QString moveAside(const QString& logPath, QString* problem)
 {
-    const QString target = asideName(logPath);
+    QString target = asideName(logPath);
     QFile log(logPath);
     if (!log.rename(target)) {
         *problem = log.errorString();

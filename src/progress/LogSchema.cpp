@@ -80,13 +80,13 @@ QSqlError runStep(QSqlDatabase& db, int version)
     for (const QString& sql : statements) {
         QSqlQuery query(db);
         if (!query.exec(sql)) {
-            const QSqlError error = query.lastError();
+            QSqlError error = query.lastError();
             db.rollback();
             return error;
         }
     }
     if (!db.commit()) {
-        const QSqlError error = db.lastError();
+        QSqlError error = db.lastError();
         db.rollback();
         return error;
     }
@@ -108,7 +108,7 @@ int logVersion(const QSqlDatabase& db, QSqlError* error)
 QSqlError migrateLog(QSqlDatabase& db, int from, int to)
 {
     for (int version = from + 1; version <= to; ++version) {
-        const QSqlError error = runStep(db, version);
+        QSqlError error = runStep(db, version);
         if (error.isValid()) {
             return error;
         }

@@ -94,8 +94,9 @@ QSqlError inTransaction(QSqlDatabase db, const std::function<QSqlError(QSqlDatab
 
 QString ProgressLog::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/progress.sqlite");
+    // Without a home folder there is no per-user place; never the root folder.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/progress.sqlite");
 }
 
 ProgressLog::ProgressLog(QString path, std::chrono::milliseconds busyWait)
@@ -131,6 +132,11 @@ LogStatus ProgressLog::open()
 
 LogStatus ProgressLog::openConnection()
 {
+    if (m_path.isEmpty()) {
+        return {LogStatus::Kind::CannotWrite,
+                tr("The progress log could not be written: there is no folder for this "
+                   "user's data.")};
+    }
     const QString problem = folderProblem(m_path);
     if (!problem.isEmpty()) {
         return {LogStatus::Kind::CannotWrite,
@@ -256,7 +262,7 @@ LogStatus ProgressLog::record(const TestRecord& test)
 LogStatus ProgressLog::record(TestRecord& test)
 {
     test.child = test.child.trimmed();
-    const LogStatus opened = open();
+    LogStatus opened = open();
     if (!opened.done()) {
         return opened;
     }
@@ -316,7 +322,7 @@ std::vector<TestRecord> ProgressLog::testsOf(const QString& child, LogStatus* st
 
 LogStatus ProgressLog::forget(const QString& child)
 {
-    const LogStatus status = open();
+    LogStatus status = open();
     if (!status.done()) {
         return status;
     }

@@ -27,7 +27,7 @@ public:
     // the log before it reports Busy.
     static constexpr std::chrono::milliseconds kDefaultBusyWait{3000};
 
-    // AppDataLocation/progress.sqlite.
+    // AppDataLocation/progress.sqlite; empty when the user has no data folder.
     static QString defaultPath();
 
     explicit ProgressLog(QString path = defaultPath(),

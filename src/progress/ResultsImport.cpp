@@ -34,7 +34,7 @@ QSqlError addNew(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome
 {
     int added = 0;
     int known = 0;
-    const QSqlError error = inTransaction(log.database(), [&](QSqlDatabase& db) {
+    QSqlError error = inTransaction(log.database(), [&](QSqlDatabase& db) {
         for (TestRecord& test : tests) {
             bool found = false;
             if (QSqlError failed = hasSourceKey(db, test.resultsKey, found); failed.isValid()) {

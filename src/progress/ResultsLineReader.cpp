@@ -61,15 +61,16 @@ std::optional<TestRecord> readResultsLine(QByteArrayView line, const QLocale& lo
         return std::nullopt;
     }
     TestRecord test;
-    test.child = textField(match.captured(1)).trimmed();
+    const QString dateText = textField(match.captured(5));
+    // Only a finished test sets the date line; "Date" is its caption before,
+    // and the name field then holds the answer box's text, not a name.
+    test.finished = dateText != QLatin1String("Date");
+    test.child = test.finished ? textField(match.captured(1)).trimmed() : QString();
     test.table = tableOf(match.captured(2));
     test.questions = match.captured(3).toInt();
     test.seconds = std::max(0, match.captured(4).toInt());
-    const QString dateText = textField(match.captured(5));
     test.when = readDateLine(dateText, locale);
     test.dateText = test.when.isValid() ? QString() : dateText;
-    // Only a finished test sets the date line; "Date" is its caption before.
-    test.finished = dateText != QLatin1String("Date");
     test.imported = true;
     test.resultsKey = resultsLineKey(line);
     return test;

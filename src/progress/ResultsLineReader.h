@@ -13,6 +13,7 @@ namespace numberlark::progress {
 //   "Sam",7,"times table",20,"questions",47,"seconds","on 06/12/2026 at 10:42:05"
 // Lines written before quotes were doubled are read too. The questions are
 // the score the line gives; a date that cannot be read is kept as text.
+// A test quit before its end (date line "Date") has no name.
 // Nothing when the line is not a results line.
 std::optional<TestRecord> readResultsLine(QByteArrayView line,
                                           const QLocale& locale = QLocale::system());

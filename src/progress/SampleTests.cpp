@@ -55,7 +55,7 @@ TestRecord sampleTest(const SampleShape& shape, int index, RandomSource& random)
 
 LogStatus addSampleTests(ProgressLog& log, const SampleShape& shape, RandomSource& random)
 {
-    const LogStatus status = log.open();
+    LogStatus status = log.open();
     if (!status.done()) {
         return status;
     }

@@ -65,6 +65,11 @@ public:
         QSqlQuery query(m_db);
         return query.exec(sql);
     }
+    QVariant value(const QString& sql)
+    {
+        QSqlQuery query(m_db);
+        return query.exec(sql) && query.next() ? query.value(0) : QVariant();
+    }
 
 private:
     QSqlDatabase m_db;
@@ -95,6 +100,22 @@ TEST_F(LogTroubleTest, AnUnreadableFileIsKeptAsideOnceAndANewLogStarted)
              makeLogWithOneTest();
              QByteArray bytes = bytesOf(path);
              bytes.replace(100, 400, QByteArray(400, '\x5a'));
+             writeBytes(path, bytes);
+         }},
+        {"a log whose tests table is garbled, found out only when writing",
+         [this](const QString& path) {
+             makeLogWithOneTest();
+             int root = 0;
+             {
+                 OtherConnection other(path);
+                 root = other
+                            .value(QStringLiteral(
+                                "SELECT rootpage FROM sqlite_master WHERE name = 'tests'"))
+                            .toInt();
+             }
+             QByteArray bytes = bytesOf(path);
+             const qsizetype page = 4096;
+             bytes.replace((root - 1) * page, page, QByteArray(page, '\x5a'));
              writeBytes(path, bytes);
          }},
     };

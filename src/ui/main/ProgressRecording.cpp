@@ -31,12 +31,14 @@ TableChoiceRecord tableChoiceOf(const QuizSession& session, bool mixed)
 progress::TestRecord progressRecordOf(const QuizSession& session, const QuitFacts& facts)
 {
     progress::TestRecord test;
-    test.child = facts.name;
+    test.finished = session.phase() == QuizSession::Phase::Finished;
+    // Before the certificate the name box is still the answer box: whatever
+    // it holds is an answer, not a name.
+    test.child = test.finished ? facts.name : QString();
     test.when = facts.when;
     test.table = tableChoiceOf(session, facts.mixed);
     test.questions = session.record().Numofquestions;
     test.seconds = std::max(0, int{time_taken(session.record())});
-    test.finished = session.phase() == QuizSession::Phase::Finished;
     for (const QuestionResult& answered : session.answeredQuestions()) {
         test.answers.push_back({answered.first, answered.second, answered.table,
                                 answered.wrongBefore, answered.millisToRight});
@@ -57,9 +59,11 @@ progress::LogStatus ProgressRecording::record(const QuizSession& session, const 
 {
     progress::ProgressLog log(m_logPath.isEmpty() ? progress::ProgressLog::defaultPath()
                                                   : m_logPath);
-    const progress::LogStatus status = log.record(progressRecordOf(session, facts));
+    progress::LogStatus status = log.record(progressRecordOf(session, facts));
     if (!status.message.isEmpty() && m_notice) {
-        m_notice(status.message);
+        m_notice(status.done() ? status.message
+                               : status.message + QStringLiteral("\n\n") +
+                                     QObject::tr("This test was not added to the progress log."));
     }
     return status;
 }

@@ -42,7 +42,7 @@ public:
     progress::LogStatus record(const QuizSession& session, const QuitFacts& facts);
 
 private:
-    QString m_logPath; // empty: the per-user log
+    QString m_logPath; // empty: ProgressLog::defaultPath()
     Notice m_notice;
 };
 

@@ -73,7 +73,7 @@ TEST(QuitWindow, QuitRecordsTheTestWithItsAnswersInTheProgressLog)
     harness.clickTest();
     harness.answer(QStringLiteral("1"));
     harness.answerCorrectly();
-    QTest::keyClicks(harness.controls().TxtAnswer, QStringLiteral("  "));
+    QTest::keyClicks(harness.controls().TxtAnswer, QStringLiteral("12")); // an answer, not a name
     harness.window().CmdQuit_Click(1);
 
     progress::ProgressLog log(harness.progressLogPath());
@@ -88,6 +88,35 @@ TEST(QuitWindow, QuitRecordsTheTestWithItsAnswersInTheProgressLog)
     EXPECT_EQ(tests[0].answers[0].second, 9);
     EXPECT_EQ(tests[0].answers[0].wrongBefore, 1);
     EXPECT_TRUE(harness.progressNotices().isEmpty());
+}
+
+TEST(QuitWindow, TheLogKeepsTheTableChoiceAsChosen)
+{
+    using Kind = progress::TableChoiceRecord::Kind;
+    struct Case {
+        int option;
+        const char* other;
+        progress::TableChoiceRecord expected;
+    };
+    const Case cases[] = {
+        {5, "", {Kind::Table, 7}},
+        {kMixedIndex, "", {Kind::Mixed, 0}},
+        {kOtherIndex, "13", {Kind::Other, 13}},
+        {kOtherIndex, "-4", {Kind::Other, -4}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.option);
+        SessionRecord record;
+        testing::ScriptedRandom random({drawFor(3, 10), drawFor(1, 2)});
+        QuizSession session(record, random);
+        session.tableChoice().select(test.option);
+        if (test.option == kOtherIndex) {
+            session.tableChoice().setOtherText(test.other);
+        }
+        ASSERT_TRUE(session.start());
+        const QuitFacts facts{{}, test.option == kMixedIndex, {}, {}};
+        EXPECT_EQ(progressRecordOf(session, facts).table, test.expected);
+    }
 }
 
 // A file where the log's folder should be: the line is written all the same
@@ -124,6 +153,8 @@ TEST(QuitWindow, FinishedTestSavesTheNameAndTheDateLine)
                                 "\"seconds\",\"" +
                                 harness.window().dateCaption().toLocal8Bit() + "\"\r\n";
     EXPECT_EQ(resultsFile(folder), expected);
+    EXPECT_EQ(progress::ProgressLog(harness.progressLogPath()).children(),
+              std::vector<QString>{QStringLiteral("Sam, \"Jr\"")});
 }
 
 // A folder in the file's place makes every write fail until it is removed.
