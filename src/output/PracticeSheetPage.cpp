@@ -54,8 +54,10 @@ void PracticeSheetPage::draw(PageCanvas& canvas, const FailureReport& report)
     check(canvas.setBold(true));
     check(canvas.setFontSize(14.0F));
     for (int i = 0; i < m_questions.size() && i < kRows * kColumns; ++i) {
-        check(canvas.setY(kFirstRowY + kRowStep * static_cast<float>(i / kColumns)));
-        check(canvas.setX(static_cast<float>(5 * (i % kColumns) + 1)));
+        const int row = i / kColumns;
+        const int column = i % kColumns;
+        check(canvas.setY(kFirstRowY + kRowStep * static_cast<float>(row)));
+        check(canvas.setX(static_cast<float>(5 * column + 1)));
         check(canvas.printText(m_questions.at(i) + QStringLiteral(" = ....")));
     }
     check(canvas.box(kBarLeft, kBottomBar, kBarRight, kBottomBar + kBarThickness, std::nullopt));

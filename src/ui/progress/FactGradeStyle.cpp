@@ -82,10 +82,10 @@ QString figures(const FactStats& stats, const QString& separator)
 QString factToolTip(const FactStats& stats)
 {
     const FactGrade grade = progress::gradeFact(stats);
-    const QString heading = QStringLiteral("%1 = %2: %3")
-                                .arg(factText(stats.fact))
-                                .arg(int{stats.fact.low} * int{stats.fact.high})
-                                .arg(gradeName(grade));
+    QString heading = QStringLiteral("%1 = %2: %3")
+                          .arg(factText(stats.fact))
+                          .arg(int{stats.fact.low} * int{stats.fact.high})
+                          .arg(gradeName(grade));
     if (stats.asked <= 0) {
         return heading;
     }

@@ -158,6 +158,7 @@ void paintTests(ReportPainter& page, const std::vector<TestRecord>& tests, doubl
                                                      QStringLiteral("Wrong answers")};
     page.text(page.box(0, top, page.width(), 6.0), QStringLiteral("Last tests"), 11, true);
     std::vector<const TestRecord*> last;
+    last.reserve(tests.size());
     for (const TestRecord& test : tests) {
         last.push_back(&test);
     }
