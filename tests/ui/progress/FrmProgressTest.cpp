@@ -278,3 +278,17 @@ TEST_F(FrmProgressTest, AnImportedLineWithAnUnreadableDateIsListedButNotCharted)
     EXPECT_EQ(list->index(0, TestsModel::WrongAnswers).data().toString(),
               QStringLiteral("not kept"));
 }
+
+TEST_F(FrmProgressTest, FactsBeyondTheGridAreListedUnderIt)
+{
+    constexpr TableChoiceRecord kThirteen{TableChoiceRecord::Kind::Other, 13};
+    ASSERT_TRUE(ProgressLog(logPath())
+                    .record(testOf(QStringLiteral("Ola"), at(5, 9), kThirteen, 9,
+                                   {{13, 4, 13, 1, 4000}, {2, 13, 13, 0, 2000}}))
+                    .done());
+    const auto progress = window();
+    ASSERT_EQ(progress->currentChild(), QStringLiteral("Ola"));
+    const QString listed = progress->findChild<QLabel*>(QStringLiteral("FactsBeyondGrid"))->text();
+    EXPECT_TRUE(listed.contains(QStringLiteral("2 times 13: Known")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("4 times 13: Tricky")));
+}
