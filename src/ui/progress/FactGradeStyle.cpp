@@ -57,19 +57,20 @@ QString factText(const progress::Fact& fact)
 
 namespace {
 
-QString times(int count, const QString& one, const QString& many)
+QString times(int count, const QString& none, const QString& one, const QString& many)
 {
-    return count == 1 ? one : many.arg(count);
+    return count == 0 ? none : count == 1 ? one : many.arg(count);
 }
 
 QString figures(const FactStats& stats, const QString& separator)
 {
-    QStringList parts{
-        times(stats.asked, QStringLiteral("asked once"), QStringLiteral("asked %1 times")),
-        times(stats.rightFirstTime, QStringLiteral("right first time once"),
-              QStringLiteral("right first time %1 times")),
-        times(stats.wrongAnswers, QStringLiteral("1 wrong answer"),
-              QStringLiteral("%1 wrong answers"))};
+    QStringList parts{times(stats.asked, QStringLiteral("never asked"),
+                            QStringLiteral("asked once"), QStringLiteral("asked %1 times")),
+                      times(stats.rightFirstTime, QStringLiteral("never right first time"),
+                            QStringLiteral("right first time once"),
+                            QStringLiteral("right first time %1 times")),
+                      times(stats.wrongAnswers, QStringLiteral("no wrong answers"),
+                            QStringLiteral("1 wrong answer"), QStringLiteral("%1 wrong answers"))};
     if (stats.medianMillis) {
         parts << QStringLiteral("median time %1 seconds")
                      .arg(static_cast<double>(*stats.medianMillis) / 1000.0, 0, 'f', 1);
