@@ -270,7 +270,8 @@ void FrmProgress::CmdImport_Click()
     }
     const progress::ImportOutcome outcome = m_seams.importResults(m_log, path);
     m_seams.inform(QStringLiteral("Import Results File"), importSummary(outcome));
-    reload(currentChild());
+    // From the empty page no child was shown, and "" would pick "(no name)".
+    reload(m_children->currentIndex() >= 0 ? std::optional(currentChild()) : std::nullopt);
 }
 
 void FrmProgress::CmdPractice_Click(bool toPdf)
