@@ -65,6 +65,10 @@ QWidget* FrmProgress::createToolBar()
     m_children = new QComboBox(bar);
     m_children->setObjectName(QStringLiteral("ChildPicker"));
     m_children->setMinimumWidth(240);
+    // A long name (they may run to hundreds of characters) must not push the
+    // buttons out of the window; the list itself shows it whole.
+    m_children->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_children->setMinimumContentsLength(24);
     auto* label = new QLabel(QStringLiteral("&Child:"), bar);
     label->setBuddy(m_children);
     row->addWidget(label);
@@ -98,6 +102,8 @@ QWidget* FrmProgress::createContent()
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins(0, 0, 0, 0);
     m_summary = new QLabel(content);
+    m_summary->setWordWrap(true);
+    m_summary->setTextFormat(Qt::RichText);
     QFont summaryFont = m_summary->font();
     summaryFont.setPointSizeF(summaryFont.pointSizeF() * 1.2);
     m_summary->setFont(summaryFont);
@@ -280,6 +286,15 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
         return;
     }
     const auto questions = m_seams.chooseTrickyFacts(m_gridModel->stats(), kPracticeQuestions);
+    if (questions.empty()) {
+        m_seams.inform(QStringLiteral("Print Practice Sheet"),
+                       QStringLiteral("The log keeps no questions of %1 yet (tests brought in "
+                                      "from a results file have none), so there is nothing to "
+                                      "practise. The questions of every test taken from now on "
+                                      "are kept.")
+                           .arg(shownChildName(currentChild())));
+        return;
+    }
     PracticeSheetPrinter printer(m_seams);
     printer.print(currentChild(), questions, toPdf);
 }

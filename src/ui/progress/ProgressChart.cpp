@@ -27,6 +27,7 @@ constexpr qreal kPointSize = 9.0;
 // Room around the points so none sits on the frame.
 constexpr qint64 kTimeMarginMillis = 12LL * 3600 * 1000;
 constexpr double kMinimumTopSeconds = 5.0;
+constexpr qint64 kDaysWithoutHours = 5;
 
 // Tables first in number order, then Mixed, then Other tables.
 std::pair<int, int> chartOrder(const progress::TableChoiceRecord& table)
@@ -178,6 +179,9 @@ void ProgressChart::fitAxes(const std::vector<TestRecord>& tests)
     }
     m_time->setRange(earliest->when.addMSecs(-kTimeMarginMillis),
                      latest->when.addMSecs(kTimeMarginMillis));
+    // Over a few days the ticks fall within a day; the hour tells them apart.
+    const bool fewDays = earliest->when.daysTo(latest->when) < kDaysWithoutHours;
+    m_time->setFormat(fewDays ? QStringLiteral("d MMM HH:mm") : QStringLiteral("d MMM"));
     m_seconds->setRange(0.0, std::ceil(top));
     m_seconds->applyNiceNumbers();
 }

@@ -11,6 +11,7 @@
 #include <QChart>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QPagedPaintDevice>
@@ -62,6 +63,17 @@ public:
         m_painter.setFont(font);
         m_painter.setPen(Qt::black);
         m_painter.drawText(where, flags | Qt::TextWordWrap, line);
+    }
+
+    // One line, cut short with an ellipsis when it is wider than the box.
+    void oneLine(const QRectF& where, const QString& line, double points, bool bold)
+    {
+        QFont font(kFont);
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        const QFontMetricsF metrics(font, m_painter.device());
+        text(where, metrics.elidedText(line, Qt::ElideRight, where.width()), points, bold,
+             Qt::AlignLeft | Qt::AlignVCenter);
     }
 
 private:
@@ -200,7 +212,7 @@ void ProgressReport::paint(QPagedPaintDevice& device) const
     ReportPainter page(device);
     page.text(page.box(0, 0, page.width(), 9.0), QStringLiteral("Numberlark progress report"), 18,
               true);
-    page.text(page.box(0, 10.0, page.width(), 8.0), shownChildName(m_child), 15, true);
+    page.oneLine(page.box(0, 10.0, page.width(), 8.0), shownChildName(m_child), 15, true);
     page.text(page.box(0, 18.0, page.width(), 6.0), reportSummary(m_tests), 10);
     paintChart(page, m_tests, 26.0);
     const std::vector<FactStats> stats = progress::collectFactStats(m_tests);
