@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 SAN_BUILD_DIR ?= build-sanitize
 FUZZ_BUILD_DIR ?= build-fuzz
-FUZZERS = fuzz_text_value fuzz_table_choice fuzz_results_line fuzz_settings
+FUZZERS = fuzz_text_value fuzz_table_choice fuzz_results_line fuzz_settings fuzz_results_reader
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 

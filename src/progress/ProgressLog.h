@@ -13,14 +13,14 @@
 
 namespace numberlark::progress {
 
-// The per-user log of every test taken on this computer, in one SQLite file.
-// Opened on first use, not at start-up, so the database driver is loaded only
-// when a test is recorded or the history is read. Every request reports a
-// LogStatus; nothing already in the log is ever removed except by forget().
 // Runs the work in one transaction: committed when it returns no error,
 // rolled back otherwise. Returns the first error.
 QSqlError inTransaction(QSqlDatabase db, const std::function<QSqlError(QSqlDatabase&)>& work);
 
+// The per-user log of every test taken on this computer, in one SQLite file.
+// Opened on first use, not at start-up, so the database driver is loaded only
+// when a test is recorded or the history is read. Every request reports a
+// LogStatus; nothing already in the log is ever removed except by forget().
 class ProgressLog {
 public:
     // How long a request waits for another copy of the program that holds
@@ -72,7 +72,6 @@ private:
     QString m_connectionName;
     std::chrono::milliseconds m_busyWait;
     bool m_open = false;
-    LogStatus m_openStatus;
     QString m_notice;         // told once: a damaged log was kept aside
     bool m_keptAside = false; // at most once per log object
 };

@@ -1,0 +1,61 @@
+// Every line the program writes reads back: any name and date text, any
+// table and numbers. The reader never drops a line of the program's own, and
+// gives back the table, the score and the seconds exactly; for a finished
+// test with a name that is valid text, free of line breaks and of the
+// spreadsheet guard, the name too.
+#include "output/ResultsLine.h"
+#include "progress/ResultsLineReader.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::int16_t numberFrom(const std::string& input, std::size_t at)
+{
+    if (input.size() < at + 2) {
+        return static_cast<std::int16_t>(input.size());
+    }
+    return static_cast<std::int16_t>((static_cast<unsigned char>(input[at]) << 8) |
+                                     static_cast<unsigned char>(input[at + 1]));
+}
+
+bool nameComesBack(const std::string& name)
+{
+    const QString text = QString::fromStdString(name);
+    const bool guarded = text.size() > 1 && text[0] == QLatin1Char('\'') &&
+                         QStringLiteral("=+-@\t\r").contains(text[1]);
+    return text.toStdString() == name && text.trimmed() == text && !guarded &&
+           name.find_first_of("\r\n") == std::string::npos;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = input.find('\0');
+    numberlark::ResultsEntry entry;
+    entry.name = input.substr(0, split);
+    entry.dateLine = split == std::string::npos ? "Date" : "on " + input.substr(split + 1);
+    entry.mixed = size % 3 == 0;
+    entry.table = numberFrom(input, 0);
+    entry.score = numberFrom(input, 2);
+    entry.timeTaken = numberFrom(input, 4);
+    const std::string line = numberlark::results_line(entry);
+    const auto test = numberlark::progress::readResultsLine(line, QLocale::c());
+    if (!test || test->questions != entry.score ||
+        test->seconds != std::max<int>(0, entry.timeTaken) ||
+        (!entry.mixed && test->table.number != entry.table)) {
+        std::abort();
+    }
+    if (entry.dateLine != "Date" && nameComesBack(entry.name) &&
+        test->child != QString::fromStdString(entry.name)) {
+        std::abort();
+    }
+    return 0;
+}
