@@ -108,8 +108,6 @@ QString ProgressChart::pointText(const TestRecord& test)
 
 void ProgressChart::setTests(const std::vector<TestRecord>& tests)
 {
-    chart()->removeAllSeries();
-    m_pointTexts.clear();
     std::map<std::pair<int, int>, std::vector<const TestRecord*>> byTable;
     for (const TestRecord& test : tests) {
         // An imported line whose date could not be read has no place in time.
@@ -117,16 +115,47 @@ void ProgressChart::setTests(const std::vector<TestRecord>& tests)
             byTable[chartOrder(test.table)].push_back(&test);
         }
     }
+    std::vector<std::pair<int, int>> keys;
     for (auto& [order, group] : byTable) {
         std::sort(group.begin(), group.end(),
                   [](const TestRecord* a, const TestRecord* b) { return a->when < b->when; });
-        addSeries(group.front()->table, group);
+        keys.push_back(order);
+    }
+    // Most children practise the same tables: their series keep their place
+    // and colour in the legend and only get new points.
+    if (keys != m_keys) {
+        chart()->removeAllSeries();
+        m_shown.clear();
+        m_pointTexts.clear();
+        for (const auto& [order, group] : byTable) {
+            addSeries(group.front()->table);
+        }
+        m_keys = keys;
+    }
+    std::size_t index = 0;
+    for (const auto& [order, group] : byTable) {
+        fillSeries(m_shown[index++], group);
     }
     fitAxes(tests);
 }
 
-void ProgressChart::addSeries(const progress::TableChoiceRecord& table,
-                              const std::vector<const TestRecord*>& tests)
+void ProgressChart::fillSeries(const SeriesPair& series,
+                               const std::vector<const TestRecord*>& tests)
+{
+    QList<QPointF> points;
+    QStringList texts;
+    points.reserve(static_cast<qsizetype>(tests.size()));
+    for (const TestRecord* test : tests) {
+        points.append(QPointF(static_cast<qreal>(test->when.toMSecsSinceEpoch()),
+                              progress::secondsPerQuestion(*test)));
+        texts << pointText(*test);
+    }
+    series.line->replace(points);
+    series.points->replace(points);
+    m_pointTexts.insert(series.points, texts);
+}
+
+void ProgressChart::addSeries(const progress::TableChoiceRecord& table)
 {
     auto* line = new QLineSeries;
     auto* points = new QScatterSeries;
@@ -134,14 +163,6 @@ void ProgressChart::addSeries(const progress::TableChoiceRecord& table,
     points->setName(seriesName(table));
     line->setColor(seriesColour(table));
     points->setMarkerSize(kPointSize);
-    QStringList texts;
-    for (const TestRecord* test : tests) {
-        const QPointF point(static_cast<qreal>(test->when.toMSecsSinceEpoch()),
-                            progress::secondsPerQuestion(*test));
-        line->append(point);
-        points->append(point);
-        texts << pointText(*test);
-    }
     chart()->addSeries(line);
     chart()->addSeries(points);
     points->setColor(line->color());
@@ -152,11 +173,11 @@ void ProgressChart::addSeries(const progress::TableChoiceRecord& table,
         series->attachAxis(m_seconds);
     }
     chart()->legend()->markers(points).constFirst()->setVisible(false);
-    m_pointTexts.insert(points, texts);
     connect(points, &QScatterSeries::hovered, this,
             [this, points](const QPointF& point, bool hovering) {
                 showPointText(points, point, hovering);
             });
+    m_shown.push_back({line, points});
 }
 
 void ProgressChart::fitAxes(const std::vector<TestRecord>& tests)

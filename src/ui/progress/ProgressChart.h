@@ -6,9 +6,11 @@
 #include <QHash>
 #include <QStringList>
 
+#include <utility>
 #include <vector>
 
 class QDateTimeAxis;
+class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
 
@@ -28,13 +30,21 @@ public:
     static QString pointText(const progress::TestRecord& test);
 
 private:
-    void addSeries(const progress::TableChoiceRecord& table,
-                   const std::vector<const progress::TestRecord*>& tests);
+    struct SeriesPair {
+        QLineSeries* line = nullptr;
+        QScatterSeries* points = nullptr;
+    };
+    void addSeries(const progress::TableChoiceRecord& table);
+    void fillSeries(const SeriesPair& series,
+                    const std::vector<const progress::TestRecord*>& tests);
     void fitAxes(const std::vector<progress::TestRecord>& tests);
     void showPointText(QScatterSeries* series, const QPointF& point, bool hovering);
 
     QDateTimeAxis* m_time = nullptr;
     QValueAxis* m_seconds = nullptr;
+    // The table choices shown, in legend order, and their series.
+    std::vector<std::pair<int, int>> m_keys;
+    std::vector<SeriesPair> m_shown;
     QHash<QScatterSeries*, QStringList> m_pointTexts;
 };
 

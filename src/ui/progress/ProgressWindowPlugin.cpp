@@ -3,7 +3,7 @@
 #include "ui/progress/FrmProgress.h"
 #include "ui/progress/ProgressWindowContext.h"
 
-extern "C" __attribute__((visibility("default"))) QWidget*
+extern "C" Q_DECL_EXPORT QWidget*
 numberlark_make_progress_window(const numberlark::ProgressWindowContext& context)
 {
     return new numberlark::FrmProgress(context);
