@@ -1,6 +1,7 @@
 #include "ui/progress/ProgressWindowLoader.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLibrary>
 #include <QVBoxLayout>
