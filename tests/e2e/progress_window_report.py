@@ -84,6 +84,8 @@ def main():
         save_report(run, report)
         text = subprocess.run(["pdftotext", "-layout", str(report), "-"], capture_output=True,
                               text=True, check=True).stdout
+        # The report keeps each fact on one line with no-break spaces.
+        text = text.replace("\u00a0", " ")
         tricky = next((line for line in text.splitlines() if "Tricky:" in line and "×" in line), "")
         for expected, found in ((NAME, NAME in text), ("2 tests", "2 tests" in text),
                                 (f"tricky {fact}", fact in tricky)):

@@ -32,6 +32,7 @@ namespace {
 constexpr double kChartHeightMm = 72.0;
 constexpr double kCellMm = 7.0;
 constexpr double kRowMm = 5.6;
+constexpr qsizetype kListedFacts = 36;
 // Drawn at this size and scaled to the page: its fonts come out near 7 points.
 constexpr QSizeF kChartPixels(820.0, 300.0);
 const QString kFont = QStringLiteral("Arial");
@@ -54,15 +55,18 @@ public:
     double width() const { return m_widthMm; }
     QPainter& painter() { return m_painter; }
 
-    void text(const QRectF& where, const QString& line, double points, bool bold = false,
-              int flags = Qt::AlignLeft | Qt::AlignVCenter)
+    // Returns the height the text took, in millimetres.
+    double text(const QRectF& where, const QString& line, double points, bool bold = false,
+                int flags = Qt::AlignLeft | Qt::AlignVCenter)
     {
         QFont font(kFont);
         font.setPointSizeF(points);
         font.setBold(bold);
         m_painter.setFont(font);
         m_painter.setPen(Qt::black);
-        m_painter.drawText(where, flags | Qt::TextWordWrap, line);
+        QRectF used;
+        m_painter.drawText(where, flags | Qt::TextWordWrap, line, &used);
+        return used.height() / m_dotsPerMm;
     }
 
     // One line, cut short with an ellipsis when it is wider than the box.
@@ -119,15 +123,38 @@ void paintGrid(ReportPainter& page, const std::vector<FactStats>& stats, double 
     }
 }
 
+// The facts of one grade, each kept on one line ("7 × 8" never breaks), at
+// most kListedFacts of them so the list stays beside the grid.
 QString factsGraded(const std::vector<FactStats>& stats, FactGrade grade)
 {
     QStringList facts;
     for (const FactStats& fact : stats) {
         if (progress::gradeFact(fact) == grade) {
-            facts << factText(fact.fact);
+            facts << factText(fact.fact).replace(QLatin1Char(' '), QChar::Nbsp);
         }
     }
-    return facts.isEmpty() ? QStringLiteral("none") : facts.join(QStringLiteral(", "));
+    if (facts.isEmpty()) {
+        return QStringLiteral("none");
+    }
+    const qsizetype more = facts.size() - kListedFacts;
+    if (more > 0) {
+        facts.resize(kListedFacts);
+        return facts.join(QStringLiteral(", ")) + QStringLiteral(" and %1 more").arg(more);
+    }
+    return facts.join(QStringLiteral(", "));
+}
+
+QString factsBeyond(const std::vector<FactStats>& stats)
+{
+    QStringList facts;
+    for (const FactStats& fact : stats) {
+        if (fact.fact.low < 1 || fact.fact.high > FactGridModel::kSize) {
+            facts << QStringLiteral("%1 (%2)").arg(
+                factText(fact.fact).replace(QLatin1Char(' '), QChar::Nbsp),
+                gradeName(progress::gradeFact(fact)).toLower());
+        }
+    }
+    return facts.join(QStringLiteral(", "));
 }
 
 void paintLegend(ReportPainter& page, const std::vector<FactStats>& stats, double top)
@@ -145,17 +172,16 @@ void paintLegend(ReportPainter& page, const std::vector<FactStats>& stats, doubl
     }
     y += 3.0;
     page.text(page.box(left, y, textWidth, 5.0), QStringLiteral("Facts to practise"), 10, true);
-    page.text(page.box(left, y + 5.5, textWidth, 22.0),
-              QStringLiteral("Tricky: ") + factsGraded(stats, FactGrade::Tricky), 9, false,
-              Qt::AlignLeft | Qt::AlignTop);
-    page.text(page.box(left, y + 28.0, textWidth, 22.0),
-              QStringLiteral("Getting there: ") + factsGraded(stats, FactGrade::Slow), 9, false,
-              Qt::AlignLeft | Qt::AlignTop);
-    const QStringList beyond = factsBeyondGrid(stats);
-    if (!beyond.isEmpty()) {
-        page.text(page.box(left, y + 51.0, textWidth, 30.0),
-                  QStringLiteral("Other tables: ") + beyond.join(QLatin1Char(' ')), 8, false,
-                  Qt::AlignLeft | Qt::AlignTop);
+    y += 6.0;
+    const QString beyond = factsBeyond(stats);
+    const QString lists[] = {
+        QStringLiteral("Tricky: ") + factsGraded(stats, FactGrade::Tricky),
+        QStringLiteral("Getting there: ") + factsGraded(stats, FactGrade::Slow),
+        beyond.isEmpty() ? QString() : QStringLiteral("Other tables: ") + beyond};
+    for (const QString& list : lists) {
+        y += page.text(page.box(left, y, textWidth, 40.0), list, 9, false,
+                       Qt::AlignLeft | Qt::AlignTop) +
+             2.0;
     }
 }
 
