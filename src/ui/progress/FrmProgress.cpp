@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStackedWidget>
 #include <QTableView>
@@ -51,11 +52,21 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     m_pages->addWidget(m_empty);
     m_pages->addWidget(createContent());
     layout->addWidget(m_pages, 1);
-    resize(1180, 780);
+    fitToScreen(QSize(1180, 780));
     reload();
 }
 
 FrmProgress::~FrmProgress() = default;
+
+// A family laptop may have less room than the window would like.
+void FrmProgress::fitToScreen(QSize wanted)
+{
+    if (const QScreen* screen = this->screen()) {
+        const QSize room = screen->availableGeometry().size();
+        wanted = wanted.boundedTo(QSize(room.width() * 19 / 20, room.height() * 9 / 10));
+    }
+    resize(wanted);
+}
 
 QWidget* FrmProgress::createToolBar()
 {
@@ -109,7 +120,7 @@ QWidget* FrmProgress::createContent()
     m_summary->setFont(summaryFont);
     m_summary->setObjectName(QStringLiteral("Summary"));
     m_chart = new ProgressChart(content);
-    m_chart->setMinimumSize(520, 300);
+    m_chart->setMinimumSize(400, 260);
     grid->addWidget(m_summary, 0, 0, 1, 2);
     grid->addWidget(m_chart, 1, 0);
     grid->addWidget(createFactsPanel(), 1, 1, 2, 1);

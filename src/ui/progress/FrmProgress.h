@@ -56,6 +56,7 @@ public:
     bool showsEmptyPage() const;
 
 private:
+    void fitToScreen(QSize wanted);
     QWidget* createToolBar();
     QWidget* createContent();
     QWidget* createFactsPanel();
