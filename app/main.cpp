@@ -5,8 +5,10 @@
 #include "ui/common/Fonts.h"
 #include "ui/main/CertificatePrinter.h"
 #include "ui/main/Form1.h"
+#include "ui/progress/ProgressWindowLoader.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 
 #include <cstdio>
@@ -26,6 +28,9 @@ void connectWindows(numberlark::Form1& window, numberlark::SettingsStore& settin
         return new numberlark::FrmOptions(window.record(), window.printButton(), settings);
     });
     window.setAboutWindowFactory([] { return new numberlark::FrmAbout; });
+    window.setProgressWindowFactory(numberlark::progressWindowFactory(
+        {QString(), QDir::currentPath(), [&window] { return window.record().allow_saving; }},
+        numberlark::progressWindowModulePaths(QCoreApplication::applicationDirPath())));
     window.setPrintHandler(
         [&window, &printer] { printer.MnuPrint_Click(certificateValues(window)); });
     window.setSavePdfHandler(

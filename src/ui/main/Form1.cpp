@@ -44,7 +44,8 @@ Form1::Form1(const SettingsStore& settings, std::unique_ptr<RandomSource> random
     : QMainWindow(parent), m_random(std::move(random)), m_session(m_record, *m_random),
       m_seams(defaultWindowSeams(this)),
       m_options([] { return makePlaceholderWindow(QStringLiteral("Options")); }),
-      m_about([] { return makePlaceholderWindow(QStringLiteral("About")); })
+      m_about([] { return makePlaceholderWindow(QStringLiteral("About")); }),
+      m_progressWindow([] { return makePlaceholderWindow(QStringLiteral("Progress")); })
 {
     createMenus(); // first: the window's opening size adds the menu bar's height
     setUpWindow();
@@ -58,6 +59,7 @@ Form1::~Form1()
     // The secondary windows reach into this window's record; they go first.
     delete m_options.window();
     delete m_about.window();
+    delete m_progressWindow.window();
 }
 
 void Form1::setUpWindow()
@@ -103,6 +105,7 @@ void Form1::createMenus()
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("MnuTools"));
     addMenuItem(tools, "MnuOptions", QStringLiteral("&Options"), &Form1::MnuOptions_Click);
+    addMenuItem(tools, "MnuProgress", QStringLiteral("&Progress..."), &Form1::MnuProgress_Click);
     // About acts at once: a menu bar item without a menu of its own.
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));
@@ -167,6 +170,11 @@ void Form1::setOptionsWindowFactory(WindowFactory factory)
 void Form1::setAboutWindowFactory(WindowFactory factory)
 {
     m_about.setFactory(std::move(factory));
+}
+
+void Form1::setProgressWindowFactory(WindowFactory factory)
+{
+    m_progressWindow.setFactory(std::move(factory));
 }
 
 void Form1::setPrintHandler(std::function<void()> handler)
@@ -242,6 +250,11 @@ void Form1::MnuOptions_Click()
     m_options.showOrRaise();
 }
 
+void Form1::MnuProgress_Click()
+{
+    m_progressWindow.showOrRaise();
+}
+
 void Form1::MnuAbout_Click()
 {
     m_about.showOrRaise();
@@ -308,6 +321,7 @@ void Form1::endProgram()
 {
     delete m_options.window();
     delete m_about.window();
+    delete m_progressWindow.window();
     close();
     QCoreApplication::quit();
 }

@@ -50,12 +50,14 @@ public:
     // Connections the program makes at start-up; tests make their own.
     void setOptionsWindowFactory(WindowFactory factory);
     void setAboutWindowFactory(WindowFactory factory);
+    void setProgressWindowFactory(WindowFactory factory);
     void setPrintHandler(std::function<void()> handler);
     void setSavePdfHandler(std::function<void()> handler);
     WindowSeams& seams() { return m_seams; }
     ProgressRecording& progressRecording() { return m_progress; }
     QWidget* optionsWindow() const { return m_options.window(); }
     QWidget* aboutWindow() const { return m_about.window(); }
+    QWidget* progressWindow() const { return m_progressWindow.window(); }
     SizeTwips outerSize() const;
     void setVisible(bool visible) override;
 
@@ -69,6 +71,7 @@ public:
     void MnuSavePdf_Click();
     void MnuExit_Click();
     void MnuOptions_Click();
+    void MnuProgress_Click();
     void MnuAbout_Click();
 
 protected:
@@ -100,6 +103,7 @@ private:
     std::unique_ptr<Announcer> m_announcer;
     SingleWindow m_options;
     SingleWindow m_about;
+    SingleWindow m_progressWindow;
     std::function<void()> m_printHandler;
     std::function<void()> m_savePdfHandler;
     SizeTwips m_laidOutFor;

@@ -197,8 +197,9 @@ TEST(MainWindowFirstRun, MenuBarWithAccessKeys)
     EXPECT_EQ(file, QStringList({QStringLiteral("MnuPrint=&Print"),
                                  QStringLiteral("MnuSavePdf=Save Certificate &As PDF..."),
                                  QStringLiteral("MnuExit=E&xit")}));
-    ASSERT_EQ(bar[1]->menu()->actions().size(), 1);
+    ASSERT_EQ(bar[1]->menu()->actions().size(), 2);
     EXPECT_EQ(bar[1]->menu()->actions()[0]->text(), QStringLiteral("&Options"));
+    EXPECT_EQ(bar[1]->menu()->actions()[1]->text(), QStringLiteral("&Progress..."));
 
     // Two items with the same access key in one menu only cycle between them.
     for (QAction* menu : bar) {

@@ -240,13 +240,16 @@ TEST(SecondaryWindows, AboutOpensAtOnceAndBothCloseWithQuit)
     window.setAboutWindowFactory([] { return new QWidget; });
     window.findChild<QAction*>(QStringLiteral("MnuAbout"))->trigger();
     window.MnuOptions_Click(); // the placeholder until the options window is connected
+    window.findChild<QAction*>(QStringLiteral("MnuProgress"))->trigger(); // placeholder too
     const QPointer<QWidget> about = window.aboutWindow();
     const QPointer<QWidget> options = window.optionsWindow();
-    ASSERT_TRUE(about && options);
+    const QPointer<QWidget> progress = window.progressWindow();
+    ASSERT_TRUE(about && options && progress);
     EXPECT_TRUE(about->isVisible());
     window.CmdQuit_Click(1);
     EXPECT_TRUE(about.isNull());
     EXPECT_TRUE(options.isNull());
+    EXPECT_TRUE(progress.isNull());
 }
 
 TEST(SecondaryWindows, PrintCommandsCallTheirHooksAndAreSafeWithoutThem)

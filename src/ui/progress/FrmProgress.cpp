@@ -1,0 +1,334 @@
+#include "ui/progress/FrmProgress.h"
+
+#include "progress/FactStats.h"
+#include "ui/progress/FactGridModel.h"
+#include "ui/progress/FactsLegend.h"
+#include "ui/progress/PracticeSheetPrinter.h"
+#include "ui/progress/ProgressChart.h"
+#include "ui/progress/ProgressReport.h"
+#include "ui/progress/ProgressTexts.h"
+#include "ui/progress/TestsModel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSortFilterProxyModel>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace numberlark {
+
+namespace {
+
+constexpr int kCellWidth = 36;
+constexpr int kCellHeight = 26;
+} // namespace
+
+FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(std::move(context)),
+      m_seams(desktopProgressSeams(this)),
+      m_log(m_context.logPath.isEmpty() ? progress::ProgressLog::defaultPath() : m_context.logPath)
+{
+    setObjectName(QStringLiteral("FrmProgress"));
+    setWindowTitle(QStringLiteral("Progress"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(createToolBar());
+    m_pages = new QStackedWidget(this);
+    m_empty = new QLabel(m_pages);
+    m_empty->setObjectName(QStringLiteral("EmptyMessage"));
+    m_empty->setWordWrap(true);
+    m_empty->setAlignment(Qt::AlignCenter);
+    m_empty->setMargin(40);
+    m_pages->addWidget(m_empty);
+    m_pages->addWidget(createContent());
+    layout->addWidget(m_pages, 1);
+    fitToScreen(QSize(1180, 780));
+    reload();
+}
+
+FrmProgress::~FrmProgress() = default;
+
+// A family laptop may have less room than the window would like.
+void FrmProgress::fitToScreen(QSize wanted)
+{
+    if (const QScreen* screen = this->screen()) {
+        const QSize room = screen->availableGeometry().size();
+        wanted = wanted.boundedTo(QSize(room.width() * 19 / 20, room.height() * 9 / 10));
+    }
+    resize(wanted);
+}
+
+QWidget* FrmProgress::createToolBar()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_children = new QComboBox(bar);
+    m_children->setObjectName(QStringLiteral("ChildPicker"));
+    m_children->setMinimumWidth(240);
+    // A long name (they may run to hundreds of characters) must not push the
+    // buttons out of the window; the list itself shows it whole.
+    m_children->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_children->setMinimumContentsLength(24);
+    auto* label = new QLabel(QStringLiteral("&Child:"), bar);
+    label->setBuddy(m_children);
+    row->addWidget(label);
+    row->addWidget(m_children);
+    row->addStretch(1);
+    auto* import = new QPushButton(QStringLiteral("&Import Results File..."), bar);
+    m_practice = new QToolButton(bar);
+    m_practice->setText(QStringLiteral("Print Practice &Sheet"));
+    m_practice->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* menu = new QMenu(m_practice);
+    menu->addAction(QStringLiteral("Save Practice Sheet as PDF..."), this,
+                    [this] { CmdPractice_Click(true); });
+    m_practice->setMenu(menu);
+    m_report = new QPushButton(QStringLiteral("Save &Report as PDF..."), bar);
+    m_forget = new QPushButton(QStringLiteral("&Forget This Child..."), bar);
+    for (QWidget* button : {static_cast<QWidget*>(import), static_cast<QWidget*>(m_practice),
+                            static_cast<QWidget*>(m_report), static_cast<QWidget*>(m_forget)}) {
+        row->addWidget(button);
+    }
+    connect(m_children, &QComboBox::currentIndexChanged, this, &FrmProgress::showChild);
+    connect(import, &QPushButton::clicked, this, &FrmProgress::CmdImport_Click);
+    connect(m_practice, &QToolButton::clicked, this, [this] { CmdPractice_Click(false); });
+    connect(m_report, &QPushButton::clicked, this, &FrmProgress::CmdReport_Click);
+    connect(m_forget, &QPushButton::clicked, this, &FrmProgress::CmdForget_Click);
+    return bar;
+}
+
+QWidget* FrmProgress::createContent()
+{
+    auto* content = new QWidget(m_pages);
+    auto* grid = new QGridLayout(content);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_summary = new QLabel(content);
+    m_summary->setWordWrap(true);
+    m_summary->setTextFormat(Qt::RichText);
+    QFont summaryFont = m_summary->font();
+    summaryFont.setPointSizeF(summaryFont.pointSizeF() * 1.2);
+    m_summary->setFont(summaryFont);
+    m_summary->setObjectName(QStringLiteral("Summary"));
+    m_chart = new ProgressChart(content);
+    m_chart->setMinimumSize(400, 260);
+    grid->addWidget(m_summary, 0, 0, 1, 2);
+    grid->addWidget(m_chart, 1, 0);
+    grid->addWidget(createFactsPanel(), 1, 1, 2, 1);
+    grid->addWidget(createTestsList(), 2, 0);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(1, 3);
+    grid->setRowStretch(2, 2);
+    return content;
+}
+
+QWidget* FrmProgress::createFactsPanel()
+{
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* title =
+        new QLabel(QStringLiteral("<b>Facts</b> (point at a square for its figures)"), panel);
+    m_gridModel = new FactGridModel(this);
+    m_grid = new QTableView(panel);
+    m_grid->setObjectName(QStringLiteral("FactGrid"));
+    m_grid->setAccessibleName(QStringLiteral("Facts from 1 times 1 to 12 times 12"));
+    m_grid->setModel(m_gridModel);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->horizontalHeader()->setDefaultSectionSize(kCellWidth);
+    m_grid->verticalHeader()->setDefaultSectionSize(kCellHeight);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setFixedSize(m_grid->verticalHeader()->sizeHint().width() +
+                             FactGridModel::kSize * kCellWidth + 2 * m_grid->frameWidth(),
+                         m_grid->horizontalHeader()->sizeHint().height() +
+                             FactGridModel::kSize * kCellHeight + 2 * m_grid->frameWidth());
+    m_beyondGrid = new QLabel(panel);
+    m_beyondGrid->setObjectName(QStringLiteral("FactsBeyondGrid"));
+    m_beyondGrid->setWordWrap(true);
+    column->addWidget(title);
+    column->addWidget(m_grid);
+    column->addWidget(new FactsLegend(panel));
+    column->addWidget(m_beyondGrid);
+    column->addStretch(1);
+    return panel;
+}
+
+QWidget* FrmProgress::createTestsList()
+{
+    m_testsModel = new TestsModel(this);
+    m_sortedTests = new QSortFilterProxyModel(this);
+    m_sortedTests->setSourceModel(m_testsModel);
+    m_sortedTests->setSortRole(TestsModel::SortRole);
+    m_testsView = new QTableView(this);
+    m_testsView->setObjectName(QStringLiteral("TestsList"));
+    m_testsView->setAccessibleName(QStringLiteral("Tests"));
+    m_testsView->setModel(m_sortedTests);
+    m_testsView->setSortingEnabled(true);
+    m_testsView->sortByColumn(TestsModel::Date, Qt::DescendingOrder);
+    m_testsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_testsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_testsView->verticalHeader()->hide();
+    m_testsView->setAlternatingRowColors(true);
+    m_testsView->horizontalHeader()->setStretchLastSection(true);
+    m_testsView->setWordWrap(false);
+    m_testsView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    return m_testsView;
+}
+
+void FrmProgress::reload(const std::optional<QString>& child)
+{
+    progress::LogStatus status;
+    const std::vector<QString> children = m_log.children(&status);
+    const QSignalBlocker blocker(m_children);
+    m_children->clear();
+    for (const QString& name : children) {
+        m_children->addItem(shownChildName(name), name);
+    }
+    if (!status.done()) {
+        showEmpty(status.message);
+        return;
+    }
+    if (children.empty()) {
+        showEmpty(emptyReason());
+        return;
+    }
+    // An empty name is a child of its own ("(no name)"), so no choice is not "".
+    const int found = child ? m_children->findData(*child) : -1;
+    m_children->setCurrentIndex(found >= 0 ? found : 0);
+    showChild(m_children->currentIndex());
+}
+
+QString FrmProgress::currentChild() const
+{
+    return m_children->currentData().toString();
+}
+
+bool FrmProgress::showsEmptyPage() const
+{
+    return m_pages->currentWidget() == m_empty;
+}
+
+QString FrmProgress::emptyReason() const
+{
+    const QString opening = QStringLiteral("No tests have been kept on this computer yet.\n\n");
+    if (m_context.savingOn && !m_context.savingOn()) {
+        return opening +
+               QStringLiteral("Tests are kept only while \"Save results on disk\" is ticked. Tick "
+                              "it in Tools > Options, then take a test and press QUIT: the test "
+                              "will show here.");
+    }
+    return opening + QStringLiteral("Take a test and press QUIT when it is done: the test will "
+                                    "show here. Tests saved earlier in a results file can be "
+                                    "brought in with \"Import Results File...\".");
+}
+
+void FrmProgress::showEmpty(const QString& why)
+{
+    m_tests.clear();
+    m_empty->setText(why);
+    m_pages->setCurrentWidget(m_empty);
+    setChildActionsEnabled(false);
+}
+
+void FrmProgress::setChildActionsEnabled(bool enabled)
+{
+    m_children->setEnabled(enabled);
+    m_practice->setEnabled(enabled);
+    m_report->setEnabled(enabled);
+    m_forget->setEnabled(enabled);
+}
+
+void FrmProgress::showChild(int pickerIndex)
+{
+    if (pickerIndex < 0) {
+        return;
+    }
+    progress::LogStatus status;
+    m_tests = m_log.testsOf(m_children->itemData(pickerIndex).toString(), &status);
+    if (!status.done()) {
+        showEmpty(status.message);
+        return;
+    }
+    m_gridModel->setStats(progress::collectFactStats(m_tests));
+    m_testsModel->setTests(m_tests);
+    m_testsView->resizeColumnsToContents();
+    m_chart->setTests(m_tests);
+    const QStringList beyond = factsBeyondGrid(m_gridModel->stats());
+    m_beyondGrid->setText(beyond.isEmpty()
+                              ? QString()
+                              : QStringLiteral("Other tables:\n") + beyond.join(QLatin1Char('\n')));
+    m_summary->setText(QStringLiteral("<b>%1</b>: %2")
+                           .arg(shownChildName(currentChild()).toHtmlEscaped(),
+                                reportSummary(m_tests).toHtmlEscaped()));
+    m_pages->setCurrentIndex(1);
+    setChildActionsEnabled(true);
+}
+
+void FrmProgress::CmdImport_Click()
+{
+    const QString offered = QDir(m_context.startFolder).filePath(QStringLiteral("numberlark.csv"));
+    const QString path =
+        m_seams.chooseImportFile(QFileInfo::exists(offered) ? offered : m_context.startFolder);
+    if (path.isEmpty()) {
+        return;
+    }
+    const progress::ImportOutcome outcome = m_seams.importResults(m_log, path);
+    m_seams.inform(QStringLiteral("Import Results File"), importSummary(outcome));
+    // From the empty page no child was shown, and "" would pick "(no name)".
+    reload(m_children->currentIndex() >= 0 ? std::optional(currentChild()) : std::nullopt);
+}
+
+void FrmProgress::CmdPractice_Click(bool toPdf)
+{
+    if (m_tests.empty()) {
+        return;
+    }
+    const auto questions = m_seams.chooseTrickyFacts(m_gridModel->stats(), kPracticeQuestions);
+    if (questions.empty()) {
+        m_seams.inform(QStringLiteral("Print Practice Sheet"),
+                       QStringLiteral("The log keeps no questions of %1 yet (tests brought in "
+                                      "from a results file have none), so there is nothing to "
+                                      "practise. The questions of every test taken from now on "
+                                      "are kept.")
+                           .arg(shownChildName(currentChild())));
+        return;
+    }
+    PracticeSheetPrinter printer(m_seams);
+    printer.print(currentChild(), questions, toPdf);
+}
+
+void FrmProgress::CmdReport_Click()
+{
+    if (!m_tests.empty()) {
+        ProgressReport(currentChild(), m_tests).save(m_seams);
+    }
+}
+
+void FrmProgress::CmdForget_Click()
+{
+    const QString child = currentChild();
+    if (m_tests.empty() ||
+        !m_seams.confirm(QStringLiteral("Forget This Child"), forgetQuestion(child))) {
+        return;
+    }
+    const progress::LogStatus status = m_log.forget(child);
+    if (!status.done()) {
+        m_seams.inform(QStringLiteral("Forget This Child"), status.message);
+    }
+    reload();
+}
+
+} // namespace numberlark

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "progress/ProgressLog.h"
+#include "ui/progress/ProgressSeams.h"
+#include "ui/progress/ProgressWindowContext.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSortFilterProxyModel;
+class QStackedWidget;
+class QTableView;
+class QToolButton;
+
+namespace numberlark {
+
+class FactGridModel;
+class ProgressChart;
+class TestsModel;
+
+// The progress window: pick a child and see her tests over time, which
+// facts she knows, and every test in a sortable list; print a practice sheet
+// of her tricky facts, save a report, forget her, or import a results file.
+// Not modal; the program keeps at most one open.
+class FrmProgress : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FrmProgress(ProgressWindowContext context, QWidget* parent = nullptr);
+    ~FrmProgress() override;
+
+    ProgressSeams& seams() { return m_seams; }
+
+    // Reads the log again and shows `child` if she is still in it, else the
+    // most recent child (or the empty page).
+    void reload(const std::optional<QString>& child = std::nullopt);
+    QString currentChild() const;
+
+    // The buttons' work, callable as a click.
+    void CmdImport_Click();
+    void CmdPractice_Click(bool toPdf);
+    void CmdReport_Click();
+    void CmdForget_Click();
+
+    // The parts tests look at.
+    QComboBox* childPicker() const { return m_children; }
+    ProgressChart* chart() const { return m_chart; }
+    QTableView* factGrid() const { return m_grid; }
+    QTableView* testsList() const { return m_testsView; }
+    QLabel* emptyMessage() const { return m_empty; }
+    bool showsEmptyPage() const;
+
+private:
+    void fitToScreen(QSize wanted);
+    QWidget* createToolBar();
+    QWidget* createContent();
+    QWidget* createFactsPanel();
+    QWidget* createTestsList();
+    void showChild(int pickerIndex);
+    void showEmpty(const QString& why);
+    QString emptyReason() const;
+    void setChildActionsEnabled(bool enabled);
+
+    ProgressWindowContext m_context;
+    ProgressSeams m_seams;
+    progress::ProgressLog m_log;
+    std::vector<progress::TestRecord> m_tests;
+    FactGridModel* m_gridModel = nullptr;
+    TestsModel* m_testsModel = nullptr;
+    QSortFilterProxyModel* m_sortedTests = nullptr;
+    QComboBox* m_children = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    QLabel* m_empty = nullptr;
+    QLabel* m_summary = nullptr;
+    QLabel* m_beyondGrid = nullptr;
+    ProgressChart* m_chart = nullptr;
+    QTableView* m_grid = nullptr;
+    QTableView* m_testsView = nullptr;
+    QPushButton* m_report = nullptr;
+    QPushButton* m_forget = nullptr;
+    QToolButton* m_practice = nullptr;
+};
+
+} // namespace numberlark

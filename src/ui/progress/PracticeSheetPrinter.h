@@ -1,0 +1,36 @@
+#pragma once
+
+#include "progress/TrickyFacts.h"
+#include "ui/progress/ProgressSeams.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace numberlark {
+
+inline constexpr int kPracticeQuestions = 40;
+
+// Prints a child's practice sheet on the default printer without a dialog,
+// or saves it as a PDF when asked or when there is no printer to print on;
+// the same page path as the certificate.
+class PracticeSheetPrinter {
+public:
+    explicit PracticeSheetPrinter(ProgressSeams& seams);
+
+    void print(const QString& child, const std::vector<progress::PracticeQuestion>& questions,
+               bool toPdf);
+    // "Numberlark practice - Sam.pdf", safe for any file system.
+    static QString suggestedPdfName(const QString& child);
+
+private:
+    void offerPdf(const QString& reason);
+    void savePdf();
+    void drawPage(PageCanvas& canvas);
+
+    ProgressSeams& m_seams;
+    QString m_child;
+    QStringList m_questions;
+};
+
+} // namespace numberlark

@@ -1,0 +1,98 @@
+#!/usr/bin/env python3
+"""Two one-question tests under one name, then the progress window.
+
+The real binary runs three times in one private world (Xvfb, HOME, data
+folder, working directory). Each of the first two runs takes a one-question
+test of the 7 times table and quits under the name Sam; the first test's
+answer starts with a wrong "0", so that fact has a wrong answer. The third
+run opens Tools > Progress and saves the report as a PDF, whose text must
+name Sam, count two tests and list the wrongly answered fact as tricky.
+
+Usage: progress_window_report.py PATH_TO_NUMBERLARK
+"""
+
+import sqlite3
+import subprocess
+import sys
+import time
+
+from e2e_support import ProgramUnderTest, fail, require_tools
+
+TABLE = 7
+NAME = "Sam"
+COMPLETION_WAIT_S = 3.0
+
+
+def take_test(keyboard, wrong_first):
+    # TEST has the focus; Tab twice enters the table group at "2 times
+    # table", Down five times reaches "7 times table", Space selects it.
+    keyboard.keys("Tab", "Tab", *(["Down"] * 5), "space")
+    keyboard.keys("shift+Tab", "shift+Tab", "space")
+    time.sleep(0.5)
+    if wrong_first:
+        keyboard.keys("0", "Return")
+    for multiplier in range(1, 13):
+        keyboard.keys("ctrl+a", *str(multiplier * TABLE), "Return")
+    time.sleep(COMPLETION_WAIT_S)
+    keyboard.keys("ctrl+a")
+    keyboard.type(NAME)
+    keyboard.keys("Tab", "space")
+
+
+def first_tests_fact(data):
+    path = data / "Numberlark" / "Numberlark" / "progress.sqlite"
+    with sqlite3.connect(path) as db:
+        rows = db.execute("SELECT a.shown_first, a.shown_second, a.wrong_before FROM answers a"
+                          " JOIN tests t ON t.id = a.test_id ORDER BY t.id, a.seq").fetchall()
+    if len(rows) != 2 or rows[0][2] < 1:
+        fail(f"expected two answers, the first with a wrong answer; the log has {rows}")
+    low, high = sorted(rows[0][:2])
+    return f"{low} × {high}"
+
+
+def save_report(run, path):
+    run.keyboard.focus_window()
+    run.keyboard.keys("alt+t")
+    time.sleep(0.5)
+    run.keyboard.keys("p")
+    run.keyboard.focus_window("^Progress$")
+    run.keyboard.keys("alt+r")
+    run.keyboard.focus_window("^Save Report as PDF$")
+    run.keyboard.keys("ctrl+a")
+    run.keyboard.type(str(path))
+    run.keyboard.keys("Return")
+    deadline = time.monotonic() + 15
+    while time.monotonic() < deadline and not path.exists():
+        time.sleep(0.2)
+    if not path.exists():
+        fail(f"the report was not saved at {path}")
+
+
+def main():
+    if len(sys.argv) != 2:
+        fail("usage: progress_window_report.py PATH_TO_NUMBERLARK")
+    require_tools("pdftotext")
+    settings = {"allow_saving": 1, "num_of_questions": 1}
+    with ProgramUnderTest(sys.argv[1], settings=settings, start=False) as run:
+        for wrong_first in (True, False):
+            run.start()
+            take_test(run.keyboard, wrong_first)
+            run.wait_for_exit()
+        fact = first_tests_fact(run.data)
+        run.start()
+        report = run.root / "report.pdf"
+        save_report(run, report)
+        text = subprocess.run(["pdftotext", "-layout", str(report), "-"], capture_output=True,
+                              text=True, check=True).stdout
+        # The report keeps each fact on one line with no-break spaces.
+        text = text.replace("\u00a0", " ")
+        tricky = next((line for line in text.splitlines() if "Tricky:" in line and "×" in line), "")
+        for expected, found in ((NAME, NAME in text), ("2 tests", "2 tests" in text),
+                                (f"tricky {fact}", fact in tricky)):
+            if not found:
+                fail(f"the report does not show {expected}:\n{text}")
+        print(f"e2e: the report lists {fact} as tricky: {tricky.strip()}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,294 @@
+#include "ui/progress/FrmProgress.h"
+#include "progress/ProgressLog.h"
+#include "ui/progress/FactGradeStyle.h"
+#include "ui/progress/ProgressChart.h"
+#include "ui/progress/TestsModel.h"
+
+#include <QChart>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QScatterSeries>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace numberlark;
+using namespace numberlark::progress;
+
+namespace {
+
+QDateTime at(int day, int hour)
+{
+    return QDateTime(QDate(2026, 3, day), QTime(hour, 0), Qt::OffsetFromUTC, 3600);
+}
+
+TestRecord testOf(const QString& child, QDateTime when, TableChoiceRecord table, int seconds,
+                  std::vector<AnsweredQuestion> answers)
+{
+    TestRecord test;
+    test.child = child;
+    test.when = std::move(when);
+    test.table = table;
+    test.questions = static_cast<int>(answers.size());
+    test.seconds = seconds;
+    test.finished = true;
+    test.answers = std::move(answers);
+    return test;
+}
+
+constexpr TableChoiceRecord kSeven{TableChoiceRecord::Kind::Table, 7};
+constexpr TableChoiceRecord kMixed{TableChoiceRecord::Kind::Mixed, 0};
+
+// Sam met 7 x 8 twice (two wrong answers the first time), 3 x 4 quickly and
+// 6 x 9 slowly; Ann took the most recent test; one test has no name.
+class FrmProgressTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ProgressLog log(logPath());
+        const TestRecord tests[] = {
+            testOf({}, at(1, 9), kSeven, 10, {{7, 2, 7, 0, 2000}}),
+            testOf(QStringLiteral("Sam"), at(2, 10), kSeven, 30,
+                   {{7, 8, 7, 2, 9000}, {4, 3, 3, 0, 1000}, {6, 9, 6, 0, 8000}}),
+            testOf(QStringLiteral("Sam"), at(3, 10), kMixed, 8,
+                   {{8, 7, 8, 0, 3000}, {3, 4, 3, 0, 1500}}),
+            testOf(QStringLiteral("Ann"), at(4, 11), kSeven, 6, {{7, 5, 7, 0, 1200}}),
+        };
+        for (const TestRecord& test : tests) {
+            ASSERT_TRUE(log.record(test).done());
+        }
+    }
+
+    QString logPath() const { return m_dir.filePath(QStringLiteral("progress.sqlite")); }
+
+    std::unique_ptr<FrmProgress> window(bool savingOn = true, QString path = {})
+    {
+        return std::make_unique<FrmProgress>(ProgressWindowContext{
+            path.isEmpty() ? logPath() : path, m_dir.path(), [savingOn] { return savingOn; }});
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QStringList pickerTexts(const FrmProgress& window)
+{
+    QStringList texts;
+    for (int i = 0; i < window.childPicker()->count(); ++i) {
+        texts << window.childPicker()->itemText(i);
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST_F(FrmProgressTest, PicksAmongEveryChildTheMostRecentFirst)
+{
+    const auto progress = window();
+    EXPECT_EQ(pickerTexts(*progress), (QStringList{QStringLiteral("Ann"), QStringLiteral("Sam"),
+                                                   QStringLiteral("(no name)")}));
+    EXPECT_EQ(progress->currentChild(), QStringLiteral("Ann"));
+}
+
+TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
+{
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(1);
+    const QAbstractItemModel* grid = progress->factGrid()->model();
+    struct Case {
+        int first, second;
+        FactGrade grade;
+        QString spoken;
+    };
+    const Case cases[] = {
+        {7, 8, FactGrade::Tricky,
+         QStringLiteral("7 times 8: Tricky, often wrong; asked 2 times, right first time once, "
+                        "2 wrong answers, median time 6.0 seconds.")},
+        {8, 7, FactGrade::Tricky, QStringLiteral("7 times 8: Tricky")},
+        {4, 3, FactGrade::Known, QStringLiteral("3 times 4: Known")},
+        {9, 6, FactGrade::Slow, QStringLiteral("6 times 9: Getting there")},
+        {12, 12, FactGrade::NotAsked,
+         QStringLiteral("12 times 12: Not asked yet, no questions yet.")},
+    };
+    for (const Case& c : cases) {
+        const QModelIndex cell = grid->index(c.first - 1, c.second - 1);
+        EXPECT_EQ(cell.data(Qt::BackgroundRole).value<QBrush>().color(), gradeColour(c.grade))
+            << c.first << " x " << c.second;
+        EXPECT_TRUE(cell.data(Qt::AccessibleTextRole).toString().startsWith(c.spoken))
+            << cell.data(Qt::AccessibleTextRole).toString().toStdString();
+        EXPECT_EQ(cell.data(Qt::DisplayRole).toInt(), c.first * c.second);
+    }
+}
+
+TEST_F(FrmProgressTest, ChartHasALineAndPointsPerTableChoice)
+{
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(1);
+    QStringList seen;
+    for (QAbstractSeries* series : progress->chart()->chart()->series()) {
+        const auto* points = qobject_cast<QXYSeries*>(series);
+        ASSERT_NE(points, nullptr);
+        ASSERT_EQ(points->count(), 1);
+        seen << QStringLiteral("%1 %2 %3")
+                    .arg(series->type() == QAbstractSeries::SeriesTypeScatter ? "points" : "line",
+                         series->name())
+                    .arg(points->at(0).y());
+    }
+    EXPECT_EQ(seen, (QStringList{"line 7s 10", "points 7s 10", "line Mixed 4", "points Mixed 4"}));
+}
+
+TEST_F(FrmProgressTest, TestsListSortsByAnyColumn)
+{
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(1);
+    QTableView* list = progress->testsList();
+    struct Case {
+        int column;
+        Qt::SortOrder order;
+        QStringList tables;
+    };
+    const Case cases[] = {
+        {TestsModel::Date, Qt::DescendingOrder, {"Mixed tables", "7 times table"}},
+        {TestsModel::Date, Qt::AscendingOrder, {"7 times table", "Mixed tables"}},
+        {TestsModel::SecondsPerQuestion, Qt::AscendingOrder, {"Mixed tables", "7 times table"}},
+        {TestsModel::WrongAnswers, Qt::DescendingOrder, {"7 times table", "Mixed tables"}},
+    };
+    for (const Case& c : cases) {
+        list->sortByColumn(c.column, c.order);
+        QStringList tables;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            tables << list->model()->index(row, TestsModel::Table).data().toString();
+        }
+        EXPECT_EQ(tables, c.tables) << c.column;
+    }
+}
+
+TEST_F(FrmProgressTest, AnEmptyLogSaysWhyAndWhatToDo)
+{
+    struct Case {
+        bool savingOn;
+        QString advice;
+    };
+    const Case cases[] = {{false, QStringLiteral("\"Save results on disk\"")},
+                          {true, QStringLiteral("press QUIT")}};
+    for (const Case& c : cases) {
+        const auto progress = window(c.savingOn, m_dir.filePath(QStringLiteral("empty.sqlite")));
+        EXPECT_TRUE(progress->showsEmptyPage());
+        EXPECT_TRUE(progress->emptyMessage()->text().contains(c.advice))
+            << progress->emptyMessage()->text().toStdString();
+        EXPECT_FALSE(progress->childPicker()->isEnabled());
+    }
+}
+
+TEST_F(FrmProgressTest, ForgettingAChildNeedsAYes)
+{
+    for (const bool yes : {false, true}) {
+        const auto progress = window();
+        progress->childPicker()->setCurrentIndex(1);
+        QString asked;
+        progress->seams().confirm = [&asked, yes](const QString&, const QString& question) {
+            asked = question;
+            return yes;
+        };
+        progress->CmdForget_Click();
+        EXPECT_TRUE(asked.contains(QStringLiteral("\"Sam\"")));
+        EXPECT_TRUE(
+            asked.contains(QStringLiteral("results file (numberlark.csv) is left as it is")));
+        EXPECT_EQ(pickerTexts(*progress).contains(QStringLiteral("Sam")), !yes);
+    }
+}
+
+TEST_F(FrmProgressTest, ReportIsSavedWhereTheUserChose)
+{
+    const auto progress = window();
+    const QString path = m_dir.filePath(QStringLiteral("report.pdf"));
+    QString suggested;
+    progress->seams().choosePdfPath = [&](const QString&, const QString& offered) {
+        suggested = offered;
+        return path;
+    };
+    progress->seams().inform = [](const QString&, const QString& text) {
+        ADD_FAILURE() << text.toStdString();
+    };
+    progress->CmdReport_Click();
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("Numberlark progress - Ann.pdf")));
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST_F(FrmProgressTest, ImportOffersTheResultsFileAndCountsEveryLine)
+{
+    QFile results(m_dir.filePath(QStringLiteral("numberlark.csv")));
+    ASSERT_TRUE(results.open(QIODevice::WriteOnly));
+    results.write("this is not a results line\n");
+    results.close();
+    const auto progress = window();
+    QString offered;
+    QString told;
+    progress->seams().chooseImportFile = [&offered](const QString& path) {
+        offered = path;
+        return path;
+    };
+    progress->seams().inform = [&told](const QString&, const QString& text) { told = text; };
+    progress->CmdImport_Click();
+    EXPECT_EQ(offered, results.fileName());
+    EXPECT_EQ(told, QStringLiteral("0 tests were added to the log. 1 line could not be read and "
+                                   "was left out (line 1)."));
+}
+
+TEST_F(FrmProgressTest, WithoutAPrinterThePracticeSheetIsOfferedAsAPdf)
+{
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(1);
+    const QString path = m_dir.filePath(QStringLiteral("sheet.pdf"));
+    std::vector<FactStats> chosenFrom;
+    progress->seams().hasPrinter = [] { return false; };
+    progress->seams().printOnDefaultPrinter = [](const ProgressSeams::Draw&) {
+        ADD_FAILURE() << "printed without a printer";
+        return std::optional<QString>();
+    };
+    progress->seams().offerPdfInstead = [](const QString& text) {
+        return text.contains(QStringLiteral("No printer"));
+    };
+    progress->seams().choosePdfPath = [&path](const QString&, const QString&) { return path; };
+    progress->seams().chooseTrickyFacts = [&chosenFrom](const std::vector<FactStats>& stats, int) {
+        chosenFrom = stats;
+        return std::vector<PracticeQuestion>{{7, 8, " 7 x 8"}};
+    };
+    progress->CmdPractice_Click(false);
+    EXPECT_EQ(chosenFrom.size(), 3U); // 7 x 8, 3 x 4 and 6 x 9
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST_F(FrmProgressTest, AnImportedLineWithAnUnreadableDateIsListedButNotCharted)
+{
+    TestRecord imported = testOf(QStringLiteral("Zoe"), QDateTime(), kSeven, 40, {});
+    imported.questions = 20;
+    imported.imported = true;
+    imported.dateText = QStringLiteral("on Blursday at teatime");
+    ASSERT_TRUE(ProgressLog(logPath()).record(imported).done());
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(progress->childPicker()->findText("Zoe"));
+    ASSERT_EQ(progress->currentChild(), QStringLiteral("Zoe"));
+    EXPECT_TRUE(progress->chart()->chart()->series().isEmpty());
+    const QAbstractItemModel* list = progress->testsList()->model();
+    ASSERT_EQ(list->rowCount(), 1);
+    EXPECT_EQ(list->index(0, TestsModel::Date).data().toString(), imported.dateText);
+    EXPECT_EQ(list->index(0, TestsModel::WrongAnswers).data().toString(),
+              QStringLiteral("not kept"));
+}
+
+TEST_F(FrmProgressTest, FactsBeyondTheGridAreListedUnderIt)
+{
+    constexpr TableChoiceRecord kThirteen{TableChoiceRecord::Kind::Other, 13};
+    ASSERT_TRUE(ProgressLog(logPath())
+                    .record(testOf(QStringLiteral("Ola"), at(5, 9), kThirteen, 9,
+                                   {{13, 4, 13, 1, 4000}, {2, 13, 13, 0, 2000}}))
+                    .done());
+    const auto progress = window();
+    ASSERT_EQ(progress->currentChild(), QStringLiteral("Ola"));
+    const QString listed = progress->findChild<QLabel*>(QStringLiteral("FactsBeyondGrid"))->text();
+    EXPECT_TRUE(listed.contains(QStringLiteral("2 times 13: Known")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("4 times 13: Tricky")));
+}
