@@ -3,6 +3,7 @@
 #include "output/PainterCanvas.h"
 #include "output/PdfDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -18,10 +19,10 @@ namespace numberlark {
 
 namespace {
 
-const QString kErrorTitle = QStringLiteral("Printing Error");
-const QString kPdfQuestion =
-    QStringLiteral("Would you like to save the certificate as a PDF file instead? "
-                   "You can print the PDF later, or on another computer.");
+const char* const kErrorTitle = QT_TRANSLATE_NOOP("CertificatePrinter", "Printing Error");
+const char* const kPdfQuestion = QT_TRANSLATE_NOOP(
+    "CertificatePrinter", "Would you like to save the certificate as a PDF file instead? "
+                          "You can print the PDF later, or on another computer.");
 
 QString documentsFolder()
 {
@@ -31,14 +32,17 @@ QString documentsFolder()
 
 void showError(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kErrorTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, CertificatePrinter::tr(kErrorTitle), text, QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
 bool askForPdf(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kErrorTitle, text, QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::NoIcon, CertificatePrinter::tr(kErrorTitle), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton* save =
+        box.addButton(CertificatePrinter::tr("Save as PDF..."), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
     box.exec();
@@ -47,8 +51,8 @@ bool askForPdf(QWidget* parent, const QString& text)
 
 QString askForPdfPath(QWidget* parent, const QString& suggestedPath)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save Certificate as PDF"), suggestedPath,
-                       QStringLiteral("PDF files (*.pdf)"));
+    QFileDialog dialog(parent, CertificatePrinter::tr("Save Certificate as PDF"), suggestedPath,
+                       CertificatePrinter::tr("PDF files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -61,17 +65,17 @@ QString askForPdfPath(QWidget* parent, const QString& suggestedPath)
 std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& draw)
 {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Numberlark certificate"));
+    printer.setDocName(CertificatePrinter::tr("Numberlark certificate"));
     const QString printerName = printer.printerName();
     PainterCanvas canvas(printer, [&printer, &printerName] {
         if (printer.printerState() == QPrinter::Error) {
             return CanvasResult::failure(
-                QStringLiteral("The printer \"%1\" reported an error.").arg(printerName));
+                CertificatePrinter::tr("The printer \"%1\" reported an error.").arg(printerName));
         }
         return CanvasResult::success();
     });
     if (canvas.begin().failed()) {
-        return QStringLiteral("The printer \"%1\" could not be started.").arg(printerName);
+        return CertificatePrinter::tr("The printer \"%1\" could not be started.").arg(printerName);
     }
     draw(canvas);
     return std::nullopt;
@@ -103,9 +107,10 @@ QString CertificatePrinter::suggestedPdfName(const QString& name)
     cleaned.replace(refused, QString());
     cleaned = cleaned.simplified();
     if (cleaned.isEmpty()) {
-        return QStringLiteral("Numberlark certificate.pdf");
+        return tr("Numberlark certificate.pdf");
     }
-    return QStringLiteral("Numberlark certificate - %1.pdf").arg(cleaned);
+    //: The suggested file name; %1 is the child's name.
+    return tr("Numberlark certificate - %1.pdf").arg(cleaned);
 }
 
 bool CertificatePrinter::allowed() const
@@ -119,8 +124,8 @@ void CertificatePrinter::MnuPrint_Click(const CertificateWindowValues& window)
         return;
     }
     if (!m_seams.hasPrinter()) {
-        offerPdf(QStringLiteral("No printer is set up as the default on this computer, so the "
-                                "certificate cannot be printed."),
+        offerPdf(tr("No printer is set up as the default on this computer, so the "
+                    "certificate cannot be printed."),
                  window);
         return;
     }
@@ -147,7 +152,7 @@ void CertificatePrinter::MnuSavePdf_Click(const CertificateWindowValues& window)
 // one for every step of the page.
 void CertificatePrinter::offerPdf(const QString& reason, const CertificateWindowValues& window)
 {
-    if (m_seams.offerPdfInstead(reason + QStringLiteral("\n\n") + kPdfQuestion)) {
+    if (m_seams.offerPdfInstead(reason + QStringLiteral("\n\n") + tr(kPdfQuestion))) {
         savePdf(window);
     }
 }

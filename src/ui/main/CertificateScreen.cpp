@@ -6,6 +6,7 @@
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DateLine.h"
 #include "ui/main/DrawingSurface.h"
+#include "ui/main/ShownTexts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,7 +46,7 @@ void CertificateScreen::finish_test()
 
 void CertificateScreen::announce()
 {
-    m_controls.LblQuestion->setCaption(QStringLiteral("Well Done"));
+    m_controls.LblQuestion->setCaption(tr("Well Done"));
     if (m_session.record().allow_sound && m_seams.beep) {
         for (int i = 0; i < kBeeps; ++i) {
             m_seams.beep();
@@ -76,7 +77,7 @@ void CertificateScreen::showNamePrompt(SizeTwips outer)
     setPointSize(prompt, kPromptPoints);
     setTopTwips(prompt, (outer.height - heightTwips(*m_controls.TxtAnswer)) / 2 - 1000);
     setLeftTwips(prompt, 400);
-    prompt.setCaption(QStringLiteral("Type your name here.."));
+    prompt.setCaption(tr("Type your name here.."));
 }
 
 void CertificateScreen::hideTestPictures()
@@ -90,7 +91,9 @@ void CertificateScreen::hideTestPictures()
 void CertificateScreen::showDateLine(SizeTwips outer)
 {
     CaptionLabel& date = *m_controls.Lbldate;
-    date.setCaption(dateLine(m_seams.now(), QLocale::system()));
+    const QDateTime now = m_seams.now();
+    m_storedDateLine = dateLine(now, QLocale::system());
+    date.setCaption(shownDateLine(now));
     setTopTwips(date, (outer.height - heightTwips(*m_controls.TxtAnswer)) / 2 + 1000);
     setLeftTwips(date, (outer.width - widthTwips(date)) / 2);
 }
@@ -101,7 +104,7 @@ void CertificateScreen::makeNameBox(SizeTwips outer)
     setWidthTwips(box, outer.width / 2);
     setTopTwips(box, (outer.height - heightTwips(box)) / 2 - 1000);
     setLeftTwips(box, (outer.width - widthTwips(box)) / 2);
-    box.setAccessibleName(QStringLiteral("Your name"));
+    box.setAccessibleName(tr("Your name"));
     box.setReadOnly(false);
 }
 
@@ -111,7 +114,7 @@ void CertificateScreen::showResultSentence(SizeTwips outer)
 {
     CaptionLabel& label = *m_controls.LblTimer;
     const bool mixed = m_controls.Option1[kMixedIndex]->isChecked();
-    label.setCaption(QString::fromStdString(result_sentence(m_session.record(), mixed)));
+    label.setCaption(resultSentence(m_session.record(), mixed));
     setWidthTwips(label, outer.width * 0.9f);
     QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, Qt::black);

@@ -2,8 +2,10 @@
 
 #include "quiz/ProgressDial.h"
 #include "quiz/QuizSession.h"
+#include "quiz/TextRules.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DrawingSurface.h"
+#include "ui/main/ShownTexts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,13 +94,13 @@ void TestFlow::showVerdict(const QString& verdict)
 // The same question stays; the box keeps a single space, ready for the next try.
 void TestFlow::wrong()
 {
-    showVerdict(QStringLiteral("wrong"));
+    showVerdict(tr("wrong"));
     m_controls.TxtAnswer->setText(QStringLiteral(" "));
 }
 
 void TestFlow::correct()
 {
-    showVerdict(QStringLiteral("correct"));
+    showVerdict(tr("correct"));
     m_controls.LblCorrect->repaint();
     show_progress();
     m_controls.TxtAnswer->setReadOnly(true);
@@ -115,7 +117,9 @@ void TestFlow::show_progress()
         m_controls.surface->drawDialSector(*sector);
     }
     CaptionLabel& label = *m_controls.lblscoresofar;
-    label.setCaption(QString::fromStdString(m_session.progressCaption()));
+    label.setCaption(
+        progressCaption(QString::fromStdString(number_text(m_session.record().score + 1)),
+                        m_session.record().Numofquestions));
     setLeftTwips(label, outer.width - widthTwips(label) - 800);
 }
 
