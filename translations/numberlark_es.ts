@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>How fast can you answer 20 times table questions?<byte value="xd"/><byte value="xd"/>This program will time you. Choose the times table you want to practise the press the TEST button.<byte value="xd"/><byte value="xd"/>Good Luck!</source>
-        <translation>¿Con qué rapidez puedes responder 20 preguntas de las tablas?<byte value="xd"/><byte value="xd"/>El programa te cronometra. Elige la tabla que quieres practicar y pulsa el botón EMPEZAR.<byte value="xd"/><byte value="xd"/>¡Buena suerte!</translation>
+        <translation>¿Con qué rapidez puedes responder 20 preguntas de las tablas?<byte value="xd"/><byte value="xd"/>El programa te cronometra. Elige una tabla y pulsa EMPEZAR.<byte value="xd"/><byte value="xd"/>¡Buena suerte!</translation>
     </message>
 </context>
 <context>

@@ -167,18 +167,18 @@
         <source>You completed%1 mixed tables questions in%2</source>
         <extracomment>%1 the number of questions and %2 the time (&quot;95 seconds&quot;), each with a space in front.</extracomment>
         <translation>
-            <numerusform>Udało ci się odpowiedzieć na%1 pytanie z różnych tabliczek w%2</numerusform>
-            <numerusform>Udało ci się odpowiedzieć na%1 pytania z różnych tabliczek w%2</numerusform>
-            <numerusform>Udało ci się odpowiedzieć na%1 pytań z różnych tabliczek w%2</numerusform>
+            <numerusform>Masz za sobą%1 pytanie z różnych tabliczek w%2</numerusform>
+            <numerusform>Masz za sobą%1 pytania z różnych tabliczek w%2</numerusform>
+            <numerusform>Masz za sobą%1 pytań z różnych tabliczek w%2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You completed%1 of the%2 times table questions in%3</source>
         <extracomment>%1 the number of questions, %2 the times table (7 for the seven times table) and %3 the time (&quot;95 seconds&quot;), each with a space in front.</extracomment>
         <translation>
-            <numerusform>Udało ci się odpowiedzieć na%1 pytanie z tabliczki mnożenia przez%2 w%3</numerusform>
-            <numerusform>Udało ci się odpowiedzieć na%1 pytania z tabliczki mnożenia przez%2 w%3</numerusform>
-            <numerusform>Udało ci się odpowiedzieć na%1 pytań z tabliczki mnożenia przez%2 w%3</numerusform>
+            <numerusform>Masz za sobą%1 pytanie z tabliczki mnożenia przez%2 w%3</numerusform>
+            <numerusform>Masz za sobą%1 pytania z tabliczki mnożenia przez%2 w%3</numerusform>
+            <numerusform>Masz za sobą%1 pytań z tabliczki mnożenia przez%2 w%3</numerusform>
         </translation>
     </message>
     <message>
@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>Remember settings.</source>
-        <translation>Zapamiętaj ustawienia.</translation>
+        <translation>Zapisz ustawienia.</translation>
     </message>
     <message>
         <source>Number of questions</source>
