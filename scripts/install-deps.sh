@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3
   dpkg-dev desktop-file-utils appstream libx11-dev
   qt6-wayland weston
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()
