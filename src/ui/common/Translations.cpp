@@ -46,7 +46,7 @@ QString chooseLanguage(const QStringList& uiLanguages)
         if (locale.language() == QLocale::English) {
             return {};
         }
-        const QString code = QLocale::languageToCode(locale.language());
+        QString code = QLocale::languageToCode(locale.language());
         if (known.contains(code)) {
             return code;
         }

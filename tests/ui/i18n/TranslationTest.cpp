@@ -122,6 +122,23 @@ TEST(Translation, EveryWindowFitsInEveryLanguage)
     }
 }
 
+TEST(Translation, FirstSpokenLanguageInTheUsersOrderWins)
+{
+    const std::pair<QStringList, QString> cases[] = {
+        {{QStringLiteral("de-AT"), QStringLiteral("en-US")}, QStringLiteral("de")},
+        {{QStringLiteral("en-GB"), QStringLiteral("de-DE")}, QString()},
+        {{QStringLiteral("it-IT"), QStringLiteral("pl-PL"), QStringLiteral("fr")},
+         QStringLiteral("pl")},
+        {{QStringLiteral("es-MX")}, QStringLiteral("es")},
+        {{QStringLiteral("it-IT")}, QString()},
+        {{QStringLiteral("C")}, QString()},
+        {{}, QString()},
+    };
+    for (const auto& [preferred, expected] : cases) {
+        EXPECT_EQ(chooseLanguage(preferred), expected) << preferred.join(u',').toStdString();
+    }
+}
+
 SessionRecord finished(int questions, int clockSeconds, int table)
 {
     SessionRecord record;
