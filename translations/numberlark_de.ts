@@ -14,7 +14,7 @@
     <message>
         <source>Mixed</source>
         <extracomment>Printed large where the times table&apos;s number stands otherwise.</extracomment>
-        <translation>gemischten</translation>
+        <translation>Mix</translation>
     </message>
     <message numerus="yes">
         <source>%1 seconds</source>

@@ -14,7 +14,7 @@
     <message>
         <source>Mixed</source>
         <extracomment>Printed large where the times table&apos;s number stands otherwise.</extracomment>
-        <translation>mélange</translation>
+        <translation>mixte</translation>
     </message>
     <message numerus="yes">
         <source>%1 seconds</source>
