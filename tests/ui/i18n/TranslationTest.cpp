@@ -139,6 +139,17 @@ TEST(Translation, FirstSpokenLanguageInTheUsersOrderWins)
     }
 }
 
+// Message boxes get their standard buttons from Qt's own translations.
+TEST(Translation, StandardButtonsSpeakTheLanguage)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"de", "Abbrechen"}, {"fr", "Annuler"}, {"es", "Cancelar"}, {"pl", "Anuluj"}};
+    for (const auto& [code, cancel] : cases) {
+        Language language(QString::fromLatin1(code));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), cancel);
+    }
+}
+
 SessionRecord finished(int questions, int clockSeconds, int table)
 {
     SessionRecord record;
