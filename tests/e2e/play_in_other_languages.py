@@ -10,6 +10,7 @@ Usage: play_in_other_languages.py PATH_TO_NUMBERLARK
 """
 
 import re
+import signal
 import sys
 import time
 
@@ -21,6 +22,9 @@ LANGUAGES = [
     ("de", "de_DE.UTF-8", ["alt+e", "o"], "Optionen"),
     ("pl", "pl_PL.UTF-8", ["alt+n", "o"], "Opcje"),
 ]
+# A stuck step fails this language at the latest after this long, so the
+# program and its display are still cleaned up.
+LANGUAGE_LIMIT_S = 150
 SYSTEM_DATE = re.compile(rb',"on \d{1,2}\.\d{1,2}\.\d{2,4} at \d{1,2}:\d\d:\d\d"\r\n$')
 
 
@@ -34,12 +38,18 @@ def open_options(run, keys, title):
     run.keyboard.focus_window()
 
 
+def give_up(signum, frame):
+    fail(f"no progress within {LANGUAGE_LIMIT_S} s")
+
+
 def main():
     if len(sys.argv) != 2:
         fail("usage: play_in_other_languages.py PATH_TO_NUMBERLARK")
     require_tools()
     settings = {"allow_saving": 1, "num_of_questions": QUESTIONS}
+    signal.signal(signal.SIGALRM, give_up)
     for language, locale, keys, title in LANGUAGES:
+        signal.alarm(LANGUAGE_LIMIT_S)
         env = {"LANG": locale, "LANGUAGE": language, "LC_ALL": ""}
         with ProgramUnderTest(sys.argv[1], settings=settings, env=env) as run:
             open_options(run, keys, title)
@@ -48,6 +58,7 @@ def main():
             check_results(run.work)
             if not SYSTEM_DATE.search((run.work / "numberlark.csv").read_bytes()):
                 fail(f"{language}: the date is not in the system's short form")
+        signal.alarm(0)
         print(f"e2e: {language} passed")
 
 
