@@ -1,5 +1,7 @@
 #include "ui/common/Translations.h"
 
+#include "artwork/Artwork.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
@@ -57,6 +59,7 @@ QString chooseLanguage(const QStringList& uiLanguages)
 bool installLanguage(const QString& language, const QLocale& englishLocale)
 {
     removeTranslators();
+    setPictureLanguage(QString());
     if (language.isEmpty()) {
         QLocale::setDefault(englishLocale);
         return true;
@@ -69,6 +72,7 @@ bool installLanguage(const QString& language, const QLocale& englishLocale)
         return false;
     }
     QCoreApplication::installTranslator(g_program);
+    setPictureLanguage(language);
     g_qtbase = new QTranslator;
     if (g_qtbase->load(QStringLiteral("qtbase_") + language,
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

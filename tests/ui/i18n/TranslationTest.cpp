@@ -2,6 +2,7 @@
 // sentence takes each plural form, and the results file stays in English.
 #include "../main/MainWindowHarness.h"
 #include "../main/WorkingDirectory.h"
+#include "artwork/Artwork.h"
 #include "quiz/Completion.h"
 #include "ui/about/FrmAbout.h"
 #include "ui/common/Translations.h"
@@ -12,9 +13,11 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 #include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -147,6 +150,25 @@ TEST(Translation, StandardButtonsSpeakTheLanguage)
     for (const auto& [code, cancel] : cases) {
         Language language(QString::fromLatin1(code));
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), cancel);
+    }
+}
+
+// The pictures with words have their own variant in every language, drawn
+// ahead by the build like the English ones.
+TEST(Translation, PicturesWithWordsSpeakTheLanguage)
+{
+    for (const QString& code : kLanguages) {
+        Language language(code);
+        for (const Picture picture : {Picture::Sign, Picture::Certificate}) {
+            const QString expected = code.isEmpty() ? QStringLiteral(".svg") : "." + code + ".svg";
+            EXPECT_TRUE(resourcePath(picture).endsWith(expected))
+                << resourcePath(picture).toStdString();
+            const QString bitmap = QFileInfo(resourcePath(picture)).completeBaseName();
+            EXPECT_TRUE(QResource(":/rendered/" + bitmap + "@1x.argb").isValid())
+                << bitmap.toStdString();
+            EXPECT_EQ(renderPicture(picture, 1.0).size(), naturalSize(picture))
+                << bitmap.toStdString();
+        }
     }
 }
 
