@@ -1,10 +1,11 @@
 #include "quiz/RandomSource.h"
-#include "ui/options/FrmOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/about/FrmAbout.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Translations.h"
 #include "ui/main/CertificatePrinter.h"
 #include "ui/main/Form1.h"
+#include "ui/options/FrmOptions.h"
 #include "ui/progress/ProgressWindowLoader.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Numberlark"));
     QApplication::setApplicationName(QStringLiteral("Numberlark"));
     numberlark::installFontSubstitutions();
+    numberlark::installLanguage(numberlark::chooseLanguage(QLocale::system().uiLanguages()));
     numberlark::QSettingsStore settings;
     numberlark::Form1 window(settings, std::make_unique<numberlark::ClockSeededRandom>());
     numberlark::CertificatePrinter printer(window.session(), &window);

@@ -1,5 +1,7 @@
 #include "artwork/Artwork.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRectF>
@@ -19,6 +21,8 @@ struct PictureInfo {
 };
 
 constexpr int kCursorSize = 32;
+
+QString g_pictureLanguage; // empty for English
 
 const PictureInfo kPictureInfo[] = {
     {Picture::Title, ":/pictures/title.svg", {416, 127}},
@@ -98,8 +102,7 @@ QPixmap prerenderedPicture(Picture picture, qreal devicePixelRatio)
     if (scale == 0) {
         return {};
     }
-    const QString svgPath = QString::fromLatin1(infoFor(picture).path);
-    const QString name = svgPath.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), 0, 0);
+    const QString name = QFileInfo(resourcePath(picture)).completeBaseName();
     QPixmap pixmap = rawBitmap(QStringLiteral(":/rendered/%1@%2x.argb").arg(name).arg(scale),
                                naturalSize(picture) * scale);
     pixmap.setDevicePixelRatio(devicePixelRatio);
@@ -108,9 +111,20 @@ QPixmap prerenderedPicture(Picture picture, qreal devicePixelRatio)
 
 } // namespace
 
+void setPictureLanguage(const QString& language)
+{
+    g_pictureLanguage = language;
+}
+
 QString resourcePath(Picture picture)
 {
-    return QString::fromLatin1(infoFor(picture).path);
+    QString path = QString::fromLatin1(infoFor(picture).path);
+    if (g_pictureLanguage.isEmpty()) {
+        return path;
+    }
+    QString variant = path;
+    variant.insert(variant.size() - 4, QLatin1Char('.') + g_pictureLanguage); // before ".svg"
+    return QFile::exists(variant) ? variant : path;
 }
 
 QSize naturalSize(Picture picture)

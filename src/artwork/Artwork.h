@@ -19,6 +19,10 @@ inline constexpr Picture kAllPictures[] = {
     Picture::Title, Picture::Certificate, Picture::Whiteboard, Picture::Sign,
     Picture::Clock, Picture::FaceSmile,   Picture::FaceGrin};
 
+// Pictures with words in them come in a variant per language
+// ("sign.de.svg"); the others, and English, use the plain one.
+void setPictureLanguage(const QString& language);
+
 QString resourcePath(Picture picture);
 QSize naturalSize(Picture picture);
 

@@ -3,6 +3,7 @@
 #include "quiz/Completion.h"
 #include "quiz/TextRules.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 #include <cmath>
@@ -58,21 +59,29 @@ CertificatePage::CertificatePage(CertificateValues values, NextQuestion nextQues
 
 QString CertificatePage::countLine() const
 {
-    return QStringLiteral("Completed") + fromNumberText(m_values.Numofquestions) +
-           QStringLiteral(" questions from the");
+    const int count = m_values.Numofquestions;
+    //: The line above the times table's number; %1 is the number of questions
+    //: with a space in front.
+    return QCoreApplication::translate("CertificatePage", "Completed%1 questions from the", nullptr,
+                                       count)
+        .arg(fromNumberText(count));
 }
 
 QString CertificatePage::tableText() const
 {
     if (m_values.mixed) {
-        return QStringLiteral("Mixed");
+        //: Printed large where the times table's number stands otherwise.
+        return QCoreApplication::translate("CertificatePage", "Mixed");
     }
     return QStringLiteral("**") + fromNumberText(m_values.current_table) + QStringLiteral(" **");
 }
 
 QString CertificatePage::timeText() const
 {
-    return fromNumberText(time_taken(m_values.clock_seconds)) + QStringLiteral(" seconds");
+    const int seconds = time_taken(m_values.clock_seconds);
+    //: The time printed large; %1 is the number of seconds.
+    return QCoreApplication::translate("CertificatePage", "%1 seconds", nullptr, seconds)
+        .arg(fromNumberText(seconds));
 }
 
 float CertificatePage::nameX() const
@@ -125,7 +134,8 @@ void CertificatePage::drawHeading()
 {
     check(m_canvas->setFontName(kFont));
     check(m_canvas->setFontSize(12.0F));
-    check(m_canvas->printTextOnNewLine(QStringLiteral(
+    check(m_canvas->printTextOnNewLine(QCoreApplication::translate(
+        "CertificatePage",
         "Here is your NumberLark certificate to cut out and paste into your exercise book:")));
     check(m_canvas->setBold(true));
 }
@@ -133,12 +143,14 @@ void CertificatePage::drawHeading()
 void CertificatePage::drawCertificate()
 {
     check(m_canvas->picture(Picture::Certificate, 6.0F, 4.5F));
-    text(18.0F, 8.2F, 7.0F, QStringLiteral("NUMBERLARK"));
-    text(10.0F, 9.0F, 8.0F, QStringLiteral("This is to certify that"));
+    text(18.0F, 8.2F, 7.0F, QCoreApplication::translate("CertificatePage", "NUMBERLARK"));
+    text(10.0F, 9.0F, 8.0F,
+         QCoreApplication::translate("CertificatePage", "This is to certify that"));
     text(20.0F, nameX(), 8.5F, m_values.name);
     text(10.0F, 7.7F, 9.3F, countLine());
     text(50.0F, 8.3F, 9.7F, tableText());
-    text(10.0F, 8.7F, 11.5F, QStringLiteral("times table in a time of:"));
+    text(10.0F, 8.7F, 11.5F,
+         QCoreApplication::translate("CertificatePage", "times table in a time of:"));
     text(30.0F, 8.0F, 11.9F, timeText());
     text(10.0F, 8.9F, 13.2F, m_values.dateLine);
 }
@@ -172,8 +184,8 @@ void CertificatePage::drawPractice()
     check(m_canvas->setFontName(kFont));
     check(m_canvas->setFontSize(12.0F));
     check(m_canvas->setY(15.0F));
-    check(m_canvas->printTextOnNewLine(
-        QStringLiteral("Here are some more questions for you to try to improve your speed:")));
+    check(m_canvas->printTextOnNewLine(QCoreApplication::translate(
+        "CertificatePage", "Here are some more questions for you to try to improve your speed:")));
     check(m_canvas->setFontSize(14.0F));
     for (int row = 1; row <= kPracticeRows; ++row) {
         for (int column = 1; column <= kPracticeColumns; ++column) {

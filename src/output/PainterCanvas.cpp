@@ -1,5 +1,6 @@
 #include "output/PainterCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPen>
@@ -35,7 +36,8 @@ CanvasResult PainterCanvas::begin()
         return CanvasResult::success();
     }
     if (!m_painter.begin(&m_device)) {
-        return CanvasResult::failure(QStringLiteral("The page could not be started."));
+        return CanvasResult::failure(
+            QCoreApplication::translate("PainterCanvas", "The page could not be started."));
     }
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
@@ -44,7 +46,8 @@ CanvasResult PainterCanvas::begin()
 
 CanvasResult PainterCanvas::notPainting() const
 {
-    return CanvasResult::failure(QStringLiteral("The page is not open for drawing."));
+    return CanvasResult::failure(
+        QCoreApplication::translate("PainterCanvas", "The page is not open for drawing."));
 }
 
 CanvasResult PainterCanvas::mapPage()
@@ -65,7 +68,8 @@ CanvasResult PainterCanvas::setFontName(const QString& name)
 CanvasResult PainterCanvas::setFontSize(float points)
 {
     if (!(points > 0.0F)) {
-        return CanvasResult::failure(QStringLiteral("Invalid font size %1.").arg(points));
+        return CanvasResult::failure(
+            QCoreApplication::translate("PainterCanvas", "Invalid font size %1.").arg(points));
     }
     m_font.setPointSizeF(points);
     return CanvasResult::success();
@@ -163,7 +167,8 @@ CanvasResult PainterCanvas::picture(Picture picture, float x, float y)
                       twips.height() / kTwipsPerInch * m_device.logicalDpiY());
     if (!paintPicture(m_painter, picture, QRectF(toDevice(x, y), size))) {
         return CanvasResult::failure(
-            QStringLiteral("The picture %1 could not be drawn.").arg(resourcePath(picture)));
+            QCoreApplication::translate("PainterCanvas", "The picture %1 could not be drawn.")
+                .arg(resourcePath(picture)));
     }
     return CanvasResult::success();
 }
@@ -174,7 +179,8 @@ CanvasResult PainterCanvas::endDocument()
         return notPainting();
     }
     if (!m_painter.end()) {
-        return CanvasResult::failure(QStringLiteral("The page could not be finished."));
+        return CanvasResult::failure(
+            QCoreApplication::translate("PainterCanvas", "The page could not be finished."));
     }
     return m_finish ? m_finish() : CanvasResult::success();
 }

@@ -1,5 +1,6 @@
 #include "output/PdfDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QPdfWriter>
@@ -29,21 +30,22 @@ QPageLayout PdfDocument::defaultLayout()
                        QPageLayout::Portrait, margins, QPageLayout::Millimeter);
 }
 
-CanvasResult PdfDocument::fileFailure(const QString& action) const
+// The sentence names the file (%1) and the system's reason (%2).
+CanvasResult PdfDocument::fileFailure(const QString& sentence) const
 {
     return CanvasResult::failure(
-        QStringLiteral("The certificate could not be %1 \"%2\": %3")
-            .arg(action, QDir::toNativeSeparators(m_path), m_file.errorString()));
+        sentence.arg(QDir::toNativeSeparators(m_path), m_file.errorString()));
 }
 
 CanvasResult PdfDocument::open()
 {
     if (!m_file.open(QIODevice::WriteOnly)) {
-        return fileFailure(QStringLiteral("saved as"));
+        return fileFailure(QCoreApplication::translate(
+            "PdfDocument", "The certificate could not be saved as \"%1\": %2"));
     }
     m_writer = std::make_unique<QPdfWriter>(&m_file);
     m_writer->setPageLayout(m_layout);
-    m_writer->setTitle(QStringLiteral("Numberlark certificate"));
+    m_writer->setTitle(QCoreApplication::translate("PdfDocument", "Numberlark certificate"));
     m_writer->setCreator(QStringLiteral("Numberlark"));
     return CanvasResult::success();
 }
@@ -56,7 +58,8 @@ QPagedPaintDevice& PdfDocument::device()
 CanvasResult PdfDocument::commit()
 {
     if (!m_writer || !m_file.commit()) {
-        return fileFailure(QStringLiteral("written to"));
+        return fileFailure(QCoreApplication::translate(
+            "PdfDocument", "The certificate could not be written to \"%1\": %2"));
     }
     return CanvasResult::success();
 }

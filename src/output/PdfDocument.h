@@ -36,7 +36,7 @@ public:
     CanvasResult commit();
 
 private:
-    CanvasResult fileFailure(const QString& action) const;
+    CanvasResult fileFailure(const QString& sentence) const;
 
     QString m_path;
     QPageLayout m_layout;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quiz/SessionRecord.h"
+#include "quiz/TranslationMarker.h"
 
 #include <array>
 #include <cstdint>
@@ -16,19 +17,19 @@ struct TableOption {
 
 // Option1(0)..Option1(12): the 2 to 12 times tables, "Mixed" and "Other".
 inline constexpr std::array<TableOption, 13> kTableOptions{{
-    {"2 times table", 2},
-    {"3 times table", 3},
-    {"4 times table", 4},
-    {"5 times table", 5},
-    {"6 times table", 6},
-    {"7 times table", 7},
-    {"8 times table", 8},
-    {"9 times table", 9},
-    {"10 times table", 10},
-    {"11 times table", 11},
-    {"12 times table", 12},
-    {"Mixed", 13},
-    {"Other", 0},
+    {QT_TRANSLATE_NOOP("TableChoice", "2 times table"), 2},
+    {QT_TRANSLATE_NOOP("TableChoice", "3 times table"), 3},
+    {QT_TRANSLATE_NOOP("TableChoice", "4 times table"), 4},
+    {QT_TRANSLATE_NOOP("TableChoice", "5 times table"), 5},
+    {QT_TRANSLATE_NOOP("TableChoice", "6 times table"), 6},
+    {QT_TRANSLATE_NOOP("TableChoice", "7 times table"), 7},
+    {QT_TRANSLATE_NOOP("TableChoice", "8 times table"), 8},
+    {QT_TRANSLATE_NOOP("TableChoice", "9 times table"), 9},
+    {QT_TRANSLATE_NOOP("TableChoice", "10 times table"), 10},
+    {QT_TRANSLATE_NOOP("TableChoice", "11 times table"), 11},
+    {QT_TRANSLATE_NOOP("TableChoice", "12 times table"), 12},
+    {QT_TRANSLATE_NOOP("TableChoice", "Mixed"), 13},
+    {QT_TRANSLATE_NOOP("TableChoice", "Other"), 0},
 }};
 
 inline constexpr int kMixedIndex = 11;

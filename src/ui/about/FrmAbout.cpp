@@ -49,7 +49,7 @@ QLabel* addLabel3(QWidget* parent, int index, const QString& caption, int top)
 
 QString versionCaption(int major, int minor, int patch)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(patch);
+    return FrmAbout::tr("Version %1.%2.%3").arg(major).arg(minor).arg(patch);
 }
 
 FrmAbout::FrmAbout(URLLink::Opener opener, URLLink::MessageShower showMessage, QWidget* parent)
@@ -59,12 +59,12 @@ FrmAbout::FrmAbout(URLLink::Opener opener, URLLink::MessageShower showMessage, Q
     setObjectName(QStringLiteral("FrmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("About Numberlark"));
+    setWindowTitle(tr("About Numberlark"));
     setFixedSize(kClientSize);
     createLabels();
     createLink(std::move(opener), std::move(showMessage));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(twipsRect(2040, 4320, 1095, 375));
     ok->setFont(sansSerif(8.25));
@@ -78,7 +78,7 @@ FrmAbout::FrmAbout(URLLink::Opener opener, URLLink::MessageShower showMessage, Q
 
 void FrmAbout::createLabels()
 {
-    addCentredLabel(this, QStringLiteral("Label2"), QStringLiteral("\"Numberlark\""),
+    addCentredLabel(this, QStringLiteral("Label2"), tr("\"Numberlark\""),
                     twipsRect(240, 240, 4695, 615), 24);
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line1"));
@@ -86,7 +86,7 @@ void FrmAbout::createLabels()
     rule->setFrameShadow(QFrame::Plain);
     rule->setGeometry(480 / 15, 1440 / 15, (4680 - 480) / 15 + 1, 1);
 
-    addLabel3(this, 0, QStringLiteral("Instructions at:"), 1680);
+    addLabel3(this, 0, tr("Instructions at:"), 1680);
     addLabel3(this, 2, kHyphens, 2280);
     addLabel3(this, 3, kHyphens, 2520);
     m_versionLabel = addLabel3(this, 5, QString(), 3480);

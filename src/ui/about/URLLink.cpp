@@ -53,11 +53,11 @@ std::optional<URLLink::OpenFailure> openWithDesktop(const QString& address)
     const QUrl url = toUrl(address);
     if (!url.isValid() || url.isEmpty()) {
         return URLLink::OpenFailure{kBadAddressError,
-                                    QStringLiteral("This is not an address that can be opened")};
+                                    URLLink::tr("This is not an address that can be opened")};
     }
     if (!QDesktopServices::openUrl(url)) {
         return URLLink::OpenFailure{kNoHandlerError,
-                                    QStringLiteral("No program could be started to open it")};
+                                    URLLink::tr("No program could be started to open it")};
     }
     return std::nullopt;
 }
@@ -261,9 +261,9 @@ void URLLink::openAddress(const QString& address)
     if (!failure) {
         return;
     }
-    const QString text = QStringLiteral("Unable to load '") + address + QStringLiteral("' : ") +
-                         failure->description + QStringLiteral(" (Error ") +
-                         QString::number(failure->number) + QStringLiteral(")");
+    //: %1 the address, %2 why it failed, %3 the error number.
+    const QString text = tr("Unable to load '%1' : %2 (Error %3)")
+                             .arg(address, failure->description, QString::number(failure->number));
     if (m_showMessage) {
         m_showMessage(text);
     } else {

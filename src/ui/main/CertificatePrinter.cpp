@@ -22,11 +22,12 @@ namespace numberlark {
 
 namespace {
 
-const QString kErrorTitle = QStringLiteral("Printing Error");
-const QString kDocumentName = QStringLiteral("Numberlark certificate");
-const QString kPdfQuestion =
-    QStringLiteral("Would you like to save the certificate as a PDF file instead? "
-                   "You can print the PDF later, or on another computer.");
+const char* const kErrorTitle = QT_TRANSLATE_NOOP("CertificatePrinter", "Printing Error");
+const char* const kDocumentName =
+    QT_TRANSLATE_NOOP("CertificatePrinter", "Numberlark certificate");
+const char* const kPdfQuestion = QT_TRANSLATE_NOOP(
+    "CertificatePrinter", "Would you like to save the certificate as a PDF file instead? "
+                          "You can print the PDF later, or on another computer.");
 
 QString documentsFolder()
 {
@@ -36,14 +37,17 @@ QString documentsFolder()
 
 void showError(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kErrorTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, CertificatePrinter::tr(kErrorTitle), text, QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
 bool askForPdf(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kErrorTitle, text, QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::NoIcon, CertificatePrinter::tr(kErrorTitle), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton* save =
+        box.addButton(CertificatePrinter::tr("Save as PDF..."), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
     box.exec();
@@ -52,8 +56,8 @@ bool askForPdf(QWidget* parent, const QString& text)
 
 QString askForPdfPath(QWidget* parent, const QString& suggestedPath)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save Certificate as PDF"), suggestedPath,
-                       QStringLiteral("PDF files (*.pdf)"));
+    QFileDialog dialog(parent, CertificatePrinter::tr("Save Certificate as PDF"), suggestedPath,
+                       CertificatePrinter::tr("PDF files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -69,7 +73,7 @@ std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& dra
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     const QString notStarted =
-        QStringLiteral("The printer \"%1\" could not be started.").arg(info.printerName());
+        CertificatePrinter::tr("The printer \"%1\" could not be started.").arg(info.printerName());
     const PrintQueue queue(info.printerName());
     if (std::optional<QString> refused = queue.refusal()) {
         return refused;
@@ -89,12 +93,12 @@ std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& dra
         draw(canvas);
     }
     if (!QFileInfo::exists(path)) {
-        return QStringLiteral("The certificate could not be sent to the printer \"%1\".")
+        return CertificatePrinter::tr("The certificate could not be sent to the printer \"%1\".")
             .arg(info.printerName());
     }
     // Following the job can take a few seconds.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::optional<QString> failed = queue.print(path, kDocumentName);
+    std::optional<QString> failed = queue.print(path, CertificatePrinter::tr(kDocumentName));
     QApplication::restoreOverrideCursor();
     return failed;
 }
@@ -125,9 +129,10 @@ QString CertificatePrinter::suggestedPdfName(const QString& name)
     cleaned.replace(refused, QString());
     cleaned = cleaned.simplified();
     if (cleaned.isEmpty()) {
-        return QStringLiteral("Numberlark certificate.pdf");
+        return tr("Numberlark certificate.pdf");
     }
-    return QStringLiteral("Numberlark certificate - %1.pdf").arg(cleaned);
+    //: The suggested file name; %1 is the child's name.
+    return tr("Numberlark certificate - %1.pdf").arg(cleaned);
 }
 
 bool CertificatePrinter::allowed() const
@@ -141,8 +146,8 @@ void CertificatePrinter::MnuPrint_Click(const CertificateWindowValues& window)
         return;
     }
     if (!m_seams.hasPrinter()) {
-        offerPdf(QStringLiteral("No printer is set up as the default on this computer, so the "
-                                "certificate cannot be printed."),
+        offerPdf(tr("No printer is set up as the default on this computer, so the "
+                    "certificate cannot be printed."),
                  window);
         return;
     }
@@ -169,7 +174,7 @@ void CertificatePrinter::MnuSavePdf_Click(const CertificateWindowValues& window)
 // one for every step of the page.
 void CertificatePrinter::offerPdf(const QString& reason, const CertificateWindowValues& window)
 {
-    if (m_seams.offerPdfInstead(reason + QStringLiteral("\n\n") + kPdfQuestion)) {
+    if (m_seams.offerPdfInstead(reason + QStringLiteral("\n\n") + tr(kPdfQuestion))) {
         savePdf(window);
     }
 }

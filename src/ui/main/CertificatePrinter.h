@@ -4,6 +4,7 @@
 #include "output/PageCanvas.h"
 #include "quiz/QuizSession.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -27,6 +28,8 @@ struct CertificateWindowValues {
 // user gets one message that offers a PDF instead. During a running test the question on screen
 // keeps its product; after the test the practice questions continue the sequence.
 class CertificatePrinter {
+    Q_DECLARE_TR_FUNCTIONS(CertificatePrinter)
+
 public:
     // The platform pieces the flows meet; tests replace them.
     struct Seams {

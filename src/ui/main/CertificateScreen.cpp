@@ -7,6 +7,7 @@
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DateLine.h"
 #include "ui/main/DrawingSurface.h"
+#include "ui/main/ShownTexts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,7 +48,7 @@ void CertificateScreen::finish_test()
 
 void CertificateScreen::announce()
 {
-    m_controls.LblQuestion->setCaption(QStringLiteral("Well Done"));
+    m_controls.LblQuestion->setCaption(tr("Well Done"));
     m_announcer.announce(m_controls.LblQuestion->text());
     if (m_session.record().allow_sound && m_seams.beep) {
         for (int i = 0; i < kBeeps; ++i) {
@@ -80,7 +81,7 @@ void CertificateScreen::showNamePrompt(SizeTwips outer)
     setPointSize(prompt, kPromptPoints);
     setTopTwips(prompt, (outer.height - heightTwips(*m_controls.TxtAnswer)) / 2 - 1000);
     setLeftTwips(prompt, 400);
-    prompt.setCaption(QStringLiteral("Type your name here.."));
+    prompt.setCaption(tr("Type your name here.."));
 }
 
 void CertificateScreen::hideTestPictures()
@@ -94,7 +95,9 @@ void CertificateScreen::hideTestPictures()
 void CertificateScreen::showDateLine(SizeTwips outer)
 {
     CaptionLabel& date = *m_controls.Lbldate;
-    date.setCaption(dateLine(m_seams.now(), QLocale::system()));
+    const QDateTime now = m_seams.now();
+    m_storedDateLine = dateLine(now, QLocale::system());
+    date.setCaption(shownDateLine(now));
     setTopTwips(date, (outer.height - heightTwips(*m_controls.TxtAnswer)) / 2 + 1000);
     setLeftTwips(date, (outer.width - widthTwips(date)) / 2);
 }
@@ -115,7 +118,7 @@ void CertificateScreen::showResultSentence(SizeTwips outer)
     CaptionLabel& label = *m_controls.LblTimer;
     label.setAccessibleName(QString()); // the clock's seconds give way to the sentence
     const bool mixed = m_controls.Option1[kMixedIndex]->isChecked();
-    label.setCaption(QString::fromStdString(result_sentence(m_session.record(), mixed)));
+    label.setCaption(resultSentence(m_session.record(), mixed));
     setWidthTwips(label, outer.width * 0.9f);
     QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -140,7 +143,7 @@ void CertificateScreen::showPrintButton()
 // date line begins "on ...", so it follows the sentence as one.
 void CertificateScreen::readCertificateAloud()
 {
-    m_controls.TxtAnswer->setAccessibleName(QStringLiteral("Your name"));
+    m_controls.TxtAnswer->setAccessibleName(tr("Your name"));
     m_announcer.announce(m_controls.ImgCertificate->accessibleName() + QStringLiteral(": ") +
                          m_controls.LblTimer->text() + QLatin1Char(' ') +
                          m_controls.Lbldate->text() + QStringLiteral(". ") +

@@ -5,6 +5,7 @@
 #include "ui/main/WindowSeams.h"
 
 #include <QObject>
+#include <QString>
 
 namespace numberlark {
 
@@ -25,6 +26,10 @@ public:
 
     void finish_test();
 
+    // The date line for the results file: English words and the system's
+    // formats whatever the language on screen; "Date" until the certificate.
+    QString storedDateLine() const { return m_storedDateLine; }
+
 private:
     void announce();
     void showCertificate();
@@ -41,6 +46,7 @@ private:
     const WindowSeams& m_seams;
     OuterSize m_outerSize;
     Announcer& m_announcer;
+    QString m_storedDateLine = QStringLiteral("Date");
 };
 
 } // namespace numberlark

@@ -2,6 +2,8 @@
 
 #include "quiz/TableChoice.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 // Each entry names only what differs from a plain, visible control; the
@@ -63,8 +65,12 @@ constexpr ControlSpec picture(std::string_view name, Picture picture, RectTwips 
             .accessibleName = accessibleName};
 }
 
-const FormSpec kForm{"Number Lark", 11040,        8310, {"Arial", 15.75, true, false},
-                     {0, 0, 0},     {255, 255, 0}};
+const FormSpec kForm{QT_TRANSLATE_NOOP("Form1", "Number Lark"),
+                     11040,
+                     8310,
+                     {"Arial", 15.75, true, false},
+                     {0, 0, 0},
+                     {255, 255, 0}};
 
 const std::array kInventory{
     option("Option1_0", 0, {3360, 2280, 1900, 495}, 3),
@@ -89,8 +95,8 @@ const std::array kInventory{
                 .enabled = false,
                 .align = TextAlign::Centre,
                 .tabIndex = 22,
-                .accessibleName = "Other times table"},
-    button("Cmdprint_1", "Print", {8400, 5760, 1095, 375}, false, 18),
+                .accessibleName = QT_TRANSLATE_NOOP("Form1", "Other times table")},
+    button("Cmdprint_1", QT_TRANSLATE_NOOP("Form1", "Print"), {8400, 5760, 1095, 375}, false, 18),
     ControlSpec{.name = "TxtAnswer",
                 .kind = ControlKind::TextBox,
                 .font = kBigSansFont,
@@ -99,9 +105,9 @@ const std::array kInventory{
                 .visible = false,
                 .align = TextAlign::Centre,
                 .tabIndex = 1,
-                .accessibleName = "Answer"},
-    button("CmdTest", "Test", {8400, 4800, 1095, 375}, true, 0),
-    button("CmdQuit_1", "Quit", {8400, 5280, 1095, 375}, true, 2),
+                .accessibleName = QT_TRANSLATE_NOOP("Form1", "Answer")},
+    button("CmdTest", QT_TRANSLATE_NOOP("Form1", "Test"), {8400, 4800, 1095, 375}, true, 0),
+    button("CmdQuit_1", QT_TRANSLATE_NOOP("Form1", "Quit"), {8400, 5280, 1095, 375}, true, 2),
     ControlSpec{.name = "lblscoresofar",
                 .foreground = rgb(255, 128, 128),
                 .design = {6045, 7410, 1830, 360},
@@ -111,7 +117,7 @@ const std::array kInventory{
                 .tickCursor = true,
                 .stackFromTop = 0},
     ControlSpec{.name = "Lbldate",
-                .caption = "Date",
+                .caption = QT_TRANSLATE_NOOP("Form1", "Date"),
                 .font = kButtonFont,
                 .foreground = kWindowText,
                 .design = {2880, 5280, 3495, 375},
@@ -119,7 +125,7 @@ const std::array kInventory{
                 .align = TextAlign::Centre,
                 .stackFromTop = 1},
     ControlSpec{.name = "lblYON",
-                .caption = "A Numberlark program",
+                .caption = QT_TRANSLATE_NOOP("Form1", "A Numberlark program"),
                 .font = {"MS Sans Serif", 8.25, false, true},
                 .foreground = kWindowText,
                 .background = kWindowBackground,
@@ -134,7 +140,7 @@ const std::array kInventory{
                 .wordWrap = true,
                 .stackFromTop = 3},
     picture("ImgCertificate", Picture::Certificate, {2520, 2040, 4935, 1095}, false, 4,
-            "Certificate"),
+            QT_TRANSLATE_NOOP("Form1", "Certificate")),
     ControlSpec{.name = "LblTimer",
                 .font = {"Courier New", 24.0, true, false},
                 .foreground = rgb(255, 128, 128),
@@ -155,13 +161,13 @@ const std::array kInventory{
                 .align = TextAlign::Centre,
                 .stackFromTop = 7},
     picture("Imgclock", Picture::Clock, {330, 7155, 4320, 990}, true, 8,
-            "A clock radio; its display shows the seconds"),
+            QT_TRANSLATE_NOOP("Form1", "A clock radio; its display shows the seconds")),
     picture("Imgwhiteboard", Picture::Whiteboard, {990, 2010, 7500, 3435}, false, 9,
-            "A whiteboard between an elephant in a suit and a donkey holding a pen"),
+            QT_TRANSLATE_NOOP("Form1", "A whiteboard between an elephant in a suit and a donkey holding a pen")),
     picture("ImgTitle", Picture::Title, {2040, 120, 6240, 1905}, true, 10,
-            "Numberlark, in yellow capitals"),
+            QT_TRANSLATE_NOOP("Form1", "Numberlark, in yellow capitals")),
     picture("Imgsign", Picture::Sign, {5385, 5820, 1995, 2535}, false, 11,
-            "A sign that reads: This question is"),
+            QT_TRANSLATE_NOOP("Form1", "A sign that reads: This question is")),
 };
 
 } // namespace

@@ -18,6 +18,8 @@ QString withoutZone(const QString& format)
         }
         result += c;
     }
+    // Some locales put the zone in brackets ("H:mm:ss (t)"); they go with it.
+    result.remove(QLatin1String("()"));
     return result.simplified();
 }
 

@@ -1,10 +1,10 @@
 #include "ui/main/Form1.h"
 
+#include "artwork/Artwork.h"
 #include "quiz/Completion.h"
 #include "quiz/TableChoice.h"
 #include "quiz/TextRules.h"
 #include "settings/Settings.h"
-#include "artwork/Artwork.h"
 #include "ui/main/Announcer.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/CertificateScreen.h"
@@ -13,6 +13,7 @@
 #include "ui/main/KeyPressFilter.h"
 #include "ui/main/LayoutApplier.h"
 #include "ui/main/ResultsSaving.h"
+#include "ui/main/ShownTexts.h"
 #include "ui/main/TableChoicePanel.h"
 #include "ui/main/TestFlow.h"
 
@@ -29,23 +30,19 @@ namespace {
 
 // Each carriage return starts a new line: three paragraphs with an empty
 // line between them. The 20 is part of the text, whatever the setting.
-const QString kInstructions = QStringLiteral(
+const char* const kInstructions = QT_TRANSLATE_NOOP(
+    "Form1",
     "How fast can you answer 20 times table questions?\r\rThis program will time you. Choose "
     "the times table you want to practise the press the TEST button.\r\rGood Luck!");
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
 Form1::Form1(const SettingsStore& settings, std::unique_ptr<RandomSource> random, QWidget* parent)
     : QMainWindow(parent), m_random(std::move(random)), m_session(m_record, *m_random),
       m_seams(defaultWindowSeams(this)),
-      m_options([] { return makePlaceholderWindow(QStringLiteral("Options")); }),
-      m_about([] { return makePlaceholderWindow(QStringLiteral("About")); }),
-      m_progressWindow([] { return makePlaceholderWindow(QStringLiteral("Progress")); })
+      m_options([] { return makePlaceholderWindow(tr("Options")); }),
+      m_about([] { return makePlaceholderWindow(tr("About")); }),
+      m_progressWindow([] { return makePlaceholderWindow(tr("Progress")); })
 {
     createMenus(); // first: the window's opening size adds the menu bar's height
     setUpWindow();
@@ -65,7 +62,7 @@ Form1::~Form1()
 void Form1::setUpWindow()
 {
     const FormSpec& form = formSpec();
-    setWindowTitle(fromView(form.caption));
+    setWindowTitle(QCoreApplication::translate("Form1", std::string(form.caption).c_str()));
     setWindowIcon(numberlark::windowIcon());
     auto* surface = new DrawingSurface(this);
     surface->setObjectName(QStringLiteral("Form1Surface"));
@@ -86,28 +83,27 @@ void Form1::Form_Load(const SettingsStore& settings)
     m_record.previous_answer = 0;
     LoadSettings(m_record, settings);
     m_controls.lblscoresofar->setCaption(
-        QStringLiteral("1 of") + QString::fromStdString(number_text(m_record.Numofquestions)));
+        progressCaption(QStringLiteral("1"), m_record.Numofquestions));
     const Rgb fill = formSpec().fill;
     m_controls.surface->setFillColour(QColor(fill.red, fill.green, fill.blue));
-    m_controls.LblInstructions->setCaption(
-        QString(kInstructions).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    m_controls.LblInstructions->setCaption(QCoreApplication::translate("Form1", kInstructions)
+                                               .replace(QLatin1Char('\r'), QLatin1Char('\n')));
     m_controls.CmdTest->setFocus();
 }
 
 void Form1::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MnuFile"));
-    addMenuItem(file, "MnuPrint", QStringLiteral("&Print"), &Form1::MnuPrint_Click);
-    addMenuItem(file, "MnuSavePdf", QStringLiteral("Save Certificate &As PDF..."),
-                &Form1::MnuSavePdf_Click);
-    addMenuItem(file, "MnuExit", QStringLiteral("E&xit"), &Form1::MnuExit_Click);
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    addMenuItem(file, "MnuPrint", tr("&Print"), &Form1::MnuPrint_Click);
+    addMenuItem(file, "MnuSavePdf", tr("Save Certificate &As PDF..."), &Form1::MnuSavePdf_Click);
+    addMenuItem(file, "MnuExit", tr("E&xit"), &Form1::MnuExit_Click);
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("MnuTools"));
-    addMenuItem(tools, "MnuOptions", QStringLiteral("&Options"), &Form1::MnuOptions_Click);
-    addMenuItem(tools, "MnuProgress", QStringLiteral("&Progress..."), &Form1::MnuProgress_Click);
+    addMenuItem(tools, "MnuOptions", tr("&Options"), &Form1::MnuOptions_Click);
+    addMenuItem(tools, "MnuProgress", tr("&Progress..."), &Form1::MnuProgress_Click);
     // About acts at once: a menu bar item without a menu of its own.
-    QAction* about = menuBar()->addAction(QStringLiteral("&About"));
+    QAction* about = menuBar()->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));
     connect(about, &QAction::triggered, this, &Form1::MnuAbout_Click);
 }
@@ -311,7 +307,7 @@ ResultsEntry Form1::resultsEntry() const
         .table = m_record.current_table,
         .score = m_record.score,
         .timeTaken = time_taken(m_record),
-        .dateLine = dateCaption().toLocal8Bit().toStdString(),
+        .dateLine = m_certificate->storedDateLine().toLocal8Bit().toStdString(),
     };
 }
 

@@ -9,6 +9,7 @@
 #include "ui/main/DrawingSurface.h"
 #include "ui/main/Twips.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace numberlark {
@@ -36,10 +38,24 @@ void applyColours(QWidget& widget, const ControlSpec& control)
     widget.setAutoFillBackground(control.opaque);
 }
 
+// The inventory holds the English texts; the option captions come from the
+// quiz's table choice, the rest belong to the window.
+QString translated(std::string_view text, const char* context = "Form1")
+{
+    if (text.empty()) {
+        return {};
+    }
+    return QCoreApplication::translate(context, std::string(text).c_str());
+}
+
 QString captionOf(const ControlSpec& control)
 {
-    return QString::fromUtf8(control.caption.data(),
-                             static_cast<qsizetype>(control.caption.size()));
+    if (control.kind == ControlKind::TextBox) {
+        return QString::fromUtf8(control.caption.data(),
+                                 static_cast<qsizetype>(control.caption.size()));
+    }
+    return translated(control.caption,
+                      control.kind == ControlKind::OptionButton ? "TableChoice" : "Form1");
 }
 
 Qt::Alignment alignmentOf(const ControlSpec& control)
@@ -101,8 +117,7 @@ QWidget* buildControl(const ControlSpec& control, QWidget& parent)
     widget->setObjectName(
         QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
     widget->setFont(fontOf(control.font, parent.font()));
-    widget->setAccessibleName(QString::fromUtf8(
-        control.accessibleName.data(), static_cast<qsizetype>(control.accessibleName.size())));
+    widget->setAccessibleName(translated(control.accessibleName));
     applyColours(*widget, control);
     const RectTwips& r = control.design;
     widget->setGeometry(toPixels(static_cast<float>(r.left)), toPixels(static_cast<float>(r.top)),

@@ -2,6 +2,7 @@
 
 #include "output/ResultsFile.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -26,14 +27,17 @@ bool appendResultsWithRetry(const ResultsEntry& entry, const SaveFailurePrompt& 
 
 SaveFailureChoice askAfterSaveFailure(QWidget* parent, const QString& path, const QString& reason)
 {
-    QMessageBox box(
-        QMessageBox::Warning, QStringLiteral("Number Lark"),
-        QStringLiteral("The result could not be saved in the file\n%1\n\n%2.").arg(path, reason),
-        QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Form1", "Number Lark"),
+                    //: %1 is the file's full path, %2 the system's reason.
+                    QCoreApplication::translate(
+                        "ResultsSaving", "The result could not be saved in the file\n%1\n\n%2.")
+                        .arg(path, reason),
+                    QMessageBox::NoButton, parent);
     QPushButton* retry = box.addButton(QMessageBox::Retry);
     // No mnemonic: a message box answers a plain letter key with the button
     // it marks, and a child still typing must not throw the line away.
-    box.addButton(QStringLiteral("Quit Without Saving"), QMessageBox::DestructiveRole);
+    box.addButton(QCoreApplication::translate("ResultsSaving", "Quit Without Saving"),
+                  QMessageBox::DestructiveRole);
     box.setDefaultButton(retry);
     box.setEscapeButton(retry);
     box.exec();

@@ -1,6 +1,7 @@
 #include "ui/main/TableChoicePanel.h"
 
 #include "quiz/TableChoice.h"
+#include "ui/main/ShownTexts.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -49,7 +50,7 @@ void TableChoicePanel::TxtOther_Change(const QString& text)
 void TableChoicePanel::showValidity()
 {
     const bool refused = m_choice.otherEnabled() && !m_choice.otherTextValid();
-    const QString problem = QString::fromStdString(m_choice.otherProblem());
+    const QString problem = m_choice.otherProblem().empty() ? QString() : otherTableProblem();
     QLineEdit* box = m_controls.TxtOther;
     box->setStyleSheet(refused ? kRefusedFrame : QString());
     box->setToolTip(refused ? problem : QString());

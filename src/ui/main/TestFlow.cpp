@@ -3,9 +3,11 @@
 #include "quiz/ProgressDial.h"
 #include "quiz/QuizSession.h"
 #include "ui/main/Announcer.h"
+#include "quiz/TextRules.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DialProgressBar.h"
 #include "ui/main/DrawingSurface.h"
+#include "ui/main/ShownTexts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,13 +105,13 @@ void TestFlow::showVerdict(const QString& verdict)
 // The same question stays; the box keeps a single space, ready for the next try.
 void TestFlow::wrong()
 {
-    showVerdict(QStringLiteral("wrong"));
+    showVerdict(tr("wrong"));
     m_controls.TxtAnswer->setText(QStringLiteral(" "));
 }
 
 void TestFlow::correct()
 {
-    showVerdict(QStringLiteral("correct"));
+    showVerdict(tr("correct"));
     m_controls.LblCorrect->repaint();
     show_progress();
     m_controls.TxtAnswer->setReadOnly(true);
@@ -127,7 +129,9 @@ void TestFlow::show_progress()
         m_dial->showAnswered(record.score, record.Numofquestions, *sector);
     }
     CaptionLabel& label = *m_controls.lblscoresofar;
-    label.setCaption(QString::fromStdString(m_session.progressCaption()));
+    label.setCaption(
+        progressCaption(QString::fromStdString(number_text(m_session.record().score + 1)),
+                        m_session.record().Numofquestions));
     setLeftTwips(label, outer.width - widthTwips(label) - 800);
 }
 

@@ -73,7 +73,7 @@ FrmOptions::FrmOptions(SessionRecord& record, QAbstractButton* printButton, Sett
     setObjectName(QStringLiteral("FrmOptions"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(kClientSize);
     QPalette look = palette();
     look.setColor(QPalette::Window, kPaleYellow);
@@ -91,12 +91,11 @@ FrmOptions::FrmOptions(SessionRecord& record, QAbstractButton* printButton, Sett
 
 void FrmOptions::createHeading()
 {
-    auto* title = addLabel(this, "Label2", QStringLiteral("\"Numberlark\""),
-                           twipsRect(240, 240, 4695, 375), makeFont("MS Sans Serif", 18, true));
+    auto* title = addLabel(this, "Label2", tr("\"Numberlark\""), twipsRect(240, 240, 4695, 375),
+                           makeFont("MS Sans Serif", 18, true));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto* options =
-        addLabel(this, "Label1", QStringLiteral("Options"), twipsRect(1560, 840, 2295, 495),
-                 makeFont("Comic Sans MS", 16.5, false));
+    auto* options = addLabel(this, "Label1", tr("Options"), twipsRect(1560, 840, 2295, 495),
+                             makeFont("Comic Sans MS", 16.5, false));
     options->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette green = options->palette();
     green.setColor(QPalette::WindowText, kHeadingGreen);
@@ -114,40 +113,39 @@ void FrmOptions::createHeading()
 void FrmOptions::createCheckBoxes()
 {
     const QFont comic = makeFont("Comic Sans MS", 12, true);
-    m_chkSaveresults =
-        addControl<QCheckBox>(this, "ChkSaveresults", QStringLiteral("Save results on disk"),
-                              twipsRect(600, 3240, 3135, 585), comic);
+    m_chkSaveresults = addControl<QCheckBox>(this, "ChkSaveresults", tr("Save results on disk"),
+                                             twipsRect(600, 3240, 3135, 585), comic);
     m_chkPrintenable =
-        addControl<QCheckBox>(this, "ChkPrintenable", QStringLiteral("Enable certificate printing"),
+        addControl<QCheckBox>(this, "ChkPrintenable", tr("Enable certificate printing"),
                               twipsRect(600, 3720, 4095, 585), comic);
-    m_chkSound = addControl<QCheckBox>(this, "ChkSound", QStringLiteral("Enable Sound"),
+    m_chkSound = addControl<QCheckBox>(this, "ChkSound", tr("Enable Sound"),
                                        twipsRect(600, 4200, 3135, 585), comic);
-    m_chkRemember = addControl<QCheckBox>(this, "ChkRemember", QStringLiteral("Remember settings."),
+    m_chkRemember = addControl<QCheckBox>(this, "ChkRemember", tr("Remember settings."),
                                           twipsRect(1800, 5640, 2055, 375),
                                           makeFont("MS Sans Serif", 8.25, true));
 }
 
 void FrmOptions::createNumberBox()
 {
-    addLabel(this, "lblNumofquestions", QStringLiteral("Number of questions"),
-             twipsRect(840, 4920, 2415, 375), makeFont("Comic Sans MS", 12, true));
+    addLabel(this, "lblNumofquestions", tr("Number of questions"), twipsRect(840, 4920, 2415, 375),
+             makeFont("Comic Sans MS", 12, true));
     m_txtNumofquestions = new QLineEdit(this);
     m_txtNumofquestions->setObjectName(QStringLiteral("TxtNumofquestions"));
     m_txtNumofquestions->setGeometry(twipsRect(3360, 4920, 615, 390));
     m_txtNumofquestions->setFont(makeFont("MS Sans Serif", 12, true));
     m_txtNumofquestions->setAlignment(Qt::AlignCenter);
-    m_txtNumofquestions->setAccessibleName(QStringLiteral("Number of questions"));
+    m_txtNumofquestions->setAccessibleName(tr("Number of questions"));
     keepSingleLine(m_txtNumofquestions);
 }
 
 void FrmOptions::createButtons()
 {
-    m_cmdView = addControl<QPushButton>(this, "CmdView", QStringLiteral("View Results"),
+    m_cmdView = addControl<QPushButton>(this, "CmdView", tr("View Results"),
                                         twipsRect(3480, 3360, 1575, 315),
                                         makeFont("MS Sans Serif", 8.25, true, true));
-    m_command1 = addControl<QPushButton>(this, "Command1", QStringLiteral("OK"),
-                                         twipsRect(3960, 5640, 1095, 375),
-                                         makeFont("MS Sans Serif", 8.25, true));
+    m_command1 =
+        addControl<QPushButton>(this, "Command1", tr("OK"), twipsRect(3960, 5640, 1095, 375),
+                                makeFont("MS Sans Serif", 8.25, true));
     m_command1->setDefault(true);
 }
 
@@ -235,8 +233,8 @@ void FrmOptions::showNumberRefused(bool refused)
     } else {
         m_txtNumofquestions->setPalette(QPalette()); // back to the inherited colours
     }
-    const QString why = refused ? QStringLiteral("Type a whole number from -32768 to 32767. "
-                                                 "The number of questions stays at %1 until then.")
+    const QString why = refused ? tr("Type a whole number from -32768 to 32767. "
+                                     "The number of questions stays at %1 until then.")
                                       .arg(m_keptNumber)
                                 : QString();
     m_txtNumofquestions->setToolTip(why);
@@ -255,22 +253,22 @@ void FrmOptions::CmdView_Click()
     const QString shown = QDir::toNativeSeparators(path);
     if (!file.exists()) {
         showMessage(QMessageBox::Information,
-                    QStringLiteral("There are no saved results yet.\n\nThe results file %1 is "
-                                   "made when a test is quit with \"Save results on disk\" ticked.")
+                    tr("There are no saved results yet.\n\nThe results file %1 is "
+                       "made when a test is quit with \"Save results on disk\" ticked.")
                         .arg(shown));
         return;
     }
     if (!file.isFile()) {
         showMessage(QMessageBox::Warning,
-                    QStringLiteral("%1 is not a file, so it cannot be shown.").arg(shown));
+                    tr("%1 is not a file, so it cannot be shown.").arg(shown));
         return;
     }
     const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
     const bool opened = m_desktop.openUrl ? m_desktop.openUrl(url) : QDesktopServices::openUrl(url);
     if (!opened) {
         showMessage(QMessageBox::Warning,
-                    QStringLiteral("The results file %1 could not be opened: no program to "
-                                   "view it could be started.")
+                    tr("The results file %1 could not be opened: no program to "
+                       "view it could be started.")
                         .arg(shown));
     }
 }
@@ -322,7 +320,7 @@ void FrmOptions::showMessage(QMessageBox::Icon icon, const QString& text)
         m_desktop.showMessage(icon, text);
         return;
     }
-    QMessageBox box(icon, QStringLiteral("View Results"), text, QMessageBox::Ok, this);
+    QMessageBox box(icon, tr("View Results"), text, QMessageBox::Ok, this);
     box.exec();
 }
 
