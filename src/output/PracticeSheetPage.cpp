@@ -1,5 +1,7 @@
 #include "output/PracticeSheetPage.h"
 
+#include <QCoreApplication>
+
 namespace numberlark {
 
 namespace {
@@ -23,8 +25,11 @@ PracticeSheetPage::PracticeSheetPage(QString name, QStringList questions)
 
 QString PracticeSheetPage::heading() const
 {
-    return m_name.isEmpty() ? QStringLiteral("Numberlark practice sheet")
-                            : QStringLiteral("Numberlark practice sheet for %1").arg(m_name);
+    return m_name.isEmpty()
+               ? QCoreApplication::translate("PracticeSheetPage", "Numberlark practice sheet")
+               : QCoreApplication::translate("PracticeSheetPage",
+                                             "Numberlark practice sheet for %1")
+                     .arg(m_name);
 }
 
 void PracticeSheetPage::check(const CanvasResult& result)
@@ -49,8 +54,9 @@ void PracticeSheetPage::draw(PageCanvas& canvas, const FailureReport& report)
     check(canvas.setBold(false));
     check(canvas.setFontSize(12.0F));
     check(canvas.setX(1.0F));
-    check(canvas.printText(
-        QStringLiteral("These are the questions you find trickiest. Try them again and again!")));
+    check(canvas.printText(QCoreApplication::translate(
+        "PracticeSheetPage",
+        "These are the questions you find trickiest. Try them again and again!")));
     check(canvas.setBold(true));
     check(canvas.setFontSize(14.0F));
     for (int i = 0; i < m_questions.size() && i < kRows * kColumns; ++i) {

@@ -1,5 +1,7 @@
 #include "output/ResultsFile.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -20,8 +22,10 @@ using namespace std::chrono_literals;
 // held for seconds belongs to something stuck, and Quit must not hang on it.
 constexpr auto kLongestNap = 20ms;
 
-constexpr const char* kNotRegular = "Not a regular file";
-constexpr const char* kLockedByOther = "The file is locked by another program";
+// Marked for translation here and translated where the reason is shown.
+constexpr const char* kNotRegular = QT_TRANSLATE_NOOP("ResultsFile", "Not a regular file");
+constexpr const char* kLockedByOther =
+    QT_TRANSLATE_NOOP("ResultsFile", "The file is locked by another program");
 
 class FileDescriptor {
 public:

@@ -1,5 +1,7 @@
 #include "progress/TestFigures.h"
 
+#include <QCoreApplication>
+
 #include <numeric>
 
 namespace numberlark::progress {
@@ -8,13 +10,14 @@ QString tableChoiceText(const TableChoiceRecord& table)
 {
     switch (table.kind) {
     case TableChoiceRecord::Kind::Mixed:
-        return QStringLiteral("Mixed tables");
+        return QCoreApplication::translate("TestFigures", "Mixed tables");
     case TableChoiceRecord::Kind::Other:
-        return QStringLiteral("Other: %1 times table").arg(table.number);
+        return QCoreApplication::translate("TestFigures", "Other: %1 times table")
+            .arg(table.number);
     case TableChoiceRecord::Kind::Table:
         break;
     }
-    return QStringLiteral("%1 times table").arg(table.number);
+    return QCoreApplication::translate("TestFigures", "%1 times table").arg(table.number);
 }
 
 int questionsAnswered(const TestRecord& test)

@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,21 +46,22 @@ QString whyNotWritten(const QString& path)
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (file.isDir()) {
-        return QStringLiteral("a folder of that name is in the way of the file");
+        return QCoreApplication::translate("SettingsStore",
+                                           "a folder of that name is in the way of the file");
     }
     if (file.exists() && !file.isWritable()) {
-        return QStringLiteral("the file is read-only");
+        return QCoreApplication::translate("SettingsStore", "the file is read-only");
     }
     if (folder.exists() && !folder.isWritable()) {
-        return QStringLiteral("its folder is read-only");
+        return QCoreApplication::translate("SettingsStore", "its folder is read-only");
     }
     if (!folder.exists()) {
-        return QStringLiteral("its folder could not be made");
+        return QCoreApplication::translate("SettingsStore", "its folder could not be made");
     }
     if (QStorageInfo(folder.absoluteFilePath()).bytesAvailable() == 0) {
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("SettingsStore", "the disk is full");
     }
-    return QStringLiteral("the file could not be written");
+    return QCoreApplication::translate("SettingsStore", "the file could not be written");
 }
 
 // QSettings shares one cached copy of a file among all its instances, so a

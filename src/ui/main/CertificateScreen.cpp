@@ -144,10 +144,11 @@ void CertificateScreen::showPrintButton()
 void CertificateScreen::readCertificateAloud()
 {
     m_controls.TxtAnswer->setAccessibleName(tr("Your name"));
-    m_announcer.announce(m_controls.ImgCertificate->accessibleName() + QStringLiteral(": ") +
-                         m_controls.LblTimer->text() + QLatin1Char(' ') +
-                         m_controls.Lbldate->text() + QStringLiteral(". ") +
-                         m_controls.LblQuestion->text());
+    //: %1 the certificate's name, %2 the table, %3 the date line ("on ..."), %4 the prompt.
+    m_announcer.announce(tr("%1: %2 %3. %4")
+                             .arg(m_controls.ImgCertificate->accessibleName(),
+                                  m_controls.LblTimer->text(), m_controls.Lbldate->text(),
+                                  m_controls.LblQuestion->text()));
 }
 
 } // namespace numberlark

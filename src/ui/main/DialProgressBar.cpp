@@ -10,7 +10,7 @@ namespace numberlark {
 DialProgressBar::DialProgressBar(QWidget* parent) : QProgressBar(parent)
 {
     setObjectName(QStringLiteral("DialProgress"));
-    setAccessibleName(QStringLiteral("Progress dial"));
+    setAccessibleName(tr("Progress dial"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();
@@ -22,7 +22,7 @@ void DialProgressBar::showAnswered(int answered, int questions, const DialSector
 {
     setRange(0, std::max({answered, questions, 1}));
     setValue(answered);
-    const QString answeredText = QStringLiteral("%1 of %2 answered").arg(answered).arg(questions);
+    const QString answeredText = tr("%1 of %2 answered").arg(answered).arg(questions);
     setFormat(answeredText);
     setAccessibleDescription(answeredText);
     const auto r = static_cast<float>(sector.radius);

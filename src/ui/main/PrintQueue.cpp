@@ -1,5 +1,7 @@
 #include "ui/main/PrintQueue.h"
 
+#include <QCoreApplication>
+
 #include <cups/cups.h>
 
 #include <chrono>
@@ -82,13 +84,14 @@ PrintQueue::PrintQueue(const QString& name)
 {
 }
 
-QString PrintQueue::failure(const QString& what, const QString& why) const
+// Whole sentences, with and without the printer's own reason, so that
+// translators can order the words as their language needs.
+QString PrintQueue::failure(const char* plain, const char* withReason, const QString& why) const
 {
-    QString text = QStringLiteral("The printer \"%1\" %2").arg(m_name, what);
-    if (!why.isEmpty()) {
-        text += QStringLiteral(" (%1)").arg(why);
+    if (why.isEmpty()) {
+        return QCoreApplication::translate("PrintQueue", plain).arg(m_name);
     }
-    return text + QLatin1Char('.');
+    return QCoreApplication::translate("PrintQueue", withReason).arg(m_name, why);
 }
 
 std::optional<QString> PrintQueue::refusal() const
@@ -97,14 +100,21 @@ std::optional<QString> PrintQueue::refusal() const
         ask(newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", uriOf("printers", m_queue),
                        {"printer-state", "printer-state-message", "printer-is-accepting-jobs"}));
     if (!answer) {
-        return failure(QStringLiteral("is not available"), lastError());
+        return failure(QT_TRANSLATE_NOOP("PrintQueue", "The printer \"%1\" is not available."),
+                       QT_TRANSLATE_NOOP("PrintQueue", "The printer \"%1\" is not available (%2)."),
+                       lastError());
     }
     const QString message = textOf(answer.get(), "printer-state-message");
     if (integerOf(answer.get(), "printer-state", IPP_PSTATE_IDLE) == IPP_PSTATE_STOPPED) {
-        return failure(QStringLiteral("is stopped"), message);
+        return failure(QT_TRANSLATE_NOOP("PrintQueue", "The printer \"%1\" is stopped."),
+                       QT_TRANSLATE_NOOP("PrintQueue", "The printer \"%1\" is stopped (%2)."),
+                       message);
     }
     if (!flagOf(answer.get(), "printer-is-accepting-jobs", true)) {
-        return failure(QStringLiteral("is not accepting jobs"), message);
+        return failure(
+            QT_TRANSLATE_NOOP("PrintQueue", "The printer \"%1\" is not accepting jobs."),
+            QT_TRANSLATE_NOOP("PrintQueue", "The printer \"%1\" is not accepting jobs (%2)."),
+            message);
     }
     return std::nullopt;
 }
@@ -118,7 +128,11 @@ std::optional<QString> PrintQueue::print(const QString& pdfPath, const QString& 
                        title.toUtf8().constData(), optionCount, options);
     cupsFreeOptions(optionCount, options);
     if (job == 0) {
-        return failure(QStringLiteral("did not take the certificate"), lastError());
+        return failure(
+            QT_TRANSLATE_NOOP("PrintQueue", "The printer \"%1\" did not take the certificate."),
+            QT_TRANSLATE_NOOP("PrintQueue",
+                              "The printer \"%1\" did not take the certificate (%2)."),
+            lastError());
     }
     std::optional<QString> failed = follow(job);
     if (failed) {
@@ -142,23 +156,34 @@ std::optional<QString> PrintQueue::follow(int job) const
             if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
                 return std::nullopt;
             }
-            return failure(QStringLiteral("is not available"), lastError());
+            return failure(
+                QT_TRANSLATE_NOOP("PrintQueue", "The printer \"%1\" is not available."),
+                QT_TRANSLATE_NOOP("PrintQueue", "The printer \"%1\" is not available (%2)."),
+                lastError());
         }
         const int state = integerOf(answer.get(), "job-state", IPP_JSTATE_PENDING);
         if (state == IPP_JSTATE_COMPLETED) {
             return std::nullopt;
         }
         if (state >= IPP_JSTATE_STOPPED) {
-            return failure(QStringLiteral("could not print the certificate"),
-                           textOf(answer.get(), "job-state-message"));
+            return failure(
+                QT_TRANSLATE_NOOP("PrintQueue",
+                                  "The printer \"%1\" could not print the certificate."),
+                QT_TRANSLATE_NOOP("PrintQueue",
+                                  "The printer \"%1\" could not print the certificate (%2)."),
+                textOf(answer.get(), "job-state-message"));
         }
         if (std::optional<QString> refused = refusal()) {
             return refused;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             if (state == IPP_JSTATE_HELD) {
-                return failure(QStringLiteral("is holding the certificate"),
-                               textOf(answer.get(), "job-state-message"));
+                return failure(
+                    QT_TRANSLATE_NOOP("PrintQueue",
+                                      "The printer \"%1\" is holding the certificate."),
+                    QT_TRANSLATE_NOOP("PrintQueue",
+                                      "The printer \"%1\" is holding the certificate (%2)."),
+                    textOf(answer.get(), "job-state-message"));
             }
             return std::nullopt;
         }

@@ -28,7 +28,7 @@ public:
 
 private:
     std::optional<QString> follow(int job) const;
-    QString failure(const QString& what, const QString& why) const;
+    QString failure(const char* plain, const char* withReason, const QString& why) const;
 
     QString m_name;
     QByteArray m_queue;

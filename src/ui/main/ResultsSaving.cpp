@@ -16,9 +16,12 @@ bool appendResultsWithRetry(const ResultsEntry& entry, const SaveFailurePrompt& 
         if (outcome.ok) {
             return true;
         }
-        const auto choice = prompt ? prompt(QString::fromLocal8Bit(outcome.path),
-                                            QString::fromLocal8Bit(outcome.reason))
-                                   : SaveFailureChoice::QuitWithoutSaving;
+        const auto choice =
+            prompt ? prompt(QString::fromLocal8Bit(outcome.path),
+                            // The program's own reasons have translations;
+                            // the system's come in its language already.
+                            QCoreApplication::translate("ResultsFile", outcome.reason.c_str()))
+                   : SaveFailureChoice::QuitWithoutSaving;
         if (choice == SaveFailureChoice::QuitWithoutSaving) {
             return false;
         }

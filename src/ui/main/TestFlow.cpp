@@ -2,8 +2,8 @@
 
 #include "quiz/ProgressDial.h"
 #include "quiz/QuizSession.h"
-#include "ui/main/Announcer.h"
 #include "quiz/TextRules.h"
+#include "ui/main/Announcer.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DialProgressBar.h"
 #include "ui/main/DrawingSurface.h"
@@ -78,7 +78,8 @@ void TestFlow::tick()
     if (const auto shown = m_session.tick()) {
         const QString seconds = QString::fromStdString(*shown);
         m_controls.LblTimer->setCaption(seconds);
-        m_controls.LblTimer->setAccessibleName(seconds.trimmed() + QStringLiteral(" seconds"));
+        m_controls.LblTimer->setAccessibleName(
+            tr("%n seconds", nullptr, seconds.trimmed().toInt()));
     }
 }
 

@@ -292,13 +292,12 @@ void FrmOptions::Command1_Click()
 
 void FrmOptions::showSaveFailure(const StoreOutcome& outcome)
 {
-    const QString where =
-        outcome.location.isEmpty() ? QStringLiteral("the settings store") : outcome.location;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Options"),
-                    QStringLiteral("The settings could not be remembered in %1: %2.\n\n"
-                                   "They apply until Numberlark ends. Press OK again once the "
-                                   "problem is fixed, or close this window to keep them for "
-                                   "this time only.")
+    const QString where = outcome.location.isEmpty() ? tr("the settings store") : outcome.location;
+    QMessageBox box(QMessageBox::Warning, tr("Options"),
+                    tr("The settings could not be remembered in %1: %2.\n\n"
+                       "They apply until Numberlark ends. Press OK again once the "
+                       "problem is fixed, or close this window to keep them for "
+                       "this time only.")
                         .arg(where, outcome.reason),
                     QMessageBox::Ok, this);
     box.exec();

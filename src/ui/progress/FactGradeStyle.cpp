@@ -1,5 +1,7 @@
 #include "ui/progress/FactGradeStyle.h"
 
+#include <QCoreApplication>
+
 namespace numberlark {
 
 using progress::FactGrade;
@@ -24,30 +26,31 @@ QString gradeName(FactGrade grade)
 {
     switch (grade) {
     case FactGrade::Known:
-        return QStringLiteral("Known");
+        return QCoreApplication::translate("FactGradeStyle", "Known");
     case FactGrade::Slow:
-        return QStringLiteral("Getting there");
+        return QCoreApplication::translate("FactGradeStyle", "Getting there");
     case FactGrade::Tricky:
-        return QStringLiteral("Tricky");
+        return QCoreApplication::translate("FactGradeStyle", "Tricky");
     case FactGrade::NotAsked:
         break;
     }
-    return QStringLiteral("Not asked yet");
+    return QCoreApplication::translate("FactGradeStyle", "Not asked yet");
 }
 
 QString gradeMeaning(FactGrade grade)
 {
     switch (grade) {
     case FactGrade::Known:
-        return QStringLiteral("right first time and quick");
+        return QCoreApplication::translate("FactGradeStyle", "right first time and quick");
     case FactGrade::Slow:
-        return QStringLiteral("right, but slow or not always first time");
+        return QCoreApplication::translate("FactGradeStyle",
+                                           "right, but slow or not always first time");
     case FactGrade::Tricky:
-        return QStringLiteral("often wrong");
+        return QCoreApplication::translate("FactGradeStyle", "often wrong");
     case FactGrade::NotAsked:
         break;
     }
-    return QStringLiteral("no questions yet");
+    return QCoreApplication::translate("FactGradeStyle", "no questions yet");
 }
 
 QString factText(const progress::Fact& fact)
@@ -57,22 +60,28 @@ QString factText(const progress::Fact& fact)
 
 namespace {
 
-QString times(int count, const QString& none, const QString& one, const QString& many)
+// "never" and "once" are texts of their own; the rest take the plural forms.
+QString times(int count, const char* none, const char* one, const char* many)
 {
-    return count == 0 ? none : count == 1 ? one : many.arg(count);
+    return count == 0   ? QCoreApplication::translate("FactGradeStyle", none)
+           : count == 1 ? QCoreApplication::translate("FactGradeStyle", one)
+                        : QCoreApplication::translate("FactGradeStyle", many, nullptr, count);
 }
 
 QString figures(const FactStats& stats, const QString& separator)
 {
-    QStringList parts{times(stats.asked, QStringLiteral("never asked"),
-                            QStringLiteral("asked once"), QStringLiteral("asked %1 times")),
-                      times(stats.rightFirstTime, QStringLiteral("never right first time"),
-                            QStringLiteral("right first time once"),
-                            QStringLiteral("right first time %1 times")),
-                      times(stats.wrongAnswers, QStringLiteral("no wrong answers"),
-                            QStringLiteral("1 wrong answer"), QStringLiteral("%1 wrong answers"))};
+    QStringList parts{
+        times(stats.asked, QT_TRANSLATE_NOOP("FactGradeStyle", "never asked"),
+              QT_TRANSLATE_NOOP("FactGradeStyle", "asked once"),
+              QT_TRANSLATE_N_NOOP("FactGradeStyle", "asked %n times")),
+        times(stats.rightFirstTime, QT_TRANSLATE_NOOP("FactGradeStyle", "never right first time"),
+              QT_TRANSLATE_NOOP("FactGradeStyle", "right first time once"),
+              QT_TRANSLATE_N_NOOP("FactGradeStyle", "right first time %n times")),
+        times(stats.wrongAnswers, QT_TRANSLATE_NOOP("FactGradeStyle", "no wrong answers"),
+              QT_TRANSLATE_NOOP("FactGradeStyle", "1 wrong answer"),
+              QT_TRANSLATE_N_NOOP("FactGradeStyle", "%n wrong answers"))};
     if (stats.medianMillis) {
-        parts << QStringLiteral("median time %1 seconds")
+        parts << QCoreApplication::translate("FactGradeStyle", "median time %1 seconds")
                      .arg(static_cast<double>(*stats.medianMillis) / 1000.0, 0, 'f', 1);
     }
     return parts.join(separator);
@@ -98,7 +107,7 @@ QString factToolTip(const FactStats& stats)
 QString factAccessibleText(const FactStats& stats)
 {
     const FactGrade grade = progress::gradeFact(stats);
-    const QString opening = QStringLiteral("%1 times %2: %3, %4")
+    const QString opening = QCoreApplication::translate("FactGradeStyle", "%1 times %2: %3, %4")
                                 .arg(stats.fact.low)
                                 .arg(stats.fact.high)
                                 .arg(gradeName(grade), gradeMeaning(grade));

@@ -62,8 +62,8 @@ QVariant FactGridModel::headerData(int section, Qt::Orientation orientation, int
         return section + 1;
     }
     if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
-        return orientation == Qt::Horizontal ? QStringLiteral("times %1").arg(section + 1)
-                                             : QStringLiteral("%1 times").arg(section + 1);
+        return orientation == Qt::Horizontal ? tr("times %1").arg(section + 1)
+                                             : tr("%1 times").arg(section + 1);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -40,7 +40,7 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
       m_log(m_context.logPath.isEmpty() ? progress::ProgressLog::defaultPath() : m_context.logPath)
 {
     setObjectName(QStringLiteral("FrmProgress"));
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createToolBar());
     m_pages = new QStackedWidget(this);
@@ -80,21 +80,20 @@ QWidget* FrmProgress::createToolBar()
     // buttons out of the window; the list itself shows it whole.
     m_children->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_children->setMinimumContentsLength(24);
-    auto* label = new QLabel(QStringLiteral("&Child:"), bar);
+    auto* label = new QLabel(tr("&Child:"), bar);
     label->setBuddy(m_children);
     row->addWidget(label);
     row->addWidget(m_children);
     row->addStretch(1);
-    auto* import = new QPushButton(QStringLiteral("&Import Results File..."), bar);
+    auto* import = new QPushButton(tr("&Import Results File..."), bar);
     m_practice = new QToolButton(bar);
-    m_practice->setText(QStringLiteral("Print Practice &Sheet"));
+    m_practice->setText(tr("Print Practice &Sheet"));
     m_practice->setPopupMode(QToolButton::MenuButtonPopup);
     auto* menu = new QMenu(m_practice);
-    menu->addAction(QStringLiteral("Save Practice Sheet as PDF..."), this,
-                    [this] { CmdPractice_Click(true); });
+    menu->addAction(tr("Save Practice Sheet as PDF..."), this, [this] { CmdPractice_Click(true); });
     m_practice->setMenu(menu);
-    m_report = new QPushButton(QStringLiteral("Save &Report as PDF..."), bar);
-    m_forget = new QPushButton(QStringLiteral("&Forget This Child..."), bar);
+    m_report = new QPushButton(tr("Save &Report as PDF..."), bar);
+    m_forget = new QPushButton(tr("&Forget This Child..."), bar);
     for (QWidget* button : {static_cast<QWidget*>(import), static_cast<QWidget*>(m_practice),
                             static_cast<QWidget*>(m_report), static_cast<QWidget*>(m_forget)}) {
         row->addWidget(button);
@@ -136,12 +135,11 @@ QWidget* FrmProgress::createFactsPanel()
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* title =
-        new QLabel(QStringLiteral("<b>Facts</b> (point at a square for its figures)"), panel);
+    auto* title = new QLabel(tr("<b>Facts</b> (point at a square for its figures)"), panel);
     m_gridModel = new FactGridModel(this);
     m_grid = new QTableView(panel);
     m_grid->setObjectName(QStringLiteral("FactGrid"));
-    m_grid->setAccessibleName(QStringLiteral("Facts from 1 times 1 to 12 times 12"));
+    m_grid->setAccessibleName(tr("Facts from 1 times 1 to 12 times 12"));
     m_grid->setModel(m_gridModel);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -174,7 +172,7 @@ QWidget* FrmProgress::createTestsList()
     m_sortedTests->setSortRole(TestsModel::SortRole);
     m_testsView = new QTableView(this);
     m_testsView->setObjectName(QStringLiteral("TestsList"));
-    m_testsView->setAccessibleName(QStringLiteral("Tests"));
+    m_testsView->setAccessibleName(tr("Tests"));
     m_testsView->setModel(m_sortedTests);
     m_testsView->setSortingEnabled(true);
     m_testsView->sortByColumn(TestsModel::Date, Qt::DescendingOrder);
@@ -223,16 +221,15 @@ bool FrmProgress::showsEmptyPage() const
 
 QString FrmProgress::emptyReason() const
 {
-    const QString opening = QStringLiteral("No tests have been kept on this computer yet.\n\n");
+    const QString opening = tr("No tests have been kept on this computer yet.\n\n");
     if (m_context.savingOn && !m_context.savingOn()) {
-        return opening +
-               QStringLiteral("Tests are kept only while \"Save results on disk\" is ticked. Tick "
-                              "it in Tools > Options, then take a test and press QUIT: the test "
-                              "will show here.");
+        return opening + tr("Tests are kept only while \"Save results on disk\" is ticked. Tick "
+                            "it in Tools > Options, then take a test and press QUIT: the test "
+                            "will show here.");
     }
-    return opening + QStringLiteral("Take a test and press QUIT when it is done: the test will "
-                                    "show here. Tests saved earlier in a results file can be "
-                                    "brought in with \"Import Results File...\".");
+    return opening + tr("Take a test and press QUIT when it is done: the test will "
+                        "show here. Tests saved earlier in a results file can be "
+                        "brought in with \"Import Results File...\".");
 }
 
 void FrmProgress::showEmpty(const QString& why)
@@ -267,9 +264,8 @@ void FrmProgress::showChild(int pickerIndex)
     m_testsView->resizeColumnsToContents();
     m_chart->setTests(m_tests);
     const QStringList beyond = factsBeyondGrid(m_gridModel->stats());
-    m_beyondGrid->setText(beyond.isEmpty()
-                              ? QString()
-                              : QStringLiteral("Other tables:\n") + beyond.join(QLatin1Char('\n')));
+    m_beyondGrid->setText(
+        beyond.isEmpty() ? QString() : tr("Other tables:\n") + beyond.join(QLatin1Char('\n')));
     m_summary->setText(QStringLiteral("<b>%1</b>: %2")
                            .arg(shownChildName(currentChild()).toHtmlEscaped(),
                                 reportSummary(m_tests).toHtmlEscaped()));
@@ -286,7 +282,7 @@ void FrmProgress::CmdImport_Click()
         return;
     }
     const progress::ImportOutcome outcome = m_seams.importResults(m_log, path);
-    m_seams.inform(QStringLiteral("Import Results File"), importSummary(outcome));
+    m_seams.inform(tr("Import Results File"), importSummary(outcome));
     // From the empty page no child was shown, and "" would pick "(no name)".
     reload(m_children->currentIndex() >= 0 ? std::optional(currentChild()) : std::nullopt);
 }
@@ -298,11 +294,11 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
     }
     const auto questions = m_seams.chooseTrickyFacts(m_gridModel->stats(), kPracticeQuestions);
     if (questions.empty()) {
-        m_seams.inform(QStringLiteral("Print Practice Sheet"),
-                       QStringLiteral("The log keeps no questions of %1 yet (tests brought in "
-                                      "from a results file have none), so there is nothing to "
-                                      "practise. The questions of every test taken from now on "
-                                      "are kept.")
+        m_seams.inform(tr("Print Practice Sheet"),
+                       tr("The log keeps no questions of %1 yet (tests brought in "
+                          "from a results file have none), so there is nothing to "
+                          "practise. The questions of every test taken from now on "
+                          "are kept.")
                            .arg(shownChildName(currentChild())));
         return;
     }
@@ -320,13 +316,12 @@ void FrmProgress::CmdReport_Click()
 void FrmProgress::CmdForget_Click()
 {
     const QString child = currentChild();
-    if (m_tests.empty() ||
-        !m_seams.confirm(QStringLiteral("Forget This Child"), forgetQuestion(child))) {
+    if (m_tests.empty() || !m_seams.confirm(tr("Forget This Child"), forgetQuestion(child))) {
         return;
     }
     const progress::LogStatus status = m_log.forget(child);
     if (!status.done()) {
-        m_seams.inform(QStringLiteral("Forget This Child"), status.message);
+        m_seams.inform(tr("Forget This Child"), status.message);
     }
     reload();
 }

@@ -1,5 +1,7 @@
 #include "ui/progress/PracticeSheetPrinter.h"
 
+#include <QCoreApplication>
+
 #include "output/PainterCanvas.h"
 #include "output/PracticeSheetPage.h"
 #include "ui/progress/ProgressPdf.h"
@@ -12,7 +14,10 @@ namespace numberlark {
 
 namespace {
 
-const QString kErrorTitle = QStringLiteral("Printing Error");
+QString errorTitle()
+{
+    return QCoreApplication::translate("PracticeSheetPrinter", "Printing Error");
+}
 
 QString documentsFolder()
 {
@@ -46,8 +51,9 @@ void PracticeSheetPrinter::print(const QString& child,
         return;
     }
     if (!m_seams.hasPrinter()) {
-        offerPdf(QStringLiteral("No printer is set up as the default on this computer, so the "
-                                "practice sheet cannot be printed."));
+        offerPdf(QCoreApplication::translate(
+            "PracticeSheetPrinter", "No printer is set up as the default on this computer, so the "
+                                    "practice sheet cannot be printed."));
         return;
     }
     if (const auto notStarted =
@@ -58,24 +64,27 @@ void PracticeSheetPrinter::print(const QString& child,
 
 void PracticeSheetPrinter::offerPdf(const QString& reason)
 {
-    if (m_seams.offerPdfInstead(reason + QStringLiteral("\n\nWould you like to save the practice "
-                                                        "sheet as a PDF file instead?"))) {
+    if (m_seams.offerPdfInstead(
+            reason + QCoreApplication::translate("PracticeSheetPrinter",
+                                                 "\n\nWould you like to save the practice "
+                                                 "sheet as a PDF file instead?"))) {
         savePdf();
     }
 }
 
 void PracticeSheetPrinter::savePdf()
 {
-    const QString path =
-        m_seams.choosePdfPath(QStringLiteral("Save Practice Sheet as PDF"),
-                              QDir(documentsFolder()).filePath(suggestedPdfName(m_child)));
+    const QString path = m_seams.choosePdfPath(
+        QCoreApplication::translate("PracticeSheetPrinter", "Save Practice Sheet as PDF"),
+        QDir(documentsFolder()).filePath(suggestedPdfName(m_child)));
     if (path.isEmpty()) {
         return;
     }
-    ProgressPdf pdf(path, QStringLiteral("practice sheet"),
-                    QStringLiteral("Numberlark practice sheet"));
+    ProgressPdf pdf(
+        path, QCoreApplication::translate("PracticeSheetPrinter", "practice sheet"),
+        QCoreApplication::translate("PracticeSheetPrinter", "Numberlark practice sheet"));
     if (const QString failed = pdf.open(); !failed.isEmpty()) {
-        m_seams.inform(kErrorTitle, failed);
+        m_seams.inform(errorTitle(), failed);
         return;
     }
     PainterCanvas canvas(pdf.writer(), [&pdf] {
@@ -83,7 +92,7 @@ void PracticeSheetPrinter::savePdf()
         return failed.isEmpty() ? CanvasResult::success() : CanvasResult::failure(failed);
     });
     if (const CanvasResult begun = canvas.begin(); begun.failed()) {
-        m_seams.inform(kErrorTitle, begun.description());
+        m_seams.inform(errorTitle(), begun.description());
         return;
     }
     drawPage(canvas);
@@ -93,7 +102,7 @@ void PracticeSheetPrinter::savePdf()
 void PracticeSheetPrinter::drawPage(PageCanvas& canvas)
 {
     PracticeSheetPage page(m_child, m_questions);
-    page.draw(canvas, [this](const QString& failure) { m_seams.inform(kErrorTitle, failure); });
+    page.draw(canvas, [this](const QString& failure) { m_seams.inform(errorTitle(), failure); });
 }
 
 } // namespace numberlark

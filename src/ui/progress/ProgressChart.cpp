@@ -61,13 +61,14 @@ QString seriesName(const progress::TableChoiceRecord& table)
 {
     switch (table.kind) {
     case progress::TableChoiceRecord::Kind::Mixed:
-        return QStringLiteral("Mixed");
+        return ProgressChart::tr("Mixed");
     case progress::TableChoiceRecord::Kind::Other:
-        return QStringLiteral("Other %1").arg(table.number);
+        return ProgressChart::tr("Other %1").arg(table.number);
     case progress::TableChoiceRecord::Kind::Table:
         break;
     }
-    return QStringLiteral("%1s").arg(table.number);
+    //: Legend entry for one times table, e.g. "7s" for the seven times table.
+    return ProgressChart::tr("%1s").arg(table.number);
 }
 
 } // namespace
@@ -77,8 +78,7 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     setObjectName(QStringLiteral("ProgressChart"));
     setRenderHint(QPainter::Antialiasing);
     auto* chart = new QChart;
-    chart->setTitle(
-        QStringLiteral("Seconds per question, test by test (one line per times table)"));
+    chart->setTitle(tr("Seconds per question, test by test (one line per times table)"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     m_time = new QDateTimeAxis;
@@ -92,13 +92,13 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     chart->addAxis(m_time, Qt::AlignBottom);
     chart->addAxis(m_seconds, Qt::AlignLeft);
     setChart(chart);
-    setAccessibleName(QStringLiteral("Seconds per question over time"));
+    setAccessibleName(tr("Seconds per question over time"));
 }
 
 QString ProgressChart::pointText(const TestRecord& test)
 {
     const QLocale locale;
-    return QStringLiteral("%1\n%2: %3 seconds for %4 questions\n%5 seconds per question")
+    return tr("%1\n%2: %3 seconds for %4 questions\n%5 seconds per question")
         .arg(locale.toString(test.when, QLocale::ShortFormat),
              progress::tableChoiceText(test.table))
         .arg(test.seconds)

@@ -2,6 +2,7 @@
 
 #include "output/PdfDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace numberlark {
@@ -11,16 +12,17 @@ ProgressPdf::ProgressPdf(const QString& path, const QString& what, const QString
 {
 }
 
-QString ProgressPdf::failure(const QString& action) const
+QString ProgressPdf::failure(const QString& sentence) const
 {
-    return QStringLiteral("The %1 could not be %2 \"%3\": %4")
-        .arg(m_what, action, QDir::toNativeSeparators(m_path), m_file.errorString());
+    return sentence.arg(m_what, QDir::toNativeSeparators(m_path), m_file.errorString());
 }
 
 QString ProgressPdf::open()
 {
     if (!m_file.open(QIODevice::WriteOnly)) {
-        return failure(QStringLiteral("saved as"));
+        return failure(QCoreApplication::translate(
+            //: %1 is "report" or "practice sheet", %2 the file, %3 the system's reason.
+            "ProgressPdf", "The %1 could not be saved as \"%2\": %3"));
     }
     m_writer = std::make_unique<QPdfWriter>(&m_file);
     m_writer->setPageLayout(PdfDocument::defaultLayout());
@@ -32,7 +34,9 @@ QString ProgressPdf::open()
 QString ProgressPdf::commit()
 {
     if (!m_writer || !m_file.commit()) {
-        return failure(QStringLiteral("written to"));
+        return failure(QCoreApplication::translate(
+            //: %1 is "report" or "practice sheet", %2 the file, %3 the system's reason.
+            "ProgressPdf", "The %1 could not be written to \"%2\": %3"));
     }
     return {};
 }

@@ -22,7 +22,7 @@ public:
     QString commit();
 
 private:
-    QString failure(const QString& action) const;
+    QString failure(const QString& sentence) const;
 
     QString m_path;
     QString m_what;

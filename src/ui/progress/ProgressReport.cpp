@@ -134,12 +134,15 @@ QString factsGraded(const std::vector<FactStats>& stats, FactGrade grade)
         }
     }
     if (facts.isEmpty()) {
-        return QStringLiteral("none");
+        return QCoreApplication::translate("ProgressReport", "none");
     }
     const qsizetype more = facts.size() - kListedFacts;
     if (more > 0) {
         facts.resize(kListedFacts);
-        return facts.join(QStringLiteral(", ")) + QStringLiteral(" and %1 more").arg(more);
+        //: Follows a list of facts: "3 × 4, 6 × 7 and 5 more".
+        return facts.join(QStringLiteral(", ")) +
+               QCoreApplication::translate("ProgressReport", " and %n more", nullptr,
+                                           static_cast<int>(more));
     }
     return facts.join(QStringLiteral(", "));
 }
@@ -171,13 +174,18 @@ void paintLegend(ReportPainter& page, const std::vector<FactStats>& stats, doubl
         y += 6.5;
     }
     y += 3.0;
-    page.text(page.box(left, y, textWidth, 5.0), QStringLiteral("Facts to practise"), 10, true);
+    page.text(page.box(left, y, textWidth, 5.0),
+              QCoreApplication::translate("ProgressReport", "Facts to practise"), 10, true);
     y += 6.0;
     const QString beyond = factsBeyond(stats);
-    const QString lists[] = {
-        QStringLiteral("Tricky: ") + factsGraded(stats, FactGrade::Tricky),
-        QStringLiteral("Getting there: ") + factsGraded(stats, FactGrade::Slow),
-        beyond.isEmpty() ? QString() : QStringLiteral("Other tables: ") + beyond};
+    const QString lists[] = {QCoreApplication::translate("ProgressReport", "Tricky: ") +
+                                 factsGraded(stats, FactGrade::Tricky),
+                             QCoreApplication::translate("ProgressReport", "Getting there: ") +
+                                 factsGraded(stats, FactGrade::Slow),
+                             beyond.isEmpty()
+                                 ? QString()
+                                 : QCoreApplication::translate("ProgressReport", "Other tables: ") +
+                                       beyond};
     for (const QString& list : lists) {
         y += page.text(page.box(left, y, textWidth, 40.0), list, 9, false,
                        Qt::AlignLeft | Qt::AlignTop) +
@@ -188,13 +196,15 @@ void paintLegend(ReportPainter& page, const std::vector<FactStats>& stats, doubl
 void paintTests(ReportPainter& page, const std::vector<TestRecord>& tests, double top)
 {
     static constexpr double kColumnsMm[TestsModel::ColumnCount] = {36, 46, 24, 20, 38, 30};
-    const QString titles[TestsModel::ColumnCount] = {QStringLiteral("Date"),
-                                                     QStringLiteral("Table"),
-                                                     QStringLiteral("Questions"),
-                                                     QStringLiteral("Seconds"),
-                                                     QStringLiteral("Seconds per question"),
-                                                     QStringLiteral("Wrong answers")};
-    page.text(page.box(0, top, page.width(), 6.0), QStringLiteral("Last tests"), 11, true);
+    const QString titles[TestsModel::ColumnCount] = {
+        QCoreApplication::translate("ProgressReport", "Date"),
+        QCoreApplication::translate("ProgressReport", "Table"),
+        QCoreApplication::translate("ProgressReport", "Questions"),
+        QCoreApplication::translate("ProgressReport", "Seconds"),
+        QCoreApplication::translate("ProgressReport", "Seconds per question"),
+        QCoreApplication::translate("ProgressReport", "Wrong answers")};
+    page.text(page.box(0, top, page.width(), 6.0),
+              QCoreApplication::translate("ProgressReport", "Last tests"), 11, true);
     std::vector<const TestRecord*> last;
     last.reserve(tests.size());
     for (const TestRecord& test : tests) {
@@ -236,7 +246,8 @@ QString ProgressReport::suggestedPdfName(const QString& child)
 void ProgressReport::paint(QPagedPaintDevice& device) const
 {
     ReportPainter page(device);
-    page.text(page.box(0, 0, page.width(), 9.0), QStringLiteral("Numberlark progress report"), 18,
+    page.text(page.box(0, 0, page.width(), 9.0),
+              QCoreApplication::translate("ProgressReport", "Numberlark progress report"), 18,
               true);
     page.oneLine(page.box(0, 10.0, page.width(), 8.0), shownChildName(m_child), 15, true);
     page.text(page.box(0, 18.0, page.width(), 6.0), reportSummary(m_tests), 10);
@@ -263,13 +274,14 @@ void ProgressReport::save(ProgressSeams& seams) const
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString folder =
         !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
-    const QString path = seams.choosePdfPath(QStringLiteral("Save Report as PDF"),
-                                             QDir(folder).filePath(suggestedPdfName(m_child)));
+    const QString path =
+        seams.choosePdfPath(QCoreApplication::translate("ProgressReport", "Save Report as PDF"),
+                            QDir(folder).filePath(suggestedPdfName(m_child)));
     if (path.isEmpty()) {
         return;
     }
     if (const QString failed = write(path); !failed.isEmpty()) {
-        seams.inform(QStringLiteral("Save Report as PDF"), failed);
+        seams.inform(QCoreApplication::translate("ProgressReport", "Save Report as PDF"), failed);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/progress/ProgressSeams.h"
 
+#include <QCoreApplication>
+
 #include "output/PainterCanvas.h"
 #include "progress/FactStats.h"
 #include "progress/ProgressLog.h"
@@ -25,9 +27,11 @@ bool askToConfirm(QWidget* parent, const QString& title, const QString& question
 
 bool askForPdf(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Printing Error"), text,
+    QMessageBox box(QMessageBox::NoIcon,
+                    QCoreApplication::translate("ProgressSeams", "Printing Error"), text,
                     QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole);
+    QPushButton* save = box.addButton(
+        QCoreApplication::translate("ProgressSeams", "Save as PDF..."), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
     box.exec();
@@ -52,16 +56,20 @@ QString askForFile(QWidget* parent, const QString& title, const QString& suggest
 std::optional<QString> printOnPrinter(const ProgressSeams::Draw& draw)
 {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Numberlark practice sheet"));
+    printer.setDocName(QCoreApplication::translate("ProgressSeams", "Numberlark practice sheet"));
     const QString name = printer.printerName();
     PainterCanvas canvas(printer, [&printer, &name] {
         return printer.printerState() == QPrinter::Error
                    ? CanvasResult::failure(
-                         QStringLiteral("The printer \"%1\" reported an error.").arg(name))
+                         QCoreApplication::translate("ProgressSeams",
+                                                     "The printer \"%1\" reported an error.")
+                             .arg(name))
                    : CanvasResult::success();
     });
     if (canvas.begin().failed()) {
-        return QStringLiteral("The printer \"%1\" could not be started.").arg(name);
+        return QCoreApplication::translate("ProgressSeams",
+                                           "The printer \"%1\" could not be started.")
+            .arg(name);
     }
     draw(canvas);
     return std::nullopt;
@@ -79,11 +87,14 @@ ProgressSeams desktopProgressSeams(QWidget* parent)
         QMessageBox::information(parent, title, text);
     };
     seams.chooseImportFile = [parent](const QString& suggested) {
-        return askForFile(parent, QStringLiteral("Import Results File"), suggested,
-                          QStringLiteral("Results files (*.csv);;All files (*)"), false);
+        return askForFile(
+            parent, QCoreApplication::translate("ProgressSeams", "Import Results File"), suggested,
+            QCoreApplication::translate("ProgressSeams", "Results files (*.csv);;All files (*)"),
+            false);
     };
     seams.choosePdfPath = [parent](const QString& title, const QString& suggested) {
-        return askForFile(parent, title, suggested, QStringLiteral("PDF files (*.pdf)"), true);
+        return askForFile(parent, title, suggested,
+                          QCoreApplication::translate("ProgressSeams", "PDF files (*.pdf)"), true);
     };
     seams.hasPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
     seams.offerPdfInstead = [parent](const QString& text) { return askForPdf(parent, text); };

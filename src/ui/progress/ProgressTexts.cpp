@@ -1,5 +1,7 @@
 #include "ui/progress/ProgressTexts.h"
 
+#include <QCoreApplication>
+
 #include <QLocale>
 
 #include <algorithm>
@@ -9,22 +11,24 @@ namespace numberlark {
 
 namespace {
 
-QString count(int n, const QString& one, const QString& many)
+// "1 test" is its own text; the rest take the language's plural forms.
+QString count(int n, const char* one, const char* many)
 {
-    return n == 1 ? one : many.arg(n);
+    return n == 1 ? QCoreApplication::translate("ProgressTexts", one)
+                  : QCoreApplication::translate("ProgressTexts", many, nullptr, n);
 }
 
 } // namespace
 
 QString shownChildName(const QString& child)
 {
-    return child.isEmpty() ? QStringLiteral("(no name)") : child;
+    return child.isEmpty() ? QCoreApplication::translate("ProgressTexts", "(no name)") : child;
 }
 
 QString reportSummary(const std::vector<progress::TestRecord>& tests)
 {
     if (tests.empty()) {
-        return QStringLiteral("No tests");
+        return QCoreApplication::translate("ProgressTexts", "No tests");
     }
     const auto [first, last] =
         std::minmax_element(tests.begin(), tests.end(),
@@ -35,9 +39,11 @@ QString reportSummary(const std::vector<progress::TestRecord>& tests)
     const QString from = locale.toString(first->when.date(), QLocale::LongFormat);
     const QString to = locale.toString(last->when.date(), QLocale::LongFormat);
     const QString tested =
-        count(static_cast<int>(tests.size()), QStringLiteral("1 test"), QStringLiteral("%1 tests"));
-    return from == to ? QStringLiteral("%1 on %2").arg(tested, from)
-                      : QStringLiteral("%1 from %2 to %3").arg(tested, from, to);
+        count(static_cast<int>(tests.size()), QT_TRANSLATE_NOOP("ProgressTexts", "1 test"),
+              QT_TRANSLATE_N_NOOP("ProgressTexts", "%n tests"));
+    return from == to ? QCoreApplication::translate("ProgressTexts", "%1 on %2").arg(tested, from)
+                      : QCoreApplication::translate("ProgressTexts", "%1 from %2 to %3")
+                            .arg(tested, from, to);
 }
 
 namespace {
@@ -51,13 +57,18 @@ QString unreadableText(const std::vector<progress::UnreadLine>& lines)
     }
     QString which = numbers.join(QStringLiteral(", "));
     if (lines.size() > kLinesNamed) {
-        which += QStringLiteral(" and others");
+        //: Follows a list of line numbers: "3, 8, 9, 12, 20 and others".
+        which += QCoreApplication::translate("ProgressTexts", " and others");
     }
     if (lines.size() == 1) {
-        return QStringLiteral("1 line could not be read and was left out (line %1).").arg(which);
+        return QCoreApplication::translate("ProgressTexts",
+                                           "1 line could not be read and was left out (line %1).")
+            .arg(which);
     }
-    return QStringLiteral("%1 lines could not be read and were left out (lines %2).")
-        .arg(lines.size())
+    //: %1 lists the first line numbers, e.g. "3, 8 and others".
+    return QCoreApplication::translate("ProgressTexts",
+                                       "%n lines could not be read and were left out (lines %1).",
+                                       nullptr, static_cast<int>(lines.size()))
         .arg(which);
 }
 
@@ -71,12 +82,14 @@ QString importSummary(const progress::ImportOutcome& outcome)
     if (!outcome.status.done()) {
         return outcome.status.message;
     }
-    QString text = count(outcome.added, QStringLiteral("1 test was added to the log."),
-                         QStringLiteral("%1 tests were added to the log."));
+    QString text =
+        count(outcome.added, QT_TRANSLATE_NOOP("ProgressTexts", "1 test was added to the log."),
+              QT_TRANSLATE_N_NOOP("ProgressTexts", "%n tests were added to the log."));
     if (outcome.alreadyInLog > 0) {
-        text += QLatin1Char(' ') + count(outcome.alreadyInLog,
-                                         QStringLiteral("1 line was in the log already."),
-                                         QStringLiteral("%1 lines were in the log already."));
+        text += QLatin1Char(' ') +
+                count(outcome.alreadyInLog,
+                      QT_TRANSLATE_NOOP("ProgressTexts", "1 line was in the log already."),
+                      QT_TRANSLATE_N_NOOP("ProgressTexts", "%n lines were in the log already."));
     }
     if (!outcome.unreadable.empty()) {
         text += QLatin1Char(' ') + unreadableText(outcome.unreadable);
@@ -86,11 +99,14 @@ QString importSummary(const progress::ImportOutcome& outcome)
 
 QString forgetQuestion(const QString& child)
 {
-    return QStringLiteral("Remove every test of %1 from the progress log on this computer?\n\n"
-                          "This cannot be undone. The results file (numberlark.csv) is left as "
-                          "it is.")
-        .arg(child.isEmpty() ? QStringLiteral("the tests taken with no name")
-                             : QStringLiteral("\"%1\"").arg(child));
+    return QCoreApplication::translate(
+               "ProgressTexts",
+               "Remove every test of %1 from the progress log on this computer?\n\n"
+               "This cannot be undone. The results file (numberlark.csv) is left as "
+               "it is.")
+        .arg(child.isEmpty()
+                 ? QCoreApplication::translate("ProgressTexts", "the tests taken with no name")
+                 : QStringLiteral("\"%1\"").arg(child));
 }
 
 } // namespace numberlark

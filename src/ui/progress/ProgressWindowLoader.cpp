@@ -1,5 +1,7 @@
 #include "ui/progress/ProgressWindowLoader.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -18,12 +20,14 @@ QWidget* unavailableWindow(const QString& reason)
 {
     auto* window = new QWidget(nullptr, Qt::Window);
     window->setObjectName(QStringLiteral("FrmProgressUnavailable"));
-    window->setWindowTitle(QStringLiteral("Progress"));
-    auto* label = new QLabel(
-        QStringLiteral("The progress window could not be opened.\n\n%1\n\nInstalling Numberlark "
+    window->setWindowTitle(QCoreApplication::translate("ProgressWindowLoader", "Progress"));
+    auto* label =
+        new QLabel(QCoreApplication::translate(
+                       "ProgressWindowLoader",
+                       "The progress window could not be opened.\n\n%1\n\nInstalling Numberlark "
                        "again should bring it back.")
-            .arg(reason),
-        window);
+                       .arg(reason),
+                   window);
     label->setWordWrap(true);
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(label);
@@ -44,7 +48,8 @@ struct LoadedModule {
         QStringList failures;
         for (const QString& path : paths) {
             if (!QFile::exists(path)) {
-                failures << QStringLiteral("%1: not found").arg(QDir::toNativeSeparators(path));
+                failures << QCoreApplication::translate("ProgressWindowLoader", "%1: not found")
+                                .arg(QDir::toNativeSeparators(path));
                 continue;
             }
             QLibrary library(path);

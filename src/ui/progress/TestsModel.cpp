@@ -33,7 +33,7 @@ QString TestsModel::cellText(const TestRecord& test, int column)
     switch (column) {
     case Date:
         if (!test.when.isValid()) {
-            return test.dateText.isEmpty() ? QStringLiteral("date unknown") : test.dateText;
+            return test.dateText.isEmpty() ? tr("date unknown") : test.dateText;
         }
         return locale.toString(test.when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
                test.when.time().toString(QStringLiteral("HH:mm"));
@@ -43,7 +43,7 @@ QString TestsModel::cellText(const TestRecord& test, int column)
         const int answered = progress::questionsAnswered(test);
         return answered == test.questions || test.imported
                    ? QString::number(test.questions)
-                   : QStringLiteral("%1 of %2").arg(answered).arg(test.questions);
+                   : tr("%1 of %2").arg(answered).arg(test.questions);
     }
     case Seconds:
         return QString::number(test.seconds);
@@ -51,7 +51,7 @@ QString TestsModel::cellText(const TestRecord& test, int column)
         return locale.toString(progress::secondsPerQuestion(test), 'f', 1);
     case WrongAnswers: {
         const std::optional<int> wrong = progress::wrongAnswers(test);
-        return wrong ? QString::number(*wrong) : QStringLiteral("not kept");
+        return wrong ? QString::number(*wrong) : tr("not kept");
     }
     default:
         return {};
@@ -103,12 +103,9 @@ QVariant TestsModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const QString kTitles[ColumnCount] = {QStringLiteral("Date"),
-                                                 QStringLiteral("Table"),
-                                                 QStringLiteral("Questions"),
-                                                 QStringLiteral("Seconds"),
-                                                 QStringLiteral("Seconds per question"),
-                                                 QStringLiteral("Wrong answers")};
+    const QString kTitles[ColumnCount] = {
+        tr("Date"),         tr("Table"), tr("Questions"), tr("Seconds"), tr("Seconds per question"),
+        tr("Wrong answers")};
     return section >= 0 && section < ColumnCount ? kTitles[section] : QVariant();
 }
 
