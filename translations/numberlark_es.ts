@@ -72,10 +72,6 @@
         <translation>Diploma Numberlark</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; reported an error.</source>
-        <translation>La impresora «%1» ha informado de un error.</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; could not be started.</source>
         <translation>No se ha podido poner en marcha la impresora «%1».</translation>
     </message>
@@ -91,6 +87,98 @@
     <message>
         <source>No printer is set up as the default on this computer, so the certificate cannot be printed.</source>
         <translation>Este ordenador no tiene una impresora predeterminada, así que no se puede imprimir el diploma.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be sent to the printer &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FactGradeStyle</name>
+    <message>
+        <source>Known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tricky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right first time and quick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right, but slow or not always first time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>often wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no questions yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asked once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>asked %n times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>never right first time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right first time once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>right first time %n times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no wrong answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 wrong answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong answers</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>median time %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times %2: %3, %4</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -130,22 +218,6 @@
     <message>
         <source>Certificate</source>
         <translation>Diploma</translation>
-    </message>
-    <message>
-        <source>Clock</source>
-        <translation>Reloj</translation>
-    </message>
-    <message>
-        <source>Whiteboard</source>
-        <translation>Pizarra</translation>
-    </message>
-    <message>
-        <source>Numberlark</source>
-        <translation>Numberlark</translation>
-    </message>
-    <message>
-        <source>This question is</source>
-        <translation>Esta es la pregunta</translation>
     </message>
     <message numerus="yes">
         <source>%1 seconds</source>
@@ -189,6 +261,22 @@
         <source>How fast can you answer 20 times table questions?<byte value="xd"/><byte value="xd"/>This program will time you. Choose the times table you want to practise the press the TEST button.<byte value="xd"/><byte value="xd"/>Good Luck!</source>
         <translation>¿Con qué rapidez puedes responder 20 preguntas de las tablas?<byte value="xd"/><byte value="xd"/>El programa te cronometra. Elige una tabla y pulsa EMPEZAR.<byte value="xd"/><byte value="xd"/>¡Buena suerte!</translation>
     </message>
+    <message>
+        <source>A clock radio; its display shows the seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A whiteboard between an elephant in a suit and a donkey holding a pen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numberlark, in yellow capitals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sign that reads: This question is</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PainterCanvas</name>
@@ -229,6 +317,369 @@
     </message>
 </context>
 <context>
+    <name>PracticeSheetPage</name>
+    <message>
+        <source>Numberlark practice sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numberlark practice sheet for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are the questions you find trickiest. Try them again and again!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSheetPrinter</name>
+    <message>
+        <source>Printing Error</source>
+        <translation type="unfinished">Error de impresión</translation>
+    </message>
+    <message>
+        <source>No printer is set up as the default on this computer, so the practice sheet cannot be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Would you like to save the practice sheet as a PDF file instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Practice Sheet as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>practice sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numberlark practice sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintQueue</name>
+    <message>
+        <source>The printer &quot;%1&quot; is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not available (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the certificate (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not print the certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not print the certificate (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is holding the certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is holding the certificate (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLog</name>
+    <message>
+        <source>The results file %1 could not be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress log could not be written: there is no folder for this user&apos;s data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress log %1 could not be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress log %1 could not be opened: the SQLite driver for Qt is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress log %1 was written by a newer Numberlark. A newer Numberlark is needed to read it or add to it; it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a Numberlark progress log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another copy of Numberlark is using the progress log %1 (%2). Try again when it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress log %1 cannot be read (%2) and could not be set aside: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress log %1 could not be read (%2). It was kept as %3, and a new log was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPdf</name>
+    <message>
+        <source>The %1 could not be saved as &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressRecording</name>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This test was not added to the progress log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tricky: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting there: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other tables: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Fecha</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numberlark progress report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressSeams</name>
+    <message>
+        <source>Printing Error</source>
+        <translation type="unfinished">Error de impresión</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation type="unfinished">Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Numberlark practice sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; reported an error.</source>
+        <translation type="unfinished">La impresora «%1» ha informado de un error.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started.</source>
+        <translation type="unfinished">No se ha podido poner en marcha la impresora «%1».</translation>
+    </message>
+    <message>
+        <source>Import Results File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished">Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressTexts</name>
+    <message>
+        <source>(no name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tests</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and others</source>
+        <extracomment>Follows a list of line numbers: &quot;3, 8, 9, 12, 20 and others&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 line could not be read and was left out (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 test was added to the log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tests were added to the log.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 line was in the log already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines were in the log already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove every test of %1 from the progress log on this computer?
+
+This cannot be undone. The results file (numberlark.csv) is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tests taken with no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindowLoader</name>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress window could not be opened.
+
+%1
+
+Installing Numberlark again should bring it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is locked by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ResultsSaving</name>
     <message>
         <source>The result could not be saved in the file
@@ -242,8 +693,35 @@
 %2.</translation>
     </message>
     <message>
-        <source>&amp;Quit Without Saving</source>
-        <translation>&amp;Salir sin guardar</translation>
+        <source>Quit Without Saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>a folder of that name is in the way of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -302,6 +780,21 @@
     </message>
 </context>
 <context>
+    <name>TestFigures</name>
+    <message>
+        <source>Mixed tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other: %1 times table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times table</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>numberlark::CertificateScreen</name>
     <message>
         <source>Well Done</source>
@@ -314,6 +807,33 @@
     <message>
         <source>Your name</source>
         <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3. %4</source>
+        <extracomment>%1 the certificate&apos;s name, %2 the table, %3 the date line (&quot;on ...&quot;), %4 the prompt.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::DialProgressBar</name>
+    <message>
+        <source>Progress dial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::FactGridModel</name>
+    <message>
+        <source>times %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -353,6 +873,14 @@
     <message>
         <source>&amp;About</source>
         <translation>A&amp;cerca de</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Progress...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -436,6 +964,128 @@ El archivo de resultados %1 se crea al salir de una prueba con «Guardar los res
         <source>The results file %1 could not be opened: no program to view it could be started.</source>
         <translation>No se ha podido abrir el archivo de resultados %1: no se ha podido iniciar ningún programa para verlo.</translation>
     </message>
+    <message>
+        <source>the settings store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be remembered in %1: %2.
+
+They apply until Numberlark ends. Press OK again once the problem is fixed, or close this window to keep them for this time only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::FrmProgress</name>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Child:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Results File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Practice &amp;Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Practice Sheet as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;Report as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forget This Child...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Facts&lt;/b&gt; (point at a square for its figures)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts from 1 times 1 to 12 times 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tests have been kept on this computer yet.
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tests are kept only while &quot;Save results on disk&quot; is ticked. Tick it in Tools &gt; Options, then take a test and press QUIT: the test will show here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take a test and press QUIT when it is done: the test will show here. Tests saved earlier in a results file can be brought in with &quot;Import Results File...&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other tables:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Results File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Practice Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log keeps no questions of %1 yet (tests brought in from a results file have none), so there is nothing to practise. The questions of every test taken from now on are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget This Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ProgressChart</name>
+    <message>
+        <source>Mixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds per question, test by test (one line per times table)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds per question over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2: %3 seconds for %4 questions
+%5 seconds per question</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>numberlark::TestFlow</name>
@@ -446,6 +1096,52 @@ El archivo de resultados %1 se crea al salir de una prueba con «Guardar los res
     <message>
         <source>correct</source>
         <translation>bien</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::TestsModel</name>
+    <message>
+        <source>date unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Fecha</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -10,11 +10,6 @@ namespace numberlark::progress {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ProgressLog", text);
-}
-
 // The nearest part of the path that exists, to say what stands in the way.
 QFileInfo nearestExisting(QString path)
 {
@@ -52,9 +47,11 @@ QString folderProblem(const QString& logPath)
     }
     const QFileInfo blocker = nearestExisting(folder);
     if (blocker.exists() && !blocker.isDir()) {
-        return tr("%1 is a file, not a folder").arg(blocker.absoluteFilePath());
+        return QCoreApplication::translate("ProgressLog", "%1 is a file, not a folder")
+            .arg(blocker.absoluteFilePath());
     }
-    return tr("the folder %1 could not be created").arg(folder);
+    return QCoreApplication::translate("ProgressLog", "the folder %1 could not be created")
+        .arg(folder);
 }
 
 QString moveAside(const QString& logPath, QString* problem)

@@ -19,11 +19,6 @@ namespace numberlark::progress {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ProgressLog", text);
-}
-
 QString nextConnectionName()
 {
     static std::atomic<int> counter{0};
@@ -134,19 +129,25 @@ LogStatus ProgressLog::openConnection()
 {
     if (m_path.isEmpty()) {
         return {LogStatus::Kind::CannotWrite,
-                tr("The progress log could not be written: there is no folder for this "
-                   "user's data.")};
+                QCoreApplication::translate(
+                    "ProgressLog",
+                    "The progress log could not be written: there is no folder for this "
+                    "user's data.")};
     }
     const QString problem = folderProblem(m_path);
     if (!problem.isEmpty()) {
         return {LogStatus::Kind::CannotWrite,
-                tr("The progress log %1 could not be written: %2.").arg(m_path, problem)};
+                QCoreApplication::translate("ProgressLog",
+                                            "The progress log %1 could not be written: %2.")
+                    .arg(m_path, problem)};
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     if (!db.isValid()) {
         return {LogStatus::Kind::CannotWrite,
-                tr("The progress log %1 could not be opened: the SQLite driver for Qt is not "
-                   "installed.")
+                QCoreApplication::translate(
+                    "ProgressLog",
+                    "The progress log %1 could not be opened: the SQLite driver for Qt is not "
+                    "installed.")
                     .arg(m_path)};
     }
     db.setDatabaseName(m_path);
@@ -164,12 +165,15 @@ LogStatus ProgressLog::inspectAndMigrate()
     const int version = logVersion(db, &error);
     if (version > kLogVersion) {
         return {LogStatus::Kind::NewerVersion,
-                tr("The progress log %1 was written by a newer Numberlark. A newer Numberlark "
-                   "is needed to read it or add to it; it was left as it is.")
+                QCoreApplication::translate(
+                    "ProgressLog",
+                    "The progress log %1 was written by a newer Numberlark. A newer Numberlark "
+                    "is needed to read it or add to it; it was left as it is.")
                     .arg(m_path)};
     }
     if (version >= 0 && !looksLikeOurs(db, version, &error) && !error.isValid()) {
-        return keepAsideAndStartAfresh(tr("it is not a Numberlark progress log"));
+        return keepAsideAndStartAfresh(
+            QCoreApplication::translate("ProgressLog", "it is not a Numberlark progress log"));
     }
     if (!error.isValid()) {
         error = useWriteAheadJournal(db);
@@ -185,16 +189,20 @@ LogStatus ProgressLog::statusFor(const QSqlError& error)
     switch (classify(error)) {
     case LogFailure::Busy:
         return {LogStatus::Kind::Busy,
-                tr("Another copy of Numberlark is using the progress log %1 (%2). Try again "
-                   "when it has finished.")
+                QCoreApplication::translate(
+                    "ProgressLog",
+                    "Another copy of Numberlark is using the progress log %1 (%2). Try again "
+                    "when it has finished.")
                     .arg(m_path, reasonOf(error))};
     case LogFailure::Damaged:
         return keepAsideAndStartAfresh(reasonOf(error));
     case LogFailure::Refused:
         break;
     }
-    return {LogStatus::Kind::CannotWrite,
-            tr("The progress log %1 could not be written: %2.").arg(m_path, reasonOf(error))};
+    return {
+        LogStatus::Kind::CannotWrite,
+        QCoreApplication::translate("ProgressLog", "The progress log %1 could not be written: %2.")
+            .arg(m_path, reasonOf(error))};
 }
 
 // The damaged file keeps its contents under a dated name beside the new log,
@@ -205,18 +213,24 @@ LogStatus ProgressLog::keepAsideAndStartAfresh(const QString& reason)
     m_open = false;
     if (m_keptAside) {
         return {LogStatus::Kind::CannotWrite,
-                tr("The progress log %1 could not be written: %2.").arg(m_path, reason)};
+                QCoreApplication::translate("ProgressLog",
+                                            "The progress log %1 could not be written: %2.")
+                    .arg(m_path, reason)};
     }
     QString problem;
     const QString keptAs = moveAside(m_path, &problem);
     if (keptAs.isEmpty()) {
         return {LogStatus::Kind::CannotWrite,
-                tr("The progress log %1 cannot be read (%2) and could not be set aside: %3.")
+                QCoreApplication::translate(
+                    "ProgressLog",
+                    "The progress log %1 cannot be read (%2) and could not be set aside: %3.")
                     .arg(m_path, reason, problem)};
     }
     m_keptAside = true;
-    m_notice = tr("The progress log %1 could not be read (%2). It was kept as %3, and a new "
-                  "log was started.")
+    m_notice = QCoreApplication::translate(
+                   "ProgressLog",
+                   "The progress log %1 could not be read (%2). It was kept as %3, and a new "
+                   "log was started.")
                    .arg(m_path, reason, keptAs);
     LogStatus status = openConnection();
     if (status.done()) {

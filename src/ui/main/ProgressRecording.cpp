@@ -1,5 +1,7 @@
 #include "ui/main/ProgressRecording.h"
 
+#include <QCoreApplication>
+
 #include "progress/ProgressLog.h"
 #include "progress/ResultsLineKey.h"
 #include "quiz/Completion.h"
@@ -51,7 +53,8 @@ ProgressRecording::ProgressRecording(QWidget* window)
 {
     QPointer<QWidget> owner(window);
     m_notice = [owner](const QString& message) {
-        QMessageBox::warning(owner.data(), QObject::tr("Progress"), message);
+        QMessageBox::warning(owner.data(),
+                             QCoreApplication::translate("ProgressRecording", "Progress"), message);
     };
 }
 
@@ -63,7 +66,9 @@ progress::LogStatus ProgressRecording::record(const QuizSession& session, const 
     if (!status.message.isEmpty() && m_notice) {
         m_notice(status.done() ? status.message
                                : status.message + QStringLiteral("\n\n") +
-                                     QObject::tr("This test was not added to the progress log."));
+                                     QCoreApplication::translate(
+                                         "ProgressRecording",
+                                         "This test was not added to the progress log."));
     }
     return status;
 }

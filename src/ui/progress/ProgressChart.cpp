@@ -88,7 +88,7 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     m_time->setRange(QDateTime::currentDateTime().addDays(-7), QDateTime::currentDateTime());
     m_seconds = new QValueAxis;
     m_seconds->setLabelFormat(QStringLiteral("%.0f"));
-    m_seconds->setTitleText(QStringLiteral("seconds"));
+    m_seconds->setTitleText(tr("seconds"));
     chart->addAxis(m_time, Qt::AlignBottom);
     chart->addAxis(m_seconds, Qt::AlignLeft);
     setChart(chart);

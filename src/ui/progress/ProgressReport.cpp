@@ -261,7 +261,8 @@ void ProgressReport::paint(QPagedPaintDevice& device) const
 
 QString ProgressReport::write(const QString& path) const
 {
-    ProgressPdf pdf(path, QStringLiteral("report"), QStringLiteral("Numberlark progress report"));
+    ProgressPdf pdf(path, QCoreApplication::translate("ProgressReport", "report"),
+                    QCoreApplication::translate("ProgressReport", "Numberlark progress report"));
     if (QString failed = pdf.open(); !failed.isEmpty()) {
         return failed;
     }
