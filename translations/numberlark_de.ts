@@ -829,6 +829,7 @@ Installing Numberlark again should bring it back.</source>
     <name>numberlark::FactGridModel</name>
     <message>
         <source>times %1</source>
+        <extracomment>Read out for a column (&quot;times 7&quot;) and a row (&quot;7 times&quot;) of the facts grid.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1061,6 +1062,7 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     </message>
     <message>
         <source>Other %1</source>
+        <extracomment>Legend entry for a times table beyond 12, e.g. &quot;Other 15&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1084,6 +1086,7 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
         <source>%1
 %2: %3 seconds for %4 questions
 %5 seconds per question</source>
+        <extracomment>A point&apos;s tip: date; table: seconds for questions; seconds per question.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1113,6 +1116,7 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>Questions answered of the questions set, e.g. &quot;7 of 10&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

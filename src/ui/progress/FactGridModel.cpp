@@ -62,6 +62,7 @@ QVariant FactGridModel::headerData(int section, Qt::Orientation orientation, int
         return section + 1;
     }
     if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
+        //: Read out for a column ("times 7") and a row ("7 times") of the facts grid.
         return orientation == Qt::Horizontal ? tr("times %1").arg(section + 1)
                                              : tr("%1 times").arg(section + 1);
     }

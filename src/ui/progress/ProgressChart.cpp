@@ -63,6 +63,7 @@ QString seriesName(const progress::TableChoiceRecord& table)
     case progress::TableChoiceRecord::Kind::Mixed:
         return ProgressChart::tr("Mixed");
     case progress::TableChoiceRecord::Kind::Other:
+        //: Legend entry for a times table beyond 12, e.g. "Other 15".
         return ProgressChart::tr("Other %1").arg(table.number);
     case progress::TableChoiceRecord::Kind::Table:
         break;
@@ -98,6 +99,7 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
 QString ProgressChart::pointText(const TestRecord& test)
 {
     const QLocale locale;
+    //: A point's tip: date; table: seconds for questions; seconds per question.
     return tr("%1\n%2: %3 seconds for %4 questions\n%5 seconds per question")
         .arg(locale.toString(test.when, QLocale::ShortFormat),
              progress::tableChoiceText(test.table))

@@ -43,6 +43,7 @@ QString TestsModel::cellText(const TestRecord& test, int column)
         const int answered = progress::questionsAnswered(test);
         return answered == test.questions || test.imported
                    ? QString::number(test.questions)
+                   //: Questions answered of the questions set, e.g. "7 of 10".
                    : tr("%1 of %2").arg(answered).arg(test.questions);
     }
     case Seconds:
