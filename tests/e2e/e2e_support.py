@@ -91,6 +91,11 @@ class Keyboard:
             fail(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
         return result.stdout
 
+    def xdotool_ok(self, *args, timeout=20):
+        """Whether an xdotool command succeeds (a search that finds nothing fails)."""
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
+                              timeout=timeout).returncode == 0
+
     def keys(self, *names):
         self.xdotool("key", "--delay", KEY_DELAY_MS, *names)
 

@@ -152,6 +152,23 @@ def follow_the_link(keys, screen):
     keys.focus_window()
 
 
+def visit_progress(keys, screen):
+    """Tools > Progress... by access keys; Tab shows where the focus is (with
+    no test kept yet, Import Results File... is the window's one control),
+    and Esc closes the window."""
+    keys.keys("alt+t", "p")
+    wait_for_window(keys, "^Progress$")
+    area = screen.window_area("^Progress$")
+    screen.each_key_shows_focus(area, "progress", "Tab")
+    keys.keys("Escape")
+    deadline = time.monotonic() + REPAINT_WAIT_S
+    while keys.xdotool_ok("search", "--onlyvisible", "--name", "^Progress$"):
+        if time.monotonic() > deadline:
+            fail("Esc did not close the progress window")
+        time.sleep(0.1)
+    keys.focus_window()
+
+
 def quit_by_keys(keys, screen):
     # The focus is back on Print; Tab goes round to the name box, then Quit.
     area = screen.window_area("^Number Lark$")
@@ -202,6 +219,7 @@ def main():
         print_and_save(keys, run.work)
         turn_sound_off_with_ok(keys)
         follow_the_link(keys, screen)
+        visit_progress(keys, screen)
         quit_by_keys(keys, screen)
         run.wait_for_exit()
         check_outcome(run, opened_log)

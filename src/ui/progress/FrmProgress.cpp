@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStackedWidget>
 #include <QTableView>
@@ -53,6 +54,9 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     m_pages->addWidget(createContent());
     layout->addWidget(m_pages, 1);
     fitToScreen(QSize(1180, 780));
+    // Esc closes the window, as it closes the options and about windows.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     reload();
 }
 
