@@ -1,7 +1,7 @@
 #pragma once
 
-#include "output/CanvasResult.h"
 #include "artwork/Artwork.h"
+#include "output/CanvasResult.h"
 
 #include <QColor>
 #include <QString>

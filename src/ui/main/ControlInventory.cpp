@@ -163,7 +163,8 @@ const std::array kInventory{
     picture("Imgclock", Picture::Clock, {330, 7155, 4320, 990}, true, 8,
             QT_TRANSLATE_NOOP("Form1", "A clock radio; its display shows the seconds")),
     picture("Imgwhiteboard", Picture::Whiteboard, {990, 2010, 7500, 3435}, false, 9,
-            QT_TRANSLATE_NOOP("Form1", "A whiteboard between an elephant in a suit and a donkey holding a pen")),
+            QT_TRANSLATE_NOOP(
+                "Form1", "A whiteboard between an elephant in a suit and a donkey holding a pen")),
     picture("ImgTitle", Picture::Title, {2040, 120, 6240, 1905}, true, 10,
             QT_TRANSLATE_NOOP("Form1", "Numberlark, in yellow capitals")),
     picture("Imgsign", Picture::Sign, {5385, 5820, 1995, 2535}, false, 11,

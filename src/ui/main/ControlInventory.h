@@ -1,7 +1,7 @@
 #pragma once
 
-#include "quiz/Geometry.h"
 #include "artwork/Artwork.h"
+#include "quiz/Geometry.h"
 
 #include <optional>
 #include <span>
