@@ -526,7 +526,7 @@ Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>Falsche Antworten</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Last tests</source>
@@ -1160,7 +1160,7 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>Falsche Antworten</translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>

@@ -526,7 +526,7 @@ Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>Réponses fausses</translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Last tests</source>
@@ -889,7 +889,7 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation>Pro&amp;grès...</translation>
+        <translation>&amp;Progrès...</translation>
     </message>
 </context>
 <context>
@@ -1081,7 +1081,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     <message>
         <source>%1s</source>
         <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation>Table de %1</translation>
+        <translation>×%1</translation>
     </message>
     <message>
         <source>Seconds per question, test by test (one line per times table)</source>
@@ -1160,7 +1160,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>Réponses fausses</translation>
+        <translation>Erreurs</translation>
     </message>
 </context>
 <context>
