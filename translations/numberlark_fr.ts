@@ -791,7 +791,7 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     <name>TestFigures</name>
     <message>
         <source>Mixed tables</source>
-        <translation>Tables mélangées</translation>
+        <translation>Mélange</translation>
     </message>
     <message>
         <source>Other: %1 times table</source>
