@@ -90,95 +90,95 @@
     </message>
     <message>
         <source>The certificate could not be sent to the printer &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Urkunde konnte nicht an den Drucker „%1“ geschickt werden.</translation>
     </message>
 </context>
 <context>
     <name>FactGradeStyle</name>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicher</translation>
     </message>
     <message>
         <source>Getting there</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast sicher</translation>
     </message>
     <message>
         <source>Tricky</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierig</translation>
     </message>
     <message>
         <source>Not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht gestellt</translation>
     </message>
     <message>
         <source>right first time and quick</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich richtig und schnell</translation>
     </message>
     <message>
         <source>right, but slow or not always first time</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig, aber langsam oder nicht immer gleich</translation>
     </message>
     <message>
         <source>often wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>oft falsch</translation>
     </message>
     <message>
         <source>no questions yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch keine Aufgaben</translation>
     </message>
     <message>
         <source>never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>nie gestellt</translation>
     </message>
     <message>
         <source>asked once</source>
-        <translation type="unfinished"></translation>
+        <translation>einmal gestellt</translation>
     </message>
     <message numerus="yes">
         <source>asked %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n-mal gestellt</numerusform>
+            <numerusform>%n-mal gestellt</numerusform>
         </translation>
     </message>
     <message>
         <source>never right first time</source>
-        <translation type="unfinished"></translation>
+        <translation>nie gleich richtig</translation>
     </message>
     <message>
         <source>right first time once</source>
-        <translation type="unfinished"></translation>
+        <translation>einmal gleich richtig</translation>
     </message>
     <message numerus="yes">
         <source>right first time %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n-mal gleich richtig</numerusform>
+            <numerusform>%n-mal gleich richtig</numerusform>
         </translation>
     </message>
     <message>
         <source>no wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>keine falschen Antworten</translation>
     </message>
     <message>
         <source>1 wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>1 falsche Antwort</translation>
     </message>
     <message numerus="yes">
         <source>%n wrong answers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n falsche Antwort</numerusform>
+            <numerusform>%n falsche Antworten</numerusform>
         </translation>
     </message>
     <message>
         <source>median time %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>mittlere Zeit (Median) %1 Sekunden</translation>
     </message>
     <message>
         <source>%1 times %2: %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mal %2: %3, %4</translation>
     </message>
 </context>
 <context>
@@ -263,19 +263,19 @@
     </message>
     <message>
         <source>A clock radio; its display shows the seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Radiowecker; seine Anzeige zeigt die Sekunden</translation>
     </message>
     <message>
         <source>A whiteboard between an elephant in a suit and a donkey holding a pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Tafel zwischen einem Elefanten im Anzug und einem Esel mit einem Stift</translation>
     </message>
     <message>
         <source>Numberlark, in yellow capitals</source>
-        <translation type="unfinished"></translation>
+        <translation>Numberlark, in gelben Großbuchstaben</translation>
     </message>
     <message>
         <source>A sign that reads: This question is</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Schild mit der Aufschrift: Das ist Aufgabe</translation>
     </message>
 </context>
 <context>
@@ -320,340 +320,344 @@
     <name>PracticeSheetPage</name>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Numberlark-Übungsblatt</translation>
     </message>
     <message>
         <source>Numberlark practice sheet for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numberlark-Übungsblatt für %1</translation>
     </message>
     <message>
         <source>These are the questions you find trickiest. Try them again and again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das sind die Aufgaben, die dir am schwersten fallen. Übe sie immer wieder!</translation>
     </message>
 </context>
 <context>
     <name>PracticeSheetPrinter</name>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished">Druckfehler</translation>
+        <translation>Druckfehler</translation>
     </message>
     <message>
         <source>No printer is set up as the default on this computer, so the practice sheet cannot be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer ist kein Standarddrucker eingerichtet, deshalb kann das Übungsblatt nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>
 
 Would you like to save the practice sheet as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungsblatt als PDF speichern</translation>
     </message>
     <message>
         <source>practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Übungsblatt</translation>
     </message>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Numberlark-Übungsblatt</translation>
     </message>
 </context>
 <context>
     <name>PrintQueue</name>
     <message>
         <source>The printer &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ ist nicht erreichbar.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not available (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ ist nicht erreichbar (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ ist angehalten.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ ist angehalten (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ nimmt keine Aufträge an.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ nimmt keine Aufträge an (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ hat die Urkunde nicht angenommen.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ hat die Urkunde nicht angenommen (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ konnte die Urkunde nicht drucken.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ konnte die Urkunde nicht drucken (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is holding the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ hält die Urkunde zurück.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is holding the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ hält die Urkunde zurück (%2).</translation>
     </message>
 </context>
 <context>
     <name>ProgressLog</name>
     <message>
         <source>The results file %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisdatei %1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Datei, kein Ordner</translation>
     </message>
     <message>
         <source>the folder %1 could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>The progress log could not be written: there is no folder for this user&apos;s data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fortschrittsprotokoll konnte nicht geschrieben werden: Es gibt keinen Ordner für die Daten dieses Benutzers.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fortschrittsprotokoll %1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be opened: the SQLite driver for Qt is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fortschrittsprotokoll %1 konnte nicht geöffnet werden: Der SQLite-Treiber für Qt ist nicht installiert.</translation>
     </message>
     <message>
         <source>The progress log %1 was written by a newer Numberlark. A newer Numberlark is needed to read it or add to it; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fortschrittsprotokoll %1 wurde von einer neueren Numberlark-Version geschrieben. Nur eine neuere Version kann es lesen oder ergänzen; es wurde unverändert gelassen.</translation>
     </message>
     <message>
         <source>it is not a Numberlark progress log</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Numberlark-Fortschrittsprotokoll</translation>
     </message>
     <message>
         <source>Another copy of Numberlark is using the progress log %1 (%2). Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes laufendes Numberlark benutzt gerade das Fortschrittsprotokoll %1 (%2). Bitte erneut versuchen, wenn es fertig ist.</translation>
     </message>
     <message>
         <source>The progress log %1 cannot be read (%2) and could not be set aside: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fortschrittsprotokoll %1 ist nicht lesbar (%2) und konnte nicht beiseitegelegt werden: %3.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be read (%2). It was kept as %3, and a new log was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fortschrittsprotokoll %1 konnte nicht gelesen werden (%2). Es wurde als %3 aufbewahrt, und ein neues Protokoll wurde begonnen.</translation>
     </message>
 </context>
 <context>
     <name>ProgressPdf</name>
     <message>
         <source>The %1 could not be saved as &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht als „%2“ gespeichert werden: %3</translation>
     </message>
     <message>
         <source>The %1 could not be written to &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht in „%2“ geschrieben werden: %3</translation>
     </message>
 </context>
 <context>
     <name>ProgressRecording</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>This test was not added to the progress log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Test wurde nicht in das Fortschrittsprotokoll aufgenommen.</translation>
     </message>
 </context>
 <context>
     <name>ProgressReport</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Facts to practise</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben zum Üben</translation>
     </message>
     <message>
         <source>Tricky: </source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierig: </translation>
     </message>
     <message>
         <source>Getting there: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fast sicher: </translation>
     </message>
     <message>
         <source>Other tables: </source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Reihen: </translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihe</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Seconds per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden pro Aufgabe</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Last tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Tests</translation>
     </message>
     <message>
         <source>Numberlark progress report</source>
-        <translation type="unfinished"></translation>
+        <translation>Numberlark-Fortschrittsbericht</translation>
     </message>
     <message>
         <source>report</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht</translation>
     </message>
     <message>
         <source>Save Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht als PDF speichern</translation>
     </message>
 </context>
 <context>
     <name>ProgressSeams</name>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished">Druckfehler</translation>
+        <translation>Druckfehler</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished">Als PDF speichern...</translation>
+        <translation>Als PDF speichern...</translation>
     </message>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Numberlark-Übungsblatt</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; reported an error.</source>
-        <translation type="unfinished">Der Drucker „%1“ hat einen Fehler gemeldet.</translation>
+        <translation>Der Drucker „%1“ hat einen Fehler gemeldet.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation type="unfinished">Der Drucker „%1“ konnte nicht gestartet werden.</translation>
+        <translation>Der Drucker „%1“ konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Import Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisdatei importieren</translation>
     </message>
     <message>
         <source>Results files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisdateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">PDF-Dateien (*.pdf)</translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>ProgressTexts</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ohne Namen)</translation>
     </message>
     <message>
         <source>No tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tests</translation>
     </message>
     <message>
         <source>1 test</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Test</translation>
     </message>
     <message numerus="yes">
         <source>%n tests</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Test</numerusform>
+            <numerusform>%n Tests</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2</translation>
     </message>
     <message>
         <source>%1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vom %2 bis %3</translation>
     </message>
     <message>
         <source> and others</source>
         <extracomment>Follows a list of line numbers: &quot;3, 8, 9, 12, 20 and others&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> und weitere</translation>
     </message>
     <message>
         <source>1 line could not be read and was left out (line %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile konnte nicht gelesen werden und wurde ausgelassen (Zeile %1).</translation>
     </message>
     <message>
         <source>1 test was added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Test wurde ins Protokoll aufgenommen.</translation>
     </message>
     <message numerus="yes">
         <source>%n tests were added to the log.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Test wurde ins Protokoll aufgenommen.</numerusform>
+            <numerusform>%n Tests wurden ins Protokoll aufgenommen.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 line was in the log already.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile war schon im Protokoll.</translation>
     </message>
     <message numerus="yes">
         <source>%n lines were in the log already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile war schon im Protokoll.</numerusform>
+            <numerusform>%n Zeilen waren schon im Protokoll.</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove every test of %1 from the progress log on this computer?
 
 This cannot be undone. The results file (numberlark.csv) is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tests von %1 aus dem Fortschrittsprotokoll auf diesem Computer entfernen?
+
+Das lässt sich nicht rückgängig machen. Die Ergebnisdatei (numberlark.csv) bleibt unverändert.</translation>
     </message>
     <message>
         <source>the tests taken with no name</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Kind ohne Namen</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindowLoader</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>The progress window could not be opened.
@@ -661,22 +665,26 @@ This cannot be undone. The results file (numberlark.csv) is left as it is.</sour
 %1
 
 Installing Numberlark again should bring it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fortschrittsfenster konnte nicht geöffnet werden.
+
+%1
+
+Numberlark neu zu installieren sollte es wiederherstellen.</translation>
     </message>
     <message>
         <source>%1: not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>ResultsFile</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine normale Datei</translation>
     </message>
     <message>
         <source>The file is locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist von einem anderen Programm gesperrt</translation>
     </message>
 </context>
 <context>
@@ -694,34 +702,34 @@ Installing Numberlark again should bring it back.</source>
     </message>
     <message>
         <source>Quit Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden ohne Speichern</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>a folder of that name is in the way of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner mit diesem Namen steht der Datei im Weg</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist schreibgeschützt</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Ordner ist schreibgeschützt</translation>
     </message>
     <message>
         <source>its folder could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Ordner konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -783,15 +791,15 @@ Installing Numberlark again should bring it back.</source>
     <name>TestFigures</name>
     <message>
         <source>Mixed tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischte Reihen</translation>
     </message>
     <message>
         <source>Other: %1 times table</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere: %1er-Reihe</translation>
     </message>
     <message>
         <source>%1 times table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1er-Reihe</translation>
     </message>
 </context>
 <context>
@@ -811,18 +819,18 @@ Installing Numberlark again should bring it back.</source>
     <message>
         <source>%1: %2 %3. %4</source>
         <extracomment>%1 the certificate&apos;s name, %2 the table, %3 the date line (&quot;on ...&quot;), %4 the prompt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3. %4</translation>
     </message>
 </context>
 <context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsanzeige</translation>
     </message>
     <message>
         <source>%1 of %2 answered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 beantwortet</translation>
     </message>
 </context>
 <context>
@@ -830,11 +838,11 @@ Installing Numberlark again should bring it back.</source>
     <message>
         <source>times %1</source>
         <extracomment>Read out for a column (&quot;times 7&quot;) and a row (&quot;7 times&quot;) of the facts grid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mal %1</translation>
     </message>
     <message>
         <source>%1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mal</translation>
     </message>
 </context>
 <context>
@@ -877,11 +885,11 @@ Installing Numberlark again should bring it back.</source>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortschritt...</translation>
     </message>
 </context>
 <context>
@@ -967,127 +975,134 @@ Die Ergebnisdatei %1 entsteht, wenn ein Test mit Häkchen bei „Ergebnisse spei
     </message>
     <message>
         <source>the settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Einstellungsspeicher</translation>
     </message>
     <message>
         <source>The settings could not be remembered in %1: %2.
 
 They apply until Numberlark ends. Press OK again once the problem is fixed, or close this window to keep them for this time only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 gemerkt werden: %2.
+
+Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Problem behoben ist, oder schließe dieses Fenster, um sie nur für dieses Mal zu behalten.</translation>
     </message>
 </context>
 <context>
     <name>numberlark::FrmProgress</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kind:</translation>
     </message>
     <message>
         <source>&amp;Import Results File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisdatei &amp;importieren...</translation>
     </message>
     <message>
         <source>Print Practice &amp;Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungs&amp;blatt drucken</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungsblatt als PDF speichern...</translation>
     </message>
     <message>
         <source>Save &amp;Report as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;richt als PDF speichern...</translation>
     </message>
     <message>
         <source>&amp;Forget This Child...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Kind &amp;vergessen...</translation>
     </message>
     <message>
         <source>&lt;b&gt;Facts&lt;/b&gt; (point at a square for its figures)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Einmaleins&lt;/b&gt; (mit der Maus auf ein Feld zeigen, um seine Zahlen zu sehen)</translation>
     </message>
     <message>
         <source>Facts from 1 times 1 to 12 times 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmaleins von 1 mal 1 bis 12 mal 12</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <source>No tests have been kept on this computer yet.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer sind noch keine Tests gespeichert.
+
+</translation>
     </message>
     <message>
         <source>Tests are kept only while &quot;Save results on disk&quot; is ticked. Tick it in Tools &gt; Options, then take a test and press QUIT: the test will show here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests werden nur gespeichert, solange „Ergebnisse speichern“ angehakt ist. Dazu unter Extras &gt; Optionen das Häkchen setzen, dann einen Test machen und auf BEENDEN drücken: Der Test erscheint dann hier.</translation>
     </message>
     <message>
         <source>Take a test and press QUIT when it is done: the test will show here. Tests saved earlier in a results file can be brought in with &quot;Import Results File...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Test machen und am Ende auf BEENDEN drücken: Der Test erscheint dann hier. Tests, die früher in einer Ergebnisdatei gespeichert wurden, lassen sich mit „Ergebnisdatei importieren...“ übernehmen.</translation>
     </message>
     <message>
         <source>Other tables:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Reihen:
+</translation>
     </message>
     <message>
         <source>Import Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisdatei importieren</translation>
     </message>
     <message>
         <source>Print Practice Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungsblatt drucken</translation>
     </message>
     <message>
         <source>The log keeps no questions of %1 yet (tests brought in from a results file have none), so there is nothing to practise. The questions of every test taken from now on are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll enthält noch keine Aufgaben von %1 (aus einer Ergebnisdatei übernommene Tests haben keine), deshalb gibt es nichts zu üben. Von jetzt an werden die Aufgaben jedes Tests aufbewahrt.</translation>
     </message>
     <message>
         <source>Forget This Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Kind vergessen</translation>
     </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt</translation>
     </message>
     <message>
         <source>Other %1</source>
         <extracomment>Legend entry for a times table beyond 12, e.g. &quot;Other 15&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Andere %1</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1er</translation>
     </message>
     <message>
         <source>Seconds per question, test by test (one line per times table)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden pro Aufgabe, Test für Test (eine Linie pro Reihe)</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Seconds per question over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden pro Aufgabe im Zeitverlauf</translation>
     </message>
     <message>
         <source>%1
 %2: %3 seconds for %4 questions
 %5 seconds per question</source>
         <extracomment>A point&apos;s tip: date; table: seconds for questions; seconds per question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2: %3 Sekunden für %4 Aufgaben
+%5 Sekunden pro Aufgabe</translation>
     </message>
 </context>
 <context>
@@ -1102,9 +1117,9 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
 </context>
@@ -1112,40 +1127,40 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     <name>numberlark::TestsModel</name>
     <message>
         <source>date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum unbekannt</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Questions answered of the questions set, e.g. &quot;7 of 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht erfasst</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihe</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Seconds per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden pro Aufgabe</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>

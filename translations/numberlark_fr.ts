@@ -90,95 +90,95 @@
     </message>
     <message>
         <source>The certificate could not be sent to the printer &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diplôme n’a pas pu être envoyé à l’imprimante «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>FactGradeStyle</name>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquis</translation>
     </message>
     <message>
         <source>Getting there</source>
-        <translation type="unfinished"></translation>
+        <translation>En bonne voie</translation>
     </message>
     <message>
         <source>Tricky</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore demandé</translation>
     </message>
     <message>
         <source>right first time and quick</source>
-        <translation type="unfinished"></translation>
+        <translation>juste du premier coup et rapide</translation>
     </message>
     <message>
         <source>right, but slow or not always first time</source>
-        <translation type="unfinished"></translation>
+        <translation>juste, mais lent ou pas toujours du premier coup</translation>
     </message>
     <message>
         <source>often wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>souvent faux</translation>
     </message>
     <message>
         <source>no questions yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore de questions</translation>
     </message>
     <message>
         <source>never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais demandé</translation>
     </message>
     <message>
         <source>asked once</source>
-        <translation type="unfinished"></translation>
+        <translation>demandé une fois</translation>
     </message>
     <message numerus="yes">
         <source>asked %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>demandé %n fois</numerusform>
+            <numerusform>demandé %n fois</numerusform>
         </translation>
     </message>
     <message>
         <source>never right first time</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais juste du premier coup</translation>
     </message>
     <message>
         <source>right first time once</source>
-        <translation type="unfinished"></translation>
+        <translation>juste du premier coup une fois</translation>
     </message>
     <message numerus="yes">
         <source>right first time %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>juste du premier coup %n fois</numerusform>
+            <numerusform>juste du premier coup %n fois</numerusform>
         </translation>
     </message>
     <message>
         <source>no wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse fausse</translation>
     </message>
     <message>
         <source>1 wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>1 réponse fausse</translation>
     </message>
     <message numerus="yes">
         <source>%n wrong answers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n réponse fausse</numerusform>
+            <numerusform>%n réponses fausses</numerusform>
         </translation>
     </message>
     <message>
         <source>median time %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>temps médian %1 secondes</translation>
     </message>
     <message>
         <source>%1 times %2: %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois %2&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
@@ -263,19 +263,19 @@
     </message>
     <message>
         <source>A clock radio; its display shows the seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Un radio-réveil&#xa0;; son écran affiche les secondes</translation>
     </message>
     <message>
         <source>A whiteboard between an elephant in a suit and a donkey holding a pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tableau blanc entre un éléphant en costume et un âne qui tient un stylo</translation>
     </message>
     <message>
         <source>Numberlark, in yellow capitals</source>
-        <translation type="unfinished"></translation>
+        <translation>Numberlark, en majuscules jaunes</translation>
     </message>
     <message>
         <source>A sign that reads: This question is</source>
-        <translation type="unfinished"></translation>
+        <translation>Un panneau où il est écrit&#xa0;: Voici la question</translation>
     </message>
 </context>
 <context>
@@ -320,340 +320,344 @@
     <name>PracticeSheetPage</name>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d’exercices Numberlark</translation>
     </message>
     <message>
         <source>Numberlark practice sheet for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d’exercices Numberlark pour %1</translation>
     </message>
     <message>
         <source>These are the questions you find trickiest. Try them again and again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici les questions que tu trouves les plus difficiles. Entraîne-toi encore et encore&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>PracticeSheetPrinter</name>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished">Erreur d’impression</translation>
+        <translation>Erreur d’impression</translation>
     </message>
     <message>
         <source>No printer is set up as the default on this computer, so the practice sheet cannot be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut n’est configurée sur cet ordinateur&#xa0;: la fiche d’exercices ne peut pas être imprimée.</translation>
     </message>
     <message>
         <source>
 
 Would you like to save the practice sheet as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;?</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche d’exercices en PDF</translation>
     </message>
     <message>
         <source>practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>la fiche d’exercices</translation>
     </message>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d’exercices Numberlark</translation>
     </message>
 </context>
 <context>
     <name>PrintQueue</name>
     <message>
         <source>The printer &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’est pas disponible.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not available (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’est pas disponible (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» est arrêtée.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» est arrêtée (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’accepte pas de travaux d’impression.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’accepte pas de travaux d’impression (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas accepté le diplôme.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas accepté le diplôme (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu imprimer le diplôme.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu imprimer le diplôme (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is holding the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» garde le diplôme en attente.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is holding the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» garde le diplôme en attente (%2).</translation>
     </message>
 </context>
 <context>
     <name>ProgressLog</name>
     <message>
         <source>The results file %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de résultats %1 n’a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un fichier, pas un dossier</translation>
     </message>
     <message>
         <source>the folder %1 could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 n’a pas pu être créé</translation>
     </message>
     <message>
         <source>The progress log could not be written: there is no folder for this user&apos;s data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal des progrès n’a pas pu être écrit&#xa0;: il n’y a pas de dossier pour les données de cet utilisateur.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal des progrès %1 n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be opened: the SQLite driver for Qt is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal des progrès %1 n’a pas pu être ouvert&#xa0;: le pilote SQLite pour Qt n’est pas installé.</translation>
     </message>
     <message>
         <source>The progress log %1 was written by a newer Numberlark. A newer Numberlark is needed to read it or add to it; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal des progrès %1 a été écrit par une version plus récente de Numberlark. Il faut une version plus récente pour le lire ou le compléter&#xa0;; il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>it is not a Numberlark progress log</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un journal des progrès Numberlark</translation>
     </message>
     <message>
         <source>Another copy of Numberlark is using the progress log %1 (%2). Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre Numberlark ouvert utilise le journal des progrès %1 (%2). Réessayer quand il aura terminé.</translation>
     </message>
     <message>
         <source>The progress log %1 cannot be read (%2) and could not be set aside: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal des progrès %1 est illisible (%2) et n’a pas pu être mis de côté&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be read (%2). It was kept as %3, and a new log was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal des progrès %1 n’a pas pu être lu (%2). Il a été conservé sous le nom %3 et un nouveau journal a été commencé.</translation>
     </message>
 </context>
 <context>
     <name>ProgressPdf</name>
     <message>
         <source>The %1 could not be saved as &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer %1 sous «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
     <message>
         <source>The %1 could not be written to &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1 dans «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>ProgressRecording</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès</translation>
     </message>
     <message>
         <source>This test was not added to the progress log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce test n’a pas été ajouté au journal des progrès.</translation>
     </message>
 </context>
 <context>
     <name>ProgressReport</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>Facts to practise</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplications à travailler</translation>
     </message>
     <message>
         <source>Tricky: </source>
-        <translation type="unfinished"></translation>
+        <translation>Difficiles&#xa0;: </translation>
     </message>
     <message>
         <source>Getting there: </source>
-        <translation type="unfinished"></translation>
+        <translation>En bonne voie&#xa0;: </translation>
     </message>
     <message>
         <source>Other tables: </source>
-        <translation type="unfinished"></translation>
+        <translation>Autres tables&#xa0;: </translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <source>Seconds per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par question</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Last tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Derniers tests</translation>
     </message>
     <message>
         <source>Numberlark progress report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de progrès Numberlark</translation>
     </message>
     <message>
         <source>report</source>
-        <translation type="unfinished"></translation>
+        <translation>le rapport</translation>
     </message>
     <message>
         <source>Save Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport en PDF</translation>
     </message>
 </context>
 <context>
     <name>ProgressSeams</name>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished">Erreur d’impression</translation>
+        <translation>Erreur d’impression</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished">Enregistrer en PDF...</translation>
+        <translation>Enregistrer en PDF...</translation>
     </message>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d’exercices Numberlark</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; reported an error.</source>
-        <translation type="unfinished">L’imprimante «&#xa0;%1&#xa0;» a signalé une erreur.</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» a signalé une erreur.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation type="unfinished">L’imprimante «&#xa0;%1&#xa0;» n’a pas pu démarrer.</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu démarrer.</translation>
     </message>
     <message>
         <source>Import Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un fichier de résultats</translation>
     </message>
     <message>
         <source>Results files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de résultats (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">Fichiers PDF (*.pdf)</translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>ProgressTexts</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom)</translation>
     </message>
     <message>
         <source>No tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun test</translation>
     </message>
     <message>
         <source>1 test</source>
-        <translation type="unfinished"></translation>
+        <translation>1 test</translation>
     </message>
     <message numerus="yes">
         <source>%n tests</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n test</numerusform>
+            <numerusform>%n tests</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 le %2</translation>
     </message>
     <message>
         <source>%1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 du %2 au %3</translation>
     </message>
     <message>
         <source> and others</source>
         <extracomment>Follows a list of line numbers: &quot;3, 8, 9, 12, 20 and others&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> et d’autres</translation>
     </message>
     <message>
         <source>1 line could not be read and was left out (line %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne n’a pas pu être lue et a été ignorée (ligne %1).</translation>
     </message>
     <message>
         <source>1 test was added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 test a été ajouté au journal.</translation>
     </message>
     <message numerus="yes">
         <source>%n tests were added to the log.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n test a été ajouté au journal.</numerusform>
+            <numerusform>%n tests ont été ajoutés au journal.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 line was in the log already.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne était déjà dans le journal.</translation>
     </message>
     <message numerus="yes">
         <source>%n lines were in the log already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne était déjà dans le journal.</numerusform>
+            <numerusform>%n lignes étaient déjà dans le journal.</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove every test of %1 from the progress log on this computer?
 
 This cannot be undone. The results file (numberlark.csv) is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tous les tests de %1 du journal des progrès de cet ordinateur&#xa0;?
+
+Cela ne peut pas être annulé. Le fichier de résultats (numberlark.csv) reste tel quel.</translation>
     </message>
     <message>
         <source>the tests taken with no name</source>
-        <translation type="unfinished"></translation>
+        <translation>l’enfant sans nom</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindowLoader</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès</translation>
     </message>
     <message>
         <source>The progress window could not be opened.
@@ -661,22 +665,26 @@ This cannot be undone. The results file (numberlark.csv) is left as it is.</sour
 %1
 
 Installing Numberlark again should bring it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre des progrès n’a pas pu être ouverte.
+
+%1
+
+Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
     <message>
         <source>%1: not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: introuvable</translation>
     </message>
 </context>
 <context>
     <name>ResultsFile</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>The file is locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est verrouillé par un autre programme</translation>
     </message>
 </context>
 <context>
@@ -694,34 +702,34 @@ Installing Numberlark again should bring it back.</source>
     </message>
     <message>
         <source>Quit Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter sans enregistrer</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>a folder of that name is in the way of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier du même nom empêche de créer le fichier</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est en lecture seule</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier est en lecture seule</translation>
     </message>
     <message>
         <source>its folder could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier n’a pas pu être créé</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n’a pas pu être écrit</translation>
     </message>
 </context>
 <context>
@@ -783,15 +791,15 @@ Installing Numberlark again should bring it back.</source>
     <name>TestFigures</name>
     <message>
         <source>Mixed tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélange</translation>
     </message>
     <message>
         <source>Other: %1 times table</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre&#xa0;: table de %1</translation>
     </message>
     <message>
         <source>%1 times table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de %1</translation>
     </message>
 </context>
 <context>
@@ -811,18 +819,18 @@ Installing Numberlark again should bring it back.</source>
     <message>
         <source>%1: %2 %3. %4</source>
         <extracomment>%1 the certificate&apos;s name, %2 the table, %3 the date line (&quot;on ...&quot;), %4 the prompt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 %3. %4</translation>
     </message>
 </context>
 <context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadran de progression</translation>
     </message>
     <message>
         <source>%1 of %2 answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses&#xa0;: %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -830,11 +838,11 @@ Installing Numberlark again should bring it back.</source>
     <message>
         <source>times %1</source>
         <extracomment>Read out for a column (&quot;times 7&quot;) and a row (&quot;7 times&quot;) of the facts grid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fois %1</translation>
     </message>
     <message>
         <source>%1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois</translation>
     </message>
 </context>
 <context>
@@ -877,11 +885,11 @@ Installing Numberlark again should bring it back.</source>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progrès...</translation>
     </message>
 </context>
 <context>
@@ -967,127 +975,134 @@ Le fichier de résultats %1 est créé quand on quitte un test avec «&#xa0;Gard
     </message>
     <message>
         <source>the settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>le stockage des réglages</translation>
     </message>
     <message>
         <source>The settings could not be remembered in %1: %2.
 
 They apply until Numberlark ends. Press OK again once the problem is fixed, or close this window to keep them for this time only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n’ont pas pu être retenus dans %1&#xa0;: %2.
+
+Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau sur OK une fois le problème réglé, ou ferme cette fenêtre pour les garder cette fois seulement.</translation>
     </message>
 </context>
 <context>
     <name>numberlark::FrmProgress</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès</translation>
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enfant&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Import Results File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des résultats...</translation>
     </message>
     <message>
         <source>Print Practice &amp;Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une &amp;fiche d’exercices</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche d’exercices en PDF...</translation>
     </message>
     <message>
         <source>Save &amp;Report as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le &amp;rapport en PDF...</translation>
     </message>
     <message>
         <source>&amp;Forget This Child...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oublier cet enfant...</translation>
     </message>
     <message>
         <source>&lt;b&gt;Facts&lt;/b&gt; (point at a square for its figures)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Multiplications&lt;/b&gt; (pointer une case pour voir ses chiffres)</translation>
     </message>
     <message>
         <source>Facts from 1 times 1 to 12 times 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplications de 1 fois 1 à 12 fois 12</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <source>No tests have been kept on this computer yet.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun test n’a encore été gardé sur cet ordinateur.
+
+</translation>
     </message>
     <message>
         <source>Tests are kept only while &quot;Save results on disk&quot; is ticked. Tick it in Tools &gt; Options, then take a test and press QUIT: the test will show here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tests ne sont gardés que si «&#xa0;Garder les résultats&#xa0;» est coché. Cocher cette case dans Outils &gt; Options, puis faire un test et appuyer sur QUITTER&#xa0;: le test apparaîtra ici.</translation>
     </message>
     <message>
         <source>Take a test and press QUIT when it is done: the test will show here. Tests saved earlier in a results file can be brought in with &quot;Import Results File...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un test et appuyer sur QUITTER à la fin&#xa0;: le test apparaîtra ici. Les tests enregistrés auparavant dans un fichier de résultats peuvent être repris avec «&#xa0;Importer des résultats...&#xa0;».</translation>
     </message>
     <message>
         <source>Other tables:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Autres tables&#xa0;:
+</translation>
     </message>
     <message>
         <source>Import Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des résultats</translation>
     </message>
     <message>
         <source>Print Practice Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une fiche d’exercices</translation>
     </message>
     <message>
         <source>The log keeps no questions of %1 yet (tests brought in from a results file have none), so there is nothing to practise. The questions of every test taken from now on are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal ne contient encore aucune question de %1 (les tests importés d’un fichier de résultats n’en ont pas)&#xa0;: il n’y a donc rien à travailler. Les questions de chaque test fait à partir de maintenant seront gardées.</translation>
     </message>
     <message>
         <source>Forget This Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier cet enfant</translation>
     </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélange</translation>
     </message>
     <message>
         <source>Other %1</source>
         <extracomment>Legend entry for a times table beyond 12, e.g. &quot;Other 15&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autre %1</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>×%1</translation>
     </message>
     <message>
         <source>Seconds per question, test by test (one line per times table)</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par question, test après test (une courbe par table)</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>Seconds per question over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par question au fil du temps</translation>
     </message>
     <message>
         <source>%1
 %2: %3 seconds for %4 questions
 %5 seconds per question</source>
         <extracomment>A point&apos;s tip: date; table: seconds for questions; seconds per question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2&#xa0;: %3 secondes pour %4 questions
+%5 secondes par question</translation>
     </message>
 </context>
 <context>
@@ -1102,9 +1117,9 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
 </context>
@@ -1112,40 +1127,40 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     <name>numberlark::TestsModel</name>
     <message>
         <source>date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>date inconnue</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Questions answered of the questions set, e.g. &quot;7 of 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>non enregistré</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <source>Seconds per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par question</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs</translation>
     </message>
 </context>
 <context>
