@@ -1081,7 +1081,7 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     <message>
         <source>%1s</source>
         <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation>Tabla %1</translation>
+        <translation>×%1</translation>
     </message>
     <message>
         <source>Seconds per question, test by test (one line per times table)</source>

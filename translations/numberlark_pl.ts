@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>right, but slow or not always first time</source>
-        <translation>dobrze, ale wolno lub nie zawsze za pierwszym razem</translation>
+        <translation>dobrze, ale wolno lub nie zawsze od razu</translation>
     </message>
     <message>
         <source>often wrong</source>
@@ -1092,7 +1092,7 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     <message>
         <source>%1s</source>
         <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation>Razy %1</translation>
+        <translation>×%1</translation>
     </message>
     <message>
         <source>Seconds per question, test by test (one line per times table)</source>
