@@ -526,7 +526,7 @@ Would you like to save the practice sheet as a PDF file instead?</source>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>Respuestas incorrectas</translation>
+        <translation>Errores</translation>
     </message>
     <message>
         <source>Last tests</source>
@@ -1160,7 +1160,7 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>Respuestas incorrectas</translation>
+        <translation>Errores</translation>
     </message>
 </context>
 <context>
