@@ -90,95 +90,95 @@
     </message>
     <message>
         <source>The certificate could not be sent to the printer &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido enviar el diploma a la impresora «%1».</translation>
     </message>
 </context>
 <context>
     <name>FactGradeStyle</name>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominada</translation>
     </message>
     <message>
         <source>Getting there</source>
-        <translation type="unfinished"></translation>
+        <translation>En camino</translation>
     </message>
     <message>
         <source>Tricky</source>
-        <translation type="unfinished"></translation>
+        <translation>Difícil</translation>
     </message>
     <message>
         <source>Not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin preguntar</translation>
     </message>
     <message>
         <source>right first time and quick</source>
-        <translation type="unfinished"></translation>
+        <translation>bien a la primera y rápido</translation>
     </message>
     <message>
         <source>right, but slow or not always first time</source>
-        <translation type="unfinished"></translation>
+        <translation>bien, pero lento o no siempre a la primera</translation>
     </message>
     <message>
         <source>often wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>a menudo mal</translation>
     </message>
     <message>
         <source>no questions yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún sin preguntas</translation>
     </message>
     <message>
         <source>never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca preguntada</translation>
     </message>
     <message>
         <source>asked once</source>
-        <translation type="unfinished"></translation>
+        <translation>preguntada una vez</translation>
     </message>
     <message numerus="yes">
         <source>asked %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>preguntada %n vez</numerusform>
+            <numerusform>preguntada %n veces</numerusform>
         </translation>
     </message>
     <message>
         <source>never right first time</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca bien a la primera</translation>
     </message>
     <message>
         <source>right first time once</source>
-        <translation type="unfinished"></translation>
+        <translation>bien a la primera una vez</translation>
     </message>
     <message numerus="yes">
         <source>right first time %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>bien a la primera %n vez</numerusform>
+            <numerusform>bien a la primera %n veces</numerusform>
         </translation>
     </message>
     <message>
         <source>no wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna respuesta incorrecta</translation>
     </message>
     <message>
         <source>1 wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>1 respuesta incorrecta</translation>
     </message>
     <message numerus="yes">
         <source>%n wrong answers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n respuesta incorrecta</numerusform>
+            <numerusform>%n respuestas incorrectas</numerusform>
         </translation>
     </message>
     <message>
         <source>median time %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo mediano: %1 segundos</translation>
     </message>
     <message>
         <source>%1 times %2: %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2: %3, %4</translation>
     </message>
 </context>
 <context>
@@ -263,19 +263,19 @@
     </message>
     <message>
         <source>A clock radio; its display shows the seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Un radiodespertador; su pantalla muestra los segundos</translation>
     </message>
     <message>
         <source>A whiteboard between an elephant in a suit and a donkey holding a pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pizarra blanca entre un elefante con traje y un burro con un rotulador</translation>
     </message>
     <message>
         <source>Numberlark, in yellow capitals</source>
-        <translation type="unfinished"></translation>
+        <translation>Numberlark, en mayúsculas amarillas</translation>
     </message>
     <message>
         <source>A sign that reads: This question is</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cartel que dice: Esta es la pregunta</translation>
     </message>
 </context>
 <context>
@@ -320,340 +320,344 @@
     <name>PracticeSheetPage</name>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de ejercicios Numberlark</translation>
     </message>
     <message>
         <source>Numberlark practice sheet for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de ejercicios Numberlark para %1</translation>
     </message>
     <message>
         <source>These are the questions you find trickiest. Try them again and again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas son las preguntas que más te cuestan. ¡Practícalas una y otra vez!</translation>
     </message>
 </context>
 <context>
     <name>PracticeSheetPrinter</name>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished">Error de impresión</translation>
+        <translation>Error de impresión</translation>
     </message>
     <message>
         <source>No printer is set up as the default on this computer, so the practice sheet cannot be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ordenador no tiene una impresora predeterminada, así que no se puede imprimir la hoja de ejercicios.</translation>
     </message>
     <message>
         <source>
 
 Would you like to save the practice sheet as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+¿Quieres guardar la hoja de ejercicios como archivo PDF?</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la hoja de ejercicios como PDF</translation>
     </message>
     <message>
         <source>practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>la hoja de ejercicios</translation>
     </message>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de ejercicios Numberlark</translation>
     </message>
 </context>
 <context>
     <name>PrintQueue</name>
     <message>
         <source>The printer &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no está disponible.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not available (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no está disponible (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» está detenida.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» está detenida (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no acepta trabajos.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no acepta trabajos (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no ha aceptado el diploma.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no ha aceptado el diploma (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no ha podido imprimir el diploma.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no ha podido imprimir el diploma (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is holding the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» tiene el diploma en espera.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is holding the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» tiene el diploma en espera (%2).</translation>
     </message>
 </context>
 <context>
     <name>ProgressLog</name>
     <message>
         <source>The results file %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo de resultados %1: %2.</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un archivo, no una carpeta</translation>
     </message>
     <message>
         <source>the folder %1 could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido crear la carpeta %1</translation>
     </message>
     <message>
         <source>The progress log could not be written: there is no folder for this user&apos;s data.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el registro de progreso: no hay ninguna carpeta para los datos de este usuario.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el registro de progreso %1: %2.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be opened: the SQLite driver for Qt is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el registro de progreso %1: el controlador SQLite de Qt no está instalado.</translation>
     </message>
     <message>
         <source>The progress log %1 was written by a newer Numberlark. A newer Numberlark is needed to read it or add to it; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de progreso %1 lo escribió una versión más reciente de Numberlark. Hace falta una versión más reciente para leerlo o añadirle datos; se ha dejado tal como estaba.</translation>
     </message>
     <message>
         <source>it is not a Numberlark progress log</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un registro de progreso de Numberlark</translation>
     </message>
     <message>
         <source>Another copy of Numberlark is using the progress log %1 (%2). Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia de Numberlark está usando el registro de progreso %1 (%2). Vuelve a intentarlo cuando haya terminado.</translation>
     </message>
     <message>
         <source>The progress log %1 cannot be read (%2) and could not be set aside: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de progreso %1 no se puede leer (%2) y no se ha podido guardar aparte: %3.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be read (%2). It was kept as %3, and a new log was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el registro de progreso %1 (%2). Se ha guardado como %3 y se ha empezado un registro nuevo.</translation>
     </message>
 </context>
 <context>
     <name>ProgressPdf</name>
     <message>
         <source>The %1 could not be saved as &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar %1 como «%2»: %3</translation>
     </message>
     <message>
         <source>The %1 could not be written to &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir %1 en «%2»: %3</translation>
     </message>
 </context>
 <context>
     <name>ProgressRecording</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>This test was not added to the progress log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta prueba no se ha añadido al registro de progreso.</translation>
     </message>
 </context>
 <context>
     <name>ProgressReport</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>Facts to practise</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones para practicar</translation>
     </message>
     <message>
         <source>Tricky: </source>
-        <translation type="unfinished"></translation>
+        <translation>Difíciles: </translation>
     </message>
     <message>
         <source>Getting there: </source>
-        <translation type="unfinished"></translation>
+        <translation>En camino: </translation>
     </message>
     <message>
         <source>Other tables: </source>
-        <translation type="unfinished"></translation>
+        <translation>Otras tablas: </translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <source>Seconds per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por pregunta</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Errores</translation>
     </message>
     <message>
         <source>Last tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas pruebas</translation>
     </message>
     <message>
         <source>Numberlark progress report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de progreso Numberlark</translation>
     </message>
     <message>
         <source>report</source>
-        <translation type="unfinished"></translation>
+        <translation>el informe</translation>
     </message>
     <message>
         <source>Save Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el informe como PDF</translation>
     </message>
 </context>
 <context>
     <name>ProgressSeams</name>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished">Error de impresión</translation>
+        <translation>Error de impresión</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished">Guardar como PDF...</translation>
+        <translation>Guardar como PDF...</translation>
     </message>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de ejercicios Numberlark</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; reported an error.</source>
-        <translation type="unfinished">La impresora «%1» ha informado de un error.</translation>
+        <translation>La impresora «%1» ha informado de un error.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation type="unfinished">No se ha podido poner en marcha la impresora «%1».</translation>
+        <translation>No se ha podido poner en marcha la impresora «%1».</translation>
     </message>
     <message>
         <source>Import Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar archivo de resultados</translation>
     </message>
     <message>
         <source>Results files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de resultados (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">Archivos PDF (*.pdf)</translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>ProgressTexts</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>No tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna prueba</translation>
     </message>
     <message>
         <source>1 test</source>
-        <translation type="unfinished"></translation>
+        <translation>1 prueba</translation>
     </message>
     <message numerus="yes">
         <source>%n tests</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n prueba</numerusform>
+            <numerusform>%n pruebas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 el %2</translation>
     </message>
     <message>
         <source>%1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 del %2 al %3</translation>
     </message>
     <message>
         <source> and others</source>
         <extracomment>Follows a list of line numbers: &quot;3, 8, 9, 12, 20 and others&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> y otras</translation>
     </message>
     <message>
         <source>1 line could not be read and was left out (line %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 línea no se ha podido leer y se ha omitido (línea %1).</translation>
     </message>
     <message>
         <source>1 test was added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha añadido 1 prueba al registro.</translation>
     </message>
     <message numerus="yes">
         <source>%n tests were added to the log.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha añadido %n prueba al registro.</numerusform>
+            <numerusform>Se han añadido %n pruebas al registro.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 line was in the log already.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 línea ya estaba en el registro.</translation>
     </message>
     <message numerus="yes">
         <source>%n lines were in the log already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea ya estaba en el registro.</numerusform>
+            <numerusform>%n líneas ya estaban en el registro.</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove every test of %1 from the progress log on this computer?
 
 This cannot be undone. The results file (numberlark.csv) is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar todas las pruebas de %1 del registro de progreso de este ordenador?
+
+No se puede deshacer. El archivo de resultados (numberlark.csv) no se modifica.</translation>
     </message>
     <message>
         <source>the tests taken with no name</source>
-        <translation type="unfinished"></translation>
+        <translation>quien no escribió su nombre</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindowLoader</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>The progress window could not be opened.
@@ -661,22 +665,26 @@ This cannot be undone. The results file (numberlark.csv) is left as it is.</sour
 %1
 
 Installing Numberlark again should bring it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir la ventana de progreso.
+
+%1
+
+Volver a instalar Numberlark debería solucionarlo.</translation>
     </message>
     <message>
         <source>%1: not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no encontrado</translation>
     </message>
 </context>
 <context>
     <name>ResultsFile</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
     <message>
         <source>The file is locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha bloqueado el archivo</translation>
     </message>
 </context>
 <context>
@@ -694,34 +702,34 @@ Installing Numberlark again should bring it back.</source>
     </message>
     <message>
         <source>Quit Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir sin guardar</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>a folder of that name is in the way of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>hay una carpeta con ese nombre en el lugar del archivo</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es de solo lectura</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta es de solo lectura</translation>
     </message>
     <message>
         <source>its folder could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido crear su carpeta</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el archivo</translation>
     </message>
 </context>
 <context>
@@ -783,15 +791,15 @@ Installing Numberlark again should bring it back.</source>
     <name>TestFigures</name>
     <message>
         <source>Mixed tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas mezcladas</translation>
     </message>
     <message>
         <source>Other: %1 times table</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra: tabla del %1</translation>
     </message>
     <message>
         <source>%1 times table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla del %1</translation>
     </message>
 </context>
 <context>
@@ -811,18 +819,18 @@ Installing Numberlark again should bring it back.</source>
     <message>
         <source>%1: %2 %3. %4</source>
         <extracomment>%1 the certificate&apos;s name, %2 the table, %3 the date line (&quot;on ...&quot;), %4 the prompt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3. %4</translation>
     </message>
 </context>
 <context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicador de progreso</translation>
     </message>
     <message>
         <source>%1 of %2 answered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 respondidas</translation>
     </message>
 </context>
 <context>
@@ -830,11 +838,11 @@ Installing Numberlark again should bring it back.</source>
     <message>
         <source>times %1</source>
         <extracomment>Read out for a column (&quot;times 7&quot;) and a row (&quot;7 times&quot;) of the facts grid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>por %1</translation>
     </message>
     <message>
         <source>%1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por</translation>
     </message>
 </context>
 <context>
@@ -877,11 +885,11 @@ Installing Numberlark again should bring it back.</source>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progreso...</translation>
     </message>
 </context>
 <context>
@@ -967,127 +975,134 @@ El archivo de resultados %1 se crea al salir de una prueba con «Guardar los res
     </message>
     <message>
         <source>the settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>el almacén de ajustes</translation>
     </message>
     <message>
         <source>The settings could not be remembered in %1: %2.
 
 They apply until Numberlark ends. Press OK again once the problem is fixed, or close this window to keep them for this time only.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido recordar los ajustes en %1: %2.
+
+Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el problema esté resuelto, o cierra esta ventana para usarlos solo esta vez.</translation>
     </message>
 </context>
 <context>
     <name>numberlark::FrmProgress</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niño:</translation>
     </message>
     <message>
         <source>&amp;Import Results File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar archivo de resultados...</translation>
     </message>
     <message>
         <source>Print Practice &amp;Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir hoja de &amp;ejercicios</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la hoja de ejercicios como PDF...</translation>
     </message>
     <message>
         <source>Save &amp;Report as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el info&amp;rme como PDF...</translation>
     </message>
     <message>
         <source>&amp;Forget This Child...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Olvidar a este niño...</translation>
     </message>
     <message>
         <source>&lt;b&gt;Facts&lt;/b&gt; (point at a square for its figures)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Operaciones&lt;/b&gt; (señala una casilla para ver sus datos)</translation>
     </message>
     <message>
         <source>Facts from 1 times 1 to 12 times 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones de 1 por 1 a 12 por 12</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebas</translation>
     </message>
     <message>
         <source>No tests have been kept on this computer yet.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha guardado ninguna prueba en este ordenador.
+
+</translation>
     </message>
     <message>
         <source>Tests are kept only while &quot;Save results on disk&quot; is ticked. Tick it in Tools &gt; Options, then take a test and press QUIT: the test will show here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las pruebas solo se guardan si «Guardar los resultados» está marcado. Márcalo en Herramientas &gt; Opciones, haz una prueba y pulsa SALIR: la prueba aparecerá aquí.</translation>
     </message>
     <message>
         <source>Take a test and press QUIT when it is done: the test will show here. Tests saved earlier in a results file can be brought in with &quot;Import Results File...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz una prueba y pulsa SALIR al terminar: la prueba aparecerá aquí. Las pruebas guardadas antes en un archivo de resultados se pueden traer con «Importar archivo de resultados...».</translation>
     </message>
     <message>
         <source>Other tables:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Otras tablas:
+</translation>
     </message>
     <message>
         <source>Import Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar archivo de resultados</translation>
     </message>
     <message>
         <source>Print Practice Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la hoja de ejercicios</translation>
     </message>
     <message>
         <source>The log keeps no questions of %1 yet (tests brought in from a results file have none), so there is nothing to practise. The questions of every test taken from now on are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro todavía no tiene preguntas de %1 (las pruebas importadas de un archivo de resultados no las tienen), así que no hay nada que practicar. A partir de ahora se guardan las preguntas de todas las pruebas.</translation>
     </message>
     <message>
         <source>Forget This Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvidar a este niño</translation>
     </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <source>Other %1</source>
         <extracomment>Legend entry for a times table beyond 12, e.g. &quot;Other 15&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Otra %1</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>×%1</translation>
     </message>
     <message>
         <source>Seconds per question, test by test (one line per times table)</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por pregunta, prueba a prueba (una línea por tabla)</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>Seconds per question over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por pregunta a lo largo del tiempo</translation>
     </message>
     <message>
         <source>%1
 %2: %3 seconds for %4 questions
 %5 seconds per question</source>
         <extracomment>A point&apos;s tip: date; table: seconds for questions; seconds per question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2: %3 segundos para %4 preguntas
+%5 segundos por pregunta</translation>
     </message>
 </context>
 <context>
@@ -1102,9 +1117,9 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
         </translation>
     </message>
 </context>
@@ -1112,40 +1127,40 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     <name>numberlark::TestsModel</name>
     <message>
         <source>date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha desconocida</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Questions answered of the questions set, e.g. &quot;7 of 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>sin guardar</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <source>Seconds per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por pregunta</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Errores</translation>
     </message>
 </context>
 <context>

@@ -92,98 +92,98 @@
     </message>
     <message>
         <source>The certificate could not be sent to the printer &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wysłać dyplomu do drukarki „%1”.</translation>
     </message>
 </context>
 <context>
     <name>FactGradeStyle</name>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Opanowane</translation>
     </message>
     <message>
         <source>Getting there</source>
-        <translation type="unfinished"></translation>
+        <translation>Na dobrej drodze</translation>
     </message>
     <message>
         <source>Tricky</source>
-        <translation type="unfinished"></translation>
+        <translation>Trudne</translation>
     </message>
     <message>
         <source>Not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeszcze nie było</translation>
     </message>
     <message>
         <source>right first time and quick</source>
-        <translation type="unfinished"></translation>
+        <translation>dobrze za pierwszym razem i szybko</translation>
     </message>
     <message>
         <source>right, but slow or not always first time</source>
-        <translation type="unfinished"></translation>
+        <translation>dobrze, ale wolno lub nie zawsze od razu</translation>
     </message>
     <message>
         <source>often wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>często źle</translation>
     </message>
     <message>
         <source>no questions yet</source>
-        <translation type="unfinished"></translation>
+        <translation>jeszcze bez pytań</translation>
     </message>
     <message>
         <source>never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>nigdy nie zadane</translation>
     </message>
     <message>
         <source>asked once</source>
-        <translation type="unfinished"></translation>
+        <translation>zadane raz</translation>
     </message>
     <message numerus="yes">
         <source>asked %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>zadane %n raz</numerusform>
+            <numerusform>zadane %n razy</numerusform>
+            <numerusform>zadane %n razy</numerusform>
         </translation>
     </message>
     <message>
         <source>never right first time</source>
-        <translation type="unfinished"></translation>
+        <translation>nigdy dobrze za pierwszym razem</translation>
     </message>
     <message>
         <source>right first time once</source>
-        <translation type="unfinished"></translation>
+        <translation>raz dobrze za pierwszym razem</translation>
     </message>
     <message numerus="yes">
         <source>right first time %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n raz dobrze za pierwszym razem</numerusform>
+            <numerusform>%n razy dobrze za pierwszym razem</numerusform>
+            <numerusform>%n razy dobrze za pierwszym razem</numerusform>
         </translation>
     </message>
     <message>
         <source>no wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>bez błędnych odpowiedzi</translation>
     </message>
     <message>
         <source>1 wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>1 błędna odpowiedź</translation>
     </message>
     <message numerus="yes">
         <source>%n wrong answers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n błędna odpowiedź</numerusform>
+            <numerusform>%n błędne odpowiedzi</numerusform>
+            <numerusform>%n błędnych odpowiedzi</numerusform>
         </translation>
     </message>
     <message>
         <source>median time %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>mediana czasu: %1 s</translation>
     </message>
     <message>
         <source>%1 times %2: %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 razy %2: %3, %4</translation>
     </message>
 </context>
 <context>
@@ -271,19 +271,19 @@
     </message>
     <message>
         <source>A clock radio; its display shows the seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiobudzik; jego wyświetlacz pokazuje sekundy</translation>
     </message>
     <message>
         <source>A whiteboard between an elephant in a suit and a donkey holding a pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablica między słoniem w garniturze a osiołkiem trzymającym pisak</translation>
     </message>
     <message>
         <source>Numberlark, in yellow capitals</source>
-        <translation type="unfinished"></translation>
+        <translation>Numberlark, żółtymi wielkimi literami</translation>
     </message>
     <message>
         <source>A sign that reads: This question is</source>
-        <translation type="unfinished"></translation>
+        <translation>Szyld z napisem: To jest pytanie</translation>
     </message>
 </context>
 <context>
@@ -328,343 +328,347 @@
     <name>PracticeSheetPage</name>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta ćwiczeń Numberlark</translation>
     </message>
     <message>
         <source>Numberlark practice sheet for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta ćwiczeń Numberlark – %1</translation>
     </message>
     <message>
         <source>These are the questions you find trickiest. Try them again and again!</source>
-        <translation type="unfinished"></translation>
+        <translation>To pytania, które sprawiają ci najwięcej kłopotu. Ćwicz je znowu i znowu!</translation>
     </message>
 </context>
 <context>
     <name>PracticeSheetPrinter</name>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished">Błąd drukowania</translation>
+        <translation>Błąd drukowania</translation>
     </message>
     <message>
         <source>No printer is set up as the default on this computer, so the practice sheet cannot be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na tym komputerze nie ustawiono drukarki domyślnej, więc nie można wydrukować karty ćwiczeń.</translation>
     </message>
     <message>
         <source>
 
 Would you like to save the practice sheet as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz kartę ćwiczeń jako PDF</translation>
     </message>
     <message>
         <source>practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>karty ćwiczeń</translation>
     </message>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta ćwiczeń Numberlark</translation>
     </message>
 </context>
 <context>
     <name>PrintQueue</name>
     <message>
         <source>The printer &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” jest niedostępna.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not available (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” jest niedostępna (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” jest zatrzymana.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” jest zatrzymana (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” nie przyjmuje zadań.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” nie przyjmuje zadań (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” nie przyjęła dyplomu.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” nie przyjęła dyplomu (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” nie mogła wydrukować dyplomu.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” nie mogła wydrukować dyplomu (%2).</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is holding the certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” wstrzymała drukowanie dyplomu.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is holding the certificate (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” wstrzymała drukowanie dyplomu (%2).</translation>
     </message>
 </context>
 <context>
     <name>ProgressLog</name>
     <message>
         <source>The results file %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać pliku wyników %1: %2.</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest plikiem, a nie folderem</translation>
     </message>
     <message>
         <source>the folder %1 could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się utworzyć folderu %1</translation>
     </message>
     <message>
         <source>The progress log could not be written: there is no folder for this user&apos;s data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać dziennika postępów: brak folderu na dane tego użytkownika.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać dziennika postępów %1: %2.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be opened: the SQLite driver for Qt is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć dziennika postępów %1: nie zainstalowano sterownika SQLite dla Qt.</translation>
     </message>
     <message>
         <source>The progress log %1 was written by a newer Numberlark. A newer Numberlark is needed to read it or add to it; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziennik postępów %1 został zapisany przez nowszą wersję programu Numberlark. Do jego odczytu lub uzupełnienia potrzebna jest nowsza wersja; pozostawiono go bez zmian.</translation>
     </message>
     <message>
         <source>it is not a Numberlark progress log</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest dziennik postępów programu Numberlark</translation>
     </message>
     <message>
         <source>Another copy of Numberlark is using the progress log %1 (%2). Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inna kopia programu Numberlark używa dziennika postępów %1 (%2). Spróbuj ponownie, gdy skończy.</translation>
     </message>
     <message>
         <source>The progress log %1 cannot be read (%2) and could not be set aside: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać dziennika postępów %1 (%2) ani zachować go pod inną nazwą: %3.</translation>
     </message>
     <message>
         <source>The progress log %1 could not be read (%2). It was kept as %3, and a new log was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać dziennika postępów %1 (%2). Zachowano go jako %3 i rozpoczęto nowy dziennik.</translation>
     </message>
 </context>
 <context>
     <name>ProgressPdf</name>
     <message>
         <source>The %1 could not be saved as &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać %1 jako „%2”: %3</translation>
     </message>
     <message>
         <source>The %1 could not be written to &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać %1 w pliku „%2”: %3</translation>
     </message>
 </context>
 <context>
     <name>ProgressRecording</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postępy</translation>
     </message>
     <message>
         <source>This test was not added to the progress log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten test nie został dodany do dziennika postępów.</translation>
     </message>
 </context>
 <context>
     <name>ProgressReport</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>Facts to practise</source>
-        <translation type="unfinished"></translation>
+        <translation>Działania do ćwiczenia</translation>
     </message>
     <message>
         <source>Tricky: </source>
-        <translation type="unfinished"></translation>
+        <translation>Trudne: </translation>
     </message>
     <message>
         <source>Getting there: </source>
-        <translation type="unfinished"></translation>
+        <translation>Na dobrej drodze: </translation>
     </message>
     <message>
         <source>Other tables: </source>
-        <translation type="unfinished"></translation>
+        <translation>Inne tabliczki: </translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Data</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabliczka</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pytania</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy</translation>
     </message>
     <message>
         <source>Seconds per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy na pytanie</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Błędne odpowiedzi</translation>
     </message>
     <message>
         <source>Last tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie testy</translation>
     </message>
     <message>
         <source>Numberlark progress report</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport postępów Numberlark</translation>
     </message>
     <message>
         <source>report</source>
-        <translation type="unfinished"></translation>
+        <translation>raportu</translation>
     </message>
     <message>
         <source>Save Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz raport jako PDF</translation>
     </message>
 </context>
 <context>
     <name>ProgressSeams</name>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished">Błąd drukowania</translation>
+        <translation>Błąd drukowania</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished">Zapisz jako PDF...</translation>
+        <translation>Zapisz jako PDF...</translation>
     </message>
     <message>
         <source>Numberlark practice sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta ćwiczeń Numberlark</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; reported an error.</source>
-        <translation type="unfinished">Drukarka „%1” zgłosiła błąd.</translation>
+        <translation>Drukarka „%1” zgłosiła błąd.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation type="unfinished">Nie udało się uruchomić drukarki „%1”.</translation>
+        <translation>Nie udało się uruchomić drukarki „%1”.</translation>
     </message>
     <message>
         <source>Import Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj plik wyników</translation>
     </message>
     <message>
         <source>Results files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki wyników (*.csv);;Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">Pliki PDF (*.pdf)</translation>
+        <translation>Pliki PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>ProgressTexts</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bez imienia)</translation>
     </message>
     <message>
         <source>No tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak testów</translation>
     </message>
     <message>
         <source>1 test</source>
-        <translation type="unfinished"></translation>
+        <translation>1 test</translation>
     </message>
     <message numerus="yes">
         <source>%n tests</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n test</numerusform>
+            <numerusform>%n testy</numerusform>
+            <numerusform>%n testów</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 – %3</translation>
     </message>
     <message>
         <source> and others</source>
         <extracomment>Follows a list of line numbers: &quot;3, 8, 9, 12, 20 and others&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> i inne</translation>
     </message>
     <message>
         <source>1 line could not be read and was left out (line %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać 1 wiersza, więc go pominięto (wiersz %1).</translation>
     </message>
     <message>
         <source>1 test was added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do dziennika dodano 1 test.</translation>
     </message>
     <message numerus="yes">
         <source>%n tests were added to the log.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Do dziennika dodano %n test.</numerusform>
+            <numerusform>Do dziennika dodano %n testy.</numerusform>
+            <numerusform>Do dziennika dodano %n testów.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 line was in the log already.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 wiersz był już w dzienniku.</translation>
     </message>
     <message numerus="yes">
         <source>%n lines were in the log already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiersz był już w dzienniku.</numerusform>
+            <numerusform>%n wiersze były już w dzienniku.</numerusform>
+            <numerusform>%n wierszy było już w dzienniku.</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove every test of %1 from the progress log on this computer?
 
 This cannot be undone. The results file (numberlark.csv) is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć z dziennika postępów na tym komputerze wszystkie testy (%1)?
+
+Tego nie można cofnąć. Plik wyników (numberlark.csv) pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>the tests taken with no name</source>
-        <translation type="unfinished"></translation>
+        <translation>zrobione bez imienia</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindowLoader</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postępy</translation>
     </message>
     <message>
         <source>The progress window could not be opened.
@@ -672,22 +676,26 @@ This cannot be undone. The results file (numberlark.csv) is left as it is.</sour
 %1
 
 Installing Numberlark again should bring it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć okna postępów.
+
+%1
+
+Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
     </message>
     <message>
         <source>%1: not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie znaleziono</translation>
     </message>
 </context>
 <context>
     <name>ResultsFile</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest zwykły plik</translation>
     </message>
     <message>
         <source>The file is locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik jest zablokowany przez inny program</translation>
     </message>
 </context>
 <context>
@@ -705,34 +713,34 @@ Installing Numberlark again should bring it back.</source>
     </message>
     <message>
         <source>Quit Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyjdź bez zapisywania</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>a folder of that name is in the way of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>w miejscu pliku jest folder o tej nazwie</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest tylko do odczytu</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>jego folder jest tylko do odczytu</translation>
     </message>
     <message>
         <source>its folder could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się utworzyć jego folderu</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>dysk jest pełny</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się zapisać pliku</translation>
     </message>
 </context>
 <context>
@@ -794,15 +802,15 @@ Installing Numberlark again should bring it back.</source>
     <name>TestFigures</name>
     <message>
         <source>Mixed tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Różne tabliczki</translation>
     </message>
     <message>
         <source>Other: %1 times table</source>
-        <translation type="unfinished"></translation>
+        <translation>Inna: razy %1</translation>
     </message>
     <message>
         <source>%1 times table</source>
-        <translation type="unfinished"></translation>
+        <translation>Razy %1</translation>
     </message>
 </context>
 <context>
@@ -822,18 +830,18 @@ Installing Numberlark again should bring it back.</source>
     <message>
         <source>%1: %2 %3. %4</source>
         <extracomment>%1 the certificate&apos;s name, %2 the table, %3 the date line (&quot;on ...&quot;), %4 the prompt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3. %4</translation>
     </message>
 </context>
 <context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarcza postępu</translation>
     </message>
     <message>
         <source>%1 of %2 answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedzi: %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -841,11 +849,11 @@ Installing Numberlark again should bring it back.</source>
     <message>
         <source>times %1</source>
         <extracomment>Read out for a column (&quot;times 7&quot;) and a row (&quot;7 times&quot;) of the facts grid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>razy %1</translation>
     </message>
     <message>
         <source>%1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 razy</translation>
     </message>
 </context>
 <context>
@@ -888,11 +896,11 @@ Installing Numberlark again should bring it back.</source>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postępy</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Postępy...</translation>
     </message>
 </context>
 <context>
@@ -978,127 +986,134 @@ Plik wyników %1 powstaje po zakończeniu testu z zaznaczonym polem „Zapisuj w
     </message>
     <message>
         <source>the settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>magazynie ustawień</translation>
     </message>
     <message>
         <source>The settings could not be remembered in %1: %2.
 
 They apply until Numberlark ends. Press OK again once the problem is fixed, or close this window to keep them for this time only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapamiętać ustawień w %1: %2.
+
+Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, gdy problem zostanie usunięty, albo zamknij to okno, aby zachować je tylko na ten raz.</translation>
     </message>
 </context>
 <context>
     <name>numberlark::FrmProgress</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postępy</translation>
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dziecko:</translation>
     </message>
     <message>
         <source>&amp;Import Results File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importuj plik wyników...</translation>
     </message>
     <message>
         <source>Print Practice &amp;Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj &amp;kartę ćwiczeń</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz kartę ćwiczeń jako PDF...</translation>
     </message>
     <message>
         <source>Save &amp;Report as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;raport jako PDF...</translation>
     </message>
     <message>
         <source>&amp;Forget This Child...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń dane dziecka...</translation>
     </message>
     <message>
         <source>&lt;b&gt;Facts&lt;/b&gt; (point at a square for its figures)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Działania&lt;/b&gt; (wskaż pole, aby zobaczyć dane)</translation>
     </message>
     <message>
         <source>Facts from 1 times 1 to 12 times 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Działania od 1 razy 1 do 12 razy 12</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Testy</translation>
     </message>
     <message>
         <source>No tests have been kept on this computer yet.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Na tym komputerze nie zapisano jeszcze żadnego testu.
+
+</translation>
     </message>
     <message>
         <source>Tests are kept only while &quot;Save results on disk&quot; is ticked. Tick it in Tools &gt; Options, then take a test and press QUIT: the test will show here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Testy są zapisywane tylko wtedy, gdy pole „Zapisuj wyniki” jest zaznaczone. Zaznacz je w menu Narzędzia &gt; Opcje, potem zrób test i naciśnij WYJDŹ: test pojawi się tutaj.</translation>
     </message>
     <message>
         <source>Take a test and press QUIT when it is done: the test will show here. Tests saved earlier in a results file can be brought in with &quot;Import Results File...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrób test i naciśnij WYJDŹ, gdy się skończy: test pojawi się tutaj. Testy zapisane wcześniej w pliku wyników można wczytać przyciskiem „Importuj plik wyników...”.</translation>
     </message>
     <message>
         <source>Other tables:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Inne tabliczki:
+</translation>
     </message>
     <message>
         <source>Import Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj plik wyników</translation>
     </message>
     <message>
         <source>Print Practice Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj kartę ćwiczeń</translation>
     </message>
     <message>
         <source>The log keeps no questions of %1 yet (tests brought in from a results file have none), so there is nothing to practise. The questions of every test taken from now on are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziennik nie zawiera jeszcze pytań z testów (%1) – testy wczytane z pliku wyników ich nie mają – więc nie ma czego ćwiczyć. Od teraz pytania z każdego testu będą zapisywane.</translation>
     </message>
     <message>
         <source>Forget This Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń dane dziecka</translation>
     </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mieszane</translation>
     </message>
     <message>
         <source>Other %1</source>
         <extracomment>Legend entry for a times table beyond 12, e.g. &quot;Other 15&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inna %1</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>×%1</translation>
     </message>
     <message>
         <source>Seconds per question, test by test (one line per times table)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy na pytanie, test po teście (jedna linia na tabliczkę)</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>sekundy</translation>
     </message>
     <message>
         <source>Seconds per question over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy na pytanie w czasie</translation>
     </message>
     <message>
         <source>%1
 %2: %3 seconds for %4 questions
 %5 seconds per question</source>
         <extracomment>A point&apos;s tip: date; table: seconds for questions; seconds per question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2: %3 s, liczba pytań: %4
+%5 s na pytanie</translation>
     </message>
 </context>
 <context>
@@ -1113,10 +1128,10 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
         </translation>
     </message>
 </context>
@@ -1124,40 +1139,40 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
     <name>numberlark::TestsModel</name>
     <message>
         <source>date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>data nieznana</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Questions answered of the questions set, e.g. &quot;7 of 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2</translation>
     </message>
     <message>
         <source>not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>nie zapisano</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Data</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabliczka</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pytania</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy</translation>
     </message>
     <message>
         <source>Seconds per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy na pytanie</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Błędne odpowiedzi</translation>
     </message>
 </context>
 <context>
