@@ -544,6 +544,14 @@ Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
         <source>Save Report as PDF</source>
         <translation>Bericht als PDF speichern</translation>
     </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <extracomment>Follows a list of facts: &quot;3 × 4, 6 × 7 and 5 more&quot;.</extracomment>
+        <translation>
+            <numerusform> und %n weitere</numerusform>
+            <numerusform> und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressSeams</name>
@@ -651,6 +659,14 @@ Das lässt sich nicht rückgängig machen. Die Ergebnisdatei (numberlark.csv) bl
     <message>
         <source>the tests taken with no name</source>
         <translation>dem Kind ohne Namen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines could not be read and were left out (lines %1).</source>
+        <extracomment>%1 lists the first line numbers, e.g. &quot;3, 8 and others&quot;.</extracomment>
+        <translation>
+            <numerusform>%n Zeile konnte nicht gelesen werden und wurde ausgelassen (Zeilen %1).</numerusform>
+            <numerusform>%n Zeilen konnten nicht gelesen werden und wurden ausgelassen (Zeilen %1).</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -544,6 +544,14 @@ Would you like to save the practice sheet as a PDF file instead?</source>
         <source>Save Report as PDF</source>
         <translation>Guardar el informe como PDF</translation>
     </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <extracomment>Follows a list of facts: &quot;3 × 4, 6 × 7 and 5 more&quot;.</extracomment>
+        <translation>
+            <numerusform> y %n más</numerusform>
+            <numerusform> y %n más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressSeams</name>
@@ -651,6 +659,14 @@ No se puede deshacer. El archivo de resultados (numberlark.csv) no se modifica.<
     <message>
         <source>the tests taken with no name</source>
         <translation>quien no escribió su nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines could not be read and were left out (lines %1).</source>
+        <extracomment>%1 lists the first line numbers, e.g. &quot;3, 8 and others&quot;.</extracomment>
+        <translation>
+            <numerusform>%n línea no se ha podido leer y se ha omitido (líneas %1).</numerusform>
+            <numerusform>%n líneas no se han podido leer y se han omitido (líneas %1).</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -544,6 +544,14 @@ Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;
         <source>Save Report as PDF</source>
         <translation>Enregistrer le rapport en PDF</translation>
     </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <extracomment>Follows a list of facts: &quot;3 × 4, 6 × 7 and 5 more&quot;.</extracomment>
+        <translation>
+            <numerusform> et %n autre</numerusform>
+            <numerusform> et %n autres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressSeams</name>
@@ -651,6 +659,14 @@ Cela ne peut pas être annulé. Le fichier de résultats (numberlark.csv) reste 
     <message>
         <source>the tests taken with no name</source>
         <translation>l’enfant sans nom</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines could not be read and were left out (lines %1).</source>
+        <extracomment>%1 lists the first line numbers, e.g. &quot;3, 8 and others&quot;.</extracomment>
+        <translation>
+            <numerusform>%n ligne n’a pas pu être lue et a été ignorée (lignes %1).</numerusform>
+            <numerusform>%n lignes n’ont pas pu être lues et ont été ignorées (lignes %1).</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -552,6 +552,15 @@ Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
         <source>Save Report as PDF</source>
         <translation>Zapisz raport jako PDF</translation>
     </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <extracomment>Follows a list of facts: &quot;3 × 4, 6 × 7 and 5 more&quot;.</extracomment>
+        <translation>
+            <numerusform> i jeszcze %n</numerusform>
+            <numerusform> i jeszcze %n</numerusform>
+            <numerusform> i jeszcze %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressSeams</name>
@@ -662,6 +671,15 @@ Tego nie można cofnąć. Plik wyników (numberlark.csv) pozostaje bez zmian.</t
     <message>
         <source>the tests taken with no name</source>
         <translation>zrobione bez imienia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines could not be read and were left out (lines %1).</source>
+        <extracomment>%1 lists the first line numbers, e.g. &quot;3, 8 and others&quot;.</extracomment>
+        <translation>
+            <numerusform>Nie udało się odczytać %n wiersza, więc go pominięto (wiersze %1).</numerusform>
+            <numerusform>Nie udało się odczytać %n wierszy, więc je pominięto (wiersze %1).</numerusform>
+            <numerusform>Nie udało się odczytać %n wierszy, więc je pominięto (wiersze %1).</numerusform>
+        </translation>
     </message>
 </context>
 <context>

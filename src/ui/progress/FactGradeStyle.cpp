@@ -1,6 +1,7 @@
 #include "ui/progress/FactGradeStyle.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace numberlark {
 
@@ -82,7 +83,7 @@ QString figures(const FactStats& stats, const QString& separator)
               QT_TRANSLATE_N_NOOP("FactGradeStyle", "%n wrong answers"))};
     if (stats.medianMillis) {
         parts << QCoreApplication::translate("FactGradeStyle", "median time %1 seconds")
-                     .arg(static_cast<double>(*stats.medianMillis) / 1000.0, 0, 'f', 1);
+                     .arg(QLocale().toString(static_cast<double>(*stats.medianMillis) / 1000.0, 'f', 1));
     }
     return parts.join(separator);
 }

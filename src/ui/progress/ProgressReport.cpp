@@ -136,13 +136,13 @@ QString factsGraded(const std::vector<FactStats>& stats, FactGrade grade)
     if (facts.isEmpty()) {
         return QCoreApplication::translate("ProgressReport", "none");
     }
-    const qsizetype more = facts.size() - kListedFacts;
+    // A plain int: lupdate does not see a translate() whose count is a cast.
+    const int more = static_cast<int>(facts.size() - kListedFacts);
     if (more > 0) {
         facts.resize(kListedFacts);
         //: Follows a list of facts: "3 × 4, 6 × 7 and 5 more".
         return facts.join(QStringLiteral(", ")) +
-               QCoreApplication::translate("ProgressReport", " and %n more", nullptr,
-                                           static_cast<int>(more));
+               QCoreApplication::translate("ProgressReport", " and %n more", nullptr, more);
     }
     return facts.join(QStringLiteral(", "));
 }

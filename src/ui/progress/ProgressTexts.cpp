@@ -65,10 +65,11 @@ QString unreadableText(const std::vector<progress::UnreadLine>& lines)
                                            "1 line could not be read and was left out (line %1).")
             .arg(which);
     }
+    const int count = static_cast<int>(lines.size()); // lupdate skips a cast count
     //: %1 lists the first line numbers, e.g. "3, 8 and others".
     return QCoreApplication::translate("ProgressTexts",
                                        "%n lines could not be read and were left out (lines %1).",
-                                       nullptr, static_cast<int>(lines.size()))
+                                       nullptr, count)
         .arg(which);
 }
 
