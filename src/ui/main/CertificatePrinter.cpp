@@ -2,7 +2,7 @@
 
 #include "output/PainterCanvas.h"
 #include "output/PdfDocument.h"
-#include "ui/main/PrintQueue.h"
+#include "ui/main/PrintQueueLoader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,8 +74,11 @@ std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& dra
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     const QString notStarted =
         CertificatePrinter::tr("The printer \"%1\" could not be started.").arg(info.printerName());
-    const PrintQueue queue(info.printerName());
-    if (std::optional<QString> refused = queue.refusal()) {
+    const std::unique_ptr<CertificateQueue> queue = openCertificateQueue(info.printerName());
+    if (!queue) {
+        return notStarted;
+    }
+    if (std::optional<QString> refused = queue->refusal()) {
         return refused;
     }
     const QTemporaryDir folder;
@@ -98,7 +101,7 @@ std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& dra
     }
     // Following the job can take a few seconds.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::optional<QString> failed = queue.print(path, CertificatePrinter::tr(kDocumentName));
+    std::optional<QString> failed = queue->print(path, CertificatePrinter::tr(kDocumentName));
     QApplication::restoreOverrideCursor();
     return failed;
 }
