@@ -31,13 +31,13 @@ TableChoiceRecord tableChoiceOf(const QuizSession& session, bool mixed)
 }
 
 // A log module that cannot be loaded is told like a log that cannot be
-// written, in the log's own words.
+// written, in the log's own words (and translations).
 progress::LogStatus moduleMissing(const QString& logPath, const QString& reason)
 {
-    return {
-        progress::LogStatus::Kind::CannotWrite,
-        QCoreApplication::translate("ProgressLog", "The progress log %1 could not be written: %2.")
-            .arg(logPath, reason)};
+    return {progress::LogStatus::Kind::CannotWrite,
+            QCoreApplication::translate("numberlark::progress::ProgressLog",
+                                        "The progress log %1 could not be written: %2.")
+                .arg(logPath, reason)};
 }
 
 } // namespace
