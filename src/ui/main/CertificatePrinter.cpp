@@ -9,8 +9,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -71,10 +69,11 @@ QString askForPdfPath(QWidget* parent, const QString& suggestedPath)
 // its queue, which says whether it took the job and how the job went.
 std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& draw)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    const std::optional<DefaultPrinter> printer = findDefaultPrinter();
+    const QString name = printer ? printer->name : QString();
     const QString notStarted =
-        CertificatePrinter::tr("The printer \"%1\" could not be started.").arg(info.printerName());
-    const std::unique_ptr<CertificateQueue> queue = openCertificateQueue(info.printerName());
+        CertificatePrinter::tr("The printer \"%1\" could not be started.").arg(name);
+    const std::unique_ptr<CertificateQueue> queue = printer ? openCertificateQueue(name) : nullptr;
     if (!queue) {
         return notStarted;
     }
@@ -83,8 +82,7 @@ std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& dra
     }
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("certificate.pdf"));
-    const QPrinter paper(info, QPrinter::HighResolution);
-    PdfDocument pdf(path, paper.pageLayout());
+    PdfDocument pdf(path, printer->paper);
     if (!folder.isValid() || pdf.open().failed()) {
         return notStarted;
     }
@@ -97,7 +95,7 @@ std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& dra
     }
     if (!QFileInfo::exists(path)) {
         return CertificatePrinter::tr("The certificate could not be sent to the printer \"%1\".")
-            .arg(info.printerName());
+            .arg(name);
     }
     // Following the job can take a few seconds.
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -120,7 +118,7 @@ CertificatePrinter::Seams CertificatePrinter::desktopSeams() const
     seams.showPrintingError = [parent](const QString& text) { showError(parent, text); };
     seams.offerPdfInstead = [parent](const QString& text) { return askForPdf(parent, text); };
     seams.choosePdfPath = [parent](const QString& path) { return askForPdfPath(parent, path); };
-    seams.hasPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
+    seams.hasPrinter = [] { return findDefaultPrinter().has_value(); };
     seams.printOnDefaultPrinter = printOnPrinter;
     return seams;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 
 #include <optional>
@@ -19,7 +20,17 @@ public:
     virtual std::optional<QString> print(const QString& pdfPath, const QString& title) const = 0;
 };
 
-// The one function the print module exports, loaded by name.
+// The desktop's default printer, as Qt's print support (loaded with the print
+// module, not at start-up) sees it.
+struct DefaultPrinter {
+    bool found = false; // there is a default printer
+    QString name;
+    QPageLayout paper; // its paper, for a page at the printer's full resolution
+};
+
+// The functions the print module exports, loaded by name.
+using FindDefaultPrinter = void (*)(DefaultPrinter* printer);
+inline constexpr char kFindDefaultPrinterSymbol[] = "numberlark_find_default_printer";
 using OpenCertificateQueue = CertificateQueue* (*)(const QString& printerName);
 inline constexpr char kOpenCertificateQueueSymbol[] = "numberlark_open_certificate_queue";
 
