@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Starts the real numberlark binary and checks, in /proc/<pid>/maps, that
-the libraries only some runs need (the print client, the sound client, Qt
-SQL, Qt Charts) are not loaded once its window is up: they come in later,
+the libraries only some runs need (Qt's print support and the print client,
+the sound client, Qt SQL, Qt Charts) are not loaded once its window is up: they come in later,
 with the first print, bell, Quit or progress window.
 
 Usage: starts_light.py PATH_TO_NUMBERLARK
@@ -13,8 +13,8 @@ from pathlib import Path
 
 from e2e_support import ProgramUnderTest, fail
 
-NOT_AT_START_UP = ["libcups", "libcanberra", "libQt6Sql", "libQt6Charts",
-                   "libnumberlark_"]
+NOT_AT_START_UP = ["libcups", "libQt6PrintSupport", "libcanberra", "libQt6Sql",
+                   "libQt6Charts", "libnumberlark_"]
 
 
 def mapped_libraries(pid):
@@ -30,7 +30,7 @@ def main():
     early = sorted(name for name in mapped if name.startswith(tuple(NOT_AT_START_UP)))
     if early:
         fail("loaded at start-up: " + ", ".join(early))
-    print("start-up maps: no print client, sound client, Qt SQL or Qt Charts")
+    print("start-up maps: no print support, sound client, Qt SQL or Qt Charts")
 
 
 if __name__ == "__main__":
