@@ -279,6 +279,13 @@
     </message>
 </context>
 <context>
+    <name>ModuleLoader</name>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>PainterCanvas</name>
     <message>
         <source>The page could not be started.</source>
@@ -686,10 +693,6 @@ Installing Numberlark again should bring it back.</source>
 %1
 
 Numberlark neu zu installieren sollte es wiederherstellen.</translation>
-    </message>
-    <message>
-        <source>%1: not found</source>
-        <translation>%1: nicht gefunden</translation>
     </message>
 </context>
 <context>

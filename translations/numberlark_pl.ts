@@ -287,6 +287,13 @@
     </message>
 </context>
 <context>
+    <name>ModuleLoader</name>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: nie znaleziono</translation>
+    </message>
+</context>
+<context>
     <name>PainterCanvas</name>
     <message>
         <source>The page could not be started.</source>
@@ -699,10 +706,6 @@ Installing Numberlark again should bring it back.</source>
 %1
 
 Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
-    </message>
-    <message>
-        <source>%1: not found</source>
-        <translation>%1: nie znaleziono</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "progress/LogFailure.h"
 #include "progress/LogFiles.h"
+#include "progress/LogLocation.h"
 #include "progress/LogSchema.h"
 #include "progress/TestTable.h"
 
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QStandardPaths>
 
 #include <atomic>
 #include <set>
@@ -89,9 +89,7 @@ QSqlError inTransaction(QSqlDatabase db, const std::function<QSqlError(QSqlDatab
 
 QString ProgressLog::defaultPath()
 {
-    // Without a home folder there is no per-user place; never the root folder.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/progress.sqlite");
+    return defaultLogPath();
 }
 
 ProgressLog::ProgressLog(QString path, std::chrono::milliseconds busyWait)

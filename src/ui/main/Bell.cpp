@@ -1,8 +1,8 @@
 #include "ui/main/Bell.h"
 
-#include <QApplication>
+#include "modules/ModuleLoader.h"
 
-#include <canberra.h>
+#include <QApplication>
 
 #include <chrono>
 
@@ -21,11 +21,6 @@ constexpr milliseconds kLongestRing{400};
 // The toolkit's beep reports no end; its rings are spaced by this much.
 constexpr milliseconds kFallbackSpacing{200};
 
-bool isFailure(int error)
-{
-    return error != CA_SUCCESS && error != CA_ERROR_CANCELED && error != CA_ERROR_DESTROYED;
-}
-
 } // namespace
 
 Bell::Bell(QObject* parent) : QObject(parent)
@@ -37,9 +32,7 @@ Bell::Bell(QObject* parent) : QObject(parent)
 Bell::~Bell()
 {
     // Stops canberra's own thread; no finish callback runs after this.
-    if (m_context != nullptr) {
-        ca_context_destroy(m_context);
-    }
+    m_sound.reset();
 }
 
 void Bell::ring()
@@ -56,7 +49,7 @@ void Bell::soundNext()
         return;
     }
     --m_waiting;
-    if (playThroughCanberra()) {
+    if (playThroughTheme()) {
         m_nextRing.start(kLongestRing);
     } else {
         QApplication::beep();
@@ -64,61 +57,46 @@ void Bell::soundNext()
     }
 }
 
-// The context is made at the first ring, not at start-up: connecting to the
-// sound server takes time the program does not need to spend until then.
-bool Bell::openContext()
+// The sound server is reached at the first ring, not at start-up: loading
+// the sound client and connecting take time the program does not need to
+// spend until then.
+bool Bell::openSound()
 {
-    if (m_context != nullptr || m_canberraFailed) {
-        return m_context != nullptr;
+    if (m_sound != nullptr || m_soundFailed) {
+        return m_sound != nullptr;
     }
-    const QByteArray name = QCoreApplication::applicationName().toUtf8();
-    if (ca_context_create(&m_context) == CA_SUCCESS &&
-        ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, name.constData(), nullptr) ==
-            CA_SUCCESS &&
-        ca_context_open(m_context) == CA_SUCCESS) {
-        return true;
+    static ModuleLoader module(QStringLiteral("libnumberlark_bell.so"));
+    const auto open = module.function<OpenThemeBell>(kOpenThemeBellSymbol);
+    if (open == nullptr) {
+        qWarning("numberlark: the sound module could not be loaded: %s",
+                 qPrintable(module.failure()));
+    } else {
+        const QByteArray name = QCoreApplication::applicationName().toUtf8();
+        m_sound.reset(open(name.constData(), &Bell::finishedCallback, this));
     }
-    if (m_context != nullptr) {
-        ca_context_destroy(m_context);
-        m_context = nullptr;
-    }
-    m_canberraFailed = true;
-    return false;
+    m_soundFailed = m_sound == nullptr;
+    return !m_soundFailed;
 }
 
-// Each ring has an id of its own, so a new bell never cancels one still sounding.
-bool Bell::playThroughCanberra()
+bool Bell::playThroughTheme()
 {
-    if (!openContext()) {
-        return false;
-    }
-    ca_proplist* properties = nullptr;
-    if (ca_proplist_create(&properties) != CA_SUCCESS) {
-        return false;
-    }
-    ca_proplist_sets(properties, CA_PROP_EVENT_ID, "bell");
-    ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "Bell");
-    ++m_lastId;
-    const int result =
-        ca_context_play_full(m_context, m_lastId, properties, &Bell::finishedCallback, this);
-    ca_proplist_destroy(properties);
-    return result == CA_SUCCESS;
+    return openSound() && m_sound->play(++m_lastId);
 }
 
 // Runs on canberra's thread; the work is handed to the bell's own thread.
-void Bell::finishedCallback(ca_context*, std::uint32_t id, int error, void* userdata)
+void Bell::finishedCallback(std::uint32_t id, bool failed, void* userdata)
 {
     auto* bell = static_cast<Bell*>(userdata);
     QMetaObject::invokeMethod(
-        bell, [bell, id, error] { bell->onFinished(id, error); }, Qt::QueuedConnection);
+        bell, [bell, id, failed] { bell->onFinished(id, failed); }, Qt::QueuedConnection);
 }
 
-void Bell::onFinished(std::uint32_t id, int error)
+void Bell::onFinished(std::uint32_t id, bool failed)
 {
     if (id != m_lastId || !m_nextRing.isActive()) {
         return; // an earlier bell, already given up on
     }
-    if (isFailure(error)) {
+    if (failed) {
         QApplication::beep();
     }
     m_nextRing.start(kSilence);

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "ui/main/ThemeBell.h"
+
 #include <QObject>
 #include <QTimer>
 
 #include <cstdint>
-
-struct ca_context;
+#include <memory>
 
 namespace numberlark {
 
 // The desktop's standard beep: the sound theme's "bell" event, played through
 // libcanberra on whatever sound server the desktop runs, under X11 and
-// Wayland alike. Where canberra cannot play, the toolkit's beep instead.
+// Wayland alike (ThemeBell, from a module loaded at the first ring). Where
+// canberra cannot play, the toolkit's beep instead.
 //
 // ring() never blocks. Rings queue up and sound one after another: each starts
 // once the previous one has ended and a short silence has passed (or, should a
@@ -27,14 +29,14 @@ public:
     void ring();
 
 private:
-    bool openContext();
+    bool openSound();
     void soundNext();
-    bool playThroughCanberra();
-    void onFinished(std::uint32_t id, int error);
-    static void finishedCallback(ca_context* context, std::uint32_t id, int error, void* userdata);
+    bool playThroughTheme();
+    void onFinished(std::uint32_t id, bool failed);
+    static void finishedCallback(std::uint32_t id, bool failed, void* userdata);
 
-    ca_context* m_context = nullptr;
-    bool m_canberraFailed = false;
+    std::unique_ptr<ThemeBell> m_sound;
+    bool m_soundFailed = false;
     int m_waiting = 0;
     std::uint32_t m_lastId = 0;
     QTimer m_nextRing;

@@ -2,15 +2,13 @@
 
 #include "output/PainterCanvas.h"
 #include "output/PdfDocument.h"
-#include "ui/main/PrintQueue.h"
+#include "ui/main/PrintQueueLoader.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -71,17 +69,20 @@ QString askForPdfPath(QWidget* parent, const QString& suggestedPath)
 // its queue, which says whether it took the job and how the job went.
 std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& draw)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    const std::optional<DefaultPrinter> printer = findDefaultPrinter();
+    const QString name = printer ? printer->name : QString();
     const QString notStarted =
-        CertificatePrinter::tr("The printer \"%1\" could not be started.").arg(info.printerName());
-    const PrintQueue queue(info.printerName());
-    if (std::optional<QString> refused = queue.refusal()) {
+        CertificatePrinter::tr("The printer \"%1\" could not be started.").arg(name);
+    const std::unique_ptr<CertificateQueue> queue = printer ? openCertificateQueue(name) : nullptr;
+    if (!queue) {
+        return notStarted;
+    }
+    if (std::optional<QString> refused = queue->refusal()) {
         return refused;
     }
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("certificate.pdf"));
-    const QPrinter paper(info, QPrinter::HighResolution);
-    PdfDocument pdf(path, paper.pageLayout());
+    PdfDocument pdf(path, printer->paper);
     if (!folder.isValid() || pdf.open().failed()) {
         return notStarted;
     }
@@ -94,11 +95,11 @@ std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& dra
     }
     if (!QFileInfo::exists(path)) {
         return CertificatePrinter::tr("The certificate could not be sent to the printer \"%1\".")
-            .arg(info.printerName());
+            .arg(name);
     }
     // Following the job can take a few seconds.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::optional<QString> failed = queue.print(path, CertificatePrinter::tr(kDocumentName));
+    std::optional<QString> failed = queue->print(path, CertificatePrinter::tr(kDocumentName));
     QApplication::restoreOverrideCursor();
     return failed;
 }
@@ -117,7 +118,7 @@ CertificatePrinter::Seams CertificatePrinter::desktopSeams() const
     seams.showPrintingError = [parent](const QString& text) { showError(parent, text); };
     seams.offerPdfInstead = [parent](const QString& text) { return askForPdf(parent, text); };
     seams.choosePdfPath = [parent](const QString& path) { return askForPdfPath(parent, path); };
-    seams.hasPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
+    seams.hasPrinter = [] { return findDefaultPrinter().has_value(); };
     seams.printOnDefaultPrinter = printOnPrinter;
     return seams;
 }

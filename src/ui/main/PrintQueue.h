@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/main/CertificateQueue.h"
+
 #include <QString>
 
 #include <optional>
@@ -10,7 +12,7 @@ namespace numberlark {
 // settings or CUPS_SERVER choose the server). QPrinter hands its job to CUPS
 // and never says whether CUPS took it, so the certificate goes to the queue
 // from here, where a refusal or a failed job can be told to the user.
-class PrintQueue {
+class PrintQueue : public CertificateQueue {
 public:
     // The queue's name as QPrinterInfo gives it ("Office", or "Office/draft"
     // for one of its instances).
@@ -18,13 +20,13 @@ public:
 
     // Why the queue would not print a job now: it is stopped, it does not
     // accept jobs, or the server does not answer. Empty when it is ready.
-    std::optional<QString> refusal() const;
+    std::optional<QString> refusal() const override;
 
     // Sends the PDF file as one job and follows it until it is printed, or
     // for a few seconds while the queue keeps working on it (a real printer
     // takes its time). The reason when the queue refused the job or the job
     // failed; such a job is cancelled, so it cannot print later by surprise.
-    std::optional<QString> print(const QString& pdfPath, const QString& title) const;
+    std::optional<QString> print(const QString& pdfPath, const QString& title) const override;
 
 private:
     std::optional<QString> follow(int job) const;

@@ -1,10 +1,12 @@
 #include "ui/main/ProgressRecording.h"
 
-#include <QCoreApplication>
-
-#include "progress/ProgressLog.h"
+#include "modules/ModuleLoader.h"
+#include "progress/LogLocation.h"
 #include "progress/ResultsLineKey.h"
 #include "quiz/Completion.h"
+#include "ui/main/TestRecorder.h"
+
+#include <QCoreApplication>
 
 #include <QMessageBox>
 #include <QPointer>
@@ -26,6 +28,16 @@ TableChoiceRecord tableChoiceOf(const QuizSession& session, bool mixed)
     const auto kind = session.tableChoice().otherEnabled() ? TableChoiceRecord::Kind::Other
                                                            : TableChoiceRecord::Kind::Table;
     return {kind, session.record().current_table};
+}
+
+// A log module that cannot be loaded is told like a log that cannot be
+// written, in the log's own words (and translations).
+progress::LogStatus moduleMissing(const QString& logPath, const QString& reason)
+{
+    return {
+        progress::LogStatus::Kind::CannotWrite,
+        QCoreApplication::translate("ProgressLog", "The progress log %1 could not be written: %2.")
+            .arg(logPath, reason)};
 }
 
 } // namespace
@@ -50,6 +62,9 @@ progress::TestRecord progressRecordOf(const QuizSession& session, const QuitFact
 }
 
 ProgressRecording::ProgressRecording(QWidget* window)
+    : m_modulePaths(
+          ModuleLoader::defaultPaths(QStringLiteral("libnumberlark_progress_recording.so"),
+                                     QCoreApplication::applicationDirPath()))
 {
     QPointer<QWidget> owner(window);
     m_notice = [owner](const QString& message) {
@@ -60,9 +75,13 @@ ProgressRecording::ProgressRecording(QWidget* window)
 
 progress::LogStatus ProgressRecording::record(const QuizSession& session, const QuitFacts& facts)
 {
-    progress::ProgressLog log(m_logPath.isEmpty() ? progress::ProgressLog::defaultPath()
-                                                  : m_logPath);
-    progress::LogStatus status = log.record(progressRecordOf(session, facts));
+    const QString logPath = m_logPath.isEmpty() ? progress::defaultLogPath() : m_logPath;
+    ModuleLoader module(m_modulePaths);
+    const auto recordInLog = module.function<RecordTestInLog>(kRecordTestInLogSymbol);
+    progress::LogStatus status = moduleMissing(logPath, module.failure());
+    if (recordInLog != nullptr) {
+        recordInLog(logPath, progressRecordOf(session, facts), &status);
+    }
     if (!status.message.isEmpty() && m_notice) {
         m_notice(status.done() ? status.message
                                : status.message + QStringLiteral("\n\n") +

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -26,9 +27,9 @@ struct QuitFacts {
 progress::TestRecord progressRecordOf(const QuizSession& session, const QuitFacts& facts);
 
 // Records the test in the progress log at Quit, after the results line. The
-// log is opened here and only here, so its driver loads at Quit and never at
-// start-up. A problem is told once, with the log's path and the reason; it
-// never stops the program from ending.
+// log is opened here and only here, through a module loaded at Quit, so Qt
+// SQL and its driver load then and never at start-up. A problem is told once, with the log's path
+// and the reason; it never stops the program from ending.
 class ProgressRecording {
 public:
     using Notice = std::function<void(const QString& message)>;
@@ -38,12 +39,16 @@ public:
 
     void setLogPath(QString path) { m_logPath = std::move(path); }
     void setNotice(Notice notice) { m_notice = std::move(notice); }
+    // Where the progress log module is looked for; by default next to the
+    // program, then in its private library folder.
+    void setModulePaths(QStringList paths) { m_modulePaths = std::move(paths); }
 
     progress::LogStatus record(const QuizSession& session, const QuitFacts& facts);
 
 private:
     QString m_logPath; // empty: ProgressLog::defaultPath()
     Notice m_notice;
+    QStringList m_modulePaths;
 };
 
 } // namespace numberlark

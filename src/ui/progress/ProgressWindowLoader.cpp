@@ -1,11 +1,10 @@
 #include "ui/progress/ProgressWindowLoader.h"
 
+#include "modules/ModuleLoader.h"
+
 #include <QCoreApplication>
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QLibrary>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -35,53 +34,20 @@ QWidget* unavailableWindow(const QString& reason)
     return window;
 }
 
-// The module is loaded once and never unloaded (QLibrary leaves it loaded
-// when destroyed), since the windows it made run its code.
-struct LoadedModule {
-    bool tried = false;
-    MakeProgressWindow make = nullptr;
-    QString reason;
-
-    void load(const QStringList& paths)
-    {
-        tried = true;
-        QStringList failures;
-        for (const QString& path : paths) {
-            if (!QFile::exists(path)) {
-                failures << QCoreApplication::translate("ProgressWindowLoader", "%1: not found")
-                                .arg(QDir::toNativeSeparators(path));
-                continue;
-            }
-            QLibrary library(path);
-            make = reinterpret_cast<MakeProgressWindow>(library.resolve(kMakeProgressWindowSymbol));
-            if (make != nullptr) {
-                return;
-            }
-            failures << library.errorString();
-        }
-        reason = failures.join(QLatin1Char('\n'));
-    }
-};
-
 } // namespace
 
 QStringList progressWindowModulePaths(const QString& programFolder)
 {
-    const QDir folder(programFolder);
-    return {folder.filePath(kModuleName),
-            QDir::cleanPath(folder.filePath(QStringLiteral(NUMBERLARK_MODULE_DIR_FROM_BIN) +
-                                            QLatin1Char('/') + kModuleName))};
+    return ModuleLoader::defaultPaths(kModuleName, programFolder);
 }
 
 std::function<QWidget*()> progressWindowFactory(ProgressWindowContext context,
                                                 QStringList modulePaths)
 {
-    auto module = std::make_shared<LoadedModule>();
-    return [context = std::move(context), paths = std::move(modulePaths), module]() -> QWidget* {
-        if (!module->tried) {
-            module->load(paths);
-        }
-        return module->make != nullptr ? module->make(context) : unavailableWindow(module->reason);
+    auto module = std::make_shared<ModuleLoader>(std::move(modulePaths));
+    return [context = std::move(context), module]() -> QWidget* {
+        const auto make = module->function<MakeProgressWindow>(kMakeProgressWindowSymbol);
+        return make != nullptr ? make(context) : unavailableWindow(module->failure());
     };
 }
 

@@ -32,6 +32,8 @@ Form1& MainWindowHarness::window()
             ADD_FAILURE() << "unexpected save failure";
             return SaveFailureChoice::QuitWithoutSaving;
         };
+        m_window->progressRecording().setModulePaths(
+            {QStringLiteral(NUMBERLARK_PROGRESS_RECORDING_MODULE)});
         m_window->progressRecording().setLogPath(progressLogPath());
         m_window->progressRecording().setNotice(
             [this](const QString& message) { m_progressNotices << message; });

@@ -119,23 +119,34 @@ TEST(QuitWindow, TheLogKeepsTheTableChoiceAsChosen)
     }
 }
 
-// A file where the log's folder should be: the line is written all the same
-// and the user is told once, with the path.
+// A file where the log's folder should be, or no progress log module to load:
+// the line is written all the same and the user is told once, with the path.
 TEST(QuitWindow, AFailingProgressLogNeverStopsTheLineOrQuit)
 {
-    TemporaryWorkingDirectory folder;
-    MainWindowHarness harness;
-    harness.store("allow_saving", "1");
-    QFile blocker(folder.filePath(QStringLiteral("blocker")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    const QString logPath = blocker.fileName() + QStringLiteral("/progress.sqlite");
-    harness.window().progressRecording().setLogPath(logPath);
-    answerOneQuestion(harness);
-    harness.window().CmdQuit_Click(1);
-    EXPECT_FALSE(harness.window().isVisible());
-    EXPECT_NE(resultsFile(folder), "<no file>");
-    ASSERT_EQ(harness.progressNotices().size(), 1);
-    EXPECT_TRUE(harness.progressNotices().front().contains(logPath));
+    for (const bool moduleMissing : {false, true}) {
+        SCOPED_TRACE(moduleMissing ? "module missing" : "folder blocked");
+        TemporaryWorkingDirectory folder;
+        MainWindowHarness harness;
+        harness.store("allow_saving", "1");
+        QString logPath = harness.progressLogPath();
+        if (moduleMissing) {
+            harness.window().progressRecording().setModulePaths(
+                {folder.filePath(QStringLiteral("libnumberlark_progress_recording.so"))});
+        } else {
+            QFile blocker(folder.filePath(QStringLiteral("blocker")));
+            ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+            logPath = blocker.fileName() + QStringLiteral("/progress.sqlite");
+            harness.window().progressRecording().setLogPath(logPath);
+        }
+        answerOneQuestion(harness);
+        harness.window().CmdQuit_Click(1);
+        EXPECT_FALSE(harness.window().isVisible());
+        EXPECT_NE(resultsFile(folder), "<no file>");
+        ASSERT_EQ(harness.progressNotices().size(), 1);
+        EXPECT_TRUE(harness.progressNotices().front().contains(logPath));
+        EXPECT_TRUE(harness.progressNotices().front().contains(
+            QStringLiteral("This test was not added to the progress log.")));
+    }
 }
 
 TEST(QuitWindow, FinishedTestSavesTheNameAndTheDateLine)
