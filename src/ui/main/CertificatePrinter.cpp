@@ -21,8 +21,7 @@ namespace numberlark {
 namespace {
 
 const char* const kErrorTitle = QT_TRANSLATE_NOOP("CertificatePrinter", "Printing Error");
-const char* const kDocumentName =
-    QT_TRANSLATE_NOOP("CertificatePrinter", "Numberlark certificate");
+const char* const kDocumentName = QT_TRANSLATE_NOOP("CertificatePrinter", "Numberlark certificate");
 const char* const kPdfQuestion = QT_TRANSLATE_NOOP(
     "CertificatePrinter", "Would you like to save the certificate as a PDF file instead? "
                           "You can print the PDF later, or on another computer.");

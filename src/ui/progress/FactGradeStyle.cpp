@@ -83,7 +83,8 @@ QString figures(const FactStats& stats, const QString& separator)
               QT_TRANSLATE_N_NOOP("FactGradeStyle", "%n wrong answers"))};
     if (stats.medianMillis) {
         parts << QCoreApplication::translate("FactGradeStyle", "median time %1 seconds")
-                     .arg(QLocale().toString(static_cast<double>(*stats.medianMillis) / 1000.0, 'f', 1));
+                     .arg(QLocale().toString(static_cast<double>(*stats.medianMillis) / 1000.0, 'f',
+                                             1));
     }
     return parts.join(separator);
 }
