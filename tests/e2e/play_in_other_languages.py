@@ -6,16 +6,20 @@ menu (its accelerators included) under its translated title; a whole test
 then writes the same results line as in English: English words, and the
 date in the system's own short form.
 
+In Polish the certificate is also saved as a PDF after tests of 1, 3 and 5
+questions, and its text must use each of the language's three plural forms.
+
 Usage: play_in_other_languages.py PATH_TO_NUMBERLARK
 """
 
 import re
 import signal
+import subprocess
 import sys
 import time
 
 from e2e_support import ProgramUnderTest, fail, require_tools
-from take_a_whole_test import QUESTIONS, check_results, take_test
+from take_a_whole_test import QUESTIONS, TABLE, check_results, take_test
 
 # language, menu keys to the options window, its title
 LANGUAGES = [
@@ -38,6 +42,69 @@ def open_options(run, keys, title):
     run.keyboard.focus_window()
 
 
+# Questions asked, and the Polish word the printed page must use for them.
+POLISH_PLURALS = [(1, "pytanie"), (3, "pytania"), (5, "pytań")]
+
+
+def answer_every_question(keyboard, questions):
+    keyboard.keys("Tab", "Tab", *(["Down"] * 5), "space", "shift+Tab", "shift+Tab", "space")
+    time.sleep(0.5)
+    for _ in range(2 * questions):
+        for multiplier in range(1, 11):
+            keyboard.keys("ctrl+a", *str(multiplier * TABLE), "Return")
+    time.sleep(3.0)
+
+
+def allow_printing(run):
+    """Printing is off while the child answers, so the tries left over after
+    the last answer cannot reach the Print button; Tools > Options turns it on
+    for the rest of the run (Tab twice reaches its box from OK; Esc keeps it)."""
+    run.keyboard.keys("alt+n")
+    time.sleep(0.5)
+    run.keyboard.keys("o")
+    run.keyboard.xdotool("search", "--sync", "--onlyvisible", "--name", "^Opcje$")
+    time.sleep(0.3)
+    run.keyboard.keys("Tab", "Tab", "space", "Escape")
+    time.sleep(0.5)
+    run.keyboard.focus_window()
+
+
+def saved_certificate_text(run):
+    """File > Save Certificate As PDF... by the Polish access keys."""
+    path = run.work / "dyplom.pdf"
+    run.keyboard.keys("alt+p")
+    time.sleep(0.5)
+    run.keyboard.keys("p")
+    run.keyboard.xdotool("search", "--sync", "--onlyvisible", "--name", "^Zapisz dyplom jako PDF$")
+    time.sleep(0.3)
+    run.keyboard.keys("ctrl+a")
+    run.keyboard.type(str(path))
+    run.keyboard.keys("Return")
+    deadline = time.monotonic() + 10
+    while not path.exists() and time.monotonic() < deadline:
+        time.sleep(0.2)
+    if not path.exists():
+        fail("pl: the certificate was not saved as a PDF")
+    time.sleep(0.5)
+    return subprocess.run(["pdftotext", str(path), "-"], capture_output=True,
+                          text=True).stdout
+
+
+def check_polish_plurals(binary):
+    for questions, word in POLISH_PLURALS:
+        signal.alarm(LANGUAGE_LIMIT_S)
+        env = {"LANG": "pl_PL.UTF-8", "LANGUAGE": "pl", "LC_ALL": ""}
+        with ProgramUnderTest(binary, settings={"num_of_questions": questions}, env=env) as run:
+            answer_every_question(run.keyboard, questions)
+            allow_printing(run)
+            text = " ".join(saved_certificate_text(run).split())
+            if f"za {questions} {word} " not in text:
+                fail(f"pl: after {questions} questions the page lacks 'za {questions} {word}': "
+                     f"{text!r}")
+        signal.alarm(0)
+        print(f"e2e: pl: {questions} {word}")
+
+
 def give_up(signum, frame):
     fail(f"no progress within {LANGUAGE_LIMIT_S} s")
 
@@ -45,7 +112,7 @@ def give_up(signum, frame):
 def main():
     if len(sys.argv) != 2:
         fail("usage: play_in_other_languages.py PATH_TO_NUMBERLARK")
-    require_tools()
+    require_tools("pdftotext")
     settings = {"allow_saving": 1, "num_of_questions": QUESTIONS}
     signal.signal(signal.SIGALRM, give_up)
     for language, locale, keys, title in LANGUAGES:
@@ -60,6 +127,7 @@ def main():
                 fail(f"{language}: the date is not in the system's short form")
         signal.alarm(0)
         print(f"e2e: {language} passed")
+    check_polish_plurals(sys.argv[1])
 
 
 if __name__ == "__main__":
