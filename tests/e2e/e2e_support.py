@@ -102,6 +102,14 @@ class Keyboard:
     def type(self, text):
         self.xdotool("type", "--delay", KEY_DELAY_MS, text)
 
+    def try_every_product(self, table, rounds, multipliers=range(1, 11)):
+        """Answers by trying the table's products in turn, each round once:
+        a wrong try only shows "wrong", so every round in which a question
+        stays on screen answers it."""
+        for _ in range(rounds):
+            for multiplier in multipliers:
+                self.keys("ctrl+a", *str(multiplier * table), "Return")
+
     def focus_window(self, title_pattern=MAIN_WINDOW_TITLE):
         window = self.xdotool("search", "--sync", "--onlyvisible", "--name", title_pattern)
         window_id = window.split()[0]

@@ -87,9 +87,7 @@ def choose_other_table(keys, screen):
 def take_test(keys):
     keys.keys("space")
     time.sleep(0.5)
-    for _ in range(ROUNDS):
-        for multiplier in range(1, 11):
-            keys.keys("ctrl+a", *str(multiplier * TABLE), "Return")
+    keys.try_every_product(TABLE, ROUNDS)
     time.sleep(COMPLETION_WAIT_S)
     # Printing is still off, so Enters left over from the tries did nothing.
     keys.keys("ctrl+a")

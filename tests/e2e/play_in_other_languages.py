@@ -49,9 +49,7 @@ POLISH_PLURALS = [(1, "pytanie"), (3, "pytania"), (5, "pytań")]
 def answer_every_question(keyboard, questions):
     keyboard.keys("Tab", "Tab", *(["Down"] * 5), "space", "shift+Tab", "shift+Tab", "space")
     time.sleep(0.5)
-    for _ in range(2 * questions):
-        for multiplier in range(1, 11):
-            keyboard.keys("ctrl+a", *str(multiplier * TABLE), "Return")
+    keyboard.try_every_product(TABLE, 2 * questions)
     time.sleep(3.0)
 
 

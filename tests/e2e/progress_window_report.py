@@ -31,8 +31,7 @@ def take_test(keyboard, wrong_first):
     time.sleep(0.5)
     if wrong_first:
         keyboard.keys("0", "Return")
-    for multiplier in range(1, 13):
-        keyboard.keys("ctrl+a", *str(multiplier * TABLE), "Return")
+    keyboard.try_every_product(TABLE, 1, range(1, 13))
     time.sleep(COMPLETION_WAIT_S)
     keyboard.keys("ctrl+a")
     keyboard.type(NAME)

@@ -35,9 +35,7 @@ def take_test(keyboard):
     # Back over Quit to TEST, and start.
     keyboard.keys("shift+Tab", "shift+Tab", "space")
     time.sleep(0.5)
-    for _ in range(ROUNDS):
-        for multiplier in range(1, 11):
-            keyboard.keys("ctrl+a", *str(multiplier * TABLE), "Return")
+    keyboard.try_every_product(TABLE, ROUNDS)
     time.sleep(COMPLETION_WAIT_S)
     # The answer box is now the name box; replace whatever the last tries left.
     keyboard.keys("ctrl+a")
