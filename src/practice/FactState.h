@@ -1,0 +1,44 @@
+#pragma once
+
+#include "practice/PracticeAnswer.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+namespace numberlark::practice {
+
+// Right at the first try, and within the limit when there is one.
+bool isFluent(const PracticeAnswer& answer, std::optional<std::chrono::milliseconds> limit);
+
+// What a child's answers so far say about one fact: its box and how its
+// latest tries went. Answers must be recorded in the order they were given.
+class FactState {
+public:
+    // Box 1 to 5 is reviewed this many days after the fact entered it.
+    static constexpr int kBoxCount = 5;
+    static constexpr int kReviewAfterDays[kBoxCount] = {1, 3, 7, 14, 30};
+
+    void record(const PracticeAnswer& answer, bool fluent);
+
+    bool tried() const { return m_box > 0; }
+    int box() const { return m_box; } // 0 while never tried
+    // Fluent in 2 of the last 3 tries; with one try, fluent at first sight.
+    bool known() const;
+    // The day its review is due; only meaningful once tried.
+    std::chrono::local_days dueDay() const;
+    bool isDue(std::chrono::local_days today) const { return tried() && dueDay() <= today; }
+    // The latest answer was a wrong one in a test.
+    bool lastWrongInTest() const { return m_lastWrongInTest; }
+
+private:
+    void moveTo(int box, std::chrono::local_days day);
+
+    int m_box = 0;
+    std::chrono::local_days m_boxDay{};
+    std::uint8_t m_recentFluent = 0; // bit 0 is the latest try
+    int m_tries = 0;
+    bool m_lastWrongInTest = false;
+};
+
+} // namespace numberlark::practice
