@@ -18,18 +18,13 @@ using testing::Reply;
 
 constexpr Fact kSevenEight{7, 8};
 
-Reply fast(Fact)
-{
-    return {true, 1500ms};
-}
-Reply notSevenEight(Fact fact)
-{
-    return fact == kSevenEight ? Reply{false, 4000ms} : fast(fact);
-}
-Reply rightButSlow(Fact)
-{
-    return {true, 8000ms};
-}
+const Child fast = [](Fact) { return Reply{true, 1500ms}; };
+const Child notSevenEight = [](Fact fact) { return Reply{fact != kSevenEight, 1500ms}; };
+const Child rightButSlow = [](Fact) { return Reply{true, 8000ms}; };
+const Child slowOnSevensAndEights = [](Fact fact) {
+    const auto hard = [](int n) { return n == 7 || n == 8; };
+    return Reply{true, hard(fact.first) || hard(fact.second) ? 4000ms : 1500ms};
+};
 
 // Knows the 1, 2, 5, 10 and 11 tables; every other fact is right more often
 // the more it has been asked.
@@ -100,6 +95,7 @@ TEST(PracticeSchedule, SimulatedChildrenOverManyDays)
     const std::vector<Row> rows = {
         {"right and fast", fast, {}, 8},
         {"never learns 7 x 8", notSevenEight, {}, 0},
+        {"slow on the sevens and eights", slowOnSevensAndEights, {}, 0},
         {"right but slow, untimed, 3 minutes", rightButSlow, {std::nullopt, 3min}, 16},
         {"learning as she goes", learner(3), {}, 45},
     };
@@ -118,6 +114,7 @@ TEST(PracticeSchedule, SimulatedChildrenOverManyDays)
             EXPECT_LE(takenOn, 3) << row.name << ", day " << day;
             for (std::size_t q = 1; q < asked.size(); ++q) {
                 EXPECT_NE(asked[q].fact, asked[q - 1].fact) << row.name << ", day " << day;
+                EXPECT_TRUE(asked[q].known || asked[q - 1].known) << row.name << ", day " << day;
             }
             if (sessionsToKnowAll == 0 &&
                 Schedule(log, row.settings.fluencyLimit).knownCount() == kFactCount) {
