@@ -3,6 +3,8 @@
 #include "practice/PracticeSettings.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 
 namespace numberlark::practice {
 
@@ -16,17 +18,30 @@ bool isStarter(Fact fact)
 
 } // namespace
 
-Schedule::Schedule(std::vector<PracticeAnswer> answers, Limit fluencyLimit) : m_limit(fluencyLimit)
+Schedule::Schedule(const std::vector<PracticeAnswer>& answers, Limit fluencyLimit)
+    : m_limit(fluencyLimit)
 {
     const auto byTime = [](const PracticeAnswer& a, const PracticeAnswer& b) {
         return a.when < b.when;
     };
-    // The log reads answers in time order; sorting is only for other callers.
-    if (!std::is_sorted(answers.begin(), answers.end(), byTime)) {
-        std::stable_sort(answers.begin(), answers.end(), byTime);
+    // The log reads answers in time order; other callers get them sorted
+    // through an index, answers of the same second keeping their order.
+    if (std::is_sorted(answers.begin(), answers.end(), byTime)) {
+        for (const PracticeAnswer& answer : answers) {
+            record(answer);
+        }
+        return;
     }
-    for (const PracticeAnswer& answer : answers) {
-        record(answer);
+    // Sorting small keys rather than whole answers keeps this quick for a
+    // log of many thousand tests.
+    std::vector<std::pair<std::chrono::local_seconds, std::size_t>> order;
+    order.reserve(answers.size());
+    for (std::size_t index = 0; index < answers.size(); ++index) {
+        order.emplace_back(answers[index].when, index);
+    }
+    std::sort(order.begin(), order.end());
+    for (const auto& [when, index] : order) {
+        record(answers[index]);
     }
 }
 

@@ -19,7 +19,7 @@ public:
 
     explicit Schedule(Limit fluencyLimit) : m_limit(fluencyLimit) {}
     // The answers in any order; answers given at the same second keep theirs.
-    Schedule(std::vector<PracticeAnswer> answers, Limit fluencyLimit);
+    Schedule(const std::vector<PracticeAnswer>& answers, Limit fluencyLimit);
 
     // The next answer; it must not be older than those already recorded.
     void record(const PracticeAnswer& answer);
