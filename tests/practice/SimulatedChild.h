@@ -24,6 +24,7 @@ struct Asked {
     bool known = false;   // known before, or never tried and fluent at first sight
     bool due = false;     // due for review when the session began
     bool takenOn = false; // neither known nor due at the start, and not fluent now
+    std::chrono::milliseconds at{0}, took{0}; // into the session, and answering
 };
 
 // 17:00 on the given day of the simulation.
@@ -43,6 +44,7 @@ inline std::vector<Asked> playSession(std::vector<PracticeAnswer>& log, const Ch
     const auto today = std::chrono::floor<std::chrono::days>(dayAt(day));
     PracticeSession session(before, settings, dayAt(day), clock, random);
     std::vector<Asked> played;
+    std::chrono::milliseconds elapsed{0};
     while (const auto fact = session.next()) {
         const Reply reply = child(*fact);
         const FactState& start = before.state(*fact);
@@ -54,7 +56,9 @@ inline std::vector<Asked> playSession(std::vector<PracticeAnswer>& log, const Ch
         const bool firstAsk = std::none_of(played.begin(), played.end(),
                                            [&](const Asked& a) { return a.fact == *fact; });
         played.push_back({*fact, knownBefore || (!tried && fluent), start.isDue(today),
-                          firstAsk && !start.known() && !start.isDue(today) && !fluent});
+                          firstAsk && !start.known() && !start.isDue(today) && !fluent, elapsed,
+                          reply.took});
+        elapsed += reply.took;
     }
     log.insert(log.end(), session.answers().begin(), session.answers().end());
     return played;
