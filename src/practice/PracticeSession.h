@@ -19,8 +19,11 @@ namespace numberlark::practice {
 // answer() takes the child's verdict. A fact not yet known sits among known
 // ones: at least 70 % of the questions are facts the child already knows
 // (or, never tried, turns out to know), and a wrongly answered fact comes
-// back after 1, then 3, then 6 other questions. The copy a child types after
-// a wrong answer is no question and never reaches the session.
+// back after 1, then 3, then 6 other questions; never the same fact twice in
+// a row. It ends at the chosen number of questions or length, whichever
+// comes first (out of time, known facts only until their share is met). The
+// copy a child types after a wrong answer is no question and never reaches
+// the session.
 class PracticeSession {
 public:
     enum class Verdict {
