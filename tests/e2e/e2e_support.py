@@ -318,14 +318,13 @@ class Orca:
         self.folder.mkdir(mode=0o700, parents=True, exist_ok=True)
         self.sound = SoundServer(folder / "pulse")
         self.debug_file = folder / "orca-debug.txt"
-        self.env = {k: v for k, v in os.environ.items()
-                    if not k.startswith(("QT_", "XDG_", "PULSE_", "SPEECHD_"))}
         for name in ("runtime", "home", "config", "data", "speechd", "speechd/modules"):
             (folder / name).mkdir(mode=0o700, exist_ok=True)
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("QT_", "XDG_", "PULSE_", "SPEECHD_"))}
         self.env.update(self.sound.env, DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=bus_address,
                         HOME=str(folder / "home"), XDG_RUNTIME_DIR=str(folder / "runtime"),
-                        XDG_CONFIG_HOME=str(folder / "config"),
-                        XDG_DATA_HOME=str(folder / "data"), GTK_A11Y="atspi")
+                        XDG_CONFIG_HOME=str(folder / "config"), XDG_DATA_HOME=str(folder / "data"))
         self.speechd = self.orca = None
 
     def __enter__(self):
@@ -333,9 +332,7 @@ class Orca:
         self.sound.start()
         conf = self.folder / "speechd"
         (conf / "speechd.conf").write_text(SPEECHD_CONF.format(log=conf))
-        module_conf = Path("/etc/speech-dispatcher/modules/espeak-ng.conf")
-        (conf / "modules" / "espeak-ng.conf").write_text(
-            module_conf.read_text() if module_conf.exists() else "")
+        shutil.copy("/etc/speech-dispatcher/modules/espeak-ng.conf", conf / "modules")
         subprocess.run(["gsettings", "set", "org.gnome.desktop.interface",
                         "toolkit-accessibility", "true"], env=self.env, check=True)
         self.speechd = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-C", str(conf)],

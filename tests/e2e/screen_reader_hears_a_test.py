@@ -1,16 +1,9 @@
 #!/usr/bin/env python3
-"""Listens to a short test, the table choice and the progress window with
-the real Orca, and checks what a blind child and her parent hear.
-
-Everything runs privately: Xvfb, a session bus with the AT-SPI bus on it,
-PulseAudio with a null sink, speech-dispatcher with espeak-ng, and Orca,
-whose debug file gives every utterance with its time. The test chooses the
-10 times table with the arrow keys, answers the first question wrongly
-twice (the same verdict is told twice) and asks "where am I", answers both
-questions, asks again on the certificate, types a name and quits; the next
-run opens the progress window and walks into the facts grid and out of it.
-Each key press is marked in time, so every check reads what Orca said
-between one key and the next. The transcript is printed.
+"""What a blind child and her parent hear from the real Orca, run privately
+(see e2e_support.Orca): the table choice, a two-question test with the
+first question answered wrongly twice and "where am I" asked, the
+certificate, and the progress window's facts grid. Each key press is marked
+in time, so every check reads what Orca said between one key and the next.
 
 Usage: screen_reader_hears_a_test.py PATH_TO_NUMBERLARK
 """

@@ -7,6 +7,7 @@
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DateLine.h"
 #include "ui/main/DrawingSurface.h"
+#include "ui/main/InputGate.h"
 #include "ui/main/ShownTexts.h"
 #include "ui/main/SpokenTexts.h"
 
@@ -112,7 +113,7 @@ void CertificateScreen::makeNameBox(SizeTwips outer)
     setWidthTwips(box, outer.width / 2);
     setTopTwips(box, (outer.height - heightTwips(box)) / 2 - 1000);
     setLeftTwips(box, (outer.width - widthTwips(box)) / 2);
-    box.setReadOnly(false);
+    setClosedToInput(box, false);
 }
 
 // The label sizes itself to its text, so after the font change it has the

@@ -7,6 +7,7 @@
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DialProgressBar.h"
 #include "ui/main/DrawingSurface.h"
+#include "ui/main/InputGate.h"
 #include "ui/main/ShownTexts.h"
 #include "ui/main/SpokenTexts.h"
 
@@ -127,7 +128,7 @@ void TestFlow::correct()
     showVerdict(tr("correct"), tr("correct"));
     m_controls.LblCorrect->repaint();
     show_progress();
-    m_controls.TxtAnswer->setReadOnly(true);
+    setClosedToInput(*m_controls.TxtAnswer, true);
     m_seams.pause(this, [this] { afterPause(); });
 }
 
@@ -154,7 +155,7 @@ void TestFlow::afterPause()
     Announcer::unannounced([this] { m_controls.TxtAnswer->clear(); });
     m_controls.LblCorrect->setCaption(QString());
     if (m_session.continueAfterPause() == QuizSession::AfterPause::NextQuestion) {
-        m_controls.TxtAnswer->setReadOnly(false);
+        setClosedToInput(*m_controls.TxtAnswer, false);
         Ask_Question(Telling::Now);
     } else {
         emit testFinished();

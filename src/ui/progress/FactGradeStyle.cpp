@@ -130,7 +130,7 @@ QString factAccessibleName(int first, int second, const FactStats& stats)
 
 QString factAccessibleDescription(const FactStats& stats)
 {
-    const QString meaning = gradeMeaning(progress::gradeFact(stats));
+    QString meaning = gradeMeaning(progress::gradeFact(stats));
     if (stats.asked <= 0) {
         return meaning;
     }

@@ -2,7 +2,6 @@
 // (and a table it refuses), and "Mixed".
 #include "MainWindowHarness.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,41 +95,6 @@ TEST(TableChoiceWindow, MixedDrawsATableForEveryQuestion)
     EXPECT_EQ(harness.text("LblQuestion"), QStringLiteral(" 3 x 4"));
     harness.answerCorrectly();
     EXPECT_EQ(harness.text("LblQuestion"), QStringLiteral(" 11 x 2"));
-}
-
-// One radio group to the keyboard: Tab stops on the selected table only,
-// the arrow keys select as they move, "Other" and its box stay reachable.
-TEST(TableChoiceWindow, KeysWalkTheTablesAsOneRadioGroup)
-{
-    MainWindowHarness harness;
-    harness.window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&harness.window()));
-    harness.controls().CmdTest->setFocus();
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        const char* focused;
-        int table;
-    } steps[] = {
-        {Qt::Key_Tab, Qt::NoModifier, "CmdQuit_1", 0},
-        {Qt::Key_Tab, Qt::NoModifier, "Option1_7", 0}, // "9 times table", as preselected
-        {Qt::Key_Down, Qt::NoModifier, "Option1_8", 10},
-        {Qt::Key_Left, Qt::NoModifier, "Option1_2", 4},
-        {Qt::Key_Tab, Qt::NoModifier, "CmdTest", 4}, // past the other twelve
-        {Qt::Key_Tab, Qt::ShiftModifier, "Option1_2", 4},
-        {Qt::Key_Right, Qt::NoModifier, "Option1_8", 10},
-        {Qt::Key_Down, Qt::NoModifier, "Option1_9", 11},
-        {Qt::Key_Down, Qt::NoModifier, "Option1_10", 12},
-        {Qt::Key_Down, Qt::NoModifier, "Option1_11", 13},
-        {Qt::Key_Down, Qt::NoModifier, "Option1_12", 13}, // "Other" with its preset 13
-        {Qt::Key_Tab, Qt::ShiftModifier, "TxtOther", 13},
-    };
-    for (const auto& step : steps) {
-        QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(step.focused));
-        EXPECT_EQ(harness.record().current_table, step.table) << step.focused;
-    }
 }
 
 } // namespace
