@@ -135,8 +135,9 @@ def check(transcript, marks, questions):
             fail(f"after {label} Orca said {heard(label)}; expected {what}")
 
     spoken = [f"{a} times {b}." for a, b in questions]
-    expect("the table group", lambda s: s[-2:] == ["9 times table.", "selected radio button"],
-           "the selected 9 times table, and it alone")
+    expect("the table group", lambda s: s == ["Quit push button.", "9 times table.",
+                                              "selected radio button"],
+           "Quit, then the selected 9 times table and it alone")
     expect("an arrow key", lambda s: s == ["10 times table.", "selected radio button"],
            "the 10 times table, selected")
     if any(10 not in question for question in questions):
