@@ -16,6 +16,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream libx11-dev lintian
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
   dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 

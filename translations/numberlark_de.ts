@@ -180,6 +180,11 @@
         <source>%1 times %2: %3, %4</source>
         <translation>%1 mal %2: %3, %4</translation>
     </message>
+    <message>
+        <source>%1 times %2, %3</source>
+        <extracomment>A square of the facts grid read aloud: &quot;4 times 9, Tricky&quot;.</extracomment>
+        <translation>%1 mal %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -752,6 +757,34 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenTexts</name>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>A question read aloud by a screen reader: &quot;9 times 4&quot; for 9 x 4.</extracomment>
+        <translation>%1 mal %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What the answer box says when asked: %1 the verdict (&quot;wrong&quot;), %2 the question.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Well done! %n questions in %1. Type your name.</source>
+        <extracomment>Read aloud at the end of a test; %1 is &quot;30 seconds&quot;.</extracomment>
+        <translation>
+            <numerusform>Gut gemacht! %n Frage in %1. Schreib deinen Namen.</numerusform>
+            <numerusform>Gut gemacht! %n Fragen in %1. Schreib deinen Namen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TableChoice</name>
     <message>
         <source>2 times table</source>
@@ -1084,6 +1117,10 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     <message>
         <source>Forget This Child</source>
         <translation>Dieses Kind vergessen</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Fortschritt von %1</translation>
     </message>
 </context>
 <context>

@@ -185,6 +185,11 @@
         <source>%1 times %2: %3, %4</source>
         <translation>%1 razy %2: %3, %4</translation>
     </message>
+    <message>
+        <source>%1 times %2, %3</source>
+        <extracomment>A square of the facts grid read aloud: &quot;4 times 9, Tricky&quot;.</extracomment>
+        <translation>%1 razy %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -765,6 +770,36 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenTexts</name>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>A question read aloud by a screen reader: &quot;9 times 4&quot; for 9 x 4.</extracomment>
+        <translation>%1 razy %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What the answer box says when asked: %1 the verdict (&quot;wrong&quot;), %2 the question.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Well done! %n questions in %1. Type your name.</source>
+        <extracomment>Read aloud at the end of a test; %1 is &quot;30 seconds&quot;.</extracomment>
+        <translation>
+            <numerusform>Brawo! %n pytanie w %1. Wpisz swoje imię.</numerusform>
+            <numerusform>Brawo! %n pytania w %1. Wpisz swoje imię.</numerusform>
+            <numerusform>Brawo! %n pytań w %1. Wpisz swoje imię.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n sekundę</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TableChoice</name>
     <message>
         <source>2 times table</source>
@@ -1097,6 +1132,10 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     <message>
         <source>Forget This Child</source>
         <translation>Usuń dane dziecka</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Postępy: %1</translation>
     </message>
 </context>
 <context>

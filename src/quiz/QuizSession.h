@@ -69,6 +69,8 @@ public:
     // The test counts as over while score equals the number of questions.
     bool testOver() const { return m_record.score == m_record.Numofquestions; }
 
+    // The two numbers of the question on screen, in the order shown.
+    const QuestionResult& currentQuestion() const { return m_asking; }
     // Every question answered right so far, in the order asked.
     const std::vector<QuestionResult>& answeredQuestions() const { return m_answered; }
 

@@ -12,16 +12,12 @@ Usage: bells_at_completion.py PATH_TO_NUMBERLARK
 
 import array
 import ctypes
-import os
-import subprocess
 import sys
 import time
 
-from e2e_support import ProgramUnderTest, fail, require_tools, skip, stop
+from e2e_support import RATE, ProgramUnderTest, SoundServer, fail, require_tools, stop
 
 TABLE = 7
-RATE = 44100
-SINK = "numberlark_test"
 # From the last answer key to the last bell's end: the completion's pause,
 # twelve bells at most 0.5 s apart, and room to spare.
 LISTEN_AFTER_TEST_S = 9.0
@@ -40,64 +36,6 @@ CASES = [
     ("sound off", 0, True, (0, 0)),
     ("sound on, no sound server", 1, False, (0, 12)),
 ]
-
-DAEMON_SCRIPT = """\
-load-module module-native-protocol-unix socket={socket} auth-anonymous=1
-load-module module-null-sink sink_name={sink} norewinds=1 rate={rate}
-set-default-sink {sink}
-"""
-
-
-class SoundServer:
-    """A PulseAudio daemon of the test's own, reachable only by its socket."""
-
-    def __init__(self, folder):
-        self.folder = folder
-        folder.mkdir(mode=0o700)
-        self.socket = folder / "native"
-        (folder / "client.conf").write_text("autospawn = no\n")
-        # No sound card either, so nothing but the X bell is left to ring.
-        (folder / "alsa.conf").write_text("")
-        (folder / "daemon.pa").write_text(
-            DAEMON_SCRIPT.format(socket=self.socket, sink=SINK, rate=RATE))
-        self.env = {"PULSE_SERVER": f"unix:{self.socket}",
-                    "PULSE_CLIENTCONFIG": str(folder / "client.conf"),
-                    "PULSE_RUNTIME_PATH": str(folder),
-                    "ALSA_CONFIG_PATH": str(folder / "alsa.conf")}
-        self.daemon = None
-
-    def client_env(self):
-        env = {k: v for k, v in os.environ.items() if not k.startswith(("PULSE_", "DISPLAY"))}
-        env.update(self.env, HOME=str(self.folder), XDG_RUNTIME_DIR=str(self.folder))
-        return env
-
-    def start(self):
-        self.log = open(self.folder / "daemon.log", "w")
-        self.daemon = subprocess.Popen(
-            ["pulseaudio", "--system=false", "-n", "-F", str(self.folder / "daemon.pa"),
-             "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
-             "--disable-shm=yes", "--log-target=stderr"],
-            env=self.client_env(), stdout=self.log, stderr=subprocess.STDOUT)
-        deadline = time.monotonic() + 15
-        while time.monotonic() < deadline and self.daemon.poll() is None:
-            if subprocess.run(["pactl", "info"], env=self.client_env(),
-                              capture_output=True).returncode == 0:
-                return
-            time.sleep(0.2)
-        log = (self.folder / "daemon.log").read_text()[-600:]
-        self.stop()
-        skip(f"the private PulseAudio daemon did not start:\n{log}")
-
-    def record(self, path):
-        return subprocess.Popen(
-            ["parec", f"--device={SINK}.monitor", "--format=s16le", f"--rate={RATE}",
-             "--channels=1", "--latency-msec=20", "--raw", str(path)],
-            env=self.client_env(), stderr=subprocess.DEVNULL)
-
-    def stop(self):
-        stop(self.daemon)
-        self.log.close()
-
 
 class XkbAnyEvent(ctypes.Structure):
     """The head of Xlib's event union as the keyboard extension fills it."""
@@ -153,7 +91,8 @@ class XBellCounter:
 
 def finish_one_question_test(keyboard):
     """Chooses the 7 times table, presses TEST and tries the ten products."""
-    keyboard.keys("Tab", "Tab", *(["Down"] * 5), "space", "shift+Tab", "shift+Tab", "space")
+    keyboard.choose_table(TABLE)
+    keyboard.keys("shift+Tab", "shift+Tab", "space")
     time.sleep(0.5)
     for multiplier in range(1, 11):
         keyboard.keys("ctrl+a", *str(multiplier * TABLE), "Return")

@@ -11,9 +11,12 @@ program unstarted so a test can prepare more (a printer, a sound server)
 and call start() itself.
 """
 
+import datetime
 import os
 import random
+import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -24,6 +27,11 @@ KEY_DELAY_MS = "40"
 DISPLAY_RANGE = range(100, 200)
 MAIN_WINDOW_TITLE = "^Number Lark$"
 SCREEN = "1280x1024x24"
+RATE = 44100
+SINK = "numberlark_test"
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+WAIT_S = 10.0
+ORCA_SETTLE_S = 2.0
 
 
 def fail(message):
@@ -102,6 +110,12 @@ class Keyboard:
     def type(self, text):
         self.xdotool("type", "--delay", KEY_DELAY_MS, text)
 
+    def choose_table(self, table):
+        """From TEST: Tab twice reaches the selected 9 times table, Left selects
+        the 3 times table beside it, and the arrows select along that column
+        (the 2 to 7 times tables). The focus stays in the table group."""
+        self.keys("Tab", "Tab", "Left", *(["Down"] * (table - 3) if table >= 3 else ["Up"]))
+
     def try_every_product(self, table, rounds, multipliers=range(1, 11)):
         """Answers by trying the table's products in turn, each round once:
         a wrong try only shows "wrong", so every round in which a question
@@ -174,4 +188,193 @@ class ProgramUnderTest:
         stop(self.program)
         stop(self.server)
         self._temp.cleanup()
+        return False
+
+
+DAEMON_SCRIPT = """\
+load-module module-native-protocol-unix socket={socket} auth-anonymous=1
+load-module module-null-sink sink_name={sink} norewinds=1 rate={rate}
+set-default-sink {sink}
+"""
+
+
+class SoundServer:
+    """A PulseAudio daemon of the test's own, reachable only by its socket."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        folder.mkdir(mode=0o700)
+        self.socket = folder / "native"
+        (folder / "client.conf").write_text("autospawn = no\n")
+        # No sound card either, so nothing but the X bell is left to ring.
+        (folder / "alsa.conf").write_text("")
+        (folder / "daemon.pa").write_text(
+            DAEMON_SCRIPT.format(socket=self.socket, sink=SINK, rate=RATE))
+        self.env = {"PULSE_SERVER": f"unix:{self.socket}",
+                    "PULSE_CLIENTCONFIG": str(folder / "client.conf"),
+                    "PULSE_RUNTIME_PATH": str(folder),
+                    "ALSA_CONFIG_PATH": str(folder / "alsa.conf")}
+        self.daemon = None
+
+    def client_env(self):
+        env = {k: v for k, v in os.environ.items() if not k.startswith(("PULSE_", "DISPLAY"))}
+        env.update(self.env, HOME=str(self.folder), XDG_RUNTIME_DIR=str(self.folder))
+        return env
+
+    def start(self):
+        self.log = open(self.folder / "daemon.log", "w")
+        self.daemon = subprocess.Popen(
+            ["pulseaudio", "--system=false", "-n", "-F", str(self.folder / "daemon.pa"),
+             "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
+             "--disable-shm=yes", "--log-target=stderr"],
+            env=self.client_env(), stdout=self.log, stderr=subprocess.STDOUT)
+        deadline = time.monotonic() + 15
+        while time.monotonic() < deadline and self.daemon.poll() is None:
+            if subprocess.run(["pactl", "info"], env=self.client_env(),
+                              capture_output=True).returncode == 0:
+                return
+            time.sleep(0.2)
+        log = (self.folder / "daemon.log").read_text()[-600:]
+        self.stop()
+        skip(f"the private PulseAudio daemon did not start:\n{log}")
+
+    def record(self, path):
+        return subprocess.Popen(
+            ["parec", f"--device={SINK}.monitor", "--format=s16le", f"--rate={RATE}",
+             "--channels=1", "--latency-msec=20", "--raw", str(path)],
+            env=self.client_env(), stderr=subprocess.DEVNULL)
+
+    def stop(self):
+        stop(self.daemon)
+        self.log.close()
+
+
+class AccessibilityBus:
+    """A private session bus with the AT-SPI bus launcher on it. Needs the
+    system's GObject bindings (gi)."""
+
+    def __enter__(self):
+        self._temp = tempfile.TemporaryDirectory(prefix="numberlark-a11y-")
+        self.daemon = self.launcher = None
+        self.daemon = subprocess.Popen(
+            ["dbus-daemon", "--session", f"--address=unix:path={self._temp.name}/bus",
+             "--print-address", "--nofork"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.address = self.daemon.stdout.readline().strip()
+        if not self.address:
+            self.__exit__()
+            skip("the private session bus did not start")
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.address
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)  # never the desktop's own bus
+        self.launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"],
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if not self._wait_for_launcher():
+            self.__exit__()
+            skip("the accessibility bus launcher did not start")
+        return self
+
+    def _wait_for_launcher(self):
+        from gi.repository import Gio, GLib
+        connection = Gio.DBusConnection.new_for_address_sync(
+            self.address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+            | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+        deadline = time.monotonic() + WAIT_S
+        while time.monotonic() < deadline and self.launcher.poll() is None:
+            reply = connection.call_sync(
+                "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), None,
+                Gio.DBusCallFlags.NONE, -1, None)
+            if reply.unpack()[0]:
+                return True
+            time.sleep(0.1)
+        return False
+
+    def __exit__(self, *exc):
+        stop(self.launcher)
+        stop(self.daemon)
+        self._temp.cleanup()
+        return False
+
+
+SPEECHD_CONF = """\
+AudioOutputMethod "pulse"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+DefaultLanguage "en"
+LogLevel 4
+LogDir "{log}"
+"""
+
+
+class Orca:
+    """The real Orca screen reader speaking through speech-dispatcher and
+    espeak-ng into a private PulseAudio null sink. Everything is private: the
+    session bus is the caller's (AccessibilityBus), the runtime, home, config
+    and data folders are under `folder`. Orca is never started with --replace,
+    which would end every Orca of the user."""
+
+    def __init__(self, folder, display, bus_address):
+        self.folder = folder
+        self.folder.mkdir(mode=0o700, parents=True, exist_ok=True)
+        self.sound = SoundServer(folder / "pulse")
+        self.debug_file = folder / "orca-debug.txt"
+        for name in ("runtime", "home", "config", "data", "speechd", "speechd/modules"):
+            (folder / name).mkdir(mode=0o700, exist_ok=True)
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("QT_", "XDG_", "PULSE_", "SPEECHD_"))}
+        self.env.update(self.sound.env, DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=bus_address,
+                        HOME=str(folder / "home"), XDG_RUNTIME_DIR=str(folder / "runtime"),
+                        XDG_CONFIG_HOME=str(folder / "config"), XDG_DATA_HOME=str(folder / "data"))
+        self.speechd = self.orca = None
+
+    def __enter__(self):
+        require_tools("orca", "speech-dispatcher", "gsettings", "pulseaudio")
+        self.sound.start()
+        conf = self.folder / "speechd"
+        (conf / "speechd.conf").write_text(SPEECHD_CONF.format(log=conf))
+        shutil.copy("/etc/speech-dispatcher/modules/espeak-ng.conf", conf / "modules")
+        subprocess.run(["gsettings", "set", "org.gnome.desktop.interface",
+                        "toolkit-accessibility", "true"], env=self.env, check=True)
+        self.speechd = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-C", str(conf)],
+                                        env=self.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.log = open(self.folder / "orca.log", "w")
+        self.orca = subprocess.Popen(
+            ["orca", "--disable", "braille", f"--debug-file={self.debug_file}"],
+            env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
+        return self
+
+    def wait_until_listening(self, desktop):
+        """Waits for Orca to join the accessibility bus; skips the test when
+        it cannot start at all."""
+        deadline = time.monotonic() + WAIT_S * 2
+        while time.monotonic() < deadline and self.orca.poll() is None:
+            apps = (desktop.get_child_at_index(i) for i in range(desktop.get_child_count()))
+            if any(app is not None and app.get_name() == "orca" for app in apps):
+                time.sleep(ORCA_SETTLE_S)
+                return
+            time.sleep(0.2)
+        self.log.flush()
+        skip("Orca did not start: " + (self.folder / "orca.log").read_text()[-600:])
+
+    def stop(self):
+        """Ends Orca, which writes out its debug file, and returns every
+        utterance in order as (time, text)."""
+        if self.orca is not None and self.orca.poll() is None:
+            self.orca.send_signal(signal.SIGINT)
+            try:
+                self.orca.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                stop(self.orca)
+        self.log.close()
+        text = self.debug_file.read_text(errors="replace") if self.debug_file.exists() else ""
+        today = datetime.date.today()
+        return [(datetime.datetime.combine(today, datetime.time.fromisoformat(when)), said)
+                for when, said in re.findall(r"^(\S+) - SPEECH OUTPUT: '(.*?)'(?:\{.*\})?\s*$",
+                                             text, re.MULTILINE)]
+
+    def __exit__(self, *exc):
+        self.stop()
+        stop(self.speechd)
+        self.sound.stop()
         return False

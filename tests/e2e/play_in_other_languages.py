@@ -47,7 +47,8 @@ POLISH_PLURALS = [(1, "pytanie"), (3, "pytania"), (5, "pytań")]
 
 
 def answer_every_question(keyboard, questions):
-    keyboard.keys("Tab", "Tab", *(["Down"] * 5), "space", "shift+Tab", "shift+Tab", "space")
+    keyboard.choose_table(TABLE)
+    keyboard.keys("shift+Tab", "shift+Tab", "space")
     time.sleep(0.5)
     keyboard.try_every_product(TABLE, 2 * questions)
     time.sleep(3.0)

@@ -118,17 +118,17 @@ def main():
     with ProgramUnderTest(sys.argv[1], settings={"num_of_questions": 1}) as run:
         remember_saving_in_options(run)
         look_at_about(run)
-        # Tab twice enters the table group at "2 times table"; right to "8",
-        # down five to "Mixed", and back over Quit to TEST.
-        take_test(run.keyboard, ["Tab", "Tab", "Right", *(["Down"] * 5), "shift+Tab",
-                                 "shift+Tab"], MIXED_PRODUCTS)
+        # Tab twice enters the table group on the selected "9 times table";
+        # down four to "Mixed", and back over Quit to TEST.
+        take_test(run.keyboard, ["Tab", "Tab", *(["Down"] * 4), "shift+Tab", "shift+Tab"],
+                  MIXED_PRODUCTS)
         expect_line(results_line(run), '"Mixed","times tables"')
     with ProgramUnderTest(sys.argv[1], settings={"num_of_questions": 1,
                                                  "allow_saving": 1}) as run:
         # Down once more to "Other", back to its box, type the table, and on
         # over "Other" to TEST.
-        take_test(run.keyboard, ["Tab", "Tab", "Right", *(["Down"] * 6), "shift+Tab", "ctrl+a",
-                                 "1", "5", "Tab", "Tab"], [15 * m for m in range(1, 11)])
+        take_test(run.keyboard, ["Tab", "Tab", *(["Down"] * 5), "shift+Tab", "ctrl+a", "1", "5",
+                                 "Tab", "Tab"], [15 * m for m in range(1, 11)])
         expect_line(results_line(run), '15,"times table"')
 
 

@@ -38,11 +38,30 @@ QWidget* makeNotice(QWidget& answerBox)
 
 Announcer::Announcer(QWidget& answerBox) : m_box(answerBox), m_notice(makeNotice(answerBox)) {}
 
-void Announcer::announce(const QString& text)
+void Announcer::announce(const QString& spoken, const QString& described)
 {
-    const QString spoken = text.trimmed();
-    describeBox(spoken);
-    notify(spoken);
+    describeBox(described.trimmed());
+    notify(spoken.trimmed());
+}
+
+void Announcer::describe(const QString& text)
+{
+    describeBox(text.trimmed());
+}
+
+void Announcer::unannounced(const std::function<void()>& change)
+{
+    // Every event goes to the installed handler instead of the bridge, so
+    // while this one is in place nothing reaches a reader.
+    struct Muted {
+        QAccessible::UpdateHandler previous =
+            QAccessible::installUpdateHandler([](QAccessibleEvent* /*event*/) {});
+        Muted() = default;
+        Muted(const Muted&) = delete;
+        Muted& operator=(const Muted&) = delete;
+        ~Muted() { QAccessible::installUpdateHandler(previous); }
+    } muted;
+    change();
 }
 
 // Exactly one change event per text: the same text twice in a row ("wrong"

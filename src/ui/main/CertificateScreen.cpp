@@ -7,7 +7,9 @@
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DateLine.h"
 #include "ui/main/DrawingSurface.h"
+#include "ui/main/InputGate.h"
 #include "ui/main/ShownTexts.h"
+#include "ui/main/SpokenTexts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,10 +48,13 @@ void CertificateScreen::finish_test()
     m_seams.pause(this, [this] { announce(); });
 }
 
+// The result is told in one short breath as "Well Done" shows, before the
+// certificate is drawn and long before the child types her name, which a
+// reader would let cut it off.
 void CertificateScreen::announce()
 {
     m_controls.LblQuestion->setCaption(tr("Well Done"));
-    m_announcer.announce(m_controls.LblQuestion->text());
+    m_announcer.announce(spokenCompletion(m_session.record()));
     if (m_session.record().allow_sound && m_seams.beep) {
         for (int i = 0; i < kBeeps; ++i) {
             m_seams.beep();
@@ -70,7 +75,7 @@ void CertificateScreen::showCertificate()
     showResultSentence(outer);
     showPrintButton();
     m_controls.TxtAnswer->setFocus();
-    readCertificateAloud();
+    describeCertificate();
     m_controls.surface->drawPolylines(draw_rainbow_border(outer.width, outer.height));
 }
 
@@ -108,7 +113,7 @@ void CertificateScreen::makeNameBox(SizeTwips outer)
     setWidthTwips(box, outer.width / 2);
     setTopTwips(box, (outer.height - heightTwips(box)) / 2 - 1000);
     setLeftTwips(box, (outer.width - widthTwips(box)) / 2);
-    box.setReadOnly(false);
+    setClosedToInput(box, false);
 }
 
 // The label sizes itself to its text, so after the font change it has the
@@ -137,15 +142,14 @@ void CertificateScreen::showPrintButton()
     }
 }
 
-// The box is named for what it now asks; then the certificate is read with
-// the prompt, in one announcement: readers ask for the text when they get
-// round to it, so a second one at once would be read twice instead. The
-// date line begins "on ...", so it follows the sentence as one.
-void CertificateScreen::readCertificateAloud()
+// The box is named for what it now asks, and tells the whole certificate
+// with the prompt when asked; the short version has been spoken already.
+// The date line begins "on ...", so it follows the sentence as one.
+void CertificateScreen::describeCertificate()
 {
     m_controls.TxtAnswer->setAccessibleName(tr("Your name"));
     //: %1 the certificate's name, %2 the table, %3 the date line ("on ..."), %4 the prompt.
-    m_announcer.announce(tr("%1: %2 %3. %4")
+    m_announcer.describe(tr("%1: %2 %3. %4")
                              .arg(m_controls.ImgCertificate->accessibleName(),
                                   m_controls.LblTimer->text(), m_controls.Lbldate->text(),
                                   m_controls.LblQuestion->text()));

@@ -39,7 +39,7 @@ private:
     void makeNameBox(SizeTwips outer);
     void showResultSentence(SizeTwips outer);
     void showPrintButton();
-    void readCertificateAloud();
+    void describeCertificate();
 
     const QuizSession& m_session;
     MainControls m_controls;

@@ -27,12 +27,14 @@ TableChoicePanel::TableChoicePanel(TableChoice& choice, const MainControls& cont
             Option1_Click(index);
         }
     });
+    keepTabOnSelected();
     connect(controls.TxtOther, &QLineEdit::textChanged, this, &TableChoicePanel::TxtOther_Change);
 }
 
 void TableChoicePanel::Option1_Click(int index)
 {
     m_choice.select(index);
+    keepTabOnSelected();
     m_controls.TxtOther->setEnabled(m_choice.otherEnabled());
     showValidity();
 }
@@ -44,6 +46,21 @@ void TableChoicePanel::TxtOther_Change(const QString& text)
     if (m_choice.otherEnabled() && !m_choice.otherTextValid() && m_controls.TxtOther->isVisible()) {
         QLineEdit* box = m_controls.TxtOther;
         QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), box->toolTip(), box);
+    }
+}
+
+// As in every desktop's radio group, Tab reaches the group once, on the
+// selected table, and the arrow keys move and select from there (the
+// toolkit selects with the arrows only when moving from the selected
+// button). Left alone the toolkit would give the Tab stop to whichever
+// button had the focus last, at first "2 times table", which is not the
+// one the test will use.
+void TableChoicePanel::keepTabOnSelected()
+{
+    for (QAbstractButton* button : m_group->buttons()) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
     }
 }
 

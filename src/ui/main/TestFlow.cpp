@@ -7,7 +7,9 @@
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DialProgressBar.h"
 #include "ui/main/DrawingSurface.h"
+#include "ui/main/InputGate.h"
 #include "ui/main/ShownTexts.h"
+#include "ui/main/SpokenTexts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,7 +53,7 @@ void TestFlow::start()
     }
     c.Timer1->setInterval(kClockInterval);
     c.Timer1->start();
-    Ask_Question();
+    Ask_Question(Telling::WithTheFocus);
 }
 
 void TestFlow::enter()
@@ -83,8 +85,10 @@ void TestFlow::tick()
     }
 }
 
-// The session has drawn the question already; it is shown centred above the middle.
-void TestFlow::Ask_Question()
+// The session has drawn the question already; it is shown centred above the
+// middle. The first question arrives with the focus, and readers say the
+// box's description with it: told once more, it would be heard twice.
+void TestFlow::Ask_Question(Telling telling)
 {
     CaptionLabel& label = *m_controls.LblQuestion;
     const SizeTwips outer = m_outerSize();
@@ -92,30 +96,39 @@ void TestFlow::Ask_Question()
     setLeftTwips(label, (outer.width - widthTwips(label)) / 2);
     setTopTwips(label, outer.height / 2 - 1200);
     m_controls.TxtAnswer->setFocus();
-    m_announcer.announce(label.text());
+    const QuestionResult& asked = m_session.currentQuestion();
+    const QString spoken = spokenQuestion(asked.first, asked.second);
+    if (telling == Telling::WithTheFocus) {
+        m_announcer.describe(spoken);
+    } else {
+        m_announcer.announce(spoken);
+    }
 }
 
-void TestFlow::showVerdict(const QString& verdict)
+void TestFlow::showVerdict(const QString& verdict, const QString& described)
 {
     CaptionLabel& label = *m_controls.LblCorrect;
     label.setCaption(verdict);
     setLeftTwips(label, (m_outerSize().width - widthTwips(label)) / 2);
-    m_announcer.announce(verdict);
+    m_announcer.announce(verdict, described);
 }
 
-// The same question stays; the box keeps a single space, ready for the next try.
+// The same question stays, and the box says so when asked; it keeps a
+// single space, ready for the next try, without reading that space out.
 void TestFlow::wrong()
 {
-    showVerdict(tr("wrong"));
-    m_controls.TxtAnswer->setText(QStringLiteral(" "));
+    const QString verdict = tr("wrong");
+    const QuestionResult& asked = m_session.currentQuestion();
+    showVerdict(verdict, verdictWithQuestion(verdict, asked.first, asked.second));
+    Announcer::unannounced([this] { m_controls.TxtAnswer->setText(QStringLiteral(" ")); });
 }
 
 void TestFlow::correct()
 {
-    showVerdict(tr("correct"));
+    showVerdict(tr("correct"), tr("correct"));
     m_controls.LblCorrect->repaint();
     show_progress();
-    m_controls.TxtAnswer->setReadOnly(true);
+    setClosedToInput(*m_controls.TxtAnswer, true);
     m_seams.pause(this, [this] { afterPause(); });
 }
 
@@ -139,11 +152,11 @@ void TestFlow::show_progress()
 // The answer box stays closed to input through the completion that may follow.
 void TestFlow::afterPause()
 {
-    m_controls.TxtAnswer->clear();
+    Announcer::unannounced([this] { m_controls.TxtAnswer->clear(); });
     m_controls.LblCorrect->setCaption(QString());
     if (m_session.continueAfterPause() == QuizSession::AfterPause::NextQuestion) {
-        m_controls.TxtAnswer->setReadOnly(false);
-        Ask_Question();
+        setClosedToInput(*m_controls.TxtAnswer, false);
+        Ask_Question(Telling::Now);
     } else {
         emit testFinished();
     }

@@ -32,8 +32,10 @@ signals:
     void testFinished();
 
 private:
-    void Ask_Question();
-    void showVerdict(const QString& verdict);
+    enum class Telling { Now, WithTheFocus };
+
+    void Ask_Question(Telling telling);
+    void showVerdict(const QString& verdict, const QString& described);
     void wrong();
     void correct();
     void show_progress();

@@ -119,4 +119,22 @@ QString factAccessibleText(const FactStats& stats)
     return opening + QStringLiteral("; ") + figures(stats, QStringLiteral(", ")) + QLatin1Char('.');
 }
 
+QString factAccessibleName(int first, int second, const FactStats& stats)
+{
+    //: A square of the facts grid read aloud: "4 times 9, Tricky".
+    return QCoreApplication::translate("FactGradeStyle", "%1 times %2, %3")
+        .arg(first)
+        .arg(second)
+        .arg(gradeName(progress::gradeFact(stats)));
+}
+
+QString factAccessibleDescription(const FactStats& stats)
+{
+    QString meaning = gradeMeaning(progress::gradeFact(stats));
+    if (stats.asked <= 0) {
+        return meaning;
+    }
+    return meaning + QStringLiteral("; ") + figures(stats, QStringLiteral(", "));
+}
+
 } // namespace numberlark

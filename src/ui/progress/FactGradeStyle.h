@@ -19,8 +19,15 @@ QString gradeMeaning(progress::FactGrade grade);
 QString factText(const progress::Fact& fact);
 // The figures behind a cell, one per line: for the tooltip.
 QString factToolTip(const progress::FactStats& stats);
-// The same in one sentence, with the grade: for a screen reader.
+// The same in one sentence, with the grade: for the facts beyond the grid.
 QString factAccessibleText(const progress::FactStats& stats);
+// A cell's name for a screen reader, short because readers say a whole row
+// of twelve at once: "4 times 9, Tricky", in the order of the cell's row
+// and column.
+QString factAccessibleName(int first, int second, const progress::FactStats& stats);
+// The rest for a screen reader, said when asked: what the grade means and
+// the figures.
+QString factAccessibleDescription(const progress::FactStats& stats);
 
 inline constexpr progress::FactGrade kAllGrades[] = {
     progress::FactGrade::Known, progress::FactGrade::Slow, progress::FactGrade::Tricky,

@@ -50,7 +50,10 @@ QVariant FactGridModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         return factToolTip(statsAt(index.row(), index.column()));
     case Qt::AccessibleTextRole:
-        return factAccessibleText(statsAt(index.row(), index.column()));
+        return factAccessibleName(index.row() + 1, index.column() + 1,
+                                  statsAt(index.row(), index.column()));
+    case Qt::AccessibleDescriptionRole:
+        return factAccessibleDescription(statsAt(index.row(), index.column()));
     default:
         return {};
     }

@@ -10,7 +10,8 @@ namespace numberlark {
 
 // The facts 1 × 1 to 12 × 12 as a table: row r and column c hold r × c, its
 // product shown, its colour from how well the child knows it, its figures
-// in the tooltip and, for a screen reader, in the accessible text.
+// in the tooltip and, for a screen reader, its grade in the accessible name
+// and its figures in the description.
 class FactGridModel : public QAbstractTableModel {
     Q_OBJECT
 

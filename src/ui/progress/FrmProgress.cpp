@@ -150,6 +150,8 @@ QWidget* FrmProgress::createFactsPanel()
     m_grid->horizontalHeader()->setDefaultSectionSize(kCellWidth);
     m_grid->verticalHeader()->setDefaultSectionSize(kCellHeight);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the grid for the next control; the arrow keys walk it.
+    m_grid->setTabKeyNavigation(false);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -181,6 +183,7 @@ QWidget* FrmProgress::createTestsList()
     m_testsView->setSortingEnabled(true);
     m_testsView->sortByColumn(TestsModel::Date, Qt::DescendingOrder);
     m_testsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_testsView->setTabKeyNavigation(false);
     m_testsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_testsView->verticalHeader()->hide();
     m_testsView->setAlternatingRowColors(true);
@@ -239,6 +242,7 @@ QString FrmProgress::emptyReason() const
 void FrmProgress::showEmpty(const QString& why)
 {
     m_tests.clear();
+    nameChildShown(QString());
     m_empty->setText(why);
     m_pages->setCurrentWidget(m_empty);
     setChildActionsEnabled(false);
@@ -275,6 +279,17 @@ void FrmProgress::showChild(int pickerIndex)
                                 reportSummary(m_tests).toHtmlEscaped()));
     m_pages->setCurrentIndex(1);
     setChildActionsEnabled(true);
+    nameChildShown(shownChildName(currentChild()));
+}
+
+// A screen reader's first words on the window are its name, so they say
+// whose progress this is; the title bar keeps its one word. Readers take
+// the picker's name from its label and do not say the child it shows, so
+// its description does.
+void FrmProgress::nameChildShown(const QString& child)
+{
+    setAccessibleName(child.isEmpty() ? QString() : tr("Progress of %1").arg(child));
+    m_children->setAccessibleDescription(child);
 }
 
 void FrmProgress::CmdImport_Click()

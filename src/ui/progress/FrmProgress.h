@@ -63,6 +63,7 @@ private:
     QWidget* createTestsList();
     void showChild(int pickerIndex);
     void showEmpty(const QString& why);
+    void nameChildShown(const QString& child);
     QString emptyReason() const;
     void setChildActionsEnabled(bool enabled);
 

@@ -95,29 +95,37 @@ TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
     const auto progress = window();
     progress->childPicker()->setCurrentIndex(1);
     const QAbstractItemModel* grid = progress->factGrid()->model();
+    // A short name, so that a row read aloud is short; the figures on request.
     struct Case {
         int first, second;
         FactGrade grade;
-        QString spoken;
+        QString name, description;
     };
     const Case cases[] = {
-        {7, 8, FactGrade::Tricky,
-         QStringLiteral("7 times 8: Tricky, often wrong; asked 2 times, right first time once, "
-                        "2 wrong answers, median time 6.0 seconds.")},
-        {8, 7, FactGrade::Tricky, QStringLiteral("7 times 8: Tricky")},
-        {4, 3, FactGrade::Known, QStringLiteral("3 times 4: Known")},
-        {9, 6, FactGrade::Slow, QStringLiteral("6 times 9: Getting there")},
-        {12, 12, FactGrade::NotAsked,
-         QStringLiteral("12 times 12: Not asked yet, no questions yet.")},
+        {7, 8, FactGrade::Tricky, QStringLiteral("7 times 8, Tricky"),
+         QStringLiteral("often wrong; asked 2 times, right first time once, 2 wrong answers, "
+                        "median time 6.0 seconds")},
+        {8, 7, FactGrade::Tricky, QStringLiteral("8 times 7, Tricky"),
+         QStringLiteral("often wrong; asked 2 times")},
+        {4, 3, FactGrade::Known, QStringLiteral("4 times 3, Known"),
+         QStringLiteral("right first time and quick; asked")},
+        {9, 6, FactGrade::Slow, QStringLiteral("9 times 6, Getting there"),
+         QStringLiteral("right, but slow")},
+        {12, 12, FactGrade::NotAsked, QStringLiteral("12 times 12, Not asked yet"),
+         QStringLiteral("no questions yet")},
     };
     for (const Case& c : cases) {
         const QModelIndex cell = grid->index(c.first - 1, c.second - 1);
         EXPECT_EQ(cell.data(Qt::BackgroundRole).value<QBrush>().color(), gradeColour(c.grade))
             << c.first << " x " << c.second;
-        EXPECT_TRUE(cell.data(Qt::AccessibleTextRole).toString().startsWith(c.spoken))
-            << cell.data(Qt::AccessibleTextRole).toString().toStdString();
+        EXPECT_EQ(cell.data(Qt::AccessibleTextRole).toString(), c.name);
+        EXPECT_TRUE(cell.data(Qt::AccessibleDescriptionRole).toString().startsWith(c.description))
+            << cell.data(Qt::AccessibleDescriptionRole).toString().toStdString();
         EXPECT_EQ(cell.data(Qt::DisplayRole).toInt(), c.first * c.second);
     }
+    // A reader's first words on the window name the child shown.
+    EXPECT_EQ(progress->accessibleName(), QStringLiteral("Progress of Sam"));
+    EXPECT_EQ(progress->childPicker()->accessibleDescription(), QStringLiteral("Sam"));
 }
 
 TEST_F(FrmProgressTest, ChartHasALineAndPointsPerTableChoice)
