@@ -44,10 +44,10 @@ QString PrivatePostgres::binaryFolder()
     return {};
 }
 
-PrivatePostgres::PrivatePostgres()
+PrivatePostgres::PrivatePostgres(Durability durability)
     : m_dir(QDir::tempPath() + QStringLiteral("/nl-pg-XXXXXX")), m_bin(binaryFolder())
 {
-    m_running = setUp();
+    m_running = setUp(durability);
 }
 
 PrivatePostgres::~PrivatePostgres()
@@ -87,7 +87,7 @@ bool PrivatePostgres::run(const QString& program, const QStringList& arguments, 
     return true;
 }
 
-bool PrivatePostgres::setUp()
+bool PrivatePostgres::setUp(Durability durability)
 {
     if (m_bin.isEmpty() || !m_dir.isValid()) {
         m_error = QStringLiteral("no PostgreSQL server programs, or no temporary folder");
@@ -126,8 +126,9 @@ bool PrivatePostgres::setUp()
     QFile conf(dir + QStringLiteral("/data/postgresql.conf"));
     if (!conf.open(QIODevice::Append) ||
         conf.write(QStringLiteral("listen_addresses = ''\nunix_socket_directories = '%1'\n"
-                                  "fsync = off\nlc_messages = 'C'\n")
-                       .arg(dir)
+                                  "fsync = %2\nlc_messages = 'C'\n")
+                       .arg(dir, durability == Durability::Durable ? QStringLiteral("on")
+                                                                   : QStringLiteral("off"))
                        .toUtf8()) < 0) {
         m_error = QStringLiteral("cannot write postgresql.conf");
         return false;

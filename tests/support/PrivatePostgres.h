@@ -17,7 +17,9 @@ public:
     // The folder of initdb, pg_ctl and psql; empty when none is installed.
     static QString binaryFolder();
 
-    PrivatePostgres();
+    // Tests skip flushing to disk; a benchmark wants the server's true cost.
+    enum class Durability { Fast, Durable };
+    explicit PrivatePostgres(Durability durability = Durability::Fast);
     ~PrivatePostgres();
     PrivatePostgres(const PrivatePostgres&) = delete;
     PrivatePostgres& operator=(const PrivatePostgres&) = delete;
@@ -46,7 +48,7 @@ public:
 private:
     bool run(const QString& program, const QStringList& arguments, bool asServerUser,
              QString* output = nullptr) const;
-    bool setUp();
+    bool setUp(Durability durability);
     QStringList serverUser() const;
 
     QTemporaryDir m_dir;
