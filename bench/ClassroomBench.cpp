@@ -8,7 +8,7 @@
 // Prints one "label: figure" line per measure; nothing when PostgreSQL's
 // server programs are missing.
 #include "classroom/ClassQueries.h"
-#include "classroom/TestDelivery.h"
+#include "classroom/OutboxDelivery.h"
 #include "support/PrivatePostgres.h"
 
 #include <QCoreApplication>
@@ -79,10 +79,10 @@ int main(int argc, char** argv)
     ServerConnection computer(server.conninfo(QStringLiteral("pc1")));
     const std::vector<ClassroomTest> outbox = sampleTests(1, kOutbox, engine);
     auto start = Clock::now();
-    const DeliveryReport report = deliverTests(computer, outbox);
+    const DeliveryReport report = deliver(computer, {outbox, {}});
     std::printf("classroom: outbox of %d tests delivered: %.0f ms\n", kOutbox, millisSince(start));
     const DeliveryReport classReport =
-        deliverTests(computer, sampleTests(kChildren, kTestsPerChild, engine));
+        deliver(computer, {sampleTests(kChildren, kTestsPerChild, engine), {}});
     if (!report.status.ok() || !classReport.status.ok()) {
         std::fprintf(stderr, "bench_classroom: %s\n", qPrintable(classReport.status.detail));
         return 1;

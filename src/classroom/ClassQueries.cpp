@@ -8,15 +8,22 @@ namespace numberlark::classroom {
 
 namespace {
 
+// Every answer a child gave, in tests and in practice alike, as one table.
+const QString kEveryAnswer = QStringLiteral(
+    "(SELECT t.child AS child, a.shown_first AS first, a.shown_second AS second,"
+    " a.wrong_before AS wrong, a.millis AS millis"
+    " FROM tests t JOIN answers a ON a.test_uuid = t.uuid"
+    " UNION ALL SELECT p.child, q.fact_first, q.fact_second, q.wrong_tries, q.millis"
+    " FROM practice_sessions p JOIN practice_answers q ON q.session_uuid = p.uuid) e");
+
 // One row per child and fact, 1 when the fact is known. "Half the answers
 // within the quick time" is the median test without a median function.
-const QString kKnownByChildAndFact = QStringLiteral(
-    "SELECT t.child AS child,"
-    " CASE WHEN 10 * SUM(CASE WHEN a.wrong_before = 0 THEN 1 ELSE 0 END) >= 9 * COUNT(*)"
-    " AND 2 * SUM(CASE WHEN a.millis <= ? THEN 1 ELSE 0 END) >= COUNT(*)"
-    " THEN 1 ELSE 0 END AS known"
-    " FROM tests t JOIN answers a ON a.test_uuid = t.uuid"
-    " GROUP BY t.child, a.shown_first, a.shown_second");
+const QString kKnownByChildAndFact =
+    QStringLiteral("SELECT child,"
+                   " CASE WHEN 10 * SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END) >= 9 * COUNT(*)"
+                   " AND 2 * SUM(CASE WHEN millis <= ? THEN 1 ELSE 0 END) >= COUNT(*)"
+                   " THEN 1 ELSE 0 END AS known FROM %1 GROUP BY child, first, second")
+        .arg(kEveryAnswer);
 
 ClassroomTest testFromRow(const QSqlQuery& row, const QString& child)
 {
@@ -73,7 +80,9 @@ QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& child
     query.setForwardOnly(true);
     query.prepare(
         QStringLiteral("SELECT c.child, c.tests, COALESCE(SUM(f.known), 0)"
-                       " FROM (SELECT child, COUNT(*) AS tests FROM tests GROUP BY child) c"
+                       " FROM (SELECT child, SUM(is_test) AS tests FROM (SELECT child, 1 AS is_test"
+                       " FROM tests UNION ALL SELECT child, 0 FROM practice_sessions) k"
+                       " GROUP BY child) c"
                        " LEFT JOIN (%1) f ON f.child = c.child"
                        " GROUP BY c.child, c.tests ORDER BY c.child")
             .arg(kKnownByChildAndFact));
@@ -95,13 +104,13 @@ QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>
     // of the average beyond a quick answer.
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT shown_first, shown_second, COUNT(*),"
-        " SUM(CASE WHEN wrong_before = 0 THEN 1 ELSE 0 END), SUM(wrong_before), AVG(millis)"
-        " FROM answers GROUP BY shown_first, shown_second"
-        " ORDER BY (SUM(wrong_before) + SUM(CASE WHEN wrong_before > 0 THEN 1 ELSE 0 END)) * 1.0"
-        " / COUNT(*) + CASE WHEN AVG(millis) > ? THEN (AVG(millis) - ?) / 1000.0 ELSE 0 END DESC,"
-        " shown_first, shown_second LIMIT ?"));
+    query.prepare(
+        QStringLiteral("SELECT first, second, COUNT(*), SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END),"
+                       " SUM(wrong), AVG(millis) FROM %1 GROUP BY first, second"
+                       " ORDER BY (SUM(wrong) + SUM(CASE WHEN wrong > 0 THEN 1 ELSE 0 END)) * 1.0"
+                       " / COUNT(*) + CASE WHEN AVG(millis) > ? THEN (AVG(millis) - ?) / 1000.0"
+                       " ELSE 0 END DESC, first, second LIMIT ?")
+            .arg(kEveryAnswer));
     query.addBindValue(kQuickMillis);
     query.addBindValue(kQuickMillis);
     query.addBindValue(std::max(count, 0));

@@ -40,8 +40,9 @@ struct DeliveredTest {
 // grid's "known" asks of a median.
 inline constexpr int kQuickMillis = 5000;
 
-// The teacher's reading of the class, over every computer's tests. The
-// queries are portable SQL: they run as well over the program's own log.
+// The teacher's reading of the class, over every computer's tests and
+// practice sessions. The queries are portable SQL (SQLite runs them too);
+// the facts they count are the ordered pairs the questions showed.
 QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children);
 QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts);
 QSqlError childTests(const QSqlDatabase& db, const QString& child,

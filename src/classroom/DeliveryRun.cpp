@@ -6,17 +6,17 @@
 
 namespace numberlark::classroom {
 
-std::shared_ptr<DeliveryRun> DeliveryRun::start(QString server, std::vector<ClassroomTest> tests)
+std::shared_ptr<DeliveryRun> DeliveryRun::start(QString server, Outbox outbox)
 {
-    auto delivery = std::make_shared<DeliveryRun>(Token{}, std::move(server), std::move(tests));
+    auto delivery = std::make_shared<DeliveryRun>(Token{}, std::move(server), std::move(outbox));
     // Detached: a frozen server may hold the thread past the program's own
     // wait, and the shared pointer it holds keeps everything it uses alive.
     std::thread([delivery] { delivery->run(); }).detach();
     return delivery;
 }
 
-DeliveryRun::DeliveryRun(Token /*unused*/, QString server, std::vector<ClassroomTest> tests)
-    : m_server(std::move(server)), m_tests(std::move(tests))
+DeliveryRun::DeliveryRun(Token /*unused*/, QString server, Outbox outbox)
+    : m_server(std::move(server)), m_outbox(std::move(outbox))
 {
 }
 
@@ -25,8 +25,8 @@ void DeliveryRun::run()
     DeliveryReport report;
     {
         ServerConnection connection(m_server);
-        report = deliverTests(
-            connection, m_tests,
+        report = deliver(
+            connection, m_outbox,
             [this](const QUuid& uuid) {
                 const std::lock_guard lock(m_mutex);
                 m_delivered.push_back(uuid);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "classroom/ClassroomTest.h"
-#include "classroom/TestDelivery.h"
+#include "classroom/OutboxDelivery.h"
 
 #include <atomic>
 #include <chrono>
@@ -20,7 +19,7 @@ namespace numberlark::classroom {
 // after stop(). Nothing it touches belongs to the caller.
 class DeliveryRun : public std::enable_shared_from_this<DeliveryRun> {
 public:
-    static std::shared_ptr<DeliveryRun> start(QString server, std::vector<ClassroomTest> tests);
+    static std::shared_ptr<DeliveryRun> start(QString server, Outbox outbox);
 
     // True when the delivery ended within `limit`.
     bool waitFor(std::chrono::milliseconds limit);
@@ -29,20 +28,20 @@ public:
 
     // The report, once the delivery has ended.
     std::optional<DeliveryReport> report() const;
-    // The tests the server holds so far, also while the delivery runs.
+    // What the server holds so far, also while the delivery runs.
     std::vector<QUuid> deliveredSoFar() const;
 
 private:
     struct Token {};
 
 public:
-    DeliveryRun(Token /*unused*/, QString server, std::vector<ClassroomTest> tests);
+    DeliveryRun(Token /*unused*/, QString server, Outbox outbox);
 
 private:
     void run();
 
     const QString m_server;
-    const std::vector<ClassroomTest> m_tests;
+    const Outbox m_outbox;
     std::atomic<bool> m_stop{false};
     mutable std::mutex m_mutex;
     std::condition_variable m_ended;

@@ -12,192 +12,131 @@
 #error "NUMBERLARK_CLASSROOM_SQL must name the classroom script"
 #endif
 
+using namespace Qt::StringLiterals;
+
 namespace numberlark::testing {
 
 namespace {
 
-const QString kPassword = QStringLiteral("secret");
-const QString kSuperuser = QStringLiteral("numberlark_admin");
+const QString kSuperuser = u"numberlark_admin"_s;
+const QString kPassword = u"secret"_s;
 
-bool runningAsRoot()
+bool writeFile(const QString& path, const QString& text,
+               QIODevice::OpenMode mode = QIODevice::WriteOnly)
 {
-    return geteuid() == 0;
+    QFile file(path);
+    return file.open(mode) && file.write(text.toUtf8()) >= 0 &&
+           file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 } // namespace
 
 QString PrivatePostgres::binaryFolder()
 {
-    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("pg_ctl"));
-    if (!onPath.isEmpty()) {
-        return QFileInfo(onPath).canonicalPath();
-    }
     // Debian keeps the server's programs out of PATH, one folder per version.
-    QDir versions(QStringLiteral("/usr/lib/postgresql"));
-    const QStringList found = versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    for (auto it = found.crbegin(); it != found.crend(); ++it) {
-        const QString bin = versions.filePath(*it + QStringLiteral("/bin"));
-        if (QFileInfo::exists(bin + QStringLiteral("/initdb"))) {
-            return bin;
-        }
-    }
-    return {};
+    const QString onPath = QStandardPaths::findExecutable(u"pg_ctl"_s);
+    const QStringList versions =
+        QDir(u"/usr/lib/postgresql"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QString newest =
+        versions.isEmpty() ? QString() : u"/usr/lib/postgresql/%1/bin"_s.arg(versions.last());
+    const QString folder = onPath.isEmpty() ? newest : QFileInfo(onPath).canonicalPath();
+    return QFile::exists(folder + u"/initdb"_s) ? folder : QString();
 }
 
 PrivatePostgres::PrivatePostgres(Durability durability)
-    : m_dir(QDir::tempPath() + QStringLiteral("/nl-pg-XXXXXX")), m_bin(binaryFolder())
+    : m_dir(QDir::tempPath() + u"/nl-pg-XXXXXX"_s), m_bin(binaryFolder())
 {
     m_running = setUp(durability);
 }
 
-PrivatePostgres::~PrivatePostgres()
+bool PrivatePostgres::run(QStringList command, bool asServerUser, QString* output)
 {
-    stop();
-}
-
-QStringList PrivatePostgres::serverUser() const
-{
-    if (!runningAsRoot()) {
-        return {};
+    if (asServerUser && geteuid() == 0) {
+        command = QStringList{u"setpriv"_s, u"--reuid=nobody"_s, u"--regid=nogroup"_s,
+                              u"--clear-groups"_s} +
+                  command;
     }
-    return {QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
-            QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"),
-            QStringLiteral("--")};
-}
-
-bool PrivatePostgres::run(const QString& program, const QStringList& arguments, bool asServerUser,
-                          QString* output) const
-{
-    QStringList command = asServerUser ? serverUser() : QStringList{};
-    // The server's own programs by name; any other by its full path.
-    command << (program.startsWith(QLatin1Char('/')) ? program : m_bin + QLatin1Char('/') + program)
-            << arguments;
     QProcess process;
-    process.setWorkingDirectory(m_dir.path());
     process.start(command.takeFirst(), command);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        const_cast<PrivatePostgres*>(this)->m_error =
-            program + QStringLiteral(": ") + QString::fromLocal8Bit(process.readAllStandardError());
+        m_error =
+            command.join(u' ') + u": "_s + QString::fromLocal8Bit(process.readAllStandardError());
         return false;
     }
     if (output != nullptr) {
-        *output = QString::fromUtf8(process.readAllStandardOutput());
+        *output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
     return true;
 }
 
 bool PrivatePostgres::setUp(Durability durability)
 {
-    if (m_bin.isEmpty() || !m_dir.isValid()) {
-        m_error = QStringLiteral("no PostgreSQL server programs, or no temporary folder");
-        return false;
-    }
     const QString dir = m_dir.path();
-    QFile passwords(dir + QStringLiteral("/superuser-password"));
-    QFile pgpass(dir + QStringLiteral("/pgpass"));
-    if (!passwords.open(QIODevice::WriteOnly) || passwords.write(kPassword.toUtf8()) < 0 ||
-        !pgpass.open(QIODevice::WriteOnly) ||
-        pgpass.write(QStringLiteral("*:*:*:*:%1\n").arg(kPassword).toUtf8()) < 0) {
-        m_error = QStringLiteral("cannot write the password files");
+    if (m_bin.isEmpty() || !m_dir.isValid() || !writeFile(dir + u"/password"_s, kPassword) ||
+        !writeFile(dir + u"/pgpass"_s, u"*:*:*:*:%1\n"_s.arg(kPassword)) ||
+        (geteuid() == 0 && !run({u"chown"_s, u"-R"_s, u"nobody:nogroup"_s, dir}, false))) {
+        m_error += u"no server programs, or no temporary folder"_s;
         return false;
     }
-    passwords.close();
-    pgpass.close();
-    pgpass.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (runningAsRoot() &&
-        !run(QStandardPaths::findExecutable(QStringLiteral("chown")),
-             {QStringLiteral("-R"), QStringLiteral("nobody:nogroup"), dir}, false)) {
-        return false;
-    }
-    const QStringList initdb{QStringLiteral("-D"),
-                             dir + QStringLiteral("/data"),
-                             QStringLiteral("-U"),
-                             kSuperuser,
-                             QStringLiteral("--pwfile=") + passwords.fileName(),
-                             QStringLiteral("--auth=scram-sha-256"),
-                             QStringLiteral("--no-sync"),
-                             QStringLiteral("-E"),
-                             QStringLiteral("UTF8"),
-                             QStringLiteral("--locale=C")};
-    if (!run(QStringLiteral("initdb"), initdb, true)) {
-        return false;
-    }
-    QFile conf(dir + QStringLiteral("/data/postgresql.conf"));
-    if (!conf.open(QIODevice::Append) ||
-        conf.write(QStringLiteral("listen_addresses = ''\nunix_socket_directories = '%1'\n"
-                                  "fsync = %2\nlc_messages = 'C'\n")
-                       .arg(dir, durability == Durability::Durable ? QStringLiteral("on")
-                                                                   : QStringLiteral("off"))
-                       .toUtf8()) < 0) {
-        m_error = QStringLiteral("cannot write postgresql.conf");
-        return false;
-    }
-    conf.close();
-    return start() && !superuser(QStringLiteral("CREATE DATABASE numberlark")).isNull() &&
-           run(QStringLiteral("psql"),
-               {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-d"),
-                superuserConninfo(), QStringLiteral("-f"),
+    const QString settings = u"listen_addresses = ''\nunix_socket_directories = '%1'\n"
+                             "fsync = %2\nlc_messages = 'C'\n"_s.arg(
+                                 dir, durability == Durability::Durable ? u"on"_s : u"off"_s);
+    return run({m_bin + u"/initdb"_s, u"-D"_s, dir + u"/data"_s, u"-U"_s, kSuperuser,
+                u"--pwfile="_s + dir + u"/password"_s, u"--auth=scram-sha-256"_s, u"--no-sync"_s,
+                u"-E"_s, u"UTF8"_s, u"--locale=C"_s},
+               true) &&
+           writeFile(dir + u"/data/postgresql.conf"_s, settings, QIODevice::Append) && start() &&
+           !superuser(u"CREATE DATABASE numberlark"_s, u"postgres"_s).isNull() &&
+           run({psql(), u"-X"_s, u"-q"_s, u"-d"_s, superuserConninfo(), u"-f"_s,
                 QStringLiteral(NUMBERLARK_CLASSROOM_SQL)},
                false);
 }
 
 bool PrivatePostgres::start()
 {
-    const QString dir = m_dir.path();
-    return run(QStringLiteral("pg_ctl"),
-               {QStringLiteral("-D"), dir + QStringLiteral("/data"), QStringLiteral("-l"),
-                dir + QStringLiteral("/server.log"), QStringLiteral("-w"), QStringLiteral("start")},
+    return run({m_bin + u"/pg_ctl"_s, u"-D"_s, m_dir.path() + u"/data"_s, u"-l"_s,
+                m_dir.path() + u"/server.log"_s, u"-w"_s, u"start"_s},
                true);
 }
 
 bool PrivatePostgres::stop()
 {
-    if (m_bin.isEmpty() ||
-        !QFileInfo::exists(m_dir.path() + QStringLiteral("/data/postmaster.pid"))) {
-        return true;
-    }
-    return run(QStringLiteral("pg_ctl"),
-               {QStringLiteral("-D"), m_dir.path() + QStringLiteral("/data"), QStringLiteral("-m"),
-                QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("stop")},
+    return !QFile::exists(m_dir.path() + u"/data/postmaster.pid"_s) ||
+           run({m_bin + u"/pg_ctl"_s, u"-D"_s, m_dir.path() + u"/data"_s, u"-m"_s, u"fast"_s,
+                u"-w"_s, u"stop"_s},
                true);
 }
 
 bool PrivatePostgres::addLogin(const QString& name, const QString& role)
 {
     // Names come from the tests themselves, never from outside.
-    return !superuser(QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2' IN ROLE %3")
-                          .arg(name, kPassword, role))
+    return !superuser(u"CREATE ROLE %1 LOGIN PASSWORD '%2' IN ROLE %3"_s.arg(name, kPassword, role))
                 .isNull();
 }
 
 QString PrivatePostgres::conninfo(const QString& login) const
 {
-    const QString database =
-        login == kSuperuser ? QStringLiteral("postgres") : QStringLiteral("numberlark");
-    return QStringLiteral("host=%1 port=5432 dbname=%2 user=%3 passfile=%1/pgpass")
-        .arg(m_dir.path(), database, login);
+    return u"host=%1 port=5432 dbname=numberlark user=%2 passfile=%1/pgpass"_s.arg(m_dir.path(),
+                                                                                   login);
 }
 
 QString PrivatePostgres::superuserConninfo() const
 {
-    return conninfo(kSuperuser)
-        .replace(QStringLiteral("dbname=postgres"), QStringLiteral("dbname=numberlark"));
+    return conninfo(kSuperuser);
 }
 
-QString PrivatePostgres::superuser(const QString& sql) const
+QString PrivatePostgres::superuser(const QString& sql, const QString& database)
 {
-    const QString info = sql.startsWith(QStringLiteral("CREATE DATABASE")) ? conninfo(kSuperuser)
-                                                                           : superuserConninfo();
     QString output;
-    if (!run(QStringLiteral("psql"),
-             {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-A"),
-              QStringLiteral("-t"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
-              QStringLiteral("-d"), info, QStringLiteral("-c"), sql},
+    const QString info =
+        superuserConninfo().replace(u"dbname=numberlark"_s, u"dbname="_s + database);
+    if (!run({psql(), u"-X"_s, u"-q"_s, u"-A"_s, u"-t"_s, u"-v"_s, u"ON_ERROR_STOP=1"_s, u"-d"_s,
+              info, u"-c"_s, sql},
              false, &output)) {
         return {};
     }
-    return output.trimmed().isNull() ? QStringLiteral("") : output.trimmed();
+    return output.isNull() ? u""_s : output;
 }
 
 } // namespace numberlark::testing
