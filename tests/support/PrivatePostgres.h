@@ -33,7 +33,7 @@ public:
     bool addLogin(const QString& name, const QString& role);
     // A libpq connection string to the classroom database.
     QString conninfo(const QString& login) const;
-    QString superuserConninfo() const;
+    static inline const QString kSuperuser = QStringLiteral("numberlark_admin");
     QString psql() const { return m_bin + QStringLiteral("/psql"); }
 
     // SQL as the superuser: psql's unaligned output, or null when it failed.
