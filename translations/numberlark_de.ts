@@ -94,6 +94,37 @@
     </message>
 </context>
 <context>
+    <name>ClassroomProblem</name>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed on this computer.</source>
+        <translation>Der PostgreSQL-Treiber von Qt ist auf diesem Computer nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The classroom server setting cannot be used; ask the administrator.</source>
+        <translation>Die Einstellung für den Klassenserver ist nicht verwendbar; bitte wenden Sie sich an die Administration.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server cannot be reached.</source>
+        <translation>Der Server der Schule ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused this computer&apos;s login.</source>
+        <translation>Der Server der Schule hat die Anmeldung dieses Computers abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server is not set up for Numberlark; ask the administrator.</source>
+        <translation>Der Server der Schule ist nicht für Numberlark eingerichtet; bitte wenden Sie sich an die Administration.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server is set up for a newer Numberlark; please update this program.</source>
+        <translation>Der Server der Schule ist für ein neueres Numberlark eingerichtet; bitte aktualisieren Sie dieses Programm.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused the results.</source>
+        <translation>Der Server der Schule hat die Ergebnisse abgelehnt.</translation>
+    </message>
+</context>
+<context>
     <name>FactGradeStyle</name>
     <message>
         <source>Known</source>

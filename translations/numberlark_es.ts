@@ -94,6 +94,37 @@
     </message>
 </context>
 <context>
+    <name>ClassroomProblem</name>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed on this computer.</source>
+        <translation>El controlador PostgreSQL de Qt no está instalado en este equipo.</translation>
+    </message>
+    <message>
+        <source>The classroom server setting cannot be used; ask the administrator.</source>
+        <translation>No se puede usar el ajuste del servidor de la clase; consulte al administrador.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server cannot be reached.</source>
+        <translation>No se puede contactar con el servidor de la escuela.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused this computer&apos;s login.</source>
+        <translation>El servidor de la escuela ha rechazado el inicio de sesión de este equipo.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server is not set up for Numberlark; ask the administrator.</source>
+        <translation>El servidor de la escuela no está preparado para Numberlark; consulte al administrador.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server is set up for a newer Numberlark; please update this program.</source>
+        <translation>El servidor de la escuela está preparado para un Numberlark más reciente; actualice este programa.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused the results.</source>
+        <translation>El servidor de la escuela ha rechazado los resultados.</translation>
+    </message>
+</context>
+<context>
     <name>FactGradeStyle</name>
     <message>
         <source>Known</source>

@@ -94,6 +94,37 @@
     </message>
 </context>
 <context>
+    <name>ClassroomProblem</name>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed on this computer.</source>
+        <translation>Le pilote PostgreSQL de Qt n’est pas installé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The classroom server setting cannot be used; ask the administrator.</source>
+        <translation>Le réglage du serveur de la classe est inutilisable&#xa0;; demandez à l’administrateur.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server cannot be reached.</source>
+        <translation>Le serveur de l’école est injoignable.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused this computer&apos;s login.</source>
+        <translation>Le serveur de l’école a refusé la connexion de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server is not set up for Numberlark; ask the administrator.</source>
+        <translation>Le serveur de l’école n’est pas configuré pour Numberlark&#xa0;; demandez à l’administrateur.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server is set up for a newer Numberlark; please update this program.</source>
+        <translation>Le serveur de l’école est configuré pour une version plus récente de Numberlark&#xa0;; veuillez mettre ce programme à jour.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused the results.</source>
+        <translation>Le serveur de l’école a refusé les résultats.</translation>
+    </message>
+</context>
+<context>
     <name>FactGradeStyle</name>
     <message>
         <source>Known</source>

@@ -96,6 +96,37 @@
     </message>
 </context>
 <context>
+    <name>ClassroomProblem</name>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed on this computer.</source>
+        <translation>Sterownik PostgreSQL biblioteki Qt nie jest zainstalowany na tym komputerze.</translation>
+    </message>
+    <message>
+        <source>The classroom server setting cannot be used; ask the administrator.</source>
+        <translation>Ustawienia serwera klasy nie można użyć; zapytaj administratora.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server cannot be reached.</source>
+        <translation>Nie można połączyć się z serwerem szkoły.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused this computer&apos;s login.</source>
+        <translation>Serwer szkoły odrzucił logowanie tego komputera.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server is not set up for Numberlark; ask the administrator.</source>
+        <translation>Serwer szkoły nie jest przygotowany dla programu Numberlark; zapytaj administratora.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server is set up for a newer Numberlark; please update this program.</source>
+        <translation>Serwer szkoły jest przygotowany dla nowszej wersji programu Numberlark; zaktualizuj ten program.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused the results.</source>
+        <translation>Serwer szkoły odrzucił wyniki.</translation>
+    </message>
+</context>
+<context>
     <name>FactGradeStyle</name>
     <message>
         <source>Known</source>

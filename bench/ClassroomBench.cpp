@@ -1,0 +1,111 @@
+// Times the classroom server over a unix socket, on a private PostgreSQL
+// started for the run: an outbox of 1,000 tests of 20 answers delivered,
+// then, for a class of 30 children with 200 tests each (120,000 answers),
+// the teacher's class overview and one child's tests.
+//
+//   bench_classroom
+//
+// Prints one "label: figure" line per measure; nothing when PostgreSQL's
+// server programs are missing.
+#include "classroom/ClassQueries.h"
+#include "classroom/OutboxDelivery.h"
+#include "support/PrivatePostgres.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+using namespace numberlark::classroom;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kOutbox = 1000;
+constexpr int kChildren = 30;
+constexpr int kTestsPerChild = 200;
+constexpr int kAnswersPerTest = 20;
+
+std::vector<ClassroomTest> sampleTests(int children, int testsPerChild, std::mt19937& engine)
+{
+    std::uniform_int_distribution<int> factor(1, 12);
+    std::uniform_int_distribution<int> millis(800, 9000);
+    std::bernoulli_distribution wrong(0.15);
+    std::vector<ClassroomTest> tests;
+    const QDateTime start(QDate(2025, 9, 1), QTime(9, 0), Qt::OffsetFromUTC, 7200);
+    for (int t = 0; t < children * testsPerChild; ++t) {
+        ClassroomTest test{QUuid::createUuid(),
+                           QStringLiteral("Child %1").arg(t % children),
+                           start.addSecs(3600LL * t),
+                           TableKind::Table,
+                           static_cast<std::int16_t>(factor(engine)),
+                           kAnswersPerTest,
+                           kAnswersPerTest,
+                           60,
+                           true,
+                           {}};
+        for (int q = 0; q < kAnswersPerTest; ++q) {
+            test.answers.push_back({static_cast<std::int16_t>(factor(engine)), test.tableNumber,
+                                    test.tableNumber, wrong(engine) ? 1 : 0, millis(engine)});
+        }
+        tests.push_back(std::move(test));
+    }
+    return tests;
+}
+
+double millisSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (numberlark::testing::PrivatePostgres::binaryFolder().isEmpty()) {
+        return 0;
+    }
+    numberlark::testing::PrivatePostgres server(
+        numberlark::testing::PrivatePostgres::Durability::Durable);
+    if (!server.isRunning() ||
+        !server.addLogin(QStringLiteral("pc1"), QStringLiteral("numberlark_computer")) ||
+        !server.addLogin(QStringLiteral("teacher"), QStringLiteral("numberlark_teacher"))) {
+        std::fprintf(stderr, "bench_classroom: %s\n", qPrintable(server.error()));
+        return 1;
+    }
+    std::mt19937 engine(20);
+    ServerConnection computer(server.conninfo(QStringLiteral("pc1")));
+    const std::vector<ClassroomTest> outbox = sampleTests(1, kOutbox, engine);
+    auto start = Clock::now();
+    const DeliveryReport report = deliver(computer, {outbox, {}});
+    std::printf("classroom: outbox of %d tests delivered: %.0f ms\n", kOutbox, millisSince(start));
+    const DeliveryReport classReport =
+        deliver(computer, {sampleTests(kChildren, kTestsPerChild, engine), {}});
+    if (!report.status.ok() || !classReport.status.ok()) {
+        std::fprintf(stderr, "bench_classroom: %s\n", qPrintable(classReport.status.detail));
+        return 1;
+    }
+    ServerConnection teacher(server.conninfo(QStringLiteral("teacher")));
+    if (!teacher.open().ok()) {
+        return 1;
+    }
+    std::vector<ChildSummary> children;
+    std::vector<ClassFact> hardest;
+    start = Clock::now();
+    if (classChildren(teacher.database(), children).isValid() ||
+        hardestFacts(teacher.database(), 10, hardest).isValid()) {
+        return 1;
+    }
+    std::printf("classroom: class overview, %d children, %d answers: %.0f ms\n", kChildren,
+                (kChildren * kTestsPerChild + kOutbox) * kAnswersPerTest, millisSince(start));
+    std::vector<DeliveredTest> tests;
+    start = Clock::now();
+    if (childTests(teacher.database(), QStringLiteral("Child 7"), tests).isValid()) {
+        return 1;
+    }
+    std::printf("classroom: one child's %zu tests with answers: %.0f ms\n", tests.size(),
+                millisSince(start));
+    return 0;
+}

@@ -1,0 +1,150 @@
+#include "classroom/ClassQueries.h"
+
+#include <QSqlQuery>
+
+#include <map>
+
+namespace numberlark::classroom {
+
+namespace {
+
+// Every answer a child gave, in tests and in practice alike, as one table.
+const QString kEveryAnswer = QStringLiteral(
+    "(SELECT t.child AS child, a.shown_first AS first, a.shown_second AS second,"
+    " a.wrong_before AS wrong, a.millis AS millis"
+    " FROM tests t JOIN answers a ON a.test_uuid = t.uuid"
+    " UNION ALL SELECT p.child, q.fact_first, q.fact_second, q.wrong_tries, q.millis"
+    " FROM practice_sessions p JOIN practice_answers q ON q.session_uuid = p.uuid) e");
+
+// One row per child and fact, 1 when the fact is known. "Half the answers
+// within the quick time" is the median test without a median function.
+const QString kKnownByChildAndFact =
+    QStringLiteral("SELECT child,"
+                   " CASE WHEN 10 * SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END) >= 9 * COUNT(*)"
+                   " AND 2 * SUM(CASE WHEN millis <= ? THEN 1 ELSE 0 END) >= COUNT(*)"
+                   " THEN 1 ELSE 0 END AS known FROM %1 GROUP BY child, first, second")
+        .arg(kEveryAnswer);
+
+ClassroomTest testFromRow(const QSqlQuery& row, const QString& child)
+{
+    ClassroomTest test;
+    test.uuid = QUuid::fromString(row.value(0).toString());
+    test.child = child;
+    test.when = QDateTime::fromMSecsSinceEpoch(row.value(1).toLongLong(), Qt::OffsetFromUTC,
+                                               row.value(2).toInt());
+    test.tableKind = static_cast<TableKind>(row.value(3).toInt());
+    test.tableNumber = static_cast<std::int16_t>(row.value(4).toInt());
+    test.questions = row.value(5).toInt();
+    test.rightAnswers = row.value(6).toInt();
+    test.seconds = row.value(7).toInt();
+    test.finished = row.value(8).toInt() != 0;
+    return test;
+}
+
+QSqlError readAnswers(const QSqlDatabase& db, const QString& child,
+                      std::vector<DeliveredTest>& tests)
+{
+    std::map<QUuid, std::size_t> indexOf;
+    for (std::size_t i = 0; i < tests.size(); ++i) {
+        indexOf.emplace(tests[i].test.uuid, i);
+    }
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT a.test_uuid, a.shown_first, a.shown_second, a.table_number, a.wrong_before,"
+        " a.millis FROM answers a JOIN tests t ON t.uuid = a.test_uuid"
+        " WHERE t.child = ? ORDER BY a.test_uuid, a.seq"));
+    query.addBindValue(child);
+    if (!query.exec()) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        const auto found = indexOf.find(QUuid::fromString(query.value(0).toString()));
+        if (found == indexOf.end()) {
+            continue;
+        }
+        tests[found->second].test.answers.push_back(
+            {static_cast<std::int16_t>(query.value(1).toInt()),
+             static_cast<std::int16_t>(query.value(2).toInt()),
+             static_cast<std::int16_t>(query.value(3).toInt()), query.value(4).toInt(),
+             query.value(5).toLongLong()});
+    }
+    return query.lastError();
+}
+
+} // namespace
+
+QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT c.child, c.tests, COALESCE(SUM(f.known), 0)"
+                       " FROM (SELECT child, SUM(is_test) AS tests FROM (SELECT child, 1 AS is_test"
+                       " FROM tests UNION ALL SELECT child, 0 FROM practice_sessions) k"
+                       " GROUP BY child) c"
+                       " LEFT JOIN (%1) f ON f.child = c.child"
+                       " GROUP BY c.child, c.tests ORDER BY c.child")
+            .arg(kKnownByChildAndFact));
+    query.addBindValue(kQuickMillis);
+    if (!query.exec()) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        children.push_back(
+            {query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt()});
+    }
+    return query.lastError();
+}
+
+QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts)
+{
+    // Hardness per answer, so a fact asked often is not hard for that alone:
+    // wrong answers and answers not right at the first try, plus every second
+    // of the average beyond a quick answer.
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT first, second, COUNT(*), SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END),"
+                       " SUM(wrong), AVG(millis) FROM %1 GROUP BY first, second"
+                       " ORDER BY (SUM(wrong) + SUM(CASE WHEN wrong > 0 THEN 1 ELSE 0 END)) * 1.0"
+                       " / COUNT(*) + CASE WHEN AVG(millis) > ? THEN (AVG(millis) - ?) / 1000.0"
+                       " ELSE 0 END DESC, first, second LIMIT ?")
+            .arg(kEveryAnswer));
+    query.addBindValue(kQuickMillis);
+    query.addBindValue(kQuickMillis);
+    query.addBindValue(std::max(count, 0));
+    if (!query.exec()) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        facts.push_back({static_cast<std::int16_t>(query.value(0).toInt()),
+                         static_cast<std::int16_t>(query.value(1).toInt()), query.value(2).toInt(),
+                         query.value(3).toInt(), query.value(4).toInt(),
+                         query.value(5).toDouble()});
+    }
+    return query.lastError();
+}
+
+QSqlError childTests(const QSqlDatabase& db, const QString& child,
+                     std::vector<DeliveredTest>& tests)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT uuid, taken_ms, utc_offset, table_kind, table_number, questions, right_answers,"
+        " seconds, finished, delivered_by FROM tests WHERE child = ? ORDER BY taken_ms, id"));
+    query.addBindValue(child);
+    if (!query.exec()) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        tests.push_back({testFromRow(query, child), query.value(9).toString()});
+    }
+    if (query.lastError().isValid()) {
+        return query.lastError();
+    }
+    return readAnswers(db, child, tests);
+}
+
+} // namespace numberlark::classroom

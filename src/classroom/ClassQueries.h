@@ -1,0 +1,51 @@
+#pragma once
+
+#include "classroom/ClassroomTest.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace numberlark::classroom {
+
+// A child of the class and how many facts (ordered pairs, as the question
+// showed them) their answers on every computer say they know.
+struct ChildSummary {
+    QString child;
+    int tests = 0;
+    int knownFacts = 0;
+};
+
+// How the whole class does on one fact.
+struct ClassFact {
+    std::int16_t first = 0;
+    std::int16_t second = 0;
+    int asked = 0;
+    int rightFirstTime = 0;
+    int wrongAnswers = 0;
+    double averageMillis = 0;
+};
+
+// A test on the server, with the login of the computer that delivered it.
+struct DeliveredTest {
+    ClassroomTest test;
+    QString deliveredBy;
+};
+
+// A fact is known when at least nine in ten answers were right at the
+// first try and at least half of them came within this time, as the facts
+// grid's "known" asks of a median.
+inline constexpr int kQuickMillis = 5000;
+
+// The teacher's reading of the class, over every computer's tests and
+// practice sessions. The queries are portable SQL (SQLite runs them too);
+// the facts they count are the ordered pairs the questions showed.
+QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children);
+QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts);
+QSqlError childTests(const QSqlDatabase& db, const QString& child,
+                     std::vector<DeliveredTest>& tests);
+
+} // namespace numberlark::classroom

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "classroom/ClassroomPractice.h"
+#include "classroom/ClassroomProblem.h"
+#include "classroom/ClassroomTest.h"
+#include "classroom/ServerConnection.h"
+
+#include <QUuid>
+
+#include <atomic>
+#include <functional>
+#include <vector>
+
+namespace numberlark::classroom {
+
+// What waits on this computer to be delivered, oldest first.
+struct Outbox {
+    std::vector<ClassroomTest> tests;
+    std::vector<ClassroomPractice> practice;
+};
+
+// What a delivery achieved: the tests and sessions the server now holds
+// (including any it already had), those that can never be sent as they are,
+// and why the rest, if any, are still waiting.
+struct DeliveryReport {
+    std::vector<QUuid> delivered;
+    std::vector<QUuid> unsendable; // no uuid or no valid time: kept back, not sent
+    ClassroomStatus status;
+    int reconnects = 0;
+};
+
+// Sent in transactions of this many, so a lost connection costs at most
+// one such batch, sent again.
+inline constexpr std::size_t kItemsPerTransaction = 50;
+// How often a lost connection is opened again within one delivery.
+inline constexpr int kReconnectTries = 2;
+
+// Sends the tests, then the practice sessions, each at most once on the
+// server: one the server already has is skipped there and counts as
+// delivered. A lost connection is opened again and the unfinished batch
+// sent again. `onDelivered` hears each uuid as soon as its batch is
+// committed; `stop`, when set, ends the delivery between two batches.
+DeliveryReport deliver(ServerConnection& connection, const Outbox& outbox,
+                       const std::function<void(const QUuid&)>& onDelivered = {},
+                       const std::atomic<bool>* stop = nullptr);
+
+} // namespace numberlark::classroom

@@ -1,0 +1,263 @@
+#include "classroom/ClassQueries.h"
+#include "classroom/DeliveryRun.h"
+#include "classroom/OutboxDelivery.h"
+#include "classroom/ServerConnection.h"
+#include "support/PrivatePostgres.h"
+
+#include <QLocalServer>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <tuple>
+
+using namespace numberlark::classroom;
+using numberlark::testing::PrivatePostgres;
+using namespace std::chrono_literals;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ClassroomTest makeTest(const QString& child, int minute,
+                       std::vector<ClassroomAnswer> answers = {{7, 8, 7, 0, 2000},
+                                                               {8, 7, 7, 2, 9000}})
+{
+    const QDateTime when(QDate(2026, 3, 2), QTime(9, minute), Qt::OffsetFromUTC, 3600);
+    const int n = static_cast<int>(answers.size());
+    return {QUuid::createUuid(), child, when, TableKind::Table, 7, n, n, 9, true,
+            std::move(answers)};
+}
+
+std::vector<ClassroomTest> manyTests(int count)
+{
+    std::vector<ClassroomTest> tests;
+    for (int i = 0; i < count; ++i) {
+        tests.push_back(makeTest(u"Ada"_s, i % 60));
+    }
+    return tests;
+}
+
+ClassroomPractice makePractice(const QString& child)
+{
+    return {QUuid::createUuid(), child, QDateTime::currentDateTime(), 10, 6000, {{2, 2, 0, 900}}};
+}
+
+class ClassroomServer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (PrivatePostgres::binaryFolder().isEmpty()) {
+            GTEST_SKIP() << "PostgreSQL's server programs (initdb, pg_ctl) are not installed";
+        }
+        m_server = std::make_unique<PrivatePostgres>();
+        ASSERT_TRUE(m_server->isRunning()) << m_server->error().toStdString();
+        ASSERT_TRUE(m_server->addLogin(u"pc1"_s, u"numberlark_computer"_s) &&
+                    m_server->addLogin(u"pc2"_s, u"numberlark_computer"_s) &&
+                    m_server->addLogin(u"teacher"_s, u"numberlark_teacher"_s));
+    }
+
+    QString server(const char* login) const { return m_server->conninfo(QLatin1String(login)); }
+    int rows(const char* table) const
+    {
+        return m_server->superuser(u"SELECT COUNT(*) FROM "_s + table).toInt();
+    }
+
+    static DeliveryReport send(const QString& server, const Outbox& outbox,
+                               const std::function<void(const QUuid&)>& onDelivered = {})
+    {
+        ServerConnection connection(server);
+        return deliver(connection, outbox, onDelivered);
+    }
+
+    std::unique_ptr<PrivatePostgres> m_server;
+};
+
+TEST_F(ClassroomServer, TwoComputersDeliverOneChildAndTheTeacherSeesBoth)
+{
+    const ClassroomTest first = makeTest(u"Ada"_s, 1);
+    const ClassroomTest second = makeTest(u"Ada"_s, 2, {{7, 8, 7, 0, 1500}});
+    ASSERT_TRUE(send(server("pc1"), {{first, makeTest(u"Ben"_s, 3, {{3, 4, 3, 0, 1000}})}, {}})
+                    .status.ok());
+    ASSERT_TRUE(send(server("pc2"), {{second}, {makePractice(u"Cleo"_s)}}).status.ok());
+
+    ServerConnection teacher(server("teacher"));
+    ASSERT_TRUE(teacher.open().ok());
+    std::vector<DeliveredTest> ada;
+    ASSERT_FALSE(childTests(teacher.database(), u"Ada"_s, ada).isValid());
+    ASSERT_EQ(ada.size(), 2U);
+    EXPECT_EQ(ada[0].test, first);
+    EXPECT_EQ(ada[0].deliveredBy, u"pc1"_s);
+    EXPECT_EQ(ada[1].test, second);
+    EXPECT_EQ(ada[1].deliveredBy, u"pc2"_s);
+
+    // 7 x 8: right first time and quick on both computers; 8 x 7: wrong twice.
+    // Cleo has only practised 2 x 2.
+    std::vector<ChildSummary> children;
+    ASSERT_FALSE(classChildren(teacher.database(), children).isValid());
+    ASSERT_EQ(children.size(), 3U);
+    const std::vector<std::tuple<QString, int, int>> expected{
+        {u"Ada"_s, 2, 1}, {u"Ben"_s, 1, 1}, {u"Cleo"_s, 0, 1}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(std::tuple(children[i].child, children[i].tests, children[i].knownFacts),
+                  expected[i]);
+    }
+    std::vector<ClassFact> hardest;
+    ASSERT_FALSE(hardestFacts(teacher.database(), 2, hardest).isValid());
+    ASSERT_EQ(hardest.size(), 2U);
+    EXPECT_EQ(std::tuple(hardest[0].first, hardest[0].second, hardest[0].wrongAnswers),
+              std::tuple(8, 7, 2));
+    EXPECT_EQ(std::tuple(hardest[1].first, hardest[1].second), std::tuple(2, 2));
+}
+
+TEST_F(ClassroomServer, AComputerOnlyAddsAndATeacherOnlyReads)
+{
+    ASSERT_TRUE(send(server("pc1"), {{makeTest(u"Ada"_s, 1)}, {}}).status.ok());
+    const QString practice =
+        u"INSERT INTO practice_sessions (uuid, child, started_ms, utc_offset, minutes)"
+        " VALUES (gen_random_uuid(), 'Ada', 0, 0, 10)"_s;
+    const std::vector<std::tuple<const char*, QString, bool>> cases{
+        {"pc1", u"SELECT version FROM numberlark_schema"_s, true},
+        {"pc1", u"SELECT child FROM tests"_s, false},
+        {"pc1", u"SELECT COUNT(*) FROM answers"_s, false},
+        {"pc1", u"SELECT COUNT(*) FROM practice_sessions"_s, false},
+        {"pc1", u"UPDATE tests SET child = 'Eve'"_s, false},
+        {"pc1", u"DELETE FROM answers"_s, false},
+        {"pc1", u"UPDATE numberlark_schema SET version = 9"_s, false},
+        {"pc1",
+         u"INSERT INTO tests (uuid, child, taken_ms, utc_offset, table_kind, table_number, "
+         u"questions,"
+         " right_answers, seconds, finished, delivered_by) VALUES"
+         " (gen_random_uuid(), 'Ada', 0, 0, 0, 7, 1, 1, 1, 1, 'pc2')"_s,
+         false},
+        {"pc1", practice, true},
+        {"teacher", u"SELECT COUNT(*) FROM answers"_s, true},
+        {"teacher", practice, false},
+        {"teacher", u"DELETE FROM tests"_s, false},
+    };
+    for (const auto& [login, sql, allowed] : cases) {
+        ServerConnection connection(server(login));
+        ASSERT_TRUE(connection.open().ok());
+        QSqlQuery query(connection.database());
+        EXPECT_EQ(query.exec(sql), allowed) << login << ": " << sql.toStdString();
+        EXPECT_EQ(query.lastError().nativeErrorCode(), allowed ? QString() : u"42501"_s)
+            << sql.toStdString();
+    }
+    EXPECT_EQ(m_server->superuser(u"SELECT delivered_by FROM practice_sessions"_s), u"pc1"_s);
+    EXPECT_EQ(m_server->superuser(u"SELECT child FROM tests"_s), u"Ada"_s);
+    EXPECT_EQ(rows("answers"), 2);
+}
+
+TEST_F(ClassroomServer, AResendAddsNothingTwice)
+{
+    const Outbox outbox{manyTests(kItemsPerTransaction + 10), {makePractice(u"Ada"_s)}};
+    const Outbox firstPart{{outbox.tests.begin(), outbox.tests.begin() + 30}, outbox.practice};
+    ASSERT_TRUE(send(server("pc1"), firstPart).status.ok());
+    // The acknowledgement was lost: all goes again, from another computer too,
+    // with a test that has no uuid, which is kept back.
+    Outbox again = outbox;
+    again.tests.push_back(outbox.tests.front());
+    again.tests.push_back(makeTest(u"Ada"_s, 1));
+    again.tests.back().uuid = QUuid();
+    const DeliveryReport report = send(server("pc2"), again);
+    ASSERT_TRUE(report.status.ok()) << report.status.detail.toStdString();
+    EXPECT_EQ(report.delivered.size(), again.tests.size());
+    EXPECT_EQ(report.unsendable.size(), 1U);
+    EXPECT_EQ(rows("tests"), static_cast<int>(outbox.tests.size()));
+    EXPECT_EQ(rows("answers"), static_cast<int>(2 * outbox.tests.size()));
+    EXPECT_EQ(rows("practice_answers"), 1);
+    EXPECT_EQ(m_server->superuser(u"SELECT COUNT(*) FROM tests WHERE delivered_by = 'pc1'"_s),
+              u"30"_s);
+}
+
+TEST_F(ClassroomServer, ALostConnectionIsOpenedAgainAndTheTestsSentAgain)
+{
+    const Outbox outbox{manyTests(kItemsPerTransaction + 10), {}};
+    // The server restarts after the first batch is committed.
+    bool restarted = false;
+    DeliveryReport report = send(server("pc1"), outbox, [&](const QUuid&) {
+        restarted = restarted || (m_server->stop() && m_server->start());
+    });
+    ASSERT_TRUE(restarted);
+    EXPECT_TRUE(report.status.ok()) << report.status.detail.toStdString();
+    EXPECT_EQ(std::tuple(report.reconnects, report.delivered.size()),
+              std::tuple(1, outbox.tests.size()));
+
+    // The superuser ends the backend while its transaction, half sent, waits
+    // for a lock the superuser holds.
+    QProcess locker;
+    locker.start(m_server->psql(),
+                 {u"-XqAt"_s, u"-d"_s, m_server->conninfo(PrivatePostgres::kSuperuser)});
+    locker.write("BEGIN; LOCK TABLE answers IN ACCESS EXCLUSIVE MODE; SELECT 'locked';\n");
+    ASSERT_TRUE(locker.waitForReadyRead(30000));
+    const auto run = DeliveryRun::start(server("pc2"), {manyTests(3), {}});
+    const QString waiting =
+        u"SELECT COUNT(*) FROM pg_stat_activity WHERE usename = 'pc2' AND wait_event_type = 'Lock'"_s;
+    for (int i = 0; i < 600 && m_server->superuser(waiting) != u"1"_s; ++i) {
+        QThread::msleep(50);
+    }
+    ASSERT_EQ(m_server->superuser(u"SELECT COUNT(pg_terminate_backend(pid)) FROM pg_stat_activity"
+                                  " WHERE usename = 'pc2' AND wait_event_type = 'Lock'"_s),
+              u"1"_s);
+    locker.write("COMMIT;\n");
+    locker.closeWriteChannel();
+    ASSERT_TRUE(locker.waitForFinished(30000));
+    ASSERT_TRUE(run->waitFor(60s));
+    report = *run->report();
+    EXPECT_TRUE(report.status.ok()) << report.status.detail.toStdString();
+    EXPECT_EQ(std::tuple(report.reconnects, report.delivered.size()), std::tuple(1, 3U));
+    EXPECT_EQ(rows("answers"), static_cast<int>(2 * (outbox.tests.size() + 3)));
+}
+
+TEST_F(ClassroomServer, TheCallerWaitsNoLongerThanItChose)
+{
+    // A server that takes the connection and never answers holds the
+    // delivery's thread, not the caller; once it goes, the delivery ends.
+    QTemporaryDir folder;
+    QLocalServer frozen; // never accepts: connections wait in its backlog
+    ASSERT_TRUE(frozen.listen(folder.filePath(u".s.PGSQL.5432"_s)));
+    const auto held = DeliveryRun::start(u"host=%1 dbname=numberlark user=pc1"_s.arg(folder.path()),
+                                         {manyTests(1), {}});
+    EXPECT_FALSE(held->waitFor(200ms));
+    frozen.close();
+    ASSERT_TRUE(held->waitFor(60s));
+    EXPECT_EQ(held->report()->status.problem, ClassroomProblem::ServerUnreachable);
+}
+
+TEST_F(ClassroomServer, EachFailureIsNamedAndNothingIsSent)
+{
+    ASSERT_TRUE(m_server->addLogin(u"stranger"_s, u"pg_monitor"_s));
+    const std::vector<std::pair<QString, ClassroomProblem>> cases{
+        {server("pc1") + u" password=wrong"_s, ClassroomProblem::LoginRefused},
+        {server("nobody_here"), ClassroomProblem::LoginRefused},
+        {server("pc1").replace(u"dbname=numberlark"_s, u"dbname=elsewhere"_s),
+         ClassroomProblem::NotSetUp},
+        {server("stranger"), ClassroomProblem::NotSetUp}, // not a member of numberlark_computer
+        {u"service=numberlark_nowhere"_s, ClassroomProblem::BadServerSetting},
+        {server("pc1") + u";"_s, ClassroomProblem::BadServerSetting}, // Qt changes ';'
+        {u"  "_s, ClassroomProblem::BadServerSetting},
+    };
+    for (const auto& [setting, expected] : cases) {
+        const DeliveryReport report = send(setting, {{makeTest(u"Ada"_s, 1)}, {}});
+        EXPECT_EQ(report.status.problem, expected)
+            << setting.toStdString() << ": " << report.status.detail.toStdString();
+        EXPECT_FALSE(describe(report.status.problem).isEmpty());
+        EXPECT_TRUE(report.delivered.empty());
+    }
+    // A database set up for a newer Numberlark is left exactly as it is.
+    m_server->superuser(
+        u"UPDATE numberlark_schema SET version = %1"_s.arg(kServerSchemaVersion + 1));
+    EXPECT_EQ(send(server("pc1"), {{makeTest(u"Ada"_s, 1)}, {}}).status.problem,
+              ClassroomProblem::NewerServer);
+    EXPECT_EQ(rows("tests"), 0);
+    // A stopped server ends the delivery at once.
+    ASSERT_TRUE(m_server->stop());
+    const auto stopped = DeliveryRun::start(server("pc1"), {manyTests(1), {}});
+    ASSERT_TRUE(stopped->waitFor(60s));
+    EXPECT_EQ(stopped->report()->status.problem, ClassroomProblem::ServerUnreachable);
+}
+
+} // namespace
