@@ -6,6 +6,11 @@ namespace numberlark::progress {
 
 namespace {
 
+QString sameSpaces(QString text)
+{
+    return text.replace(QChar(0x202F), QLatin1Char(' ')).replace(QChar(0x00A0), QLatin1Char(' '));
+}
+
 // The locale's long time form without its time zone letters, as written.
 QString withoutZone(const QString& format)
 {
@@ -57,7 +62,8 @@ QTime readTime(const QString& text, const QLocale& locale)
         QStringLiteral("h:mm:ss ap"),
         QStringLiteral("H.mm.ss"),
     };
-    for (const QString& form : forms) {
+    for (const QString& written : forms) {
+        const QString form = sameSpaces(written);
         QTime time = locale.toTime(text, form);
         if (!time.isValid()) {
             time = QTime::fromString(text, form);
@@ -71,8 +77,11 @@ QTime readTime(const QString& text, const QLocale& locale)
 
 } // namespace
 
-QDateTime readDateLine(const QString& text, const QLocale& locale)
+QDateTime readDateLine(const QString& written, const QLocale& locale)
 {
+    // Newer locale data puts a narrow no-break space before AM and PM; a
+    // spreadsheet may have saved it as a plain or a no-break space.
+    const QString text = sameSpaces(written);
     if (!text.startsWith(QLatin1String("on "))) {
         return {};
     }

@@ -11,38 +11,21 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QUuid>
 
-#include <atomic>
-#include <set>
+#include <algorithm>
 
 namespace numberlark::progress {
 
 namespace {
 
+// Unique across the program and its modules: each module links its own copy
+// of this code, so a counter alone would hand two logs one name, and closing
+// one would tear down the other's connection.
 QString nextConnectionName()
 {
-    static std::atomic<int> counter{0};
-    return QStringLiteral("numberlark-progress-%1").arg(++counter);
-}
-
-// An empty file is a log not yet begun; otherwise the file must hold
-// exactly what this program creates.
-bool looksLikeOurs(const QSqlDatabase& db, int version, QSqlError* error)
-{
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        *error = query.lastError();
-        return false;
-    }
-    std::set<QString> tables;
-    while (query.next()) {
-        tables.insert(query.value(0).toString());
-    }
-    *error = query.lastError();
-    if (version == 0) {
-        return tables.empty();
-    }
-    return tables.count(QStringLiteral("tests")) && tables.count(QStringLiteral("answers"));
+    return QStringLiteral("numberlark-progress-%1")
+        .arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
 }
 
 QSqlError useWriteAheadJournal(const QSqlDatabase& db)
@@ -71,21 +54,6 @@ QSqlError storeTest(QSqlDatabase& db, TestRecord& test)
 }
 
 } // namespace
-
-QSqlError inTransaction(QSqlDatabase db, const std::function<QSqlError(QSqlDatabase&)>& work)
-{
-    if (!db.transaction()) {
-        return db.lastError();
-    }
-    QSqlError error = work(db);
-    if (!error.isValid() && !db.commit()) {
-        error = db.lastError();
-    }
-    if (error.isValid()) {
-        db.rollback();
-    }
-    return error;
-}
 
 QString ProgressLog::defaultPath()
 {
@@ -153,15 +121,52 @@ LogStatus ProgressLog::openConnection()
     if (!db.open()) {
         return statusFor(db.lastError());
     }
-    return {};
+    return checkLeftoverJournal();
+}
+
+// A journal left beside the log is replayed into it on open, even one that
+// belongs to another database: the pages it brings must read back whole.
+LogStatus ProgressLog::checkLeftoverJournal()
+{
+    if (!QFileInfo::exists(m_path + QStringLiteral("-wal"))) {
+        return {};
+    }
+    QString verdict;
+    {
+        QSqlQuery query(database());
+        if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+            const QSqlError error = query.lastError();
+            query.clear();
+            return statusFor(error);
+        }
+        verdict = query.value(0).toString();
+    }
+    return verdict == QLatin1String("ok") ? LogStatus{} : keepAsideAndStartAfresh(verdict);
 }
 
 LogStatus ProgressLog::inspectAndMigrate()
 {
-    QSqlDatabase db = database();
-    QSqlError error;
-    const int version = logVersion(db, &error);
-    if (version > kLogVersion) {
+    LogShape shape = inspectLog(database());
+    QSqlError error = shape.error;
+    const bool current = shape.kind == LogShape::Kind::Ours && shape.version == kLogVersion;
+    if (!error.isValid() && !current && shape.kind != LogShape::Kind::Newer) {
+        // Another copy may be creating or upgrading the same log, and a look
+        // without the lock may fall between its steps: the file is judged
+        // again under the write lock, and changed only there.
+        error = inTransaction(database(), [&shape](QSqlDatabase& locked) {
+            shape = inspectLog(locked);
+            const bool needsWork =
+                shape.kind == LogShape::Kind::Empty ||
+                (shape.kind == LogShape::Kind::Ours && shape.version < kLogVersion);
+            return shape.error.isValid() ? shape.error
+                   : needsWork           ? migrateLog(locked, std::max(shape.version, 0))
+                                         : QSqlError();
+        });
+    }
+    if (error.isValid()) {
+        return statusFor(error);
+    }
+    if (shape.kind == LogShape::Kind::Newer) {
         return {LogStatus::Kind::NewerVersion,
                 QCoreApplication::translate(
                     "ProgressLog",
@@ -169,17 +174,16 @@ LogStatus ProgressLog::inspectAndMigrate()
                     "is needed to read it or add to it; it was left as it is.")
                     .arg(m_path)};
     }
-    if (version >= 0 && !looksLikeOurs(db, version, &error) && !error.isValid()) {
+    if (shape.kind == LogShape::Kind::Foreign) {
         return keepAsideAndStartAfresh(
             QCoreApplication::translate("ProgressLog", "it is not a Numberlark progress log"));
     }
-    if (!error.isValid()) {
-        error = useWriteAheadJournal(db);
-    }
-    if (!error.isValid()) {
-        error = migrateLog(db, version);
-    }
-    return error.isValid() ? statusFor(error) : LogStatus{};
+    // The journal lets a reader and a writer work at once; the log works
+    // without it. Another copy holding the log, or a file that may only be
+    // read, leaves it for a later open; only damage is told here.
+    error = useWriteAheadJournal(database());
+    return error.isValid() && classify(error) == LogFailure::Damaged ? statusFor(error)
+                                                                     : LogStatus{};
 }
 
 LogStatus ProgressLog::statusFor(const QSqlError& error)
@@ -189,8 +193,7 @@ LogStatus ProgressLog::statusFor(const QSqlError& error)
         return {LogStatus::Kind::Busy,
                 QCoreApplication::translate(
                     "ProgressLog",
-                    "Another copy of Numberlark is using the progress log %1 (%2). Try again "
-                    "when it has finished.")
+                    "Another copy of Numberlark held the progress log %1 for too long (%2).")
                     .arg(m_path, reasonOf(error))};
     case LogFailure::Damaged:
         return keepAsideAndStartAfresh(reasonOf(error));
@@ -307,7 +310,7 @@ std::vector<QString> ProgressLog::children(LogStatus* status)
     if (result.done()) {
         if (const QSqlError error = selectChildren(database(), names); error.isValid()) {
             names.clear();
-            result = statusFor(error);
+            result = consumeNotice(statusFor(error));
         }
     }
     if (status) {
@@ -323,7 +326,7 @@ std::vector<TestRecord> ProgressLog::testsOf(const QString& child, LogStatus* st
     if (result.done()) {
         if (const QSqlError error = selectTestsOf(database(), child, tests); error.isValid()) {
             tests.clear();
-            result = statusFor(error);
+            result = consumeNotice(statusFor(error));
         }
     }
     if (status) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "progress/LogStatus.h"
+#include "progress/LogTransaction.h"
 #include "progress/ProgressRecords.h"
 
 #include <QSqlDatabase>
@@ -12,10 +13,6 @@
 #include <vector>
 
 namespace numberlark::progress {
-
-// Runs the work in one transaction: committed when it returns no error,
-// rolled back otherwise. Returns the first error.
-QSqlError inTransaction(QSqlDatabase db, const std::function<QSqlError(QSqlDatabase&)>& work);
 
 // The per-user log of every test taken on this computer, in one SQLite file.
 // Opened on first use, not at start-up, so the database driver is loaded only
@@ -63,6 +60,7 @@ public:
 
 private:
     LogStatus openConnection();
+    LogStatus checkLeftoverJournal();
     LogStatus inspectAndMigrate();
     LogStatus keepAsideAndStartAfresh(const QString& reason);
     LogStatus consumeNotice(LogStatus status);

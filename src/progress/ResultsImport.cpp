@@ -1,33 +1,57 @@
 #include "progress/ResultsImport.h"
 
 #include "progress/ProgressLog.h"
+#include "progress/ResultsFileLines.h"
 #include "progress/ResultsLineReader.h"
+#include "progress/ResultsText.h"
 #include "progress/TestTable.h"
-
-#include <QCoreApplication>
-#include <QFile>
 
 namespace numberlark::progress {
 
 namespace {
 
-std::vector<TestRecord> readLines(const QByteArray& bytes, const QLocale& locale,
-                                  std::vector<UnreadLine>& unreadable)
+// Lines per transaction: large enough that the log's work per line stays
+// small, small enough that another copy waiting to record its test at Quit
+// waits a fraction of a second.
+constexpr int kBatchLines = 1000;
+constexpr qsizetype kShownLineLength = 200;
+
+void noteUnreadable(ImportOutcome& outcome, int number, const QByteArray& line)
 {
-    std::vector<TestRecord> tests;
-    int number = 0;
-    for (const QByteArray& line : bytes.split('\n')) {
-        ++number;
-        if (line.trimmed().isEmpty()) {
+    ++outcome.unreadableCount;
+    if (outcome.unreadable.size() < ImportOutcome::kListedUnreadable) {
+        QString text = decodeResultsText(line.left(kShownLineLength * 4)).trimmed();
+        if (text.size() > kShownLineLength) {
+            text = text.left(kShownLineLength) + QChar(0x2026);
+        }
+        outcome.unreadable.push_back({number, text});
+    }
+}
+
+// The next batch of tests; false when the file has no more lines.
+bool readBatch(ResultsFileLines& lines, const QLocale& locale, std::vector<TestRecord>& tests,
+               ImportOutcome& outcome)
+{
+    tests.clear();
+    QByteArray line;
+    for (int read = 0; read < kBatchLines; ++read) {
+        if (!lines.next(line)) {
+            return read > 0;
+        }
+        if (line.trimmed().isEmpty() && !lines.lastLineTooLong()) {
             continue;
         }
-        if (std::optional<TestRecord> test = readResultsLine(line, locale)) {
+        std::optional<TestRecord> test;
+        if (!lines.lastLineTooLong()) {
+            test = readResultsLine(line, locale);
+        }
+        if (test) {
             tests.push_back(std::move(*test));
         } else {
-            unreadable.push_back({number, QString::fromLocal8Bit(line.trimmed())});
+            noteUnreadable(outcome, lines.lineNumber(), line);
         }
     }
-    return tests;
+    return true;
 }
 
 QSqlError addNew(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome& outcome)
@@ -51,35 +75,55 @@ QSqlError addNew(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome
         return QSqlError();
     });
     if (!error.isValid()) {
-        outcome.added = added;
-        outcome.alreadyInLog = known;
+        outcome.added += added;
+        outcome.alreadyInLog += known;
     }
     return error;
 }
 
+// A log found damaged only now was set aside: the batch goes in the new one.
+bool storeBatch(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome& outcome)
+{
+    QSqlError error = addNew(log, tests, outcome);
+    if (error.isValid() && (outcome.status = log.statusFor(error)).done()) {
+        error = addNew(log, tests, outcome);
+        if (error.isValid()) {
+            outcome.status = log.statusFor(error);
+        }
+    }
+    return !error.isValid();
+}
+
 } // namespace
 
-ImportOutcome importResultsFile(ProgressLog& log, const QString& path, const QLocale& locale)
+ImportOutcome importResultsFile(ProgressLog& log, const QString& path, const QLocale& locale,
+                                const ImportProgress& progress)
 {
     ImportOutcome outcome;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        outcome.fileProblem =
-            QCoreApplication::translate("ProgressLog", "The results file %1 could not be read: %2.")
-                .arg(path, file.errorString());
+    ResultsFileLines lines(path);
+    outcome.fileProblem = lines.open();
+    if (!outcome.fileProblem.isEmpty()) {
         return outcome;
     }
-    std::vector<TestRecord> tests = readLines(file.readAll(), locale, outcome.unreadable);
     outcome.status = log.open();
     if (!outcome.status.done()) {
         return outcome;
     }
-    QSqlError error = addNew(log, tests, outcome);
-    // A log found damaged only now was set aside: the file goes in the new one.
-    if (error.isValid() && (outcome.status = log.statusFor(error)).done()) {
-        error = addNew(log, tests, outcome);
-        outcome.status = error.isValid() ? log.statusFor(error) : log.open();
+    const LogStatus opened = outcome.status;
+    std::vector<TestRecord> tests;
+    while (readBatch(lines, locale, tests, outcome)) {
+        if (!storeBatch(log, tests, outcome)) {
+            return outcome;
+        }
+        if (progress && !progress(lines.bytesRead(), lines.size())) {
+            outcome.cancelled = true;
+            break;
+        }
     }
+    outcome.fileProblem = lines.error();
+    // The notice of a log set aside on the way is told once, at the end.
+    const LogStatus last = log.open();
+    outcome.status = last.kind == LogStatus::Kind::StartedAfresh ? last : opened;
     return outcome;
 }
 

@@ -1,9 +1,14 @@
 #include "progress/TestTable.h"
 
+#include "progress/LogColumns.h"
+#include "progress/LogSchema.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace numberlark::progress {
@@ -11,9 +16,47 @@ namespace numberlark::progress {
 namespace {
 
 // A null QString would bind as NULL: the empty name is a name like any other.
+// Names are kept composed (NFC), so "Renée" typed with a combining accent is
+// the same child as "Renée" typed with one key.
 QString childValue(const QString& child)
 {
-    return child.isNull() ? QStringLiteral("") : child;
+    return child.isNull() ? QStringLiteral("") : child.normalized(QString::NormalizationForm_C);
+}
+
+// A log written before names were composed may hold one child under several
+// spellings; every request about her takes them all.
+QSqlError spellingsOf(const QSqlDatabase& db, const QString& child, QVariantList& spellings)
+{
+    spellings = {childValue(child)};
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT DISTINCT child FROM tests"))) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        const QString stored = query.value(0).toString();
+        if (childValue(stored) == spellings.front() && stored != spellings.front()) {
+            spellings.push_back(stored);
+        }
+    }
+    return query.lastError();
+}
+
+// "child IN (?, ?)" with one placeholder per spelling, bound in order.
+QString childIn(const QVariantList& spellings, const QString& column = QStringLiteral("child"))
+{
+    QStringList marks;
+    for (qsizetype i = 0; i < spellings.size(); ++i) {
+        marks << QStringLiteral("?");
+    }
+    return column + QStringLiteral(" IN (") + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
+void bindAll(QSqlQuery& query, const QVariantList& values)
+{
+    for (const QVariant& value : values) {
+        query.addBindValue(value);
+    }
 }
 
 QVariant nullableText(const QString& text)
@@ -57,24 +100,41 @@ QSqlError insertAnswers(QSqlDatabase& db, const TestRecord& test)
     return {};
 }
 
+// The tests table's columns of this program's layout, as a list for SQL;
+// with a prefix of ":" they are the placeholders an insert binds by name.
+QString testColumns(bool withKey, const QString& prefix = {})
+{
+    QStringList names = columnNames(kTestColumns, kLogVersion);
+    if (!withKey) {
+        names.removeOne(QStringLiteral("id"));
+    }
+    for (QString& name : names) {
+        name.prepend(prefix);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 TestRecord testFromRow(const QSqlQuery& row, const QString& child)
 {
+    const auto value = [&row](const char* column) {
+        return row.value(QString::fromLatin1(column));
+    };
     TestRecord test;
-    test.id = row.value(0).toLongLong();
+    test.id = value("id").toLongLong();
     test.child = child;
-    test.when = takenAt(row.value(1), row.value(2).toInt());
-    test.table.kind = static_cast<TableChoiceRecord::Kind>(row.value(3).toInt());
-    test.table.number = static_cast<std::int16_t>(row.value(4).toInt());
-    test.questions = row.value(5).toInt();
-    test.seconds = row.value(6).toInt();
-    test.finished = row.value(7).toInt() != 0;
-    test.imported = row.value(8).toInt() != 0;
-    test.dateText = row.value(9).toString();
-    test.resultsKey = row.value(10).toString();
+    test.when = takenAt(value("taken_ms"), value("utc_offset").toInt());
+    test.table.kind = static_cast<TableChoiceRecord::Kind>(value("table_kind").toInt());
+    test.table.number = static_cast<std::int16_t>(value("table_number").toInt());
+    test.questions = value("questions").toInt();
+    test.seconds = value("seconds").toInt();
+    test.finished = value("finished").toInt() != 0;
+    test.imported = value("imported").toInt() != 0;
+    test.dateText = value("date_text").toString();
+    test.resultsKey = value("source_key").toString();
     return test;
 }
 
-QSqlError selectAnswersOf(const QSqlDatabase& db, const QString& child,
+QSqlError selectAnswersOf(const QSqlDatabase& db, const QVariantList& spellings,
                           std::vector<TestRecord>& tests)
 {
     std::unordered_map<std::int64_t, std::size_t> indexOf;
@@ -83,11 +143,12 @@ QSqlError selectAnswersOf(const QSqlDatabase& db, const QString& child,
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT a.test_id, a.shown_first, a.shown_second, a.table_number, a.wrong_before,"
-        " a.millis FROM answers a JOIN tests t ON t.id = a.test_id"
-        " WHERE t.child = ? ORDER BY a.test_id, a.seq"));
-    query.addBindValue(childValue(child));
+    query.prepare(
+        QStringLiteral("SELECT a.test_id, a.shown_first, a.shown_second, a.table_number,"
+                       " a.wrong_before, a.millis FROM answers a JOIN tests t ON t.id = a.test_id"
+                       " WHERE %1 ORDER BY a.test_id, a.seq")
+            .arg(childIn(spellings, QStringLiteral("t.child"))));
+    bindAll(query, spellings);
     if (!query.exec()) {
         return query.lastError();
     }
@@ -112,21 +173,20 @@ QSqlError selectAnswersOf(const QSqlDatabase& db, const QString& child,
 QSqlError insertTest(QSqlDatabase& db, TestRecord& test)
 {
     QSqlQuery query(db);
-    query.prepare(QStringLiteral(
-        "INSERT INTO tests (child, taken_ms, utc_offset, table_kind, table_number, questions,"
-        " seconds, finished, imported, date_text, source_key)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
-    query.addBindValue(childValue(test.child));
-    query.addBindValue(takenMillis(test.when));
-    query.addBindValue(test.when.isValid() ? test.when.offsetFromUtc() : 0);
-    query.addBindValue(static_cast<int>(test.table.kind));
-    query.addBindValue(test.table.number);
-    query.addBindValue(test.questions);
-    query.addBindValue(test.seconds);
-    query.addBindValue(test.finished ? 1 : 0);
-    query.addBindValue(test.imported ? 1 : 0);
-    query.addBindValue(nullableText(test.dateText));
-    query.addBindValue(nullableText(test.resultsKey));
+    query.prepare(QStringLiteral("INSERT INTO tests (%1) VALUES (%2) RETURNING id")
+                      .arg(testColumns(false), testColumns(false, QStringLiteral(":"))));
+    query.bindValue(QStringLiteral(":child"), childValue(test.child));
+    query.bindValue(QStringLiteral(":taken_ms"), takenMillis(test.when));
+    query.bindValue(QStringLiteral(":utc_offset"),
+                    test.when.isValid() ? test.when.offsetFromUtc() : 0);
+    query.bindValue(QStringLiteral(":table_kind"), static_cast<int>(test.table.kind));
+    query.bindValue(QStringLiteral(":table_number"), test.table.number);
+    query.bindValue(QStringLiteral(":questions"), test.questions);
+    query.bindValue(QStringLiteral(":seconds"), test.seconds);
+    query.bindValue(QStringLiteral(":finished"), test.finished ? 1 : 0);
+    query.bindValue(QStringLiteral(":imported"), test.imported ? 1 : 0);
+    query.bindValue(QStringLiteral(":date_text"), nullableText(test.dateText));
+    query.bindValue(QStringLiteral(":source_key"), nullableText(test.resultsKey));
     if (!query.exec() || !query.next()) {
         return query.lastError();
     }
@@ -147,7 +207,10 @@ QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children)
         return query.lastError();
     }
     while (query.next()) {
-        children.push_back(query.value(0).toString());
+        const QString name = childValue(query.value(0).toString());
+        if (std::find(children.begin(), children.end(), name) == children.end()) {
+            children.push_back(name);
+        }
     }
     return query.lastError();
 }
@@ -155,38 +218,47 @@ QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children)
 QSqlError selectTestsOf(const QSqlDatabase& db, const QString& child,
                         std::vector<TestRecord>& tests)
 {
+    QVariantList spellings;
+    if (QSqlError error = spellingsOf(db, child, spellings); error.isValid()) {
+        return error;
+    }
     QSqlQuery query(db);
     query.setForwardOnly(true);
     // Tests without a date come first: they can only be older imports.
-    query.prepare(QStringLiteral(
-        "SELECT id, taken_ms, utc_offset, table_kind, table_number, questions, seconds,"
-        " finished, imported, date_text, source_key FROM tests WHERE child = ?"
-        " ORDER BY CASE WHEN taken_ms IS NULL THEN 0 ELSE 1 END, taken_ms, id"));
-    query.addBindValue(childValue(child));
+    query.prepare(QStringLiteral("SELECT %1 FROM tests WHERE %2"
+                                 " ORDER BY CASE WHEN taken_ms IS NULL THEN 0 ELSE 1 END,"
+                                 " taken_ms, id")
+                      .arg(testColumns(true), childIn(spellings)));
+    bindAll(query, spellings);
     if (!query.exec()) {
         return query.lastError();
     }
     while (query.next()) {
-        tests.push_back(testFromRow(query, child));
+        tests.push_back(testFromRow(query, childValue(child)));
     }
     if (query.lastError().isValid()) {
         return query.lastError();
     }
-    return selectAnswersOf(db, child, tests);
+    return selectAnswersOf(db, spellings, tests);
 }
 
 QSqlError deleteTestsOf(QSqlDatabase& db, const QString& child)
 {
+    QVariantList spellings;
+    if (QSqlError error = spellingsOf(db, child, spellings); error.isValid()) {
+        return error;
+    }
     QSqlQuery answers(db);
-    answers.prepare(QStringLiteral(
-        "DELETE FROM answers WHERE test_id IN (SELECT id FROM tests WHERE child = ?)"));
-    answers.addBindValue(childValue(child));
+    answers.prepare(
+        QStringLiteral("DELETE FROM answers WHERE test_id IN (SELECT id FROM tests WHERE %1)")
+            .arg(childIn(spellings)));
+    bindAll(answers, spellings);
     if (!answers.exec()) {
         return answers.lastError();
     }
     QSqlQuery tests(db);
-    tests.prepare(QStringLiteral("DELETE FROM tests WHERE child = ?"));
-    tests.addBindValue(childValue(child));
+    tests.prepare(QStringLiteral("DELETE FROM tests WHERE %1").arg(childIn(spellings)));
+    bindAll(tests, spellings);
     if (!tests.exec()) {
         return tests.lastError();
     }
