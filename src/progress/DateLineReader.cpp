@@ -1,5 +1,7 @@
 #include "progress/DateLineReader.h"
 
+#include "progress/NumericForm.h"
+
 #include <QStringList>
 
 namespace numberlark::progress {
@@ -40,6 +42,9 @@ QDate readDate(const QString& text, const QLocale& locale)
         QStringLiteral("d.M.yy"),
     };
     for (const QString& form : forms) {
+        if (const std::optional<QDate> quick = readNumericDate(text, form)) {
+            return quick->year() < 1990 ? quick->addYears(100) : *quick;
+        }
         QDate date = locale.toDate(text, form);
         if (!date.isValid()) {
             date = QDate::fromString(text, form);
@@ -64,6 +69,9 @@ QTime readTime(const QString& text, const QLocale& locale)
     };
     for (const QString& written : forms) {
         const QString form = sameSpaces(written);
+        if (const std::optional<QTime> quick = readNumericTime(text, form)) {
+            return *quick;
+        }
         QTime time = locale.toTime(text, form);
         if (!time.isValid()) {
             time = QTime::fromString(text, form);

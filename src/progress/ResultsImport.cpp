@@ -6,14 +6,21 @@
 #include "progress/ResultsText.h"
 #include "progress/TestTable.h"
 
+#include <QSqlQuery>
+
 namespace numberlark::progress {
 
 namespace {
 
-// Lines per transaction: large enough that the log's work per line stays
-// small, small enough that another copy waiting to record its test at Quit
-// waits a fraction of a second.
-constexpr int kBatchLines = 1000;
+// Lines per transaction. Every commit writes each index page the batch
+// touched, and the keys' index is touched all over, so a batch must be large
+// for a large file to be stored in reasonable time; it stays small enough
+// that another copy waiting to record its test at Quit waits a fraction of a
+// second, well within its busy wait. The lines are read before the lock is
+// taken, so the lock is held only for the storing.
+constexpr int kBatchLines = 20000;
+// The index pages of a large import stay in memory between batches.
+constexpr int kImportCacheKiB = 32 * 1024;
 constexpr qsizetype kShownLineLength = 200;
 
 void noteUnreadable(ImportOutcome& outcome, int number, const QByteArray& line)
@@ -59,18 +66,13 @@ QSqlError addNew(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome
     int added = 0;
     int known = 0;
     QSqlError error = inTransaction(log.database(), [&](QSqlDatabase& db) {
+        TestWriter writer(db, true);
         for (TestRecord& test : tests) {
-            bool found = false;
-            if (QSqlError failed = hasSourceKey(db, test.resultsKey, found); failed.isValid()) {
+            bool stored = false;
+            if (QSqlError failed = writer.write(test, &stored); failed.isValid()) {
                 return failed;
             }
-            if (found) {
-                ++known;
-            } else if (QSqlError failed = insertTest(db, test); failed.isValid()) {
-                return failed;
-            } else {
-                ++added;
-            }
+            ++(stored ? added : known);
         }
         return QSqlError();
     });
@@ -110,6 +112,7 @@ ImportOutcome importResultsFile(ProgressLog& log, const QString& path, const QLo
         return outcome;
     }
     const LogStatus opened = outcome.status;
+    QSqlQuery(log.database()).exec(QStringLiteral("PRAGMA cache_size = -%1").arg(kImportCacheKiB));
     std::vector<TestRecord> tests;
     while (readBatch(lines, locale, tests, outcome)) {
         if (!storeBatch(log, tests, outcome)) {

@@ -168,31 +168,83 @@ QSqlError selectAnswersOf(const QSqlDatabase& db, const QVariantList& spellings,
     return query.lastError();
 }
 
+// The value a test stores in one column of the tests table.
+using ColumnValue = QVariant (*)(const TestRecord& test);
+
+ColumnValue columnValue(const QString& column)
+{
+    static const std::pair<const char*, ColumnValue> values[] = {
+        {"child", [](const TestRecord& t) { return QVariant(childValue(t.child)); }},
+        {"taken_ms", [](const TestRecord& t) { return takenMillis(t.when); }},
+        {"utc_offset",
+         [](const TestRecord& t) {
+             return QVariant(t.when.isValid() ? t.when.offsetFromUtc() : 0);
+         }},
+        {"table_kind",
+         [](const TestRecord& t) { return QVariant(static_cast<int>(t.table.kind)); }},
+        {"table_number", [](const TestRecord& t) { return QVariant(int{t.table.number}); }},
+        {"questions", [](const TestRecord& t) { return QVariant(t.questions); }},
+        {"seconds", [](const TestRecord& t) { return QVariant(t.seconds); }},
+        {"finished", [](const TestRecord& t) { return QVariant(t.finished ? 1 : 0); }},
+        {"imported", [](const TestRecord& t) { return QVariant(t.imported ? 1 : 0); }},
+        {"date_text", [](const TestRecord& t) { return nullableText(t.dateText); }},
+        {"source_key", [](const TestRecord& t) { return nullableText(t.resultsKey); }},
+    };
+    for (const auto& [name, value] : values) {
+        if (column == QLatin1String(name)) {
+            return value;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
+
+// The values are bound by position, in the order of the column list, each
+// found by its column's name once.
+TestWriter::TestWriter(QSqlDatabase& db, bool skipKnownKeys) : m_db(db), m_insert(db)
+{
+    QStringList marks;
+    for (const QString& column : testColumns(false).split(QStringLiteral(", "))) {
+        m_values.push_back(columnValue(column));
+        marks << QStringLiteral("?");
+    }
+    // A key already in the log is a unique-index conflict: with
+    // skipKnownKeys the row is left out and RETURNING gives nothing.
+    m_insert.prepare(QStringLiteral("INSERT INTO tests (%1) VALUES (%2)%3 RETURNING id")
+                         .arg(testColumns(false), marks.join(QStringLiteral(", ")),
+                              skipKnownKeys ? QStringLiteral(" ON CONFLICT (source_key) DO NOTHING")
+                                            : QString()));
+}
+
+TestWriter::~TestWriter() = default;
+
+QSqlError TestWriter::write(TestRecord& test, bool* stored)
+{
+    for (qsizetype i = 0; i < m_values.size(); ++i) {
+        m_insert.bindValue(static_cast<int>(i), m_values[i] ? m_values[i](test) : QVariant());
+    }
+    if (!m_insert.exec()) {
+        return m_insert.lastError();
+    }
+    const bool inserted = m_insert.next();
+    if (m_insert.lastError().isValid()) {
+        return m_insert.lastError();
+    }
+    if (stored) {
+        *stored = inserted;
+    }
+    if (!inserted) {
+        return stored ? QSqlError() : m_insert.lastError();
+    }
+    test.id = m_insert.value(0).toLongLong();
+    m_insert.finish();
+    return test.answers.empty() ? QSqlError() : insertAnswers(m_db, test);
+}
 
 QSqlError insertTest(QSqlDatabase& db, TestRecord& test)
 {
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("INSERT INTO tests (%1) VALUES (%2) RETURNING id")
-                      .arg(testColumns(false), testColumns(false, QStringLiteral(":"))));
-    query.bindValue(QStringLiteral(":child"), childValue(test.child));
-    query.bindValue(QStringLiteral(":taken_ms"), takenMillis(test.when));
-    query.bindValue(QStringLiteral(":utc_offset"),
-                    test.when.isValid() ? test.when.offsetFromUtc() : 0);
-    query.bindValue(QStringLiteral(":table_kind"), static_cast<int>(test.table.kind));
-    query.bindValue(QStringLiteral(":table_number"), test.table.number);
-    query.bindValue(QStringLiteral(":questions"), test.questions);
-    query.bindValue(QStringLiteral(":seconds"), test.seconds);
-    query.bindValue(QStringLiteral(":finished"), test.finished ? 1 : 0);
-    query.bindValue(QStringLiteral(":imported"), test.imported ? 1 : 0);
-    query.bindValue(QStringLiteral(":date_text"), nullableText(test.dateText));
-    query.bindValue(QStringLiteral(":source_key"), nullableText(test.resultsKey));
-    if (!query.exec() || !query.next()) {
-        return query.lastError();
-    }
-    test.id = query.value(0).toLongLong();
-    query.finish();
-    return insertAnswers(db, test);
+    return TestWriter(db).write(test);
 }
 
 QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children)

@@ -3,6 +3,7 @@
 #include "progress/ProgressRecords.h"
 
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 
 #include <vector>
@@ -17,6 +18,25 @@ namespace numberlark::progress {
 
 // Stores the test and its answers and sets test.id.
 QSqlError insertTest(QSqlDatabase& db, TestRecord& test);
+
+// Stores tests one after another through one prepared statement, for the
+// many tests of an import.
+class TestWriter {
+public:
+    // With skipKnownKeys a test whose results key is in the log already is
+    // left out, and write() says so through `stored`.
+    explicit TestWriter(QSqlDatabase& db, bool skipKnownKeys = false);
+    ~TestWriter();
+    TestWriter(const TestWriter&) = delete;
+    TestWriter& operator=(const TestWriter&) = delete;
+
+    QSqlError write(TestRecord& test, bool* stored = nullptr);
+
+private:
+    QSqlDatabase& m_db;
+    QSqlQuery m_insert;
+    QList<QVariant (*)(const TestRecord&)> m_values; // one per placeholder
+};
 QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children);
 QSqlError selectTestsOf(const QSqlDatabase& db, const QString& child,
                         std::vector<TestRecord>& tests);
