@@ -125,10 +125,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "import failed: %s\n", outcome.fileProblem.toUtf8().constData());
         return 1;
     }
-    std::printf("import a %lld MB results file (%d lines): %.1f s, peak memory %.0f MB "
-                "(%.0f MB before)\n",
+    const auto cpuSeconds = [](const rusage& use) {
+        return static_cast<double>(use.ru_utime.tv_sec + use.ru_stime.tv_sec) +
+               static_cast<double>(use.ru_utime.tv_usec + use.ru_stime.tv_usec) / 1e6;
+    };
+    std::printf("import a %lld MB results file (%d lines): %.1f s (%.1f s of processor time), "
+                "peak memory %.0f MB (%.0f MB before)\n",
                 static_cast<long long>(megabytes), outcome.added + outcome.alreadyInLog, seconds,
-                after.ru_maxrss / 1024.0, before.ru_maxrss / 1024.0);
+                cpuSeconds(after) - cpuSeconds(before), after.ru_maxrss / 1024.0,
+                before.ru_maxrss / 1024.0);
     std::printf("during the import: window thread's longest pause %lld ms; another copy's Quit "
                 "waited at most %lld ms, %d of its tests lost\n",
                 static_cast<long long>(longestGap), static_cast<long long>(longestQuitMs.load()),

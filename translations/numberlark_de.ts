@@ -1101,6 +1101,10 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
+        <translation>Die Tests unten werden so gezeigt, wie sie gespeichert sind; neue Tests können erst hinzugefügt werden, wenn das Protokoll geschrieben werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>

@@ -1101,6 +1101,10 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
+        <translation>Las pruebas de abajo se muestran tal como están guardadas; las pruebas que se hagan ahora no se podrán añadir hasta que se pueda escribir en el registro.</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>

@@ -1101,6 +1101,10 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
+        <translation>Les tests ci-dessous sont affichés tels qu’ils sont conservés ; les tests passés maintenant ne pourront pas être ajoutés tant que le journal ne pourra pas être écrit.</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>

@@ -1114,6 +1114,10 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
+        <translation>Poniższe testy są pokazane tak, jak zostały zapisane; nowych testów nie można dodać, dopóki do dziennika nie da się zapisywać.</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>

@@ -8,10 +8,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QUuid>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -344,6 +349,20 @@ LogStatus ProgressLog::forget(const QString& child)
     const QSqlError error =
         inTransaction(database(), [&child](QSqlDatabase& db) { return deleteTestsOf(db, child); });
     return error.isValid() ? statusFor(error) : status;
+}
+
+// Asked of the system rather than tried: a log in WAL mode takes its write
+// lock even when the file may only be read, and finds out only at commit.
+LogStatus ProgressLog::checkWritable()
+{
+    LogStatus status = open();
+    if (!status.done() || ::access(QFile::encodeName(m_path).constData(), W_OK) == 0) {
+        return status;
+    }
+    return {
+        LogStatus::Kind::CannotWrite,
+        QCoreApplication::translate("ProgressLog", "The progress log %1 could not be written: %2.")
+            .arg(m_path, QString::fromLocal8Bit(std::strerror(errno)))};
 }
 
 } // namespace numberlark::progress

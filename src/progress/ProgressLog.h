@@ -49,6 +49,9 @@ public:
     std::vector<TestRecord> testsOf(const QString& child, LogStatus* status = nullptr);
     // Removes every test of the child.
     LogStatus forget(const QString& child);
+    // Whether a test could be recorded: CannotWrite with the reason when the
+    // log can only be read (a read-only file or disk). Writes nothing.
+    LogStatus checkWritable();
 
     // Internal use by the import and the tools: the open connection, valid
     // only after a successful open().

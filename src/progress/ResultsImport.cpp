@@ -6,7 +6,9 @@
 #include "progress/ResultsText.h"
 #include "progress/TestTable.h"
 
+#include <QElapsedTimer>
 #include <QSqlQuery>
+#include <QThread>
 
 namespace numberlark::progress {
 
@@ -19,6 +21,10 @@ namespace {
 // second, well within its busy wait. The lines are read before the lock is
 // taken, so the lock is held only for the storing.
 constexpr int kBatchLines = 20000;
+// The longest one transaction holds the log, and the pause between two, in
+// milliseconds.
+constexpr qint64 kLongestLock = 250;
+constexpr unsigned long kLockGap = 30;
 // The index pages of a large import stay in memory between batches.
 constexpr int kImportCacheKiB = 32 * 1024;
 constexpr qsizetype kShownLineLength = 200;
@@ -61,15 +67,22 @@ bool readBatch(ResultsFileLines& lines, const QLocale& locale, std::vector<TestR
     return true;
 }
 
-QSqlError addNew(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome& outcome)
+// Stores tests from `next` on, in one transaction that ends after
+// kLongestLock even when tests are left, so that another copy's Quit never
+// waits long; `next` moves past what was stored.
+QSqlError addSome(ProgressLog& log, std::vector<TestRecord>& tests, std::size_t& next,
+                  ImportOutcome& outcome)
 {
     int added = 0;
     int known = 0;
+    std::size_t from = next;
+    QElapsedTimer held;
+    held.start();
     QSqlError error = inTransaction(log.database(), [&](QSqlDatabase& db) {
         TestWriter writer(db, true);
-        for (TestRecord& test : tests) {
+        for (; from < tests.size() && !held.hasExpired(kLongestLock); ++from) {
             bool stored = false;
-            if (QSqlError failed = writer.write(test, &stored); failed.isValid()) {
+            if (QSqlError failed = writer.write(tests[from], &stored); failed.isValid()) {
                 return failed;
             }
             ++(stored ? added : known);
@@ -79,8 +92,23 @@ QSqlError addNew(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome
     if (!error.isValid()) {
         outcome.added += added;
         outcome.alreadyInLog += known;
+        next = from;
     }
     return error;
+}
+
+QSqlError addNew(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome& outcome)
+{
+    for (std::size_t next = 0; next < tests.size();) {
+        if (next > 0) {
+            // Room for a copy whose busy wait polls now and then.
+            QThread::msleep(kLockGap);
+        }
+        if (QSqlError error = addSome(log, tests, next, outcome); error.isValid()) {
+            return error;
+        }
+    }
+    return {};
 }
 
 // A log found damaged only now was set aside: the batch goes in the new one.

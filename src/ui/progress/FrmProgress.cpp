@@ -207,6 +207,9 @@ void FrmProgress::reload(const std::optional<QString>& child)
     progress::LogStatus status;
     const std::vector<QString> children = m_log->children(&status);
     tellLogNotice(status);
+    if (status.done()) {
+        tellReadOnly(m_log->checkWritable());
+    }
     const QSignalBlocker blocker(m_children);
     m_children->clear();
     for (const QString& name : children) {
@@ -263,6 +266,19 @@ bool FrmProgress::tellLogNotice(const progress::LogStatus& status)
     m_notice->setText(status.message);
     m_notice->show();
     return status.kind == progress::LogStatus::Kind::StartedAfresh;
+}
+
+// A log that can be read but not written still shows what it holds; the
+// user hears why the tests taken now will not be added.
+void FrmProgress::tellReadOnly(const progress::LogStatus& status)
+{
+    if (status.kind != progress::LogStatus::Kind::CannotWrite) {
+        return;
+    }
+    m_notice->setText(status.message + QLatin1Char(' ') +
+                      tr("The tests below are shown as they are kept; tests taken now cannot be "
+                         "added until the log can be written."));
+    m_notice->show();
 }
 
 // Elided to `width` pixels, so a name of thousands of letters leaves the

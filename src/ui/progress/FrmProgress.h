@@ -71,6 +71,7 @@ private:
     QString emptyReason() const;
     void setChildActionsEnabled(bool enabled);
     bool tellLogNotice(const progress::LogStatus& status);
+    void tellReadOnly(const progress::LogStatus& status);
     void showImportProgress(const QString& path);
     void importFinished(const progress::ImportOutcome& outcome);
     QString shownName(const QString& child, int width) const;
