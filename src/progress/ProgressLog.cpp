@@ -112,6 +112,8 @@ LogStatus ProgressLog::openConnection()
                                             "The progress log %1 could not be written: %2.")
                     .arg(m_path, problem)};
     }
+    m_journalLeftBehind = QFileInfo::exists(m_path + QStringLiteral("-wal")) &&
+                          !QFileInfo::exists(m_path + QStringLiteral("-shm"));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     if (!db.isValid()) {
         return {LogStatus::Kind::CannotWrite,
@@ -131,9 +133,12 @@ LogStatus ProgressLog::openConnection()
 
 // A journal left beside the log is replayed into it on open, even one that
 // belongs to another database: the pages it brings must read back whole.
+// While another copy has the log open its journal and the shared index
+// beside it are both there; a journal alone was left behind, and only then
+// is the whole log checked, which takes a while for a large one.
 LogStatus ProgressLog::checkLeftoverJournal()
 {
-    if (!QFileInfo::exists(m_path + QStringLiteral("-wal"))) {
+    if (!m_journalLeftBehind) {
         return {};
     }
     QString verdict;

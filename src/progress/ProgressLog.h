@@ -73,8 +73,9 @@ private:
     QString m_connectionName;
     std::chrono::milliseconds m_busyWait;
     bool m_open = false;
-    QString m_notice;         // told once: a damaged log was kept aside
-    bool m_keptAside = false; // at most once per log object
+    QString m_notice;                 // told once: a damaged log was kept aside
+    bool m_keptAside = false;         // at most once per log object
+    bool m_journalLeftBehind = false; // a -wal without its -shm before opening
 };
 
 } // namespace numberlark::progress

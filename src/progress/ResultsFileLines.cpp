@@ -13,7 +13,7 @@ namespace numberlark::progress {
 
 namespace {
 
-constexpr qsizetype kPiece = 256 * 1024;
+constexpr qsizetype kPiece = qsizetype{256} * 1024;
 
 QString systemReason(int error)
 {

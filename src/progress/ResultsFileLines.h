@@ -15,7 +15,7 @@ class ResultsFileLines {
 public:
     // Longer lines are cut to this length and reported as too long; a
     // results line with the longest name a person types is far shorter.
-    static constexpr qsizetype kLongestLine = 256 * 1024;
+    static constexpr qsizetype kLongestLine = qsizetype{256} * 1024;
 
     explicit ResultsFileLines(QString path);
     ~ResultsFileLines();

@@ -1,12 +1,12 @@
 #include "progress/ResultsImport.h"
 
+#include "progress/ImportStaging.h"
 #include "progress/ProgressLog.h"
 #include "progress/ResultsFileLines.h"
 #include "progress/ResultsLineReader.h"
 #include "progress/ResultsText.h"
 #include "progress/TestTable.h"
 
-#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QThread>
 
@@ -14,18 +14,12 @@ namespace numberlark::progress {
 
 namespace {
 
-// Lines per transaction. Every commit writes each index page the batch
-// touched, and the keys' index is touched all over, so a batch must be large
-// for a large file to be stored in reasonable time; it stays small enough
-// that another copy waiting to record its test at Quit waits a fraction of a
-// second, well within its busy wait. The lines are read before the lock is
-// taken, so the lock is held only for the storing.
-constexpr int kBatchLines = 20000;
-// The longest one transaction holds the log, and the pause between two, in
-// milliseconds.
-constexpr qint64 kLongestLock = 250;
+// Lines read and staged at a time: the memory an import holds.
+constexpr int kBatchLines = 5000;
+// The pause between two transactions that move tests into the log, in
+// milliseconds: room for a copy whose busy wait polls now and then.
 constexpr unsigned long kLockGap = 30;
-// The index pages of a large import stay in memory between batches.
+// The log's pages, and the staged tests being sorted, stay in memory.
 constexpr int kImportCacheKiB = 32 * 1024;
 constexpr qsizetype kShownLineLength = 200;
 
@@ -67,61 +61,86 @@ bool readBatch(ResultsFileLines& lines, const QLocale& locale, std::vector<TestR
     return true;
 }
 
-// Stores tests from `next` on, in one transaction that ends after
-// kLongestLock even when tests are left, so that another copy's Quit never
-// waits long; `next` moves past what was stored.
-QSqlError addSome(ProgressLog& log, std::vector<TestRecord>& tests, std::size_t& next,
-                  ImportOutcome& outcome)
+// Settings of the import's own connection. Without a flush at each commit a
+// power cut can take back the last slices, never damage the log: importing
+// the file again restores them.
+void tuneForImport(const QSqlDatabase& db)
 {
-    int added = 0;
-    int known = 0;
-    std::size_t from = next;
-    QElapsedTimer held;
-    held.start();
-    QSqlError error = inTransaction(log.database(), [&](QSqlDatabase& db) {
-        TestWriter writer(db, true);
-        for (; from < tests.size() && !held.hasExpired(kLongestLock); ++from) {
-            bool stored = false;
-            if (QSqlError failed = writer.write(tests[from], &stored); failed.isValid()) {
-                return failed;
-            }
-            ++(stored ? added : known);
-        }
-        return QSqlError();
-    });
-    if (!error.isValid()) {
-        outcome.added += added;
-        outcome.alreadyInLog += known;
-        next = from;
+    for (const QString& pragma :
+         {QStringLiteral("PRAGMA cache_size = -%1").arg(kImportCacheKiB),
+          QStringLiteral("PRAGMA temp.cache_size = -%1").arg(kImportCacheKiB),
+          QStringLiteral("PRAGMA synchronous = NORMAL")}) {
+        QSqlQuery(db).exec(pragma);
     }
-    return error;
 }
 
-QSqlError addNew(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome& outcome)
+// Told in two halves: reading the file, then moving its tests into the log.
+bool tell(const ImportProgress& progress, std::int64_t done, std::int64_t total)
 {
-    for (std::size_t next = 0; next < tests.size();) {
-        if (next > 0) {
-            // Room for a copy whose busy wait polls now and then.
-            QThread::msleep(kLockGap);
+    return !progress || progress(done, 2 * total);
+}
+
+// Reads the whole file into the staging table; false when the user stopped.
+bool stageFile(ResultsFileLines& lines, const QLocale& locale, ImportStaging& staging,
+               const ImportProgress& progress, ImportOutcome& outcome, QSqlError& error)
+{
+    std::vector<TestRecord> tests;
+    while (readBatch(lines, locale, tests, outcome)) {
+        if ((error = staging.add(tests)).isValid()) {
+            return true;
         }
-        if (QSqlError error = addSome(log, tests, next, outcome); error.isValid()) {
+        if (!tell(progress, lines.bytesRead(), lines.size())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QSqlError moveIntoLog(ImportStaging& staging, std::int64_t fileSize, const ImportProgress& progress,
+                      ImportOutcome& outcome)
+{
+    for (bool done = false; !done;) {
+        int added = 0;
+        int known = 0;
+        if (QSqlError error = staging.moveSlice(added, known, done); error.isValid()) {
             return error;
+        }
+        outcome.added += added;
+        outcome.alreadyInLog += known;
+        const std::int64_t share =
+            staging.staged() > 0 ? fileSize * staging.moved() / staging.staged() : fileSize;
+        if (!tell(progress, fileSize + share, fileSize)) {
+            outcome.cancelled = !done;
+            break;
+        }
+        if (!done) {
+            QThread::msleep(kLockGap);
         }
     }
     return {};
 }
 
-// A log found damaged only now was set aside: the batch goes in the new one.
-bool storeBatch(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome& outcome)
+// One pass over the file; the error of the log, if any.
+QSqlError importOnce(ProgressLog& log, const QString& path, const QLocale& locale,
+                     const ImportProgress& progress, ImportOutcome& outcome)
 {
-    QSqlError error = addNew(log, tests, outcome);
-    if (error.isValid() && (outcome.status = log.statusFor(error)).done()) {
-        error = addNew(log, tests, outcome);
-        if (error.isValid()) {
-            outcome.status = log.statusFor(error);
-        }
+    ResultsFileLines lines(path);
+    outcome.fileProblem = lines.open();
+    if (!outcome.fileProblem.isEmpty()) {
+        return {};
     }
-    return !error.isValid();
+    tuneForImport(log.database());
+    ImportStaging staging(log.database());
+    QSqlError error = staging.create();
+    if (!error.isValid() && !stageFile(lines, locale, staging, progress, outcome, error)) {
+        outcome.cancelled = true;
+        return {};
+    }
+    outcome.fileProblem = lines.error();
+    if (error.isValid() || !outcome.fileProblem.isEmpty() || (error = staging.sort()).isValid()) {
+        return error;
+    }
+    return moveIntoLog(staging, lines.size(), progress, outcome);
 }
 
 } // namespace
@@ -130,28 +149,22 @@ ImportOutcome importResultsFile(ProgressLog& log, const QString& path, const QLo
                                 const ImportProgress& progress)
 {
     ImportOutcome outcome;
-    ResultsFileLines lines(path);
-    outcome.fileProblem = lines.open();
-    if (!outcome.fileProblem.isEmpty()) {
-        return outcome;
-    }
     outcome.status = log.open();
     if (!outcome.status.done()) {
         return outcome;
     }
     const LogStatus opened = outcome.status;
-    QSqlQuery(log.database()).exec(QStringLiteral("PRAGMA cache_size = -%1").arg(kImportCacheKiB));
-    std::vector<TestRecord> tests;
-    while (readBatch(lines, locale, tests, outcome)) {
-        if (!storeBatch(log, tests, outcome)) {
-            return outcome;
-        }
-        if (progress && !progress(lines.bytesRead(), lines.size())) {
-            outcome.cancelled = true;
-            break;
-        }
+    QSqlError error = importOnce(log, path, locale, progress, outcome);
+    // A log found damaged only now was set aside, and the staged tests went
+    // with its connection: the file goes in the new log from the start.
+    if (error.isValid() && (outcome.status = log.statusFor(error)).done()) {
+        outcome = ImportOutcome();
+        error = importOnce(log, path, locale, progress, outcome);
     }
-    outcome.fileProblem = lines.error();
+    if (error.isValid()) {
+        outcome.status = log.statusFor(error);
+        return outcome;
+    }
     // The notice of a log set aside on the way is told once, at the end.
     const LogStatus last = log.open();
     outcome.status = last.kind == LogStatus::Kind::StartedAfresh ? last : opened;

@@ -31,17 +31,19 @@ struct ImportOutcome {
     static constexpr std::size_t kListedUnreadable = 100;
 };
 
-// Told after each batch how far the import has come; returns false to stop.
+// Told how far the import has come; returns false to stop.
 using ImportProgress = std::function<bool(std::int64_t bytesDone, std::int64_t bytesTotal)>;
 
 // Adds each line of a results file to the log as a test without answers.
-// The file is read in pieces and stored in batches, each in a transaction of
-// its own, so memory stays bounded whatever the file's size and another
-// copy of the program can record its test between two batches. A stopped or
-// failed import keeps the batches already stored; importing the file again
-// adds the rest, since a line already in the log (by its key) is counted,
-// not added again. Blank lines are skipped; every other line that does not
-// read is counted and the first of them listed.
+// The file is read in pieces into a temporary table of the import's own
+// connection, then moved into the log a slice per transaction, so memory
+// stays bounded whatever the file's size and another copy of the program can
+// record its test between two slices. Stopped while reading, nothing is
+// added; stopped or failed while storing, the slices stored stay. Importing
+// the file again adds the rest, since a line already in the log (by its key)
+// is counted, not added again. Blank lines are skipped; every other line
+// that does not read is counted and the first of them listed.
+// `progress` is told after each piece read and each slice stored.
 ImportOutcome importResultsFile(ProgressLog& log, const QString& path,
                                 const QLocale& locale = QLocale::system(),
                                 const ImportProgress& progress = {});

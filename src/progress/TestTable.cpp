@@ -100,9 +100,9 @@ QSqlError insertAnswers(QSqlDatabase& db, const TestRecord& test)
     return {};
 }
 
-// The tests table's columns of this program's layout, as a list for SQL;
-// with a prefix of ":" they are the placeholders an insert binds by name.
-QString testColumns(bool withKey, const QString& prefix = {})
+} // namespace
+
+QString testColumns(bool withKey, const QString& prefix)
 {
     QStringList names = columnNames(kTestColumns, kLogVersion);
     if (!withKey) {
@@ -113,6 +113,8 @@ QString testColumns(bool withKey, const QString& prefix = {})
     }
     return names.join(QStringLiteral(", "));
 }
+
+namespace {
 
 TestRecord testFromRow(const QSqlQuery& row, const QString& child)
 {
@@ -202,7 +204,8 @@ ColumnValue columnValue(const QString& column)
 
 // The values are bound by position, in the order of the column list, each
 // found by its column's name once.
-TestWriter::TestWriter(QSqlDatabase& db, bool skipKnownKeys) : m_db(db), m_insert(db)
+TestWriter::TestWriter(QSqlDatabase& db, bool skipKnownKeys, const QString& table)
+    : m_db(db), m_insert(db)
 {
     QStringList marks;
     for (const QString& column : testColumns(false).split(QStringLiteral(", "))) {
@@ -211,8 +214,8 @@ TestWriter::TestWriter(QSqlDatabase& db, bool skipKnownKeys) : m_db(db), m_inser
     }
     // A key already in the log is a unique-index conflict: with
     // skipKnownKeys the row is left out and RETURNING gives nothing.
-    m_insert.prepare(QStringLiteral("INSERT INTO tests (%1) VALUES (%2)%3 RETURNING id")
-                         .arg(testColumns(false), marks.join(QStringLiteral(", ")),
+    m_insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4 RETURNING id")
+                         .arg(table, testColumns(false), marks.join(QStringLiteral(", ")),
                               skipKnownKeys ? QStringLiteral(" ON CONFLICT (source_key) DO NOTHING")
                                             : QString()));
 }

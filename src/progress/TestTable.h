@@ -16,6 +16,10 @@ namespace numberlark::progress {
 // error, or an invalid QSqlError when all went well; none opens a
 // transaction of its own.
 
+// The tests table's columns of this program's layout, as a list for SQL;
+// with a prefix of ":" they are the placeholders an insert binds by name.
+QString testColumns(bool withKey, const QString& prefix = {});
+
 // Stores the test and its answers and sets test.id.
 QSqlError insertTest(QSqlDatabase& db, TestRecord& test);
 
@@ -25,7 +29,8 @@ class TestWriter {
 public:
     // With skipKnownKeys a test whose results key is in the log already is
     // left out, and write() says so through `stored`.
-    explicit TestWriter(QSqlDatabase& db, bool skipKnownKeys = false);
+    explicit TestWriter(QSqlDatabase& db, bool skipKnownKeys = false,
+                        const QString& table = QStringLiteral("tests"));
     ~TestWriter();
     TestWriter(const TestWriter&) = delete;
     TestWriter& operator=(const TestWriter&) = delete;
