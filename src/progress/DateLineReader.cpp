@@ -2,11 +2,14 @@
 
 #include "progress/NumericForm.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace numberlark::progress {
 
 namespace {
+
+constexpr qsizetype kDaysKept = 4096;
 
 QString sameSpaces(QString text)
 {
@@ -83,6 +86,29 @@ QTime readTime(const QString& text, const QLocale& locale)
     return {};
 }
 
+// The local time with its offset from UTC fixed. Working the offset out asks
+// the time zone data, which costs more than reading the rest of the line; a
+// day on which the clocks do not change has one offset all day, kept for the
+// next line of that day (an import reads a million lines).
+QDateTime fixedLocalTime(QDate date, QTime time)
+{
+    thread_local QHash<QDate, int> steadyDays;
+    auto found = steadyDays.constFind(date);
+    if (found == steadyDays.cend()) {
+        const int morning = QDateTime(date, QTime(0, 0)).offsetFromUtc();
+        const int night = QDateTime(date, QTime(23, 59, 59)).offsetFromUtc();
+        if (morning != night) {
+            const QDateTime local(date, time);
+            return local.toOffsetFromUtc(local.offsetFromUtc());
+        }
+        if (steadyDays.size() >= kDaysKept) {
+            steadyDays.clear();
+        }
+        found = steadyDays.insert(date, morning);
+    }
+    return QDateTime(date, time, Qt::OffsetFromUTC, *found);
+}
+
 } // namespace
 
 QDateTime readDateLine(const QString& written, const QLocale& locale)
@@ -102,7 +128,7 @@ QDateTime readDateLine(const QString& written, const QLocale& locale)
     if (!date.isValid() || !time.isValid()) {
         return {};
     }
-    return QDateTime(date, time);
+    return fixedLocalTime(date, time);
 }
 
 } // namespace numberlark::progress

@@ -14,7 +14,7 @@ namespace {
 
 // Tests per transaction that moves them into the log: a fraction of a
 // second's work, so another copy's Quit waiting for the log gets its turn.
-constexpr int kSliceTests = 20000;
+constexpr int kSliceTests = 5000;
 
 QSqlError execute(const QSqlDatabase& db, const QString& sql)
 {

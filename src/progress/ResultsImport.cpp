@@ -20,7 +20,7 @@ constexpr int kBatchLines = 5000;
 // milliseconds: room for a copy whose busy wait polls now and then.
 constexpr unsigned long kLockGap = 30;
 // The log's pages, and the staged tests being sorted, stay in memory.
-constexpr int kImportCacheKiB = 32 * 1024;
+constexpr int kImportCacheKiB = 16 * 1024;
 constexpr qsizetype kShownLineLength = 200;
 
 void noteUnreadable(ImportOutcome& outcome, int number, const QByteArray& line)

@@ -70,10 +70,7 @@ std::optional<TestRecord> readResultsLine(QByteArrayView line, const QLocale& lo
     test.table = tableOf(match.captured(2));
     test.questions = match.captured(3).toInt();
     test.seconds = std::max(0, match.captured(4).toInt());
-    // Kept with its offset fixed: a local time is looked up in the time zone
-    // data each time it is read, and an import reads a million of them.
-    const QDateTime local = readDateLine(dateText, locale);
-    test.when = local.isValid() ? local.toOffsetFromUtc(local.offsetFromUtc()) : local;
+    test.when = readDateLine(dateText, locale);
     test.dateText = test.when.isValid() ? QString() : dateText;
     test.imported = true;
     test.resultsKey = resultsLineKey(line);
