@@ -3,12 +3,12 @@
 #include "progress/LogColumns.h"
 #include "progress/LogSchema.h"
 
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 
-#include <algorithm>
 #include <unordered_map>
 
 namespace numberlark::progress {
@@ -261,9 +261,11 @@ QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children)
     if (!query.exec()) {
         return query.lastError();
     }
+    QSet<QString> seen; // one child under two spellings is listed once
     while (query.next()) {
         const QString name = childValue(query.value(0).toString());
-        if (std::find(children.begin(), children.end(), name) == children.end()) {
+        if (!seen.contains(name)) {
+            seen.insert(name);
             children.push_back(name);
         }
     }

@@ -259,4 +259,36 @@ TEST(ResultsImport, ReadsOddFilesAndRefusesWhatIsNotAFile)
     }
 }
 
+// Stopped at once, the import adds nothing; the same file again adds it all.
+TEST(ResultsImport, AStoppedImportAddsTheRestWhenImportedAgain)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("numberlark.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (int n = 0; n < 12000; ++n) {
+        file.write(QStringLiteral("\"Child %1\",7,\"times table\",20,\"questions\",47,\"seconds\","
+                                  "\"on 06/12/2026 at 10:42:05\"\n")
+                       .arg(n)
+                       .toUtf8());
+    }
+    file.close();
+    ProgressLog log(folder.filePath(QStringLiteral("progress.sqlite")));
+    const ImportOutcome stopped =
+        importResultsFile(log, csv, kBritish, [](std::int64_t, std::int64_t) { return false; });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(stopped.added, 0);
+    EXPECT_TRUE(log.children().empty());
+    std::int64_t last = 0;
+    const ImportOutcome whole =
+        importResultsFile(log, csv, kBritish, [&last](std::int64_t done, std::int64_t total) {
+            EXPECT_GE(done, last);
+            last = done;
+            return done <= total;
+        });
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_EQ(whole.added, 12000);
+    EXPECT_EQ(log.children().size(), 12000u);
+}
+
 } // namespace
