@@ -491,8 +491,8 @@ Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
         <translation>es ist kein Numberlark-Fortschrittsprotokoll</translation>
     </message>
     <message>
-        <source>Another copy of Numberlark is using the progress log %1 (%2). Try again when it has finished.</source>
-        <translation>Ein anderes laufendes Numberlark benutzt gerade das Fortschrittsprotokoll %1 (%2). Bitte erneut versuchen, wenn es fertig ist.</translation>
+        <source>Another copy of Numberlark held the progress log %1 for too long (%2).</source>
+        <translation>Ein anderes laufendes Numberlark hat das Fortschrittsprotokoll %1 zu lange belegt (%2).</translation>
     </message>
     <message>
         <source>The progress log %1 cannot be read (%2) and could not be set aside: %3.</source>
@@ -501,6 +501,10 @@ Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>The progress log %1 could not be read (%2). It was kept as %3, and a new log was started.</source>
         <translation>Das Fortschrittsprotokoll %1 konnte nicht gelesen werden (%2). Es wurde als %3 aufbewahrt, und ein neues Protokoll wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -710,6 +714,10 @@ Das lässt sich nicht rückgängig machen. Die Ergebnisdatei (numberlark.csv) bl
             <numerusform>%n Zeile konnte nicht gelesen werden und wurde ausgelassen (Zeilen %1).</numerusform>
             <numerusform>%n Zeilen konnten nicht gelesen werden und wurden ausgelassen (Zeilen %1).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The import was stopped before the end of the file. Importing the file again adds the rest.</source>
+        <translation>Der Import wurde vor dem Ende der Datei angehalten. Wird die Datei noch einmal importiert, kommt der Rest hinzu.</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1160,16 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     <message>
         <source>Progress of %1</source>
         <translation>Fortschritt von %1</translation>
+        <source>Importing %1...</source>
+        <translation>%1 wird importiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
+        <translation>Die Tests unten werden so gezeigt, wie sie gespeichert sind; neue Tests können erst hinzugefügt werden, wenn das Protokoll geschrieben werden kann.</translation>
     </message>
 </context>
 <context>

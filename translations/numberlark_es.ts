@@ -491,8 +491,8 @@ Would you like to save the practice sheet as a PDF file instead?</source>
         <translation>no es un registro de progreso de Numberlark</translation>
     </message>
     <message>
-        <source>Another copy of Numberlark is using the progress log %1 (%2). Try again when it has finished.</source>
-        <translation>Otra copia de Numberlark está usando el registro de progreso %1 (%2). Vuelve a intentarlo cuando haya terminado.</translation>
+        <source>Another copy of Numberlark held the progress log %1 for too long (%2).</source>
+        <translation>Otra copia de Numberlark ha ocupado el registro de progreso %1 durante demasiado tiempo (%2).</translation>
     </message>
     <message>
         <source>The progress log %1 cannot be read (%2) and could not be set aside: %3.</source>
@@ -501,6 +501,10 @@ Would you like to save the practice sheet as a PDF file instead?</source>
     <message>
         <source>The progress log %1 could not be read (%2). It was kept as %3, and a new log was started.</source>
         <translation>No se ha podido leer el registro de progreso %1 (%2). Se ha guardado como %3 y se ha empezado un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -710,6 +714,10 @@ No se puede deshacer. El archivo de resultados (numberlark.csv) no se modifica.<
             <numerusform>%n línea no se ha podido leer y se ha omitido (líneas %1).</numerusform>
             <numerusform>%n líneas no se han podido leer y se han omitido (líneas %1).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The import was stopped before the end of the file. Importing the file again adds the rest.</source>
+        <translation>La importación se detuvo antes del final del archivo. Si vuelves a importar el archivo, se añadirá el resto.</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1160,16 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     <message>
         <source>Progress of %1</source>
         <translation>Progreso de %1</translation>
+        <source>Importing %1...</source>
+        <translation>Importando %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
+        <translation>Las pruebas de abajo se muestran tal como están guardadas; las pruebas que se hagan ahora no se podrán añadir hasta que se pueda escribir en el registro.</translation>
     </message>
 </context>
 <context>

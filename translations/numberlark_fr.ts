@@ -491,8 +491,8 @@ Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;
         <translation>ce n’est pas un journal des progrès Numberlark</translation>
     </message>
     <message>
-        <source>Another copy of Numberlark is using the progress log %1 (%2). Try again when it has finished.</source>
-        <translation>Un autre Numberlark ouvert utilise le journal des progrès %1 (%2). Réessayer quand il aura terminé.</translation>
+        <source>Another copy of Numberlark held the progress log %1 for too long (%2).</source>
+        <translation>Un autre Numberlark ouvert a occupé le journal des progrès %1 trop longtemps (%2).</translation>
     </message>
     <message>
         <source>The progress log %1 cannot be read (%2) and could not be set aside: %3.</source>
@@ -501,6 +501,10 @@ Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;
     <message>
         <source>The progress log %1 could not be read (%2). It was kept as %3, and a new log was started.</source>
         <translation>Le journal des progrès %1 n’a pas pu être lu (%2). Il a été conservé sous le nom %3 et un nouveau journal a été commencé.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -710,6 +714,10 @@ Cela ne peut pas être annulé. Le fichier de résultats (numberlark.csv) reste 
             <numerusform>%n ligne n’a pas pu être lue et a été ignorée (lignes %1).</numerusform>
             <numerusform>%n lignes n’ont pas pu être lues et ont été ignorées (lignes %1).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The import was stopped before the end of the file. Importing the file again adds the rest.</source>
+        <translation>L’importation a été arrêtée avant la fin du fichier. Importer le fichier à nouveau ajoute le reste.</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1160,16 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     <message>
         <source>Progress of %1</source>
         <translation>Progrès de %1</translation>
+        <source>Importing %1...</source>
+        <translation>Importation de %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
+        <translation>Les tests ci-dessous sont affichés tels qu’ils sont conservés ; les tests passés maintenant ne pourront pas être ajoutés tant que le journal ne pourra pas être écrit.</translation>
     </message>
 </context>
 <context>

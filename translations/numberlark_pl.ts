@@ -499,8 +499,8 @@ Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
         <translation>to nie jest dziennik postępów programu Numberlark</translation>
     </message>
     <message>
-        <source>Another copy of Numberlark is using the progress log %1 (%2). Try again when it has finished.</source>
-        <translation>Inna kopia programu Numberlark używa dziennika postępów %1 (%2). Spróbuj ponownie, gdy skończy.</translation>
+        <source>Another copy of Numberlark held the progress log %1 for too long (%2).</source>
+        <translation>Inna kopia programu Numberlark zbyt długo zajmowała dziennik postępów %1 (%2).</translation>
     </message>
     <message>
         <source>The progress log %1 cannot be read (%2) and could not be set aside: %3.</source>
@@ -509,6 +509,10 @@ Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
     <message>
         <source>The progress log %1 could not be read (%2). It was kept as %3, and a new log was started.</source>
         <translation>Nie udało się odczytać dziennika postępów %1 (%2). Zachowano go jako %3 i rozpoczęto nowy dziennik.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
     </message>
 </context>
 <context>
@@ -723,6 +727,10 @@ Tego nie można cofnąć. Plik wyników (numberlark.csv) pozostaje bez zmian.</t
             <numerusform>Nie udało się odczytać %n wierszy, więc je pominięto (wiersze %1).</numerusform>
             <numerusform>Nie udało się odczytać %n wierszy, więc je pominięto (wiersze %1).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The import was stopped before the end of the file. Importing the file again adds the rest.</source>
+        <translation>Import zatrzymano przed końcem pliku. Ponowny import pliku doda resztę.</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1175,16 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     <message>
         <source>Progress of %1</source>
         <translation>Postępy: %1</translation>
+        <source>Importing %1...</source>
+        <translation>Importowanie %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
+        <translation>Poniższe testy są pokazane tak, jak zostały zapisane; nowych testów nie można dodać, dopóki do dziennika nie da się zapisywać.</translation>
     </message>
 </context>
 <context>

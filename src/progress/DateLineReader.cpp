@@ -1,10 +1,20 @@
 #include "progress/DateLineReader.h"
 
+#include "progress/NumericForm.h"
+
+#include <QHash>
 #include <QStringList>
 
 namespace numberlark::progress {
 
 namespace {
+
+constexpr qsizetype kDaysKept = 4096;
+
+QString sameSpaces(QString text)
+{
+    return text.replace(QChar(0x202F), QLatin1Char(' ')).replace(QChar(0x00A0), QLatin1Char(' '));
+}
 
 // The locale's long time form without its time zone letters, as written.
 QString withoutZone(const QString& format)
@@ -35,6 +45,9 @@ QDate readDate(const QString& text, const QLocale& locale)
         QStringLiteral("d.M.yy"),
     };
     for (const QString& form : forms) {
+        if (const std::optional<QDate> quick = readNumericDate(text, form)) {
+            return quick->year() < 1990 ? quick->addYears(100) : *quick;
+        }
         QDate date = locale.toDate(text, form);
         if (!date.isValid()) {
             date = QDate::fromString(text, form);
@@ -57,7 +70,11 @@ QTime readTime(const QString& text, const QLocale& locale)
         QStringLiteral("h:mm:ss ap"),
         QStringLiteral("H.mm.ss"),
     };
-    for (const QString& form : forms) {
+    for (const QString& written : forms) {
+        const QString form = sameSpaces(written);
+        if (const std::optional<QTime> quick = readNumericTime(text, form)) {
+            return *quick;
+        }
         QTime time = locale.toTime(text, form);
         if (!time.isValid()) {
             time = QTime::fromString(text, form);
@@ -69,10 +86,36 @@ QTime readTime(const QString& text, const QLocale& locale)
     return {};
 }
 
+// The local time with its offset from UTC fixed. Working the offset out asks
+// the time zone data, which costs more than reading the rest of the line; a
+// day on which the clocks do not change has one offset all day, kept for the
+// next line of that day (an import reads a million lines).
+QDateTime fixedLocalTime(QDate date, QTime time)
+{
+    thread_local QHash<QDate, int> steadyDays;
+    auto found = steadyDays.constFind(date);
+    if (found == steadyDays.cend()) {
+        const int morning = QDateTime(date, QTime(0, 0)).offsetFromUtc();
+        const int night = QDateTime(date, QTime(23, 59, 59)).offsetFromUtc();
+        if (morning != night) {
+            const QDateTime local(date, time);
+            return local.toOffsetFromUtc(local.offsetFromUtc());
+        }
+        if (steadyDays.size() >= kDaysKept) {
+            steadyDays.clear();
+        }
+        found = steadyDays.insert(date, morning);
+    }
+    return QDateTime(date, time, Qt::OffsetFromUTC, *found);
+}
+
 } // namespace
 
-QDateTime readDateLine(const QString& text, const QLocale& locale)
+QDateTime readDateLine(const QString& written, const QLocale& locale)
 {
+    // Newer locale data puts a narrow no-break space before AM and PM; a
+    // spreadsheet may have saved it as a plain or a no-break space.
+    const QString text = sameSpaces(written);
     if (!text.startsWith(QLatin1String("on "))) {
         return {};
     }
@@ -85,7 +128,7 @@ QDateTime readDateLine(const QString& text, const QLocale& locale)
     if (!date.isValid() || !time.isValid()) {
         return {};
     }
-    return QDateTime(date, time);
+    return fixedLocalTime(date, time);
 }
 
 } // namespace numberlark::progress

@@ -15,8 +15,24 @@ inline constexpr int kLogVersion = 2;
 // Reads user_version; -1 with the error when it cannot be read.
 int logVersion(const QSqlDatabase& db, QSqlError* error);
 
-// Brings the log from version `from` up to `to`, one version per
-// transaction, so an interrupted upgrade leaves a whole version behind.
+// What a file holds, judged before anything is written to it.
+struct LogShape {
+    enum class Kind {
+        Empty,   // a log not yet begun: no tables, version 0
+        Ours,    // exactly the tables and columns of its version
+        Newer,   // written by a newer Numberlark
+        Foreign, // anything else: another program's database
+    };
+    Kind kind = Kind::Foreign;
+    int version = -1;
+    QSqlError error; // the file could not be looked at
+};
+
+LogShape inspectLog(const QSqlDatabase& db);
+
+// Brings the log from version `from` up to `to`. Runs no transaction of its
+// own: the caller holds the write lock over the check and the whole upgrade,
+// so an interrupted upgrade leaves the old version whole.
 QSqlError migrateLog(QSqlDatabase& db, int from, int to = kLogVersion);
 
 } // namespace numberlark::progress

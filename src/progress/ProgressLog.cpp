@@ -8,41 +8,29 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QUuid>
 
-#include <atomic>
-#include <set>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+#include <algorithm>
 
 namespace numberlark::progress {
 
 namespace {
 
+// Unique across the program and its modules: each module links its own copy
+// of this code, so a counter alone would hand two logs one name, and closing
+// one would tear down the other's connection.
 QString nextConnectionName()
 {
-    static std::atomic<int> counter{0};
-    return QStringLiteral("numberlark-progress-%1").arg(++counter);
-}
-
-// An empty file is a log not yet begun; otherwise the file must hold
-// exactly what this program creates.
-bool looksLikeOurs(const QSqlDatabase& db, int version, QSqlError* error)
-{
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        *error = query.lastError();
-        return false;
-    }
-    std::set<QString> tables;
-    while (query.next()) {
-        tables.insert(query.value(0).toString());
-    }
-    *error = query.lastError();
-    if (version == 0) {
-        return tables.empty();
-    }
-    return tables.count(QStringLiteral("tests")) && tables.count(QStringLiteral("answers"));
+    return QStringLiteral("numberlark-progress-%1")
+        .arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
 }
 
 QSqlError useWriteAheadJournal(const QSqlDatabase& db)
@@ -71,21 +59,6 @@ QSqlError storeTest(QSqlDatabase& db, TestRecord& test)
 }
 
 } // namespace
-
-QSqlError inTransaction(QSqlDatabase db, const std::function<QSqlError(QSqlDatabase&)>& work)
-{
-    if (!db.transaction()) {
-        return db.lastError();
-    }
-    QSqlError error = work(db);
-    if (!error.isValid() && !db.commit()) {
-        error = db.lastError();
-    }
-    if (error.isValid()) {
-        db.rollback();
-    }
-    return error;
-}
 
 QString ProgressLog::defaultPath()
 {
@@ -139,6 +112,8 @@ LogStatus ProgressLog::openConnection()
                                             "The progress log %1 could not be written: %2.")
                     .arg(m_path, problem)};
     }
+    m_journalLeftBehind = QFileInfo::exists(m_path + QStringLiteral("-wal")) &&
+                          !QFileInfo::exists(m_path + QStringLiteral("-shm"));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     if (!db.isValid()) {
         return {LogStatus::Kind::CannotWrite,
@@ -153,15 +128,55 @@ LogStatus ProgressLog::openConnection()
     if (!db.open()) {
         return statusFor(db.lastError());
     }
-    return {};
+    return checkLeftoverJournal();
+}
+
+// A journal left beside the log is replayed into it on open, even one that
+// belongs to another database: the pages it brings must read back whole.
+// While another copy has the log open its journal and the shared index
+// beside it are both there; a journal alone was left behind, and only then
+// is the whole log checked, which takes a while for a large one.
+LogStatus ProgressLog::checkLeftoverJournal()
+{
+    if (!m_journalLeftBehind) {
+        return {};
+    }
+    QString verdict;
+    {
+        QSqlQuery query(database());
+        if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+            const QSqlError error = query.lastError();
+            query.clear();
+            return statusFor(error);
+        }
+        verdict = query.value(0).toString();
+    }
+    return verdict == QLatin1String("ok") ? LogStatus{} : keepAsideAndStartAfresh(verdict);
 }
 
 LogStatus ProgressLog::inspectAndMigrate()
 {
-    QSqlDatabase db = database();
-    QSqlError error;
-    const int version = logVersion(db, &error);
-    if (version > kLogVersion) {
+    LogShape shape = inspectLog(database());
+    QSqlError error = shape.error;
+    const bool current = shape.kind == LogShape::Kind::Ours && shape.version == kLogVersion;
+    if (!error.isValid() && !current && shape.kind != LogShape::Kind::Newer) {
+        // Another copy may be creating or upgrading the same log, and a look
+        // without the lock may fall between its steps: the file is judged
+        // again under the write lock, and changed only there.
+        error = inTransaction(database(), [&shape](QSqlDatabase& locked) {
+            shape = inspectLog(locked);
+            const bool needsWork =
+                shape.kind == LogShape::Kind::Empty ||
+                (shape.kind == LogShape::Kind::Ours && shape.version < kLogVersion);
+            return shape.error.isValid() ? shape.error
+                   : needsWork           ? migrateLog(locked, std::max(shape.version, 0))
+                                         : QSqlError();
+        });
+    }
+    if (error.isValid()) {
+        return statusFor(error);
+    }
+    if (shape.kind == LogShape::Kind::Newer) {
         return {LogStatus::Kind::NewerVersion,
                 QCoreApplication::translate(
                     "ProgressLog",
@@ -169,17 +184,16 @@ LogStatus ProgressLog::inspectAndMigrate()
                     "is needed to read it or add to it; it was left as it is.")
                     .arg(m_path)};
     }
-    if (version >= 0 && !looksLikeOurs(db, version, &error) && !error.isValid()) {
+    if (shape.kind == LogShape::Kind::Foreign) {
         return keepAsideAndStartAfresh(
             QCoreApplication::translate("ProgressLog", "it is not a Numberlark progress log"));
     }
-    if (!error.isValid()) {
-        error = useWriteAheadJournal(db);
-    }
-    if (!error.isValid()) {
-        error = migrateLog(db, version);
-    }
-    return error.isValid() ? statusFor(error) : LogStatus{};
+    // The journal lets a reader and a writer work at once; the log works
+    // without it. Another copy holding the log, or a file that may only be
+    // read, leaves it for a later open; only damage is told here.
+    error = useWriteAheadJournal(database());
+    return error.isValid() && classify(error) == LogFailure::Damaged ? statusFor(error)
+                                                                     : LogStatus{};
 }
 
 LogStatus ProgressLog::statusFor(const QSqlError& error)
@@ -189,8 +203,7 @@ LogStatus ProgressLog::statusFor(const QSqlError& error)
         return {LogStatus::Kind::Busy,
                 QCoreApplication::translate(
                     "ProgressLog",
-                    "Another copy of Numberlark is using the progress log %1 (%2). Try again "
-                    "when it has finished.")
+                    "Another copy of Numberlark held the progress log %1 for too long (%2).")
                     .arg(m_path, reasonOf(error))};
     case LogFailure::Damaged:
         return keepAsideAndStartAfresh(reasonOf(error));
@@ -307,7 +320,7 @@ std::vector<QString> ProgressLog::children(LogStatus* status)
     if (result.done()) {
         if (const QSqlError error = selectChildren(database(), names); error.isValid()) {
             names.clear();
-            result = statusFor(error);
+            result = consumeNotice(statusFor(error));
         }
     }
     if (status) {
@@ -323,7 +336,7 @@ std::vector<TestRecord> ProgressLog::testsOf(const QString& child, LogStatus* st
     if (result.done()) {
         if (const QSqlError error = selectTestsOf(database(), child, tests); error.isValid()) {
             tests.clear();
-            result = statusFor(error);
+            result = consumeNotice(statusFor(error));
         }
     }
     if (status) {
@@ -341,6 +354,20 @@ LogStatus ProgressLog::forget(const QString& child)
     const QSqlError error =
         inTransaction(database(), [&child](QSqlDatabase& db) { return deleteTestsOf(db, child); });
     return error.isValid() ? statusFor(error) : status;
+}
+
+// Asked of the system rather than tried: a log in WAL mode takes its write
+// lock even when the file may only be read, and finds out only at commit.
+LogStatus ProgressLog::checkWritable()
+{
+    LogStatus status = open();
+    if (!status.done() || ::access(QFile::encodeName(m_path).constData(), W_OK) == 0) {
+        return status;
+    }
+    return {
+        LogStatus::Kind::CannotWrite,
+        QCoreApplication::translate("ProgressLog", "The progress log %1 could not be written: %2.")
+            .arg(m_path, QString::fromLocal8Bit(std::strerror(errno)))};
 }
 
 } // namespace numberlark::progress

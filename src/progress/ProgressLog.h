@@ -1,6 +1,7 @@
 #pragma once
 
 #include "progress/LogStatus.h"
+#include "progress/LogTransaction.h"
 #include "progress/ProgressRecords.h"
 
 #include <QSqlDatabase>
@@ -12,10 +13,6 @@
 #include <vector>
 
 namespace numberlark::progress {
-
-// Runs the work in one transaction: committed when it returns no error,
-// rolled back otherwise. Returns the first error.
-QSqlError inTransaction(QSqlDatabase db, const std::function<QSqlError(QSqlDatabase&)>& work);
 
 // The per-user log of every test taken on this computer, in one SQLite file.
 // Opened on first use, not at start-up, so the database driver is loaded only
@@ -52,6 +49,9 @@ public:
     std::vector<TestRecord> testsOf(const QString& child, LogStatus* status = nullptr);
     // Removes every test of the child.
     LogStatus forget(const QString& child);
+    // Whether a test could be recorded: CannotWrite with the reason when the
+    // log can only be read (a read-only file or disk). Writes nothing.
+    LogStatus checkWritable();
 
     // Internal use by the import and the tools: the open connection, valid
     // only after a successful open().
@@ -63,6 +63,7 @@ public:
 
 private:
     LogStatus openConnection();
+    LogStatus checkLeftoverJournal();
     LogStatus inspectAndMigrate();
     LogStatus keepAsideAndStartAfresh(const QString& reason);
     LogStatus consumeNotice(LogStatus status);
@@ -72,8 +73,9 @@ private:
     QString m_connectionName;
     std::chrono::milliseconds m_busyWait;
     bool m_open = false;
-    QString m_notice;         // told once: a damaged log was kept aside
-    bool m_keptAside = false; // at most once per log object
+    QString m_notice;                 // told once: a damaged log was kept aside
+    bool m_keptAside = false;         // at most once per log object
+    bool m_journalLeftBehind = false; // a -wal without its -shm before opening
 };
 
 } // namespace numberlark::progress

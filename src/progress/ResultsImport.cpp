@@ -1,85 +1,173 @@
 #include "progress/ResultsImport.h"
 
+#include "progress/ImportStaging.h"
 #include "progress/ProgressLog.h"
+#include "progress/ResultsFileLines.h"
 #include "progress/ResultsLineReader.h"
+#include "progress/ResultsText.h"
 #include "progress/TestTable.h"
 
-#include <QCoreApplication>
-#include <QFile>
+#include <QSqlQuery>
+#include <QThread>
 
 namespace numberlark::progress {
 
 namespace {
 
-std::vector<TestRecord> readLines(const QByteArray& bytes, const QLocale& locale,
-                                  std::vector<UnreadLine>& unreadable)
+// Lines read and staged at a time: the memory an import holds.
+constexpr int kBatchLines = 5000;
+// The pause between two transactions that move tests into the log, in
+// milliseconds: room for a copy whose busy wait polls now and then.
+constexpr unsigned long kLockGap = 30;
+// The log's pages, and the staged tests being sorted, stay in memory.
+constexpr int kImportCacheKiB = 16 * 1024;
+constexpr qsizetype kShownLineLength = 200;
+
+void noteUnreadable(ImportOutcome& outcome, int number, const QByteArray& line)
 {
-    std::vector<TestRecord> tests;
-    int number = 0;
-    for (const QByteArray& line : bytes.split('\n')) {
-        ++number;
-        if (line.trimmed().isEmpty()) {
-            continue;
+    ++outcome.unreadableCount;
+    if (outcome.unreadable.size() < ImportOutcome::kListedUnreadable) {
+        QString text = decodeResultsText(line.left(kShownLineLength * 4)).trimmed();
+        if (text.size() > kShownLineLength) {
+            text = text.left(kShownLineLength) + QChar(0x2026);
         }
-        if (std::optional<TestRecord> test = readResultsLine(line, locale)) {
-            tests.push_back(std::move(*test));
-        } else {
-            unreadable.push_back({number, QString::fromLocal8Bit(line.trimmed())});
-        }
+        outcome.unreadable.push_back({number, text});
     }
-    return tests;
 }
 
-QSqlError addNew(ProgressLog& log, std::vector<TestRecord>& tests, ImportOutcome& outcome)
+// The next batch of tests; false when the file has no more lines.
+bool readBatch(ResultsFileLines& lines, const QLocale& locale, std::vector<TestRecord>& tests,
+               ImportOutcome& outcome)
 {
-    int added = 0;
-    int known = 0;
-    QSqlError error = inTransaction(log.database(), [&](QSqlDatabase& db) {
-        for (TestRecord& test : tests) {
-            bool found = false;
-            if (QSqlError failed = hasSourceKey(db, test.resultsKey, found); failed.isValid()) {
-                return failed;
-            }
-            if (found) {
-                ++known;
-            } else if (QSqlError failed = insertTest(db, test); failed.isValid()) {
-                return failed;
-            } else {
-                ++added;
-            }
+    tests.clear();
+    QByteArray line;
+    for (int read = 0; read < kBatchLines; ++read) {
+        if (!lines.next(line)) {
+            return read > 0;
         }
-        return QSqlError();
-    });
-    if (!error.isValid()) {
-        outcome.added = added;
-        outcome.alreadyInLog = known;
+        if (line.trimmed().isEmpty() && !lines.lastLineTooLong()) {
+            continue;
+        }
+        std::optional<TestRecord> test;
+        if (!lines.lastLineTooLong()) {
+            test = readResultsLine(line, locale);
+        }
+        if (test) {
+            tests.push_back(std::move(*test));
+        } else {
+            noteUnreadable(outcome, lines.lineNumber(), line);
+        }
     }
-    return error;
+    return true;
+}
+
+// Settings of the import's own connection. Without a flush at each commit a
+// power cut can take back the last slices, never damage the log: importing
+// the file again restores them.
+void tuneForImport(const QSqlDatabase& db)
+{
+    for (const QString& pragma :
+         {QStringLiteral("PRAGMA cache_size = -%1").arg(kImportCacheKiB),
+          QStringLiteral("PRAGMA temp.cache_size = -%1").arg(kImportCacheKiB),
+          QStringLiteral("PRAGMA synchronous = NORMAL")}) {
+        QSqlQuery(db).exec(pragma);
+    }
+}
+
+// Told in two halves: reading the file, then moving its tests into the log.
+bool tell(const ImportProgress& progress, std::int64_t done, std::int64_t total)
+{
+    return !progress || progress(done, 2 * total);
+}
+
+// Reads the whole file into the staging table; false when the user stopped.
+bool stageFile(ResultsFileLines& lines, const QLocale& locale, ImportStaging& staging,
+               const ImportProgress& progress, ImportOutcome& outcome, QSqlError& error)
+{
+    std::vector<TestRecord> tests;
+    while (readBatch(lines, locale, tests, outcome)) {
+        if ((error = staging.add(tests)).isValid()) {
+            return true;
+        }
+        if (!tell(progress, lines.bytesRead(), lines.size())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QSqlError moveIntoLog(ImportStaging& staging, std::int64_t fileSize, const ImportProgress& progress,
+                      ImportOutcome& outcome)
+{
+    for (bool done = false; !done;) {
+        int added = 0;
+        int known = 0;
+        if (QSqlError error = staging.moveSlice(added, known, done); error.isValid()) {
+            return error;
+        }
+        outcome.added += added;
+        outcome.alreadyInLog += known;
+        const std::int64_t share =
+            staging.staged() > 0 ? fileSize * staging.moved() / staging.staged() : fileSize;
+        if (!tell(progress, fileSize + share, fileSize)) {
+            outcome.cancelled = !done;
+            break;
+        }
+        if (!done) {
+            QThread::msleep(kLockGap);
+        }
+    }
+    return {};
+}
+
+// One pass over the file; the error of the log, if any.
+QSqlError importOnce(ProgressLog& log, const QString& path, const QLocale& locale,
+                     const ImportProgress& progress, ImportOutcome& outcome)
+{
+    ResultsFileLines lines(path);
+    outcome.fileProblem = lines.open();
+    if (!outcome.fileProblem.isEmpty()) {
+        return {};
+    }
+    tuneForImport(log.database());
+    ImportStaging staging(log.database());
+    QSqlError error = staging.create();
+    if (!error.isValid() && !stageFile(lines, locale, staging, progress, outcome, error)) {
+        outcome.cancelled = true;
+        return {};
+    }
+    outcome.fileProblem = lines.error();
+    if (error.isValid() || !outcome.fileProblem.isEmpty() || (error = staging.sort()).isValid()) {
+        return error;
+    }
+    return moveIntoLog(staging, lines.size(), progress, outcome);
 }
 
 } // namespace
 
-ImportOutcome importResultsFile(ProgressLog& log, const QString& path, const QLocale& locale)
+ImportOutcome importResultsFile(ProgressLog& log, const QString& path, const QLocale& locale,
+                                const ImportProgress& progress)
 {
     ImportOutcome outcome;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        outcome.fileProblem =
-            QCoreApplication::translate("ProgressLog", "The results file %1 could not be read: %2.")
-                .arg(path, file.errorString());
-        return outcome;
-    }
-    std::vector<TestRecord> tests = readLines(file.readAll(), locale, outcome.unreadable);
     outcome.status = log.open();
     if (!outcome.status.done()) {
         return outcome;
     }
-    QSqlError error = addNew(log, tests, outcome);
-    // A log found damaged only now was set aside: the file goes in the new one.
+    const LogStatus opened = outcome.status;
+    QSqlError error = importOnce(log, path, locale, progress, outcome);
+    // A log found damaged only now was set aside, and the staged tests went
+    // with its connection: the file goes in the new log from the start.
     if (error.isValid() && (outcome.status = log.statusFor(error)).done()) {
-        error = addNew(log, tests, outcome);
-        outcome.status = error.isValid() ? log.statusFor(error) : log.open();
+        outcome = ImportOutcome();
+        error = importOnce(log, path, locale, progress, outcome);
     }
+    if (error.isValid()) {
+        outcome.status = log.statusFor(error);
+        return outcome;
+    }
+    // The notice of a log set aside on the way is told once, at the end.
+    const LogStatus last = log.open();
+    outcome.status = last.kind == LogStatus::Kind::StartedAfresh ? last : opened;
     return outcome;
 }
 

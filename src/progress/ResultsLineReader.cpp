@@ -2,6 +2,7 @@
 
 #include "progress/DateLineReader.h"
 #include "progress/ResultsLineKey.h"
+#include "progress/ResultsText.h"
 
 #include <QRegularExpression>
 
@@ -55,9 +56,9 @@ std::optional<TestRecord> readResultsLine(QByteArrayView line, const QLocale& lo
     while (line.endsWith('\n') || line.endsWith('\r')) {
         line.chop(1);
     }
-    const QRegularExpressionMatch match =
-        lineShape().match(QString::fromLocal8Bit(line.data(), line.size()));
-    if (!match.hasMatch()) {
+    const QRegularExpressionMatch match = lineShape().match(decodeResultsText(line));
+    // A test of no questions was never taken: the line was made by hand.
+    if (!match.hasMatch() || match.captured(3).toInt() <= 0) {
         return std::nullopt;
     }
     TestRecord test;

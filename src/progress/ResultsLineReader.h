@@ -14,7 +14,7 @@ namespace numberlark::progress {
 // Lines written before quotes were doubled are read too. The questions are
 // the score the line gives; a date that cannot be read is kept as text.
 // A test quit before its end (date line "Date") has no name.
-// Nothing when the line is not a results line.
+// Nothing when the line is not a results line, or asks 0 or fewer questions.
 std::optional<TestRecord> readResultsLine(QByteArrayView line,
                                           const QLocale& locale = QLocale::system());
 

@@ -1,7 +1,12 @@
 #include "progress/TestTable.h"
 
+#include "progress/LogColumns.h"
+#include "progress/LogSchema.h"
+
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 #include <unordered_map>
@@ -11,9 +16,47 @@ namespace numberlark::progress {
 namespace {
 
 // A null QString would bind as NULL: the empty name is a name like any other.
+// Names are kept composed (NFC), so "Renée" typed with a combining accent is
+// the same child as "Renée" typed with one key.
 QString childValue(const QString& child)
 {
-    return child.isNull() ? QStringLiteral("") : child;
+    return child.isNull() ? QStringLiteral("") : child.normalized(QString::NormalizationForm_C);
+}
+
+// A log written before names were composed may hold one child under several
+// spellings; every request about her takes them all.
+QSqlError spellingsOf(const QSqlDatabase& db, const QString& child, QVariantList& spellings)
+{
+    spellings = {childValue(child)};
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT DISTINCT child FROM tests"))) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        const QString stored = query.value(0).toString();
+        if (childValue(stored) == spellings.front() && stored != spellings.front()) {
+            spellings.push_back(stored);
+        }
+    }
+    return query.lastError();
+}
+
+// "child IN (?, ?)" with one placeholder per spelling, bound in order.
+QString childIn(const QVariantList& spellings, const QString& column = QStringLiteral("child"))
+{
+    QStringList marks;
+    for (qsizetype i = 0; i < spellings.size(); ++i) {
+        marks << QStringLiteral("?");
+    }
+    return column + QStringLiteral(" IN (") + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
+void bindAll(QSqlQuery& query, const QVariantList& values)
+{
+    for (const QVariant& value : values) {
+        query.addBindValue(value);
+    }
 }
 
 QVariant nullableText(const QString& text)
@@ -57,24 +100,43 @@ QSqlError insertAnswers(QSqlDatabase& db, const TestRecord& test)
     return {};
 }
 
+} // namespace
+
+QString testColumns(bool withKey, const QString& prefix)
+{
+    QStringList names = columnNames(kTestColumns, kLogVersion);
+    if (!withKey) {
+        names.removeOne(QStringLiteral("id"));
+    }
+    for (QString& name : names) {
+        name.prepend(prefix);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+namespace {
+
 TestRecord testFromRow(const QSqlQuery& row, const QString& child)
 {
+    const auto value = [&row](const char* column) {
+        return row.value(QString::fromLatin1(column));
+    };
     TestRecord test;
-    test.id = row.value(0).toLongLong();
+    test.id = value("id").toLongLong();
     test.child = child;
-    test.when = takenAt(row.value(1), row.value(2).toInt());
-    test.table.kind = static_cast<TableChoiceRecord::Kind>(row.value(3).toInt());
-    test.table.number = static_cast<std::int16_t>(row.value(4).toInt());
-    test.questions = row.value(5).toInt();
-    test.seconds = row.value(6).toInt();
-    test.finished = row.value(7).toInt() != 0;
-    test.imported = row.value(8).toInt() != 0;
-    test.dateText = row.value(9).toString();
-    test.resultsKey = row.value(10).toString();
+    test.when = takenAt(value("taken_ms"), value("utc_offset").toInt());
+    test.table.kind = static_cast<TableChoiceRecord::Kind>(value("table_kind").toInt());
+    test.table.number = static_cast<std::int16_t>(value("table_number").toInt());
+    test.questions = value("questions").toInt();
+    test.seconds = value("seconds").toInt();
+    test.finished = value("finished").toInt() != 0;
+    test.imported = value("imported").toInt() != 0;
+    test.dateText = value("date_text").toString();
+    test.resultsKey = value("source_key").toString();
     return test;
 }
 
-QSqlError selectAnswersOf(const QSqlDatabase& db, const QString& child,
+QSqlError selectAnswersOf(const QSqlDatabase& db, const QVariantList& spellings,
                           std::vector<TestRecord>& tests)
 {
     std::unordered_map<std::int64_t, std::size_t> indexOf;
@@ -83,11 +145,12 @@ QSqlError selectAnswersOf(const QSqlDatabase& db, const QString& child,
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT a.test_id, a.shown_first, a.shown_second, a.table_number, a.wrong_before,"
-        " a.millis FROM answers a JOIN tests t ON t.id = a.test_id"
-        " WHERE t.child = ? ORDER BY a.test_id, a.seq"));
-    query.addBindValue(childValue(child));
+    query.prepare(
+        QStringLiteral("SELECT a.test_id, a.shown_first, a.shown_second, a.table_number,"
+                       " a.wrong_before, a.millis FROM answers a JOIN tests t ON t.id = a.test_id"
+                       " WHERE %1 ORDER BY a.test_id, a.seq")
+            .arg(childIn(spellings, QStringLiteral("t.child"))));
+    bindAll(query, spellings);
     if (!query.exec()) {
         return query.lastError();
     }
@@ -107,32 +170,84 @@ QSqlError selectAnswersOf(const QSqlDatabase& db, const QString& child,
     return query.lastError();
 }
 
+// The value a test stores in one column of the tests table.
+using ColumnValue = QVariant (*)(const TestRecord& test);
+
+ColumnValue columnValue(const QString& column)
+{
+    static const std::pair<const char*, ColumnValue> values[] = {
+        {"child", [](const TestRecord& t) { return QVariant(childValue(t.child)); }},
+        {"taken_ms", [](const TestRecord& t) { return takenMillis(t.when); }},
+        {"utc_offset",
+         [](const TestRecord& t) {
+             return QVariant(t.when.isValid() ? t.when.offsetFromUtc() : 0);
+         }},
+        {"table_kind",
+         [](const TestRecord& t) { return QVariant(static_cast<int>(t.table.kind)); }},
+        {"table_number", [](const TestRecord& t) { return QVariant(int{t.table.number}); }},
+        {"questions", [](const TestRecord& t) { return QVariant(t.questions); }},
+        {"seconds", [](const TestRecord& t) { return QVariant(t.seconds); }},
+        {"finished", [](const TestRecord& t) { return QVariant(t.finished ? 1 : 0); }},
+        {"imported", [](const TestRecord& t) { return QVariant(t.imported ? 1 : 0); }},
+        {"date_text", [](const TestRecord& t) { return nullableText(t.dateText); }},
+        {"source_key", [](const TestRecord& t) { return nullableText(t.resultsKey); }},
+    };
+    for (const auto& [name, value] : values) {
+        if (column == QLatin1String(name)) {
+            return value;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
+
+// The values are bound by position, in the order of the column list, each
+// found by its column's name once.
+TestWriter::TestWriter(QSqlDatabase& db, bool skipKnownKeys, const QString& table)
+    : m_db(db), m_insert(db)
+{
+    QStringList marks;
+    for (const QString& column : testColumns(false).split(QStringLiteral(", "))) {
+        m_values.push_back(columnValue(column));
+        marks << QStringLiteral("?");
+    }
+    // A key already in the log is a unique-index conflict: with
+    // skipKnownKeys the row is left out and RETURNING gives nothing.
+    m_insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4 RETURNING id")
+                         .arg(table, testColumns(false), marks.join(QStringLiteral(", ")),
+                              skipKnownKeys ? QStringLiteral(" ON CONFLICT (source_key) DO NOTHING")
+                                            : QString()));
+}
+
+TestWriter::~TestWriter() = default;
+
+QSqlError TestWriter::write(TestRecord& test, bool* stored)
+{
+    for (qsizetype i = 0; i < m_values.size(); ++i) {
+        m_insert.bindValue(static_cast<int>(i), m_values[i] ? m_values[i](test) : QVariant());
+    }
+    if (!m_insert.exec()) {
+        return m_insert.lastError();
+    }
+    const bool inserted = m_insert.next();
+    if (m_insert.lastError().isValid()) {
+        return m_insert.lastError();
+    }
+    if (stored) {
+        *stored = inserted;
+    }
+    if (!inserted) {
+        return stored ? QSqlError() : m_insert.lastError();
+    }
+    test.id = m_insert.value(0).toLongLong();
+    m_insert.finish();
+    return test.answers.empty() ? QSqlError() : insertAnswers(m_db, test);
+}
 
 QSqlError insertTest(QSqlDatabase& db, TestRecord& test)
 {
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral(
-        "INSERT INTO tests (child, taken_ms, utc_offset, table_kind, table_number, questions,"
-        " seconds, finished, imported, date_text, source_key)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
-    query.addBindValue(childValue(test.child));
-    query.addBindValue(takenMillis(test.when));
-    query.addBindValue(test.when.isValid() ? test.when.offsetFromUtc() : 0);
-    query.addBindValue(static_cast<int>(test.table.kind));
-    query.addBindValue(test.table.number);
-    query.addBindValue(test.questions);
-    query.addBindValue(test.seconds);
-    query.addBindValue(test.finished ? 1 : 0);
-    query.addBindValue(test.imported ? 1 : 0);
-    query.addBindValue(nullableText(test.dateText));
-    query.addBindValue(nullableText(test.resultsKey));
-    if (!query.exec() || !query.next()) {
-        return query.lastError();
-    }
-    test.id = query.value(0).toLongLong();
-    query.finish();
-    return insertAnswers(db, test);
+    return TestWriter(db).write(test);
 }
 
 QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children)
@@ -146,8 +261,13 @@ QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children)
     if (!query.exec()) {
         return query.lastError();
     }
+    QSet<QString> seen; // one child under two spellings is listed once
     while (query.next()) {
-        children.push_back(query.value(0).toString());
+        const QString name = childValue(query.value(0).toString());
+        if (!seen.contains(name)) {
+            seen.insert(name);
+            children.push_back(name);
+        }
     }
     return query.lastError();
 }
@@ -155,38 +275,47 @@ QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children)
 QSqlError selectTestsOf(const QSqlDatabase& db, const QString& child,
                         std::vector<TestRecord>& tests)
 {
+    QVariantList spellings;
+    if (QSqlError error = spellingsOf(db, child, spellings); error.isValid()) {
+        return error;
+    }
     QSqlQuery query(db);
     query.setForwardOnly(true);
     // Tests without a date come first: they can only be older imports.
-    query.prepare(QStringLiteral(
-        "SELECT id, taken_ms, utc_offset, table_kind, table_number, questions, seconds,"
-        " finished, imported, date_text, source_key FROM tests WHERE child = ?"
-        " ORDER BY CASE WHEN taken_ms IS NULL THEN 0 ELSE 1 END, taken_ms, id"));
-    query.addBindValue(childValue(child));
+    query.prepare(QStringLiteral("SELECT %1 FROM tests WHERE %2"
+                                 " ORDER BY CASE WHEN taken_ms IS NULL THEN 0 ELSE 1 END,"
+                                 " taken_ms, id")
+                      .arg(testColumns(true), childIn(spellings)));
+    bindAll(query, spellings);
     if (!query.exec()) {
         return query.lastError();
     }
     while (query.next()) {
-        tests.push_back(testFromRow(query, child));
+        tests.push_back(testFromRow(query, childValue(child)));
     }
     if (query.lastError().isValid()) {
         return query.lastError();
     }
-    return selectAnswersOf(db, child, tests);
+    return selectAnswersOf(db, spellings, tests);
 }
 
 QSqlError deleteTestsOf(QSqlDatabase& db, const QString& child)
 {
+    QVariantList spellings;
+    if (QSqlError error = spellingsOf(db, child, spellings); error.isValid()) {
+        return error;
+    }
     QSqlQuery answers(db);
-    answers.prepare(QStringLiteral(
-        "DELETE FROM answers WHERE test_id IN (SELECT id FROM tests WHERE child = ?)"));
-    answers.addBindValue(childValue(child));
+    answers.prepare(
+        QStringLiteral("DELETE FROM answers WHERE test_id IN (SELECT id FROM tests WHERE %1)")
+            .arg(childIn(spellings)));
+    bindAll(answers, spellings);
     if (!answers.exec()) {
         return answers.lastError();
     }
     QSqlQuery tests(db);
-    tests.prepare(QStringLiteral("DELETE FROM tests WHERE child = ?"));
-    tests.addBindValue(childValue(child));
+    tests.prepare(QStringLiteral("DELETE FROM tests WHERE %1").arg(childIn(spellings)));
+    bindAll(tests, spellings);
     if (!tests.exec()) {
         return tests.lastError();
     }

@@ -89,6 +89,29 @@ protected:
 TEST_F(LogTroubleTest, AnUnreadableFileIsKeptAsideOnceAndANewLogStarted)
 {
     const std::vector<std::pair<const char*, std::function<void(const QString&)>>> cases = {
+        {"a database with a negative version",
+         [](const QString& path) {
+             OtherConnection other(path);
+             other.exec(QStringLiteral("PRAGMA user_version = -3"));
+         }},
+        {"another program's tables named tests and answers, at version 1",
+         [](const QString& path) {
+             OtherConnection other(path);
+             other.exec(QStringLiteral("CREATE TABLE tests (name TEXT)"));
+             other.exec(QStringLiteral("CREATE TABLE answers (name TEXT)"));
+             other.exec(QStringLiteral("PRAGMA user_version = 1"));
+         }},
+        {"a log with another database's journal beside it",
+         [this](const QString& path) {
+             makeLogWithOneTest();
+             const QString stranger = m_folder.filePath(QStringLiteral("stranger.sqlite"));
+             OtherConnection other(stranger);
+             other.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+             other.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0"));
+             other.exec(QStringLiteral("CREATE TABLE notes (text TEXT)"));
+             other.exec(QStringLiteral("INSERT INTO notes VALUES (zeroblob(20000))"));
+             QFile::copy(stranger + QStringLiteral("-wal"), path + QStringLiteral("-wal"));
+         }},
         {"not a database", [](const QString& path) { writeBytes(path, "Dear diary,\n"); }},
         {"another program's database",
          [](const QString& path) {
@@ -134,7 +157,10 @@ TEST_F(LogTroubleTest, AnUnreadableFileIsKeptAsideOnceAndANewLogStarted)
             QDir(m_folder.path()).entryList({QStringLiteral("progress-unreadable-*.sqlite")});
         ASSERT_EQ(aside.size(), 1);
         EXPECT_TRUE(status.message.contains(aside.front()));
-        EXPECT_EQ(bytesOf(m_folder.filePath(aside.front())), original);
+        // A journal, once replayed, is kept in the file, not beside it.
+        if (std::string(name).find("journal") == std::string::npos) {
+            EXPECT_EQ(bytesOf(m_folder.filePath(aside.front())), original);
+        }
         EXPECT_EQ(log.children(), std::vector<QString>{QStringLiteral("Ben")});
         EXPECT_EQ(log.record(oneTest(QStringLiteral("Ben"))).kind, LogStatus::Kind::Ok);
     }

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace numberlark::progress;
 
 namespace {
@@ -149,6 +151,144 @@ TEST(ResultsImport, AddsEachTestOnceAndListsTheLinesItCannotRead)
     const ImportOutcome missing =
         importResultsFile(log, folder.filePath(QStringLiteral("none.csv")));
     EXPECT_TRUE(missing.fileProblem.contains(folder.filePath(QStringLiteral("none.csv"))));
+}
+
+// Files as old programs, spreadsheets and accidents leave them. A case with
+// no bytes names a path that is not a regular file.
+TEST(ResultsImport, ReadsOddFilesAndRefusesWhatIsNotAFile)
+{
+    const QByteArray tail = R"(,7,"times table",20,"questions",47,"seconds","on 06/12/2026 at )";
+    const auto line = [&tail](const QByteArray& name, const char* time = "10:42:05") {
+        return "\"" + name + "\"" + tail + time + "\"";
+    };
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("fifo.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString path; // instead of bytes
+        QStringList children;
+        int unreadable;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"CR-only line ends",
+         line("Ann") + "\r" + line("Ben") + "\r" + line("Cy") + "\r",
+         {},
+         {"Ann", "Ben", "Cy"},
+         0,
+         ""},
+        {"mixed line ends and no final one",
+         line("Ann") + "\r\n\r\n" + line("Ben") + "\n" + line("Cy"),
+         {},
+         {"Ann", "Ben", "Cy"},
+         0,
+         ""},
+        {"Latin-1 and Windows-1252",
+         line("Zo\xeb") + "\n" + line("Zo\xc3\xa9") + "\n" +
+             line("\x93"
+                  "Fran\xe7ois\x94 \x80"),
+         {},
+         {QString::fromUtf8("Zoé"), QString::fromUtf8("Zoë"), QString::fromUtf8("“François” €")},
+         0,
+         ""},
+        {"one name composed and decomposed",
+         line("Ren\xc3\xa9"
+              "e") +
+             "\n" +
+             line("Rene\xcc\x81"
+                  "e"),
+         {},
+         {QString::fromUtf8("Renée")},
+         0,
+         ""},
+        {"AM and PM",
+         line("Ann", "9:05:00 PM") + "\n" +
+             line("Ben", "9:05:00\xe2\x80\xaf"
+                         "AM"),
+         {},
+         {"Ann", "Ben"},
+         0,
+         ""},
+        {"no questions or fewer",
+         QByteArray(R"("Ann",7,"times table",0,"questions",4,"seconds","Date")") + "\n" +
+             R"("Ben",7,"times table",-3,"questions",4,"seconds","Date")",
+         {},
+         {},
+         2,
+         ""},
+        {"a line too long to be a results line",
+         QByteArray(400 * 1024, 'x') + "\n" + line("Ann"),
+         {},
+         {"Ann"},
+         1,
+         ""},
+        {"a FIFO", {}, fifo, {}, 0, "not a regular file"},
+        {"a device", {}, QStringLiteral("/dev/zero"), {}, 0, "not a regular file"},
+        {"a folder", {}, folder.path(), {}, 0, "Is a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir logFolder;
+        QString path = c.path;
+        if (path.isEmpty()) {
+            path = logFolder.filePath(QStringLiteral("numberlark.csv"));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.bytes);
+        }
+        ProgressLog log(logFolder.filePath(QStringLiteral("progress.sqlite")));
+        const ImportOutcome outcome = importResultsFile(log, path, kBritish);
+        EXPECT_TRUE(outcome.fileProblem.contains(QString::fromUtf8(c.problem)))
+            << outcome.fileProblem.toStdString();
+        EXPECT_EQ(outcome.fileProblem.isEmpty(), QByteArray(c.problem).isEmpty());
+        EXPECT_EQ(outcome.unreadableCount, c.unreadable);
+        QStringList children;
+        for (const QString& child : log.children()) {
+            children << child;
+            for (const TestRecord& test : log.testsOf(child)) {
+                EXPECT_TRUE(test.when.isValid()) << test.dateText.toStdString();
+            }
+        }
+        children.sort();
+        EXPECT_EQ(children, c.children);
+        EXPECT_EQ(outcome.added, c.name == std::string("one name composed and decomposed")
+                                     ? 2
+                                     : static_cast<int>(c.children.size()));
+    }
+}
+
+// Stopped at once, the import adds nothing; the same file again adds it all.
+TEST(ResultsImport, AStoppedImportAddsTheRestWhenImportedAgain)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("numberlark.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (int n = 0; n < 12000; ++n) {
+        file.write(QStringLiteral("\"Child %1\",7,\"times table\",20,\"questions\",47,\"seconds\","
+                                  "\"on 06/12/2026 at 10:42:05\"\n")
+                       .arg(n)
+                       .toUtf8());
+    }
+    file.close();
+    ProgressLog log(folder.filePath(QStringLiteral("progress.sqlite")));
+    const ImportOutcome stopped =
+        importResultsFile(log, csv, kBritish, [](std::int64_t, std::int64_t) { return false; });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(stopped.added, 0);
+    EXPECT_TRUE(log.children().empty());
+    std::int64_t last = 0;
+    const ImportOutcome whole =
+        importResultsFile(log, csv, kBritish, [&last](std::int64_t done, std::int64_t total) {
+            EXPECT_GE(done, last);
+            last = done;
+            return done <= total;
+        });
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_EQ(whole.added, 12000);
+    EXPECT_EQ(log.children().size(), 12000u);
 }
 
 } // namespace

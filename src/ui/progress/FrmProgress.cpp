@@ -7,6 +7,7 @@
 #include "ui/progress/ProgressChart.h"
 #include "ui/progress/ProgressReport.h"
 #include "ui/progress/ProgressTexts.h"
+#include "ui/progress/ResultsImportJob.h"
 #include "ui/progress/TestsModel.h"
 
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -33,17 +35,26 @@ namespace {
 
 constexpr int kCellWidth = 36;
 constexpr int kCellHeight = 26;
+// The widest a child's name is shown, in pixels; the tool tip has it whole.
+constexpr int kLongestShownName = 420;
 } // namespace
 
 FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(std::move(context)),
       m_seams(desktopProgressSeams(this)),
-      m_log(m_context.logPath.isEmpty() ? progress::ProgressLog::defaultPath() : m_context.logPath)
+      m_log(std::make_unique<progress::ProgressLog>(
+          m_context.logPath.isEmpty() ? progress::ProgressLog::defaultPath() : m_context.logPath))
 {
     setObjectName(QStringLiteral("FrmProgress"));
     setWindowTitle(tr("Progress"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createToolBar());
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("LogNotice"));
+    m_notice->setWordWrap(true);
+    m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_notice->hide();
+    layout->addWidget(m_notice);
     m_pages = new QStackedWidget(this);
     m_empty = new QLabel(m_pages);
     m_empty->setObjectName(QStringLiteral("EmptyMessage"));
@@ -90,6 +101,7 @@ QWidget* FrmProgress::createToolBar()
     row->addWidget(m_children);
     row->addStretch(1);
     auto* import = new QPushButton(tr("&Import Results File..."), bar);
+    m_importButton = import;
     m_practice = new QToolButton(bar);
     m_practice->setText(tr("Print Practice &Sheet"));
     m_practice->setPopupMode(QToolButton::MenuButtonPopup);
@@ -196,11 +208,16 @@ QWidget* FrmProgress::createTestsList()
 void FrmProgress::reload(const std::optional<QString>& child)
 {
     progress::LogStatus status;
-    const std::vector<QString> children = m_log.children(&status);
+    const std::vector<QString> children = m_log->children(&status);
+    tellLogNotice(status);
+    if (status.done()) {
+        tellReadOnly(m_log->checkWritable());
+    }
     const QSignalBlocker blocker(m_children);
     m_children->clear();
     for (const QString& name : children) {
-        m_children->addItem(shownChildName(name), name);
+        m_children->addItem(shownName(name, kLongestShownName), name);
+        m_children->setItemData(m_children->count() - 1, name, Qt::ToolTipRole);
     }
     if (!status.done()) {
         showEmpty(status.message);
@@ -228,7 +245,9 @@ bool FrmProgress::showsEmptyPage() const
 
 QString FrmProgress::emptyReason() const
 {
-    const QString opening = tr("No tests have been kept on this computer yet.\n\n");
+    // After a damaged log was set aside, the notice above says what happened.
+    const QString opening =
+        m_notice->isHidden() ? tr("No tests have been kept on this computer yet.\n\n") : QString();
     if (m_context.savingOn && !m_context.savingOn()) {
         return opening + tr("Tests are kept only while \"Save results on disk\" is ticked. Tick "
                             "it in Tools > Options, then take a test and press QUIT: the test "
@@ -237,6 +256,39 @@ QString FrmProgress::emptyReason() const
     return opening + tr("Take a test and press QUIT when it is done: the test will "
                         "show here. Tests saved earlier in a results file can be "
                         "brought in with \"Import Results File...\".");
+}
+
+// The log was found damaged and set aside, or cannot record: the window says
+// so for as long as it is open, above whatever it shows. True when the log
+// was set aside, so what was read before is gone.
+bool FrmProgress::tellLogNotice(const progress::LogStatus& status)
+{
+    if (status.message.isEmpty() || !status.done()) {
+        return false;
+    }
+    m_notice->setText(status.message);
+    m_notice->show();
+    return status.kind == progress::LogStatus::Kind::StartedAfresh;
+}
+
+// A log that can be read but not written still shows what it holds; the
+// user hears why the tests taken now will not be added.
+void FrmProgress::tellReadOnly(const progress::LogStatus& status)
+{
+    if (status.kind != progress::LogStatus::Kind::CannotWrite) {
+        return;
+    }
+    m_notice->setText(status.message + QLatin1Char(' ') +
+                      tr("The tests below are shown as they are kept; tests taken now cannot be "
+                         "added until the log can be written."));
+    m_notice->show();
+}
+
+// Elided to `width` pixels, so a name of thousands of letters leaves the
+// window its size; isolated, so a right-to-left name keeps to its place.
+QString FrmProgress::shownName(const QString& child, int width) const
+{
+    return isolatedChildName(fontMetrics().elidedText(child, Qt::ElideMiddle, width));
 }
 
 void FrmProgress::showEmpty(const QString& why)
@@ -262,9 +314,13 @@ void FrmProgress::showChild(int pickerIndex)
         return;
     }
     progress::LogStatus status;
-    m_tests = m_log.testsOf(m_children->itemData(pickerIndex).toString(), &status);
+    m_tests = m_log->testsOf(m_children->itemData(pickerIndex).toString(), &status);
     if (!status.done()) {
         showEmpty(status.message);
+        return;
+    }
+    if (tellLogNotice(status)) {
+        reload();
         return;
     }
     m_gridModel->setStats(progress::collectFactStats(m_tests));
@@ -275,7 +331,7 @@ void FrmProgress::showChild(int pickerIndex)
     m_beyondGrid->setText(
         beyond.isEmpty() ? QString() : tr("Other tables:\n") + beyond.join(QLatin1Char('\n')));
     m_summary->setText(QStringLiteral("<b>%1</b>: %2")
-                           .arg(shownChildName(currentChild()).toHtmlEscaped(),
+                           .arg(shownName(currentChild(), kLongestShownName).toHtmlEscaped(),
                                 reportSummary(m_tests).toHtmlEscaped()));
     m_pages->setCurrentIndex(1);
     setChildActionsEnabled(true);
@@ -300,7 +356,46 @@ void FrmProgress::CmdImport_Click()
     if (path.isEmpty()) {
         return;
     }
-    const progress::ImportOutcome outcome = m_seams.importResults(m_log, path);
+    m_import = new ResultsImportJob(m_log->path(), path, this);
+    showImportProgress(path);
+    connect(m_import, &ResultsImportJob::finished, this, &FrmProgress::importFinished);
+    m_import->start();
+}
+
+// The window stays responsive but takes no second request until the import
+// ends; a small file is done before the progress window would show.
+void FrmProgress::showImportProgress(const QString& path)
+{
+    m_importButton->setEnabled(false);
+    setChildActionsEnabled(false);
+    m_importProgress =
+        new QProgressDialog(tr("Importing %1...")
+                                .arg(fontMetrics().elidedText(QFileInfo(path).fileName(),
+                                                              Qt::ElideMiddle, kLongestShownName)),
+                            tr("Cancel"), 0, 1000, this);
+    m_importProgress->setWindowTitle(tr("Import Results File"));
+    m_importProgress->setWindowModality(Qt::WindowModal);
+    m_importProgress->setMinimumDuration(400);
+    m_importProgress->setAutoClose(false);
+    m_importProgress->setAutoReset(false);
+    m_importProgress->setValue(0);
+    connect(m_import, &ResultsImportJob::progressed, m_importProgress, &QProgressDialog::setValue);
+    connect(m_importProgress, &QProgressDialog::canceled, m_import, &ResultsImportJob::cancel);
+}
+
+void FrmProgress::importFinished(const progress::ImportOutcome& outcome)
+{
+    m_importProgress->deleteLater();
+    m_importProgress = nullptr;
+    m_import->deleteLater();
+    m_import = nullptr;
+    m_importButton->setEnabled(true);
+    // The import set the damaged log aside: this window's connection still
+    // reads the old file, so it opens the new one.
+    if (outcome.status.kind == progress::LogStatus::Kind::StartedAfresh) {
+        m_log = std::make_unique<progress::ProgressLog>(m_log->path());
+        tellLogNotice(outcome.status);
+    }
     m_seams.inform(tr("Import Results File"), importSummary(outcome));
     // From the empty page no child was shown, and "" would pick "(no name)".
     reload(m_children->currentIndex() >= 0 ? std::optional(currentChild()) : std::nullopt);
@@ -318,7 +413,7 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
                           "from a results file have none), so there is nothing to "
                           "practise. The questions of every test taken from now on "
                           "are kept.")
-                           .arg(shownChildName(currentChild())));
+                           .arg(shownName(currentChild(), kLongestShownName)));
         return;
     }
     PracticeSheetPrinter printer(m_seams);
@@ -338,7 +433,7 @@ void FrmProgress::CmdForget_Click()
     if (m_tests.empty() || !m_seams.confirm(tr("Forget This Child"), forgetQuestion(child))) {
         return;
     }
-    const progress::LogStatus status = m_log.forget(child);
+    const progress::LogStatus status = m_log->forget(child);
     if (!status.done()) {
         m_seams.inform(tr("Forget This Child"), status.message);
     }

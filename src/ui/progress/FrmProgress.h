@@ -1,6 +1,7 @@
 #pragma once
 
 #include "progress/ProgressLog.h"
+#include "progress/ResultsImport.h"
 #include "ui/progress/ProgressSeams.h"
 #include "ui/progress/ProgressWindowContext.h"
 
@@ -11,6 +12,7 @@
 
 class QComboBox;
 class QLabel;
+class QProgressDialog;
 class QPushButton;
 class QSortFilterProxyModel;
 class QStackedWidget;
@@ -21,6 +23,7 @@ namespace numberlark {
 
 class FactGridModel;
 class ProgressChart;
+class ResultsImportJob;
 class TestsModel;
 
 // The progress window: pick a child and see her tests over time, which
@@ -53,7 +56,9 @@ public:
     QTableView* factGrid() const { return m_grid; }
     QTableView* testsList() const { return m_testsView; }
     QLabel* emptyMessage() const { return m_empty; }
+    QLabel* logNotice() const { return m_notice; }
     bool showsEmptyPage() const;
+    bool importRunning() const { return m_import != nullptr; }
 
 private:
     void fitToScreen(QSize wanted);
@@ -66,10 +71,17 @@ private:
     void nameChildShown(const QString& child);
     QString emptyReason() const;
     void setChildActionsEnabled(bool enabled);
+    bool tellLogNotice(const progress::LogStatus& status);
+    void tellReadOnly(const progress::LogStatus& status);
+    void showImportProgress(const QString& path);
+    void importFinished(const progress::ImportOutcome& outcome);
+    QString shownName(const QString& child, int width) const;
 
     ProgressWindowContext m_context;
     ProgressSeams m_seams;
-    progress::ProgressLog m_log;
+    std::unique_ptr<progress::ProgressLog> m_log;
+    ResultsImportJob* m_import = nullptr;
+    QProgressDialog* m_importProgress = nullptr;
     std::vector<progress::TestRecord> m_tests;
     FactGridModel* m_gridModel = nullptr;
     TestsModel* m_testsModel = nullptr;
@@ -77,6 +89,7 @@ private:
     QComboBox* m_children = nullptr;
     QStackedWidget* m_pages = nullptr;
     QLabel* m_empty = nullptr;
+    QLabel* m_notice = nullptr; // the log was set aside or cannot record
     QLabel* m_summary = nullptr;
     QLabel* m_beyondGrid = nullptr;
     ProgressChart* m_chart = nullptr;
@@ -84,6 +97,7 @@ private:
     QTableView* m_testsView = nullptr;
     QPushButton* m_report = nullptr;
     QPushButton* m_forget = nullptr;
+    QPushButton* m_importButton = nullptr;
     QToolButton* m_practice = nullptr;
 };
 

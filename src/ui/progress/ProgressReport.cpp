@@ -249,7 +249,7 @@ void ProgressReport::paint(QPagedPaintDevice& device) const
     page.text(page.box(0, 0, page.width(), 9.0),
               QCoreApplication::translate("ProgressReport", "Numberlark progress report"), 18,
               true);
-    page.oneLine(page.box(0, 10.0, page.width(), 8.0), shownChildName(m_child), 15, true);
+    page.oneLine(page.box(0, 10.0, page.width(), 8.0), isolatedChildName(m_child), 15, true);
     page.text(page.box(0, 18.0, page.width(), 6.0), reportSummary(m_tests), 10);
     paintChart(page, m_tests, 26.0);
     const std::vector<FactStats> stats = progress::collectFactStats(m_tests);

@@ -4,7 +4,6 @@
 
 #include "output/PainterCanvas.h"
 #include "progress/FactStats.h"
-#include "progress/ProgressLog.h"
 #include "quiz/RandomSource.h"
 
 #include <QFileDialog>
@@ -99,9 +98,6 @@ ProgressSeams desktopProgressSeams(QWidget* parent)
     seams.hasPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
     seams.offerPdfInstead = [parent](const QString& text) { return askForPdf(parent, text); };
     seams.printOnDefaultPrinter = printOnPrinter;
-    seams.importResults = [](progress::ProgressLog& log, const QString& path) {
-        return progress::importResultsFile(log, path);
-    };
     seams.chooseTrickyFacts = [random = std::make_shared<ClockSeededRandom>()](
                                   const std::vector<progress::FactStats>& stats, int count) {
         return progress::chooseTrickyFacts(stats, *random, count);

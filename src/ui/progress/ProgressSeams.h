@@ -2,7 +2,6 @@
 
 #include "output/PageCanvas.h"
 #include "progress/ProgressRecords.h"
-#include "progress/ResultsImport.h"
 #include "progress/TrickyFacts.h"
 
 #include <QString>
@@ -15,13 +14,9 @@ class QWidget;
 
 namespace numberlark {
 
-namespace progress {
-class ProgressLog;
-}
-
 // Every question the progress window puts to the user, and the world's
-// pieces it reaches (printer, file dialogs, the log's import and its choice
-// of tricky facts), as replaceable functions so tests can answer them.
+// pieces it reaches (printer, file dialogs and the log's choice of tricky
+// facts), as replaceable functions so tests can answer them.
 struct ProgressSeams {
     std::function<bool(const QString& title, const QString& question)> confirm;
     std::function<void(const QString& title, const QString& text)> inform;
@@ -34,8 +29,6 @@ struct ProgressSeams {
     // Opens the default printer and draws on it; the reason when it cannot start.
     using Draw = std::function<void(PageCanvas& canvas)>;
     std::function<std::optional<QString>(const Draw& draw)> printOnDefaultPrinter;
-    std::function<progress::ImportOutcome(progress::ProgressLog& log, const QString& path)>
-        importResults;
     // `count` questions on the trickiest facts, never one twice in a row.
     std::function<std::vector<progress::PracticeQuestion>(
         const std::vector<progress::FactStats>& stats, int count)>
@@ -43,7 +36,7 @@ struct ProgressSeams {
 };
 
 // The program's own: message boxes and file dialogs over `parent`, the
-// system's default printer, the log's import and tricky-fact choice.
+// system's default printer and the log's tricky-fact choice.
 ProgressSeams desktopProgressSeams(QWidget* parent);
 
 } // namespace numberlark

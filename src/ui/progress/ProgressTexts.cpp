@@ -25,6 +25,32 @@ QString shownChildName(const QString& child)
     return child.isEmpty() ? QCoreApplication::translate("ProgressTexts", "(no name)") : child;
 }
 
+QString isolatedChildName(const QString& child)
+{
+    const QString shown = shownChildName(child);
+    const bool directional = std::any_of(shown.begin(), shown.end(), [](QChar c) {
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirPDF:
+        case QChar::DirRLI:
+        case QChar::DirLRI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            return true;
+        default:
+            return false;
+        }
+    });
+    // FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE; the isolate's end
+    // also ends any embedding or override the name left open.
+    return directional ? QChar(0x2068) + shown + QChar(0x2069) : shown;
+}
+
 QString reportSummary(const std::vector<progress::TestRecord>& tests)
 {
     if (tests.empty()) {
@@ -48,7 +74,7 @@ QString reportSummary(const std::vector<progress::TestRecord>& tests)
 
 namespace {
 
-QString unreadableText(const std::vector<progress::UnreadLine>& lines)
+QString unreadableText(const std::vector<progress::UnreadLine>& lines, int count)
 {
     constexpr std::size_t kLinesNamed = 5;
     QStringList numbers;
@@ -56,16 +82,15 @@ QString unreadableText(const std::vector<progress::UnreadLine>& lines)
         numbers << QString::number(lines[i].number);
     }
     QString which = numbers.join(QStringLiteral(", "));
-    if (lines.size() > kLinesNamed) {
+    if (count > static_cast<int>(numbers.size())) {
         //: Follows a list of line numbers: "3, 8, 9, 12, 20 and others".
         which += QCoreApplication::translate("ProgressTexts", " and others");
     }
-    if (lines.size() == 1) {
+    if (count == 1) {
         return QCoreApplication::translate("ProgressTexts",
                                            "1 line could not be read and was left out (line %1).")
             .arg(which);
     }
-    const int count = static_cast<int>(lines.size()); // lupdate skips a cast count
     //: %1 lists the first line numbers, e.g. "3, 8 and others".
     return QCoreApplication::translate("ProgressTexts",
                                        "%n lines could not be read and were left out (lines %1).",
@@ -92,8 +117,14 @@ QString importSummary(const progress::ImportOutcome& outcome)
                       QT_TRANSLATE_NOOP("ProgressTexts", "1 line was in the log already."),
                       QT_TRANSLATE_N_NOOP("ProgressTexts", "%n lines were in the log already."));
     }
-    if (!outcome.unreadable.empty()) {
-        text += QLatin1Char(' ') + unreadableText(outcome.unreadable);
+    if (outcome.unreadableCount > 0) {
+        text += QLatin1Char(' ') + unreadableText(outcome.unreadable, outcome.unreadableCount);
+    }
+    if (outcome.cancelled) {
+        text = QCoreApplication::translate("ProgressTexts",
+                                           "The import was stopped before the end of the file. "
+                                           "Importing the file again adds the rest.") +
+               QLatin1Char(' ') + text;
     }
     return text;
 }

@@ -9,8 +9,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QScatterSeries>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace numberlark;
@@ -240,6 +243,9 @@ TEST_F(FrmProgressTest, ImportOffersTheResultsFileAndCountsEveryLine)
     };
     progress->seams().inform = [&told](const QString&, const QString& text) { told = text; };
     progress->CmdImport_Click();
+    EXPECT_TRUE(progress->importRunning()); // on a thread of its own
+    EXPECT_TRUE(QTest::qWaitFor([&told] { return !told.isEmpty(); }, 10000));
+    EXPECT_FALSE(progress->importRunning());
     EXPECT_EQ(offered, results.fileName());
     EXPECT_EQ(told, QStringLiteral("0 tests were added to the log. 1 line could not be read and "
                                    "was left out (line 1)."));
@@ -299,4 +305,60 @@ TEST_F(FrmProgressTest, FactsBeyondTheGridAreListedUnderIt)
     const QString listed = progress->findChild<QLabel*>(QStringLiteral("FactsBeyondGrid"))->text();
     EXPECT_TRUE(listed.contains(QStringLiteral("2 times 13: Known")));
     EXPECT_TRUE(listed.contains(QStringLiteral("4 times 13: Tricky")));
+}
+
+namespace {
+
+// The page where the log keeps its tests, read as another program would.
+int testsPage(const QString& path)
+{
+    int page = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "peek");
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        if (db.open() &&
+            query.exec(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'tests'")) &&
+            query.next()) {
+            page = query.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+    return page;
+}
+
+} // namespace
+
+TEST_F(FrmProgressTest, ADamagedLogIsToldInWordsNotShownAsEmpty)
+{
+    constexpr qsizetype kPage = 4096;
+    const std::vector<std::pair<const char*, std::function<void(QByteArray&)>>> cases = {
+        {"a truncated log", [](QByteArray& bytes) { bytes.truncate(2 * kPage + 100); }},
+        {"garbage in a middle page",
+         [this](QByteArray& bytes) {
+             bytes.replace((testsPage(logPath()) - 1) * kPage, kPage, QByteArray(kPage, '\x5a'));
+         }},
+    };
+    for (const auto& [name, damage] : cases) {
+        SCOPED_TRACE(name);
+        const QString damaged = m_dir.filePath(QString::fromLatin1(name) + ".sqlite");
+        QFile log(logPath());
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        QByteArray bytes = log.readAll();
+        log.close();
+        damage(bytes);
+        QFile copy(damaged);
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(bytes);
+        copy.close();
+
+        const auto progress = window(true, damaged);
+        const QString notice = progress->logNotice()->text();
+        EXPECT_TRUE(progress->logNotice()->isVisibleTo(progress.get()));
+        EXPECT_TRUE(notice.contains(QStringLiteral("could not be read"))) << notice.toStdString();
+        EXPECT_TRUE(notice.contains(QStringLiteral("-unreadable-"))) << notice.toStdString();
+        EXPECT_TRUE(progress->showsEmptyPage());
+        EXPECT_FALSE(progress->emptyMessage()->text().contains(QStringLiteral("No tests")))
+            << progress->emptyMessage()->text().toStdString();
+    }
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "progress/ResultsImport.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+class QThread;
+
+namespace numberlark {
+
+// Imports a results file on a thread of its own, through a connection to the
+// log of its own, so the window stays responsive however large the file.
+// Reports its progress in thousandths of the file and its outcome once, on
+// the thread that made it. Destroying the job stops the import and waits for
+// the batch under way.
+class ResultsImportJob : public QObject {
+    Q_OBJECT
+
+public:
+    ResultsImportJob(QString logPath, QString filePath, QObject* parent = nullptr);
+    ~ResultsImportJob() override;
+
+    void start();
+    // Stops after the batch under way; what was stored stays.
+    void cancel() { m_cancelled = true; }
+
+signals:
+    void progressed(int permille);
+    void finished(const numberlark::progress::ImportOutcome& outcome);
+
+private:
+    void run();
+
+    QString m_logPath;
+    QString m_filePath;
+    std::atomic<bool> m_cancelled{false};
+    progress::ImportOutcome m_outcome; // written by the thread, read after it ends
+    std::unique_ptr<QThread> m_thread;
+};
+
+} // namespace numberlark
