@@ -1160,6 +1160,8 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     <message>
         <source>Progress of %1</source>
         <translation>Fortschritt von %1</translation>
+    </message>
+    <message>
         <source>Importing %1...</source>
         <translation>%1 wird importiert...</translation>
     </message>

@@ -1160,6 +1160,8 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     <message>
         <source>Progress of %1</source>
         <translation>Progreso de %1</translation>
+    </message>
+    <message>
         <source>Importing %1...</source>
         <translation>Importando %1...</translation>
     </message>

@@ -1160,6 +1160,8 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     <message>
         <source>Progress of %1</source>
         <translation>Progrès de %1</translation>
+    </message>
+    <message>
         <source>Importing %1...</source>
         <translation>Importation de %1...</translation>
     </message>

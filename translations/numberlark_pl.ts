@@ -1175,6 +1175,8 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     <message>
         <source>Progress of %1</source>
         <translation>Postępy: %1</translation>
+    </message>
+    <message>
         <source>Importing %1...</source>
         <translation>Importowanie %1...</translation>
     </message>
