@@ -2,7 +2,7 @@
 
 #include "output/PainterCanvas.h"
 #include "output/PdfDocument.h"
-#include "ui/main/PrintQueueLoader.h"
+#include "platform/print/PrintQueueLoader.h"
 
 #include <QApplication>
 #include <QDir>

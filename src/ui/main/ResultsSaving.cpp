@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace numberlark {
@@ -46,6 +47,15 @@ SaveFailureChoice askAfterSaveFailure(QWidget* parent, const QString& path, cons
     box.exec();
     return box.clickedButton() == retry ? SaveFailureChoice::Retry
                                         : SaveFailureChoice::QuitWithoutSaving;
+}
+
+std::function<void(const QString& message)> progressNoticeBox(QWidget* parent)
+{
+    QPointer<QWidget> owner(parent);
+    return [owner](const QString& message) {
+        QMessageBox::warning(owner.data(),
+                             QCoreApplication::translate("ProgressRecording", "Progress"), message);
+    };
 }
 
 } // namespace numberlark

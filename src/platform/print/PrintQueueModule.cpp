@@ -1,6 +1,6 @@
 // The print module's entry points: the program resolves these functions by
 // name at the first print.
-#include "ui/main/PrintQueue.h"
+#include "platform/print/PrintQueue.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

@@ -1,16 +1,12 @@
-#include "ui/main/ProgressRecording.h"
+#include "progress/recording/ProgressRecording.h"
 
 #include "modules/ModuleLoader.h"
 #include "progress/LogLocation.h"
 #include "progress/ResultsLineKey.h"
+#include "progress/recording/TestRecorder.h"
 #include "quiz/Completion.h"
-#include "ui/main/TestRecorder.h"
 
 #include <QCoreApplication>
-
-#include <QMessageBox>
-#include <QPointer>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -61,16 +57,11 @@ progress::TestRecord progressRecordOf(const QuizSession& session, const QuitFact
     return test;
 }
 
-ProgressRecording::ProgressRecording(QWidget* window)
-    : m_modulePaths(
-          ModuleLoader::defaultPaths(QStringLiteral("libnumberlark_progress_recording.so"),
-                                     QCoreApplication::applicationDirPath()))
+ProgressRecording::ProgressRecording(Notice notice)
+    : m_notice(std::move(notice)), m_modulePaths(ModuleLoader::defaultPaths(
+                                       QStringLiteral("libnumberlark_progress_recording.so"),
+                                       QCoreApplication::applicationDirPath()))
 {
-    QPointer<QWidget> owner(window);
-    m_notice = [owner](const QString& message) {
-        QMessageBox::warning(owner.data(),
-                             QCoreApplication::translate("ProgressRecording", "Progress"), message);
-    };
 }
 
 progress::LogStatus ProgressRecording::record(const QuizSession& session, const QuitFacts& facts)

@@ -1,4 +1,4 @@
-#include "ui/main/CanberraBell.h"
+#include "platform/sound/CanberraBell.h"
 
 #include <QtGlobal>
 

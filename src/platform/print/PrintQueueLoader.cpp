@@ -1,4 +1,4 @@
-#include "ui/main/PrintQueueLoader.h"
+#include "platform/print/PrintQueueLoader.h"
 
 #include "modules/ModuleLoader.h"
 

@@ -1,4 +1,4 @@
-#include "ui/main/Bell.h"
+#include "platform/sound/Bell.h"
 
 #include "modules/ModuleLoader.h"
 
