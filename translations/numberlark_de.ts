@@ -284,6 +284,18 @@
         <source>%1: not found</source>
         <translation>%1: nicht gefunden</translation>
     </message>
+    <message>
+        <source>%1: not a Numberlark module with %2</source>
+        <extracomment>%1 is the module&apos;s file, %2 the name of the function it should export.</extracomment>
+        <translation>%1: kein Numberlark-Modul mit %2</translation>
+    </message>
+    <message>
+        <source>Numberlark could not load its module %1:
+%2</source>
+        <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
+        <translation>Numberlark konnte sein Modul %1 nicht laden:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PainterCanvas</name>

@@ -284,6 +284,18 @@
         <source>%1: not found</source>
         <translation>%1&#xa0;: introuvable</translation>
     </message>
+    <message>
+        <source>%1: not a Numberlark module with %2</source>
+        <extracomment>%1 is the module&apos;s file, %2 the name of the function it should export.</extracomment>
+        <translation>%1&#xa0;: pas un module de Numberlark avec %2</translation>
+    </message>
+    <message>
+        <source>Numberlark could not load its module %1:
+%2</source>
+        <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
+        <translation>Numberlark n’a pas pu charger son module %1&#xa0;:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PainterCanvas</name>

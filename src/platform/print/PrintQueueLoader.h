@@ -1,17 +1,12 @@
 #pragma once
 
+#include "modules/ModuleLoader.h"
 #include "platform/print/CertificateQueue.h"
-
-#include <memory>
 
 namespace numberlark {
 
-// The desktop's default printer, loading the print module on the first call;
-// none when there is none or the module cannot be loaded.
-std::optional<DefaultPrinter> findDefaultPrinter();
-
-// The named printer's queue from the print module, loading the module on the
-// first call. Null when the module cannot be loaded; the reason is logged.
-std::unique_ptr<CertificateQueue> openCertificateQueue(const QString& printerName);
+// The print module's service, loaded on the first call; when the module
+// cannot be loaded, the reason a user is told.
+LoadedModule<PrintService> printService();
 
 } // namespace numberlark

@@ -1,22 +1,34 @@
-// The print module's entry points: the program resolves these functions by
-// name at the first print.
+// The print module's entry point: the program loads it at the first print.
 #include "platform/print/PrintQueue.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
 
-extern "C" Q_DECL_EXPORT void numberlark_find_default_printer(numberlark::DefaultPrinter* printer)
-{
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    printer->found = !info.isNull();
-    if (printer->found) {
-        printer->name = info.printerName();
-        printer->paper = QPrinter(info, QPrinter::HighResolution).pageLayout();
-    }
-}
+namespace {
 
-extern "C" Q_DECL_EXPORT numberlark::CertificateQueue*
-numberlark_open_certificate_queue(const QString& printerName)
+class CupsPrintService : public numberlark::PrintService {
+public:
+    std::optional<numberlark::DefaultPrinter> defaultPrinter() const override
+    {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) {
+            return std::nullopt;
+        }
+        return numberlark::DefaultPrinter{info.printerName(),
+                                          QPrinter(info, QPrinter::HighResolution).pageLayout()};
+    }
+
+    std::unique_ptr<numberlark::CertificateQueue>
+    openQueue(const QString& printerName) const override
+    {
+        return std::make_unique<numberlark::PrintQueue>(printerName);
+    }
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT numberlark::PrintService* numberlark_print_service()
 {
-    return new numberlark::PrintQueue(printerName);
+    static CupsPrintService service;
+    return &service;
 }

@@ -7,11 +7,17 @@
 
 namespace numberlark {
 
-// The one function the progress log module exports, loaded by name at Quit,
-// so that Qt SQL and its driver are not loaded at start-up: records the test
-// in the log at `logPath` and says how it went.
-using RecordTestInLog = void (*)(const QString& logPath, const progress::TestRecord& test,
-                                 progress::LogStatus* status);
-inline constexpr char kRecordTestInLogSymbol[] = "numberlark_record_test_in_log";
+// What the recording module offers: the one object its entry point returns.
+// It is loaded at Quit, so that Qt SQL and its driver are not loaded at
+// start-up.
+class TestRecorder {
+public:
+    static constexpr char kEntryPoint[] = "numberlark_test_recorder";
+
+    virtual ~TestRecorder() = default;
+    // Records the test in the log at `logPath` and says how it went.
+    virtual progress::LogStatus record(const QString& logPath,
+                                       const progress::TestRecord& test) const = 0;
+};
 
 } // namespace numberlark

@@ -1,12 +1,23 @@
-// The progress log module's entry point: the program resolves this one
-// function by name at Quit.
+// The recording module's entry point: the program loads it at Quit.
 #include "progress/ProgressLog.h"
 #include "progress/recording/TestRecorder.h"
 
-extern "C" Q_DECL_EXPORT void
-numberlark_record_test_in_log(const QString& logPath, const numberlark::progress::TestRecord& test,
-                              numberlark::progress::LogStatus* status)
+namespace {
+
+class LogRecorder : public numberlark::TestRecorder {
+public:
+    numberlark::progress::LogStatus
+    record(const QString& logPath, const numberlark::progress::TestRecord& test) const override
+    {
+        numberlark::progress::ProgressLog log(logPath);
+        return log.record(test);
+    }
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT numberlark::TestRecorder* numberlark_test_recorder()
 {
-    numberlark::progress::ProgressLog log(logPath);
-    *status = log.record(test);
+    static LogRecorder recorder;
+    return &recorder;
 }

@@ -68,11 +68,16 @@ QString askForPdfPath(QWidget* parent, const QString& suggestedPath)
 // its queue, which says whether it took the job and how the job went.
 std::optional<QString> printOnPrinter(const CertificatePrinter::Seams::Draw& draw)
 {
-    const std::optional<DefaultPrinter> printer = findDefaultPrinter();
+    const LoadedModule<PrintService> print = printService();
+    if (print.service == nullptr) {
+        return print.failure;
+    }
+    const std::optional<DefaultPrinter> printer = print.service->defaultPrinter();
     const QString name = printer ? printer->name : QString();
     const QString notStarted =
         CertificatePrinter::tr("The printer \"%1\" could not be started.").arg(name);
-    const std::unique_ptr<CertificateQueue> queue = printer ? openCertificateQueue(name) : nullptr;
+    const std::unique_ptr<CertificateQueue> queue =
+        printer ? print.service->openQueue(name) : nullptr;
     if (!queue) {
         return notStarted;
     }
@@ -117,7 +122,12 @@ CertificatePrinter::Seams CertificatePrinter::desktopSeams() const
     seams.showPrintingError = [parent](const QString& text) { showError(parent, text); };
     seams.offerPdfInstead = [parent](const QString& text) { return askForPdf(parent, text); };
     seams.choosePdfPath = [parent](const QString& path) { return askForPdfPath(parent, path); };
-    seams.hasPrinter = [] { return findDefaultPrinter().has_value(); };
+    // A print module that cannot be loaded is told by the print step, with
+    // its reason, not as a missing printer.
+    seams.hasPrinter = [] {
+        const LoadedModule<PrintService> print = printService();
+        return print.service == nullptr || print.service->defaultPrinter().has_value();
+    };
     seams.printOnDefaultPrinter = printOnPrinter;
     return seams;
 }
