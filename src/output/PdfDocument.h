@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/CanvasResult.h"
+#include "outcome/Outcome.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -29,14 +29,14 @@ public:
     static QPageLayout defaultLayout();
 
     // Opens the temporary file; the failure names the file and the reason.
-    CanvasResult open();
+    Outcome open();
     // Valid after a successful open().
     QPagedPaintDevice& device();
     // Call after painting has ended: moves the finished file into place.
-    CanvasResult commit();
+    Outcome commit();
 
 private:
-    CanvasResult fileFailure(const QString& sentence) const;
+    Outcome fileFailure(const QString& sentence) const;
 
     QString m_path;
     QPageLayout m_layout;

@@ -88,9 +88,9 @@ TEST(PdfDocument, AFolderThatDoesNotExistFailsWithThePathAndLeavesNoFile)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing/certificate.pdf"));
     PdfDocument pdf(path);
-    const CanvasResult result = pdf.open();
+    const Outcome result = pdf.open();
     ASSERT_TRUE(result.failed());
-    EXPECT_TRUE(result.description().contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(result.message.contains(QDir::toNativeSeparators(path)));
     EXPECT_FALSE(QFile::exists(path));
 }
 

@@ -201,13 +201,13 @@ void CertificatePrinter::savePdf(const CertificateWindowValues& window)
 void CertificatePrinter::writePdf(const QString& path, const CertificateWindowValues& window)
 {
     PdfDocument pdf(path);
-    if (const CanvasResult opened = pdf.open(); opened.failed()) {
-        m_seams.showPrintingError(opened.description());
+    if (const Outcome opened = pdf.open(); opened.failed()) {
+        m_seams.showPrintingError(opened.message);
         return;
     }
     PainterCanvas canvas(pdf.device(), [&pdf] { return pdf.commit(); });
-    if (const CanvasResult begun = canvas.begin(); begun.failed()) {
-        m_seams.showPrintingError(begun.description());
+    if (const Outcome begun = canvas.begin(); begun.failed()) {
+        m_seams.showPrintingError(begun.message);
         return;
     }
     drawPage(canvas, window);

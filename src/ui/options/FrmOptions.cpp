@@ -279,10 +279,10 @@ void FrmOptions::CmdView_Click()
 void FrmOptions::Command1_Click()
 {
     if (m_chkRemember->checkState() == Qt::Checked) {
-        const StoreOutcome outcome =
+        const Outcome outcome =
             SaveSettings(m_store, stateOf(m_chkPrintenable), stateOf(m_chkSaveresults),
                          stateOf(m_chkSound), numberTextToSave());
-        if (!outcome.saved) {
+        if (outcome.failed()) {
             showSaveFailure(outcome);
             return;
         }
@@ -290,9 +290,9 @@ void FrmOptions::Command1_Click()
     close();
 }
 
-void FrmOptions::showSaveFailure(const StoreOutcome& outcome)
+void FrmOptions::showSaveFailure(const Outcome& outcome)
 {
-    const QString where = outcome.location.isEmpty() ? tr("the settings store") : outcome.location;
+    const QString where = outcome.path.isEmpty() ? tr("the settings store") : outcome.path;
     QMessageBox box(QMessageBox::Warning, tr("Options"),
                     tr("The settings could not be remembered in %1: %2.\n\n"
                        "They apply until Numberlark ends. Press OK again once the "

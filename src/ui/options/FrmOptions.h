@@ -64,7 +64,7 @@ private:
     void showNumberRefused(bool refused);
     QString numberTextToSave() const;
     void showMessage(QMessageBox::Icon icon, const QString& text);
-    void showSaveFailure(const StoreOutcome& outcome);
+    void showSaveFailure(const Outcome& outcome);
 
     SessionRecord& m_record;
     QPointer<QAbstractButton> m_printButton;

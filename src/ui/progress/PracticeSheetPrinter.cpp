@@ -89,10 +89,10 @@ void PracticeSheetPrinter::savePdf()
     }
     PainterCanvas canvas(pdf.writer(), [&pdf] {
         const QString failed = pdf.commit();
-        return failed.isEmpty() ? CanvasResult::success() : CanvasResult::failure(failed);
+        return failed.isEmpty() ? Outcome::success() : Outcome::failure(failed);
     });
-    if (const CanvasResult begun = canvas.begin(); begun.failed()) {
-        m_seams.inform(errorTitle(), begun.description());
+    if (const Outcome begun = canvas.begin(); begun.failed()) {
+        m_seams.inform(errorTitle(), begun.message);
         return;
     }
     drawPage(canvas);

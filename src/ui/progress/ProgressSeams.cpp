@@ -60,11 +60,10 @@ std::optional<QString> printOnPrinter(const ProgressSeams::Draw& draw)
     const QString name = printer.printerName();
     PainterCanvas canvas(printer, [&printer, &name] {
         return printer.printerState() == QPrinter::Error
-                   ? CanvasResult::failure(
-                         QCoreApplication::translate("ProgressSeams",
-                                                     "The printer \"%1\" reported an error.")
-                             .arg(name))
-                   : CanvasResult::success();
+                   ? Outcome::failure(QCoreApplication::translate(
+                                          "ProgressSeams", "The printer \"%1\" reported an error.")
+                                          .arg(name))
+                   : Outcome::success();
     });
     if (canvas.begin().failed()) {
         return QCoreApplication::translate("ProgressSeams",
