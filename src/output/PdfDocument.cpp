@@ -14,8 +14,8 @@ constexpr double kMarginMillimetres = 6.35;
 
 } // namespace
 
-PdfDocument::PdfDocument(const QString& path, const QPageLayout& layout)
-    : m_path(path), m_layout(layout), m_file(path)
+PdfDocument::PdfDocument(const QString& path, Sentences sentences, const QPageLayout& layout)
+    : m_path(path), m_sentences(std::move(sentences)), m_layout(layout), m_file(path)
 {
 }
 
@@ -40,12 +40,11 @@ Outcome PdfDocument::fileFailure(const QString& sentence) const
 Outcome PdfDocument::open()
 {
     if (!m_file.open(QIODevice::WriteOnly)) {
-        return fileFailure(QCoreApplication::translate(
-            "PdfDocument", "The certificate could not be saved as \"%1\": %2"));
+        return fileFailure(m_sentences.cannotSave);
     }
     m_writer = std::make_unique<QPdfWriter>(&m_file);
     m_writer->setPageLayout(m_layout);
-    m_writer->setTitle(QCoreApplication::translate("PdfDocument", "Numberlark certificate"));
+    m_writer->setTitle(m_sentences.title);
     m_writer->setCreator(QStringLiteral("Numberlark"));
     return Outcome::success();
 }
@@ -58,8 +57,7 @@ QPagedPaintDevice& PdfDocument::device()
 Outcome PdfDocument::commit()
 {
     if (!m_writer || !m_file.commit()) {
-        return fileFailure(QCoreApplication::translate(
-            "PdfDocument", "The certificate could not be written to \"%1\": %2"));
+        return fileFailure(m_sentences.cannotWrite);
     }
     return Outcome::success();
 }

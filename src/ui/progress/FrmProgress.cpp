@@ -280,13 +280,14 @@ void FrmProgress::showChild(int pickerIndex)
 void FrmProgress::CmdImport_Click()
 {
     const QString offered = QDir(m_context.startFolder).filePath(QStringLiteral("numberlark.csv"));
-    const QString path =
-        m_seams.chooseImportFile(QFileInfo::exists(offered) ? offered : m_context.startFolder);
+    const QString path = chooseImportFile(
+        *m_seams.dialogs, QFileInfo::exists(offered) ? offered : m_context.startFolder);
     if (path.isEmpty()) {
         return;
     }
     const progress::ImportOutcome outcome = m_seams.importResults(m_log, path);
-    m_seams.inform(tr("Import Results File"), importSummary(outcome));
+    m_seams.dialogs->tell(tr("Import Results File"), importSummary(outcome),
+                          QMessageBox::Information);
     // From the empty page no child was shown, and "" would pick "(no name)".
     reload(m_children->currentIndex() >= 0 ? std::optional(currentChild()) : std::nullopt);
 }
@@ -298,12 +299,13 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
     }
     const auto questions = m_seams.chooseTrickyFacts(m_gridModel->stats(), kPracticeQuestions);
     if (questions.empty()) {
-        m_seams.inform(tr("Print Practice Sheet"),
-                       tr("The log keeps no questions of %1 yet (tests brought in "
-                          "from a results file have none), so there is nothing to "
-                          "practise. The questions of every test taken from now on "
-                          "are kept.")
-                           .arg(shownChildName(currentChild())));
+        m_seams.dialogs->tell(tr("Print Practice Sheet"),
+                              tr("The log keeps no questions of %1 yet (tests brought in "
+                                 "from a results file have none), so there is nothing to "
+                                 "practise. The questions of every test taken from now on "
+                                 "are kept.")
+                                  .arg(shownChildName(currentChild())),
+                              QMessageBox::Information);
         return;
     }
     PracticeSheetPrinter printer(m_seams);
@@ -320,12 +322,13 @@ void FrmProgress::CmdReport_Click()
 void FrmProgress::CmdForget_Click()
 {
     const QString child = currentChild();
-    if (m_tests.empty() || !m_seams.confirm(tr("Forget This Child"), forgetQuestion(child))) {
+    if (m_tests.empty() ||
+        !m_seams.dialogs->confirm(tr("Forget This Child"), forgetQuestion(child))) {
         return;
     }
     const progress::LogStatus status = m_log.forget(child);
     if (!status.done()) {
-        m_seams.inform(tr("Forget This Child"), status.message);
+        m_seams.dialogs->tell(tr("Forget This Child"), status.message, QMessageBox::Information);
     }
     reload();
 }
