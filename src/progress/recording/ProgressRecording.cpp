@@ -39,10 +39,7 @@ progress::TestRecord progressRecordOf(const QuizSession& session, const QuitFact
     test.table = tableChoiceOf(session, facts.mixed);
     test.questions = session.record().Numofquestions;
     test.seconds = std::max(0, int{time_taken(session.record())});
-    for (const QuestionResult& answered : session.answeredQuestions()) {
-        test.answers.push_back({answered.first, answered.second, answered.table,
-                                answered.wrongBefore, answered.millisToRight});
-    }
+    test.answers = session.answeredQuestions();
     test.resultsKey = progress::resultsLineKey(results_line(facts.line));
     return test;
 }

@@ -1,5 +1,6 @@
 #include "ui/progress/FrmProgress.h"
 
+#include "output/ResultsLine.h"
 #include "progress/FactStats.h"
 #include "ui/progress/FactGridModel.h"
 #include "ui/progress/FactsLegend.h"
@@ -279,7 +280,8 @@ void FrmProgress::showChild(int pickerIndex)
 
 void FrmProgress::CmdImport_Click()
 {
-    const QString offered = QDir(m_context.startFolder).filePath(QStringLiteral("numberlark.csv"));
+    const QString offered =
+        QDir(m_context.startFolder).filePath(QString::fromLatin1(kResultsFileName));
     const QString path = chooseImportFile(
         *m_seams.dialogs, QFileInfo::exists(offered) ? offered : m_context.startFolder);
     if (path.isEmpty()) {
