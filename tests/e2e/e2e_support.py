@@ -24,6 +24,8 @@ KEY_DELAY_MS = "40"
 DISPLAY_RANGE = range(100, 200)
 MAIN_WINDOW_TITLE = "^Number Lark$"
 SCREEN = "1280x1024x24"
+# The completion's pauses, bells and certificate, with room to spare.
+COMPLETION_WAIT_S = 3.0
 
 
 def fail(message):
@@ -175,3 +177,44 @@ class ProgramUnderTest:
         stop(self.server)
         self._temp.cleanup()
         return False
+
+
+# One session, step by step, from the main window as it opens (TEST has the
+# focus), so a scenario is a few calls.
+
+def choose_table(keyboard, table):
+    """Selects the table's option (2 to 12), then goes back over Quit to TEST
+    and starts."""
+    # Tab twice enters the table group at "2 times table".
+    keyboard.keys("Tab", "Tab", *(["Down"] * (table - 2)), "space")
+    keyboard.keys("shift+Tab", "shift+Tab", "space")
+    time.sleep(0.5)
+
+
+def finish_test(keyboard, table, multipliers=range(1, 13), wrong_first=False):
+    """Answers every question by trying the products in turn (a wrong "0"
+    first if asked), and waits for the certificate."""
+    if wrong_first:
+        keyboard.keys("0", "Return")
+    keyboard.try_every_product(table, 1, multipliers)
+    time.sleep(COMPLETION_WAIT_S)
+
+
+def type_name(keyboard, name):
+    """Types the name into the answer box, which the certificate leaves
+    focused."""
+    keyboard.keys("ctrl+a")
+    keyboard.type(name)
+
+
+def quit_from_name_box(keyboard):
+    keyboard.keys("Tab", "space")
+
+
+def take_a_test(keyboard, table, name, wrong_first=False):
+    """A whole session: choose the table, finish the test, type the name,
+    Quit."""
+    choose_table(keyboard, table)
+    finish_test(keyboard, table, wrong_first=wrong_first)
+    type_name(keyboard, name)
+    quit_from_name_box(keyboard)

@@ -1,4 +1,5 @@
 #include "settings/Settings.h"
+#include "support/FileSizeCap.h"
 
 #include <gtest/gtest.h>
 
@@ -163,24 +164,7 @@ QByteArray fileText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Caps the size of any file this process writes, as a full disk would.
-class FileSizeCap {
-public:
-    explicit FileSizeCap(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit capped = m_saved;
-        capped.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &capped);
-    }
-    ~FileSizeCap() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    FileSizeCap(const FileSizeCap&) = delete;
-    FileSizeCap& operator=(const FileSizeCap&) = delete;
-
-private:
-    rlimit m_saved{};
-};
+using numberlark::testing::FileSizeCap;
 
 struct Obstacle {
     const char* what;

@@ -1,6 +1,7 @@
 #include "ui/progress/FrmProgress.h"
 #include "progress/ProgressLog.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestRecordBuilder.h"
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/ProgressChart.h"
 #include "ui/progress/TestsModel.h"
@@ -27,15 +28,11 @@ QDateTime at(int day, int hour)
 TestRecord testOf(const QString& child, QDateTime when, TableChoiceRecord table, int seconds,
                   std::vector<AnsweredQuestion> answers)
 {
-    TestRecord test;
-    test.child = child;
-    test.when = std::move(when);
-    test.table = table;
-    test.questions = static_cast<int>(answers.size());
-    test.seconds = seconds;
-    test.finished = true;
-    test.answers = std::move(answers);
-    return test;
+    return numberlark::testing::TestRecordBuilder(child)
+        .at(std::move(when))
+        .table(table)
+        .seconds(seconds)
+        .answers(std::move(answers));
 }
 
 constexpr TableChoiceRecord kSeven{TableChoiceRecord::Kind::Table, 7};
