@@ -126,10 +126,13 @@ QFont linkFont()
 
 } // namespace
 
-URLLink::URLLink(QWidget* parent, Opener opener, MessageShower showMessage)
+URLLink::URLLink(QWidget* parent, Opener opener, MessageShower dialogs)
     : QWidget(parent), m_label(new LinkText(this)), m_open(std::move(opener)),
-      m_showMessage(std::move(showMessage))
+      m_dialogs(std::move(dialogs))
 {
+    if (!m_dialogs) {
+        m_dialogs = std::make_shared<DesktopDialogs>(this);
+    }
     static const bool accessibleAsLink = (QAccessible::installFactory(linkAccessible), true);
     Q_UNUSED(accessibleAsLink);
     setFocusPolicy(Qt::StrongFocus); // a link the keyboard cannot reach is no link for many
@@ -257,11 +260,7 @@ void URLLink::openAddress(const QString& address)
     //: %1 the address, %2 why it failed, %3 the error number.
     const QString text = tr("Unable to load '%1' : %2 (Error %3)")
                              .arg(address, failure->description, QString::number(failure->number));
-    if (m_showMessage) {
-        m_showMessage(text);
-    } else {
-        QMessageBox::warning(this, QApplication::applicationDisplayName(), text);
-    }
+    m_dialogs->tell(QApplication::applicationDisplayName(), text, QMessageBox::Warning);
 }
 
 // Enter and Space follow the link, as a left-button press on its text does.

@@ -1,10 +1,10 @@
 #include "ui/main/ResultsSaving.h"
 
 #include "output/ResultsFile.h"
+#include "ui/common/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 
 namespace numberlark {
@@ -51,10 +51,10 @@ SaveFailureChoice askAfterSaveFailure(QWidget* parent, const QString& path, cons
 
 std::function<void(const QString& message)> progressNoticeBox(QWidget* parent)
 {
-    QPointer<QWidget> owner(parent);
-    return [owner](const QString& message) {
-        QMessageBox::warning(owner.data(),
-                             QCoreApplication::translate("ProgressRecording", "Progress"), message);
+    auto dialogs = std::make_shared<DesktopDialogs>(parent);
+    return [dialogs](const QString& message) {
+        dialogs->tell(QCoreApplication::translate("ProgressRecording", "Progress"), message,
+                      QMessageBox::Warning);
     };
 }
 
