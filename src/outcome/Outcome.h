@@ -27,8 +27,7 @@ struct [[nodiscard]] Outcome {
 
     Outcome() = default;
     Outcome(Kind kind, QString message, QString path = {}, QString reason = {})
-        : kind(kind), message(std::move(message)), path(std::move(path)),
-          reason(std::move(reason))
+        : kind(kind), message(std::move(message)), path(std::move(path)), reason(std::move(reason))
     {
     }
 

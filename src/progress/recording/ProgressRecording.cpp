@@ -56,7 +56,7 @@ progress::LogStatus ProgressRecording::record(const QuizSession& session, const 
     const auto recorder = loadModule<TestRecorder>(m_modulePaths);
     // Without its module the log is not reached at all: the module is what
     // failed, not the log.
-    const progress::LogStatus status =
+    progress::LogStatus status =
         recorder.service != nullptr
             ? recorder.service->record(logPath, progressRecordOf(session, facts))
             : progress::LogStatus{progress::LogStatus::Kind::CannotWrite, recorder.failure};

@@ -35,8 +35,8 @@ Outcome printOnDefaultPrinter(const DocumentPrinter::Printer::Draw& draw,
     }
     const std::optional<DefaultPrinter> printer = print.service->defaultPrinter();
     const QString name = printer ? printer->name : QString();
-    const Outcome notStarted =
-        Outcome::failure(DocumentPrinter::tr("The printer \"%1\" could not be started.").arg(name), name);
+    Outcome notStarted = Outcome::failure(
+        DocumentPrinter::tr("The printer \"%1\" could not be started.").arg(name), name);
     const std::unique_ptr<CertificateQueue> queue =
         printer ? print.service->openQueue(name) : nullptr;
     if (!queue) {
@@ -116,8 +116,9 @@ void DocumentPrinter::print(const PrintedDocument& document)
 // one for every step of the page.
 void DocumentPrinter::offerPdf(const PrintedDocument& document, const QString& reason)
 {
-    if (m_dialogs->offer(tr("Printing Error"), reason + QStringLiteral("\n\n") + document.pdfInstead,
-                        tr("Save as PDF..."))) {
+    if (m_dialogs->offer(tr("Printing Error"),
+                         reason + QStringLiteral("\n\n") + document.pdfInstead,
+                         tr("Save as PDF..."))) {
         savePdf(document);
     }
 }
@@ -125,8 +126,8 @@ void DocumentPrinter::offerPdf(const PrintedDocument& document, const QString& r
 QString DocumentPrinter::choosePdfPath(const PrintedDocument& document)
 {
     return m_dialogs->chooseFileToSave(document.saveDialogTitle,
-                                      QDir(documentsFolder()).filePath(document.suggestedName),
-                                      tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+                                       QDir(documentsFolder()).filePath(document.suggestedName),
+                                       tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
 }
 
 void DocumentPrinter::savePdf(const PrintedDocument& document)
