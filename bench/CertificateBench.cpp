@@ -32,7 +32,9 @@ bool writeCertificate(const QString& path, numberlark::QuizSession& session)
                                    7,
                                    48,
                                    QStringLiteral("Saturday 14 June 2025 10:32:07")};
-    numberlark::PdfDocument pdf(path);
+    numberlark::PdfDocument pdf(path, {QStringLiteral("Numberlark certificate"),
+                                       QStringLiteral("not saved as %1: %2"),
+                                       QStringLiteral("not written to %1: %2")});
     if (pdf.open().failed()) {
         return false;
     }

@@ -93,8 +93,9 @@ int main(int argc, char** argv)
     if (argc > 1 && picker != nullptr) {
         const QString child = picker->itemData(0).toString();
         numberlark::progress::ProgressLog log(logPath);
-        const QString failed = numberlark::ProgressReport(child, log.testsOf(child)).write(argv[1]);
-        std::fprintf(stderr, "%s", qPrintable(failed));
+        const numberlark::Outcome written =
+            numberlark::ProgressReport(child, log.testsOf(child)).write(argv[1]);
+        std::fprintf(stderr, "%s", qPrintable(written.message));
     }
     delete window;
     return 0;

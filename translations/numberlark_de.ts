@@ -48,32 +48,16 @@
 <context>
     <name>CertificatePrinter</name>
     <message>
-        <source>Printing Error</source>
-        <translation>Druckfehler</translation>
-    </message>
-    <message>
         <source>Would you like to save the certificate as a PDF file instead? You can print the PDF later, or on another computer.</source>
         <translation>Möchtest du die Urkunde stattdessen als PDF-Datei speichern? Du kannst das PDF später oder an einem anderen Computer drucken.</translation>
-    </message>
-    <message>
-        <source>Save as PDF...</source>
-        <translation>Als PDF speichern...</translation>
     </message>
     <message>
         <source>Save Certificate as PDF</source>
         <translation>Urkunde als PDF speichern</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
         <source>Numberlark certificate</source>
         <translation>Numberlark-Urkunde</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>Der Drucker „%1“ konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Numberlark certificate.pdf</source>
@@ -122,6 +106,25 @@
     <message>
         <source>The school&apos;s server refused the results.</source>
         <translation>Der Server der Schule hat die Ergebnisse abgelehnt.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started.</source>
+        <translation>Der Drucker „%1“ konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Printing Error</source>
+        <translation>Druckfehler</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -320,6 +323,18 @@
         <source>%1: not found</source>
         <translation>%1: nicht gefunden</translation>
     </message>
+    <message>
+        <source>%1: not a Numberlark module with %2</source>
+        <extracomment>%1 is the module&apos;s file, %2 the name of the function it should export.</extracomment>
+        <translation>%1: kein Numberlark-Modul mit %2</translation>
+    </message>
+    <message>
+        <source>Numberlark could not load its module %1:
+%2</source>
+        <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
+        <translation>Numberlark konnte sein Modul %1 nicht laden:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PainterCanvas</name>
@@ -351,10 +366,6 @@
         <translation>Die Urkunde konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>Numberlark certificate</source>
-        <translation>Numberlark-Urkunde</translation>
-    </message>
-    <message>
         <source>The certificate could not be written to &quot;%1&quot;: %2</source>
         <translation>Die Urkunde konnte nicht in „%1“ geschrieben werden: %2</translation>
     </message>
@@ -377,32 +388,34 @@
 <context>
     <name>PracticeSheetPrinter</name>
     <message>
-        <source>Printing Error</source>
-        <translation>Druckfehler</translation>
-    </message>
-    <message>
         <source>No printer is set up as the default on this computer, so the practice sheet cannot be printed.</source>
         <translation>Auf diesem Computer ist kein Standarddrucker eingerichtet, deshalb kann das Übungsblatt nicht gedruckt werden.</translation>
-    </message>
-    <message>
-        <source>
-
-Would you like to save the practice sheet as a PDF file instead?</source>
-        <translation>
-
-Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF</source>
         <translation>Übungsblatt als PDF speichern</translation>
     </message>
     <message>
-        <source>practice sheet</source>
-        <translation>Das Übungsblatt</translation>
-    </message>
-    <message>
         <source>Numberlark practice sheet</source>
         <translation>Numberlark-Übungsblatt</translation>
+    </message>
+    <message>
+        <source>Would you like to save the practice sheet as a PDF file instead?</source>
+        <translation>Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be sent to the printer &quot;%1&quot;.</source>
+        <translation>Das Übungsblatt konnte nicht an den Drucker „%1“ geschickt werden.</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Das Übungsblatt konnte nicht als „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be written to &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Das Übungsblatt konnte nicht in „%1“ geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -508,17 +521,6 @@ Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
     </message>
 </context>
 <context>
-    <name>ProgressPdf</name>
-    <message>
-        <source>The %1 could not be saved as &quot;%2&quot;: %3</source>
-        <translation>%1 konnte nicht als „%2“ gespeichert werden: %3</translation>
-    </message>
-    <message>
-        <source>The %1 could not be written to &quot;%2&quot;: %3</source>
-        <translation>%1 konnte nicht in „%2“ geschrieben werden: %3</translation>
-    </message>
-</context>
-<context>
     <name>ProgressRecording</name>
     <message>
         <source>Progress</source>
@@ -584,10 +586,6 @@ Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
         <translation>Numberlark-Fortschrittsbericht</translation>
     </message>
     <message>
-        <source>report</source>
-        <translation>Der Bericht</translation>
-    </message>
-    <message>
         <source>Save Report as PDF</source>
         <translation>Bericht als PDF speichern</translation>
     </message>
@@ -599,29 +597,19 @@ Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
             <numerusform> und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Der Bericht konnte nicht als „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Der Bericht konnte nicht in „%1“ geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgressSeams</name>
-    <message>
-        <source>Printing Error</source>
-        <translation>Druckfehler</translation>
-    </message>
-    <message>
-        <source>Save as PDF...</source>
-        <translation>Als PDF speichern...</translation>
-    </message>
-    <message>
-        <source>Numberlark practice sheet</source>
-        <translation>Numberlark-Übungsblatt</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; reported an error.</source>
-        <translation>Der Drucker „%1“ hat einen Fehler gemeldet.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>Der Drucker „%1“ konnte nicht gestartet werden.</translation>
-    </message>
     <message>
         <source>Import Results File</source>
         <translation>Ergebnisdatei importieren</translation>
@@ -629,10 +617,6 @@ Möchten Sie das Übungsblatt stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Results files (*.csv);;All files (*)</source>
         <translation>Ergebnisdateien (*.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -48,32 +48,16 @@
 <context>
     <name>CertificatePrinter</name>
     <message>
-        <source>Printing Error</source>
-        <translation>Error de impresión</translation>
-    </message>
-    <message>
         <source>Would you like to save the certificate as a PDF file instead? You can print the PDF later, or on another computer.</source>
         <translation>¿Quieres guardar el diploma como archivo PDF? Puedes imprimir el PDF más tarde o en otro ordenador.</translation>
-    </message>
-    <message>
-        <source>Save as PDF...</source>
-        <translation>Guardar como PDF...</translation>
     </message>
     <message>
         <source>Save Certificate as PDF</source>
         <translation>Guardar el diploma como PDF</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Numberlark certificate</source>
         <translation>Diploma Numberlark</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>No se ha podido poner en marcha la impresora «%1».</translation>
     </message>
     <message>
         <source>Numberlark certificate.pdf</source>
@@ -122,6 +106,25 @@
     <message>
         <source>The school&apos;s server refused the results.</source>
         <translation>El servidor de la escuela ha rechazado los resultados.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started.</source>
+        <translation>No se ha podido poner en marcha la impresora «%1».</translation>
+    </message>
+    <message>
+        <source>Printing Error</source>
+        <translation>Error de impresión</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -320,6 +323,18 @@
         <source>%1: not found</source>
         <translation>%1: no encontrado</translation>
     </message>
+    <message>
+        <source>%1: not a Numberlark module with %2</source>
+        <extracomment>%1 is the module&apos;s file, %2 the name of the function it should export.</extracomment>
+        <translation>%1: no es un módulo de Numberlark con %2</translation>
+    </message>
+    <message>
+        <source>Numberlark could not load its module %1:
+%2</source>
+        <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
+        <translation>Numberlark no pudo cargar su módulo %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PainterCanvas</name>
@@ -351,10 +366,6 @@
         <translation>No se ha podido guardar el diploma como «%1»: %2</translation>
     </message>
     <message>
-        <source>Numberlark certificate</source>
-        <translation>Diploma Numberlark</translation>
-    </message>
-    <message>
         <source>The certificate could not be written to &quot;%1&quot;: %2</source>
         <translation>No se ha podido escribir el diploma en «%1»: %2</translation>
     </message>
@@ -377,32 +388,34 @@
 <context>
     <name>PracticeSheetPrinter</name>
     <message>
-        <source>Printing Error</source>
-        <translation>Error de impresión</translation>
-    </message>
-    <message>
         <source>No printer is set up as the default on this computer, so the practice sheet cannot be printed.</source>
         <translation>Este ordenador no tiene una impresora predeterminada, así que no se puede imprimir la hoja de ejercicios.</translation>
-    </message>
-    <message>
-        <source>
-
-Would you like to save the practice sheet as a PDF file instead?</source>
-        <translation>
-
-¿Quieres guardar la hoja de ejercicios como archivo PDF?</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF</source>
         <translation>Guardar la hoja de ejercicios como PDF</translation>
     </message>
     <message>
-        <source>practice sheet</source>
-        <translation>la hoja de ejercicios</translation>
-    </message>
-    <message>
         <source>Numberlark practice sheet</source>
         <translation>Hoja de ejercicios Numberlark</translation>
+    </message>
+    <message>
+        <source>Would you like to save the practice sheet as a PDF file instead?</source>
+        <translation>¿Quieres guardar la hoja de ejercicios como archivo PDF?</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be sent to the printer &quot;%1&quot;.</source>
+        <translation>No se ha podido enviar la hoja de ejercicios a la impresora «%1».</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>No se ha podido guardar la hoja de ejercicios como «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be written to &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>No se ha podido escribir la hoja de ejercicios en «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -508,17 +521,6 @@ Would you like to save the practice sheet as a PDF file instead?</source>
     </message>
 </context>
 <context>
-    <name>ProgressPdf</name>
-    <message>
-        <source>The %1 could not be saved as &quot;%2&quot;: %3</source>
-        <translation>No se ha podido guardar %1 como «%2»: %3</translation>
-    </message>
-    <message>
-        <source>The %1 could not be written to &quot;%2&quot;: %3</source>
-        <translation>No se ha podido escribir %1 en «%2»: %3</translation>
-    </message>
-</context>
-<context>
     <name>ProgressRecording</name>
     <message>
         <source>Progress</source>
@@ -584,10 +586,6 @@ Would you like to save the practice sheet as a PDF file instead?</source>
         <translation>Informe de progreso Numberlark</translation>
     </message>
     <message>
-        <source>report</source>
-        <translation>el informe</translation>
-    </message>
-    <message>
         <source>Save Report as PDF</source>
         <translation>Guardar el informe como PDF</translation>
     </message>
@@ -599,29 +597,19 @@ Would you like to save the practice sheet as a PDF file instead?</source>
             <numerusform> y %n más</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>No se ha podido guardar el informe como «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>No se ha podido escribir el informe en «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgressSeams</name>
-    <message>
-        <source>Printing Error</source>
-        <translation>Error de impresión</translation>
-    </message>
-    <message>
-        <source>Save as PDF...</source>
-        <translation>Guardar como PDF...</translation>
-    </message>
-    <message>
-        <source>Numberlark practice sheet</source>
-        <translation>Hoja de ejercicios Numberlark</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; reported an error.</source>
-        <translation>La impresora «%1» ha informado de un error.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>No se ha podido poner en marcha la impresora «%1».</translation>
-    </message>
     <message>
         <source>Import Results File</source>
         <translation>Importar archivo de resultados</translation>
@@ -629,10 +617,6 @@ Would you like to save the practice sheet as a PDF file instead?</source>
     <message>
         <source>Results files (*.csv);;All files (*)</source>
         <translation>Archivos de resultados (*.csv);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

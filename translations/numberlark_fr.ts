@@ -48,32 +48,16 @@
 <context>
     <name>CertificatePrinter</name>
     <message>
-        <source>Printing Error</source>
-        <translation>Erreur d’impression</translation>
-    </message>
-    <message>
         <source>Would you like to save the certificate as a PDF file instead? You can print the PDF later, or on another computer.</source>
         <translation>Veux-tu plutôt enregistrer le diplôme dans un fichier PDF&#xa0;? Tu pourras imprimer le PDF plus tard, ou sur un autre ordinateur.</translation>
-    </message>
-    <message>
-        <source>Save as PDF...</source>
-        <translation>Enregistrer en PDF...</translation>
     </message>
     <message>
         <source>Save Certificate as PDF</source>
         <translation>Enregistrer le diplôme en PDF</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Numberlark certificate</source>
         <translation>Diplôme Numberlark</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu démarrer.</translation>
     </message>
     <message>
         <source>Numberlark certificate.pdf</source>
@@ -122,6 +106,25 @@
     <message>
         <source>The school&apos;s server refused the results.</source>
         <translation>Le serveur de l’école a refusé les résultats.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>Printing Error</source>
+        <translation>Erreur d’impression</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Enregistrer en PDF...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -320,6 +323,18 @@
         <source>%1: not found</source>
         <translation>%1&#xa0;: introuvable</translation>
     </message>
+    <message>
+        <source>%1: not a Numberlark module with %2</source>
+        <extracomment>%1 is the module&apos;s file, %2 the name of the function it should export.</extracomment>
+        <translation>%1&#xa0;: pas un module de Numberlark avec %2</translation>
+    </message>
+    <message>
+        <source>Numberlark could not load its module %1:
+%2</source>
+        <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
+        <translation>Numberlark n’a pas pu charger son module %1&#xa0;:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PainterCanvas</name>
@@ -351,10 +366,6 @@
         <translation>Le diplôme n’a pas pu être enregistré sous «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <source>Numberlark certificate</source>
-        <translation>Diplôme Numberlark</translation>
-    </message>
-    <message>
         <source>The certificate could not be written to &quot;%1&quot;: %2</source>
         <translation>Le diplôme n’a pas pu être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
@@ -377,32 +388,34 @@
 <context>
     <name>PracticeSheetPrinter</name>
     <message>
-        <source>Printing Error</source>
-        <translation>Erreur d’impression</translation>
-    </message>
-    <message>
         <source>No printer is set up as the default on this computer, so the practice sheet cannot be printed.</source>
         <translation>Aucune imprimante par défaut n’est configurée sur cet ordinateur&#xa0;: la fiche d’exercices ne peut pas être imprimée.</translation>
-    </message>
-    <message>
-        <source>
-
-Would you like to save the practice sheet as a PDF file instead?</source>
-        <translation>
-
-Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;?</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF</source>
         <translation>Enregistrer la fiche d’exercices en PDF</translation>
     </message>
     <message>
-        <source>practice sheet</source>
-        <translation>la fiche d’exercices</translation>
-    </message>
-    <message>
         <source>Numberlark practice sheet</source>
         <translation>Fiche d’exercices Numberlark</translation>
+    </message>
+    <message>
+        <source>Would you like to save the practice sheet as a PDF file instead?</source>
+        <translation>Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be sent to the printer &quot;%1&quot;.</source>
+        <translation>La fiche d’exercices n’a pas pu être envoyée à l’imprimante «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>La fiche d’exercices n’a pas pu être enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be written to &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>La fiche d’exercices n’a pas pu être écrite dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -508,17 +521,6 @@ Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;
     </message>
 </context>
 <context>
-    <name>ProgressPdf</name>
-    <message>
-        <source>The %1 could not be saved as &quot;%2&quot;: %3</source>
-        <translation>Impossible d’enregistrer %1 sous «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>The %1 could not be written to &quot;%2&quot;: %3</source>
-        <translation>Impossible d’écrire %1 dans «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
-    </message>
-</context>
-<context>
     <name>ProgressRecording</name>
     <message>
         <source>Progress</source>
@@ -584,10 +586,6 @@ Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;
         <translation>Rapport de progrès Numberlark</translation>
     </message>
     <message>
-        <source>report</source>
-        <translation>le rapport</translation>
-    </message>
-    <message>
         <source>Save Report as PDF</source>
         <translation>Enregistrer le rapport en PDF</translation>
     </message>
@@ -599,29 +597,19 @@ Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;
             <numerusform> et %n autres</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Le rapport n’a pas pu être enregistré sous «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Le rapport n’a pas pu être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgressSeams</name>
-    <message>
-        <source>Printing Error</source>
-        <translation>Erreur d’impression</translation>
-    </message>
-    <message>
-        <source>Save as PDF...</source>
-        <translation>Enregistrer en PDF...</translation>
-    </message>
-    <message>
-        <source>Numberlark practice sheet</source>
-        <translation>Fiche d’exercices Numberlark</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; reported an error.</source>
-        <translation>L’imprimante «&#xa0;%1&#xa0;» a signalé une erreur.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu démarrer.</translation>
-    </message>
     <message>
         <source>Import Results File</source>
         <translation>Importer un fichier de résultats</translation>
@@ -629,10 +617,6 @@ Voulez-vous plutôt enregistrer la fiche d’exercices dans un fichier PDF&#xa0;
     <message>
         <source>Results files (*.csv);;All files (*)</source>
         <translation>Fichiers de résultats (*.csv);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -50,32 +50,16 @@
 <context>
     <name>CertificatePrinter</name>
     <message>
-        <source>Printing Error</source>
-        <translation>Błąd drukowania</translation>
-    </message>
-    <message>
         <source>Would you like to save the certificate as a PDF file instead? You can print the PDF later, or on another computer.</source>
         <translation>Czy zapisać dyplom jako plik PDF? PDF można wydrukować później albo na innym komputerze.</translation>
-    </message>
-    <message>
-        <source>Save as PDF...</source>
-        <translation>Zapisz jako PDF...</translation>
     </message>
     <message>
         <source>Save Certificate as PDF</source>
         <translation>Zapisz dyplom jako PDF</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Pliki PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Numberlark certificate</source>
         <translation>Dyplom Numberlark</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>Nie udało się uruchomić drukarki „%1”.</translation>
     </message>
     <message>
         <source>Numberlark certificate.pdf</source>
@@ -124,6 +108,25 @@
     <message>
         <source>The school&apos;s server refused the results.</source>
         <translation>Serwer szkoły odrzucił wyniki.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started.</source>
+        <translation>Nie udało się uruchomić drukarki „%1”.</translation>
+    </message>
+    <message>
+        <source>Printing Error</source>
+        <translation>Błąd drukowania</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Zapisz jako PDF...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -328,6 +331,18 @@
         <source>%1: not found</source>
         <translation>%1: nie znaleziono</translation>
     </message>
+    <message>
+        <source>%1: not a Numberlark module with %2</source>
+        <extracomment>%1 is the module&apos;s file, %2 the name of the function it should export.</extracomment>
+        <translation>%1: to nie jest moduł programu Numberlark z %2</translation>
+    </message>
+    <message>
+        <source>Numberlark could not load its module %1:
+%2</source>
+        <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
+        <translation>Numberlark nie mógł wczytać swojego modułu %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PainterCanvas</name>
@@ -359,10 +374,6 @@
         <translation>Nie udało się zapisać dyplomu jako „%1”: %2</translation>
     </message>
     <message>
-        <source>Numberlark certificate</source>
-        <translation>Dyplom Numberlark</translation>
-    </message>
-    <message>
         <source>The certificate could not be written to &quot;%1&quot;: %2</source>
         <translation>Nie udało się zapisać dyplomu w pliku „%1”: %2</translation>
     </message>
@@ -385,32 +396,34 @@
 <context>
     <name>PracticeSheetPrinter</name>
     <message>
-        <source>Printing Error</source>
-        <translation>Błąd drukowania</translation>
-    </message>
-    <message>
         <source>No printer is set up as the default on this computer, so the practice sheet cannot be printed.</source>
         <translation>Na tym komputerze nie ustawiono drukarki domyślnej, więc nie można wydrukować karty ćwiczeń.</translation>
-    </message>
-    <message>
-        <source>
-
-Would you like to save the practice sheet as a PDF file instead?</source>
-        <translation>
-
-Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
     </message>
     <message>
         <source>Save Practice Sheet as PDF</source>
         <translation>Zapisz kartę ćwiczeń jako PDF</translation>
     </message>
     <message>
-        <source>practice sheet</source>
-        <translation>karty ćwiczeń</translation>
-    </message>
-    <message>
         <source>Numberlark practice sheet</source>
         <translation>Karta ćwiczeń Numberlark</translation>
+    </message>
+    <message>
+        <source>Would you like to save the practice sheet as a PDF file instead?</source>
+        <translation>Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be sent to the printer &quot;%1&quot;.</source>
+        <translation>Nie udało się wysłać karty ćwiczeń do drukarki „%1”.</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Nie udało się zapisać karty ćwiczeń jako „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The practice sheet could not be written to &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Nie udało się zapisać karty ćwiczeń w pliku „%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -516,17 +529,6 @@ Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
     </message>
 </context>
 <context>
-    <name>ProgressPdf</name>
-    <message>
-        <source>The %1 could not be saved as &quot;%2&quot;: %3</source>
-        <translation>Nie udało się zapisać %1 jako „%2”: %3</translation>
-    </message>
-    <message>
-        <source>The %1 could not be written to &quot;%2&quot;: %3</source>
-        <translation>Nie udało się zapisać %1 w pliku „%2”: %3</translation>
-    </message>
-</context>
-<context>
     <name>ProgressRecording</name>
     <message>
         <source>Progress</source>
@@ -592,10 +594,6 @@ Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
         <translation>Raport postępów Numberlark</translation>
     </message>
     <message>
-        <source>report</source>
-        <translation>raportu</translation>
-    </message>
-    <message>
         <source>Save Report as PDF</source>
         <translation>Zapisz raport jako PDF</translation>
     </message>
@@ -608,29 +606,19 @@ Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
             <numerusform> i jeszcze %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Nie udało się zapisać raportu jako „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Nie udało się zapisać raportu w pliku „%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgressSeams</name>
-    <message>
-        <source>Printing Error</source>
-        <translation>Błąd drukowania</translation>
-    </message>
-    <message>
-        <source>Save as PDF...</source>
-        <translation>Zapisz jako PDF...</translation>
-    </message>
-    <message>
-        <source>Numberlark practice sheet</source>
-        <translation>Karta ćwiczeń Numberlark</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; reported an error.</source>
-        <translation>Drukarka „%1” zgłosiła błąd.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>Nie udało się uruchomić drukarki „%1”.</translation>
-    </message>
     <message>
         <source>Import Results File</source>
         <translation>Importuj plik wyników</translation>
@@ -638,10 +626,6 @@ Czy zapisać kartę ćwiczeń jako plik PDF?</translation>
     <message>
         <source>Results files (*.csv);;All files (*)</source>
         <translation>Pliki wyników (*.csv);;Wszystkie pliki (*)</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Pliki PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -2,19 +2,60 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QLibrary>
+
+#include <mutex>
 
 namespace numberlark {
 
-ModuleLoader::ModuleLoader(const QString& fileName)
-    : ModuleLoader(defaultPaths(fileName, QCoreApplication::applicationDirPath()))
+namespace {
+
+struct Outcome {
+    QFunctionPointer entry = nullptr;
+    QString failure;
+};
+
+QString whyNotLoaded(const QString& path, QLibrary& library, const char* symbol)
 {
+    const QString where = QDir::toNativeSeparators(path);
+    if (!QFileInfo::exists(path)) {
+        return QCoreApplication::translate("ModuleLoader", "%1: not found").arg(where);
+    }
+    if (!library.load()) {
+        // The dynamic linker's own words, which name the file.
+        return library.errorString();
+    }
+    //: %1 is the module's file, %2 the name of the function it should export.
+    return QCoreApplication::translate("ModuleLoader", "%1: not a Numberlark module with %2")
+        .arg(where, QString::fromLatin1(symbol));
 }
 
-ModuleLoader::ModuleLoader(QStringList paths) : m_paths(std::move(paths)) {}
+Outcome load(const QStringList& paths, const char* symbol)
+{
+    QStringList reasons;
+    for (const QString& path : paths) {
+        // QLibrary leaves the library loaded when it is destroyed, which is
+        // what keeps the module for the rest of the run.
+        QLibrary library(path);
+        if (QFileInfo(path).isFile() && library.load()) {
+            if (const QFunctionPointer entry = library.resolve(symbol)) {
+                return {entry, {}};
+            }
+        }
+        reasons << whyNotLoaded(path, library, symbol);
+    }
+    const QString file = paths.isEmpty() ? QString() : QFileInfo(paths.constFirst()).fileName();
+    //: %1 is the module's file name; %2 lists where it was looked for, and why it failed there.
+    return {nullptr, QCoreApplication::translate("ModuleLoader",
+                                                 "Numberlark could not load its module %1:\n%2")
+                         .arg(file, reasons.join(QLatin1Char('\n')))};
+}
 
-QStringList ModuleLoader::defaultPaths(const QString& fileName, const QString& programFolder)
+} // namespace
+
+QStringList modulePaths(const QString& fileName, const QString& programFolder)
 {
     const QDir folder(programFolder);
     return {folder.filePath(fileName),
@@ -22,42 +63,23 @@ QStringList ModuleLoader::defaultPaths(const QString& fileName, const QString& p
                                             QLatin1Char('/') + fileName))};
 }
 
-// QLibrary leaves the library loaded when it is destroyed, which is what
-// keeps the module for the rest of the run.
-void ModuleLoader::load()
+QStringList modulePaths(const QString& fileName)
 {
-    m_tried = true;
-    QStringList failures;
-    for (const QString& path : std::as_const(m_paths)) {
-        if (!QFile::exists(path)) {
-            failures << QCoreApplication::translate("ModuleLoader", "%1: not found")
-                            .arg(QDir::toNativeSeparators(path));
-            continue;
-        }
-        QLibrary library(path);
-        if (library.load()) {
-            m_loadedPath = path;
-            return;
-        }
-        failures << library.errorString();
-    }
-    m_failure = failures.join(QLatin1Char('\n'));
+    return modulePaths(fileName, QCoreApplication::applicationDirPath());
 }
 
-QFunctionPointer ModuleLoader::resolve(const char* symbol)
+QFunctionPointer loadModuleEntry(const QStringList& paths, const char* symbol, QString* failure)
 {
-    if (!m_tried) {
-        load();
+    static std::mutex guard;
+    static QHash<QString, Outcome> loaded;
+    const std::lock_guard lock(guard);
+    const QString key = paths.join(QLatin1Char('\n')) + QLatin1Char('\n') + QLatin1String(symbol);
+    auto found = loaded.constFind(key);
+    if (found == loaded.constEnd()) {
+        found = loaded.insert(key, load(paths, symbol));
     }
-    if (m_loadedPath.isEmpty()) {
-        return nullptr;
-    }
-    QLibrary library(m_loadedPath);
-    const QFunctionPointer function = library.resolve(symbol);
-    if (function == nullptr && m_failure.isEmpty()) {
-        m_failure = library.errorString();
-    }
-    return function;
+    *failure = found->failure;
+    return found->entry;
 }
 
 } // namespace numberlark

@@ -108,10 +108,10 @@ void CertificatePage::draw(PageCanvas& canvas, const FailureReport& report)
     m_report = nullptr;
 }
 
-void CertificatePage::check(const CanvasResult& result)
+void CertificatePage::check(const Outcome& result)
 {
     if (result.failed() && *m_report) {
-        (*m_report)(result.description());
+        (*m_report)(result.message);
     }
 }
 

@@ -44,7 +44,7 @@ public:
     float nameX() const;
 
 private:
-    void check(const CanvasResult& result);
+    void check(const Outcome& result);
     void text(float size, float x, float y, const QString& line);
     void drawBar(float top);
     void drawHeading();

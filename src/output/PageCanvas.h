@@ -1,7 +1,7 @@
 #pragma once
 
 #include "artwork/Artwork.h"
-#include "output/CanvasResult.h"
+#include "outcome/Outcome.h"
 
 #include <QColor>
 #include <QString>
@@ -23,37 +23,36 @@ class PageCanvas {
 public:
     virtual ~PageCanvas() = default;
 
-    virtual CanvasResult mapPage() = 0;
+    virtual Outcome mapPage() = 0;
 
-    virtual CanvasResult setFontName(const QString& name) = 0;
-    virtual CanvasResult setFontSize(float points) = 0;
-    virtual CanvasResult setBold(bool bold) = 0;
+    virtual Outcome setFontName(const QString& name) = 0;
+    virtual Outcome setFontSize(float points) = 0;
+    virtual Outcome setBold(bool bold) = 0;
 
-    virtual CanvasResult setX(float x) = 0;
-    virtual CanvasResult setY(float y) = 0;
+    virtual Outcome setX(float x) = 0;
+    virtual Outcome setY(float y) = 0;
     virtual float x() const = 0;
     virtual float y() const = 0;
 
     // Draws text with the top-left corner of its first character cell at
     // the current position, then moves to x = 0, one line height lower.
-    virtual CanvasResult printText(const QString& text) = 0;
+    virtual Outcome printText(const QString& text) = 0;
     // As printText, but first starts a new line when the current position
     // is past the first column (x > 0).
-    virtual CanvasResult printTextOnNewLine(const QString& text) = 0;
+    virtual Outcome printTextOnNewLine(const QString& text) = 0;
     // Moves to x = 0, one line height of the current font lower.
-    virtual CanvasResult lineFeed() = 0;
+    virtual Outcome lineFeed() = 0;
 
     // An axis-parallel rectangle outline with opposite corners (x1, y1) and
     // (x2, y2), in colour or else the foreground colour. The current
     // position becomes (x2, y2).
-    virtual CanvasResult box(float x1, float y1, float x2, float y2,
-                             std::optional<QColor> colour) = 0;
+    virtual Outcome box(float x1, float y1, float x2, float y2, std::optional<QColor> colour) = 0;
     // The picture with its top-left corner at (x, y), at its own physical
     // size (15 twips per logical pixel), not stretched to the page units.
-    virtual CanvasResult picture(Picture picture, float x, float y) = 0;
+    virtual Outcome picture(Picture picture, float x, float y) = 0;
 
     // Finishes the page and hands it to its destination.
-    virtual CanvasResult endDocument() = 0;
+    virtual Outcome endDocument() = 0;
 };
 
 } // namespace numberlark

@@ -30,67 +30,67 @@ PainterCanvas::~PainterCanvas()
     }
 }
 
-CanvasResult PainterCanvas::begin()
+Outcome PainterCanvas::begin()
 {
     if (m_painter.isActive()) {
-        return CanvasResult::success();
+        return Outcome::success();
     }
     if (!m_painter.begin(&m_device)) {
-        return CanvasResult::failure(
+        return Outcome::failure(
             QCoreApplication::translate("PainterCanvas", "The page could not be started."));
     }
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::notPainting() const
+Outcome PainterCanvas::notPainting() const
 {
-    return CanvasResult::failure(
+    return Outcome::failure(
         QCoreApplication::translate("PainterCanvas", "The page is not open for drawing."));
 }
 
-CanvasResult PainterCanvas::mapPage()
+Outcome PainterCanvas::mapPage()
 {
     m_unitX = m_device.width() / static_cast<double>(kPageWidthUnits);
     m_unitY = m_device.height() / static_cast<double>(kPageHeightUnits);
     m_x = 0.0F;
     m_y = 0.0F;
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::setFontName(const QString& name)
+Outcome PainterCanvas::setFontName(const QString& name)
 {
     m_font.setFamily(name);
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::setFontSize(float points)
+Outcome PainterCanvas::setFontSize(float points)
 {
     if (!(points > 0.0F)) {
-        return CanvasResult::failure(
+        return Outcome::failure(
             QCoreApplication::translate("PainterCanvas", "Invalid font size %1.").arg(points));
     }
     m_font.setPointSizeF(points);
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::setBold(bool bold)
+Outcome PainterCanvas::setBold(bool bold)
 {
     m_font.setBold(bold);
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::setX(float x)
+Outcome PainterCanvas::setX(float x)
 {
     m_x = x;
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::setY(float y)
+Outcome PainterCanvas::setY(float y)
 {
     m_y = y;
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
 QPointF PainterCanvas::toDevice(float x, float y) const
@@ -110,7 +110,7 @@ void PainterCanvas::newLine()
     m_y += lineHeight();
 }
 
-CanvasResult PainterCanvas::printText(const QString& text)
+Outcome PainterCanvas::printText(const QString& text)
 {
     if (!m_painter.isActive()) {
         return notPainting();
@@ -120,10 +120,10 @@ CanvasResult PainterCanvas::printText(const QString& text)
     m_painter.setPen(QPen(Qt::black));
     m_painter.drawText(toDevice(m_x, m_y) + QPointF(0.0, metrics.ascent()), text);
     newLine();
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::printTextOnNewLine(const QString& text)
+Outcome PainterCanvas::printTextOnNewLine(const QString& text)
 {
     if (!m_painter.isActive()) {
         return notPainting();
@@ -134,14 +134,13 @@ CanvasResult PainterCanvas::printTextOnNewLine(const QString& text)
     return printText(text);
 }
 
-CanvasResult PainterCanvas::lineFeed()
+Outcome PainterCanvas::lineFeed()
 {
     newLine();
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::box(float x1, float y1, float x2, float y2,
-                                std::optional<QColor> colour)
+Outcome PainterCanvas::box(float x1, float y1, float x2, float y2, std::optional<QColor> colour)
 {
     if (!m_painter.isActive()) {
         return notPainting();
@@ -154,10 +153,10 @@ CanvasResult PainterCanvas::box(float x1, float y1, float x2, float y2,
     m_painter.drawRect(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
     m_x = x2;
     m_y = y2;
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::picture(Picture picture, float x, float y)
+Outcome PainterCanvas::picture(Picture picture, float x, float y)
 {
     if (!m_painter.isActive()) {
         return notPainting();
@@ -166,23 +165,23 @@ CanvasResult PainterCanvas::picture(Picture picture, float x, float y)
     const QSizeF size(twips.width() / kTwipsPerInch * m_device.logicalDpiX(),
                       twips.height() / kTwipsPerInch * m_device.logicalDpiY());
     if (!paintPicture(m_painter, picture, QRectF(toDevice(x, y), size))) {
-        return CanvasResult::failure(
+        return Outcome::failure(
             QCoreApplication::translate("PainterCanvas", "The picture %1 could not be drawn.")
                 .arg(resourcePath(picture)));
     }
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
-CanvasResult PainterCanvas::endDocument()
+Outcome PainterCanvas::endDocument()
 {
     if (!m_painter.isActive()) {
         return notPainting();
     }
     if (!m_painter.end()) {
-        return CanvasResult::failure(
+        return Outcome::failure(
             QCoreApplication::translate("PainterCanvas", "The page could not be finished."));
     }
-    return m_finish ? m_finish() : CanvasResult::success();
+    return m_finish ? m_finish() : Outcome::success();
 }
 
 } // namespace numberlark

@@ -19,7 +19,7 @@ namespace numberlark {
 class PainterCanvas final : public PageCanvas {
 public:
     // Runs after the painter has ended: e.g. commits the file behind the device.
-    using Finish = std::function<CanvasResult()>;
+    using Finish = std::function<Outcome()>;
 
     explicit PainterCanvas(QPaintDevice& device, Finish finish = {});
     ~PainterCanvas() override;
@@ -28,25 +28,25 @@ public:
 
     // Starts painting; fails when the device cannot be opened (for a
     // printer: the print job could not be started).
-    CanvasResult begin();
+    Outcome begin();
 
-    CanvasResult mapPage() override;
-    CanvasResult setFontName(const QString& name) override;
-    CanvasResult setFontSize(float points) override;
-    CanvasResult setBold(bool bold) override;
-    CanvasResult setX(float x) override;
-    CanvasResult setY(float y) override;
+    Outcome mapPage() override;
+    Outcome setFontName(const QString& name) override;
+    Outcome setFontSize(float points) override;
+    Outcome setBold(bool bold) override;
+    Outcome setX(float x) override;
+    Outcome setY(float y) override;
     float x() const override { return m_x; }
     float y() const override { return m_y; }
-    CanvasResult printText(const QString& text) override;
-    CanvasResult printTextOnNewLine(const QString& text) override;
-    CanvasResult lineFeed() override;
-    CanvasResult box(float x1, float y1, float x2, float y2, std::optional<QColor> colour) override;
-    CanvasResult picture(Picture picture, float x, float y) override;
-    CanvasResult endDocument() override;
+    Outcome printText(const QString& text) override;
+    Outcome printTextOnNewLine(const QString& text) override;
+    Outcome lineFeed() override;
+    Outcome box(float x1, float y1, float x2, float y2, std::optional<QColor> colour) override;
+    Outcome picture(Picture picture, float x, float y) override;
+    Outcome endDocument() override;
 
 private:
-    CanvasResult notPainting() const;
+    Outcome notPainting() const;
     QPointF toDevice(float x, float y) const;
     // The current font's line spacing on the device, in page units.
     float lineHeight() const;

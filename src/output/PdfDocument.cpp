@@ -14,8 +14,8 @@ constexpr double kMarginMillimetres = 6.35;
 
 } // namespace
 
-PdfDocument::PdfDocument(const QString& path, const QPageLayout& layout)
-    : m_path(path), m_layout(layout), m_file(path)
+PdfDocument::PdfDocument(const QString& path, Sentences sentences, const QPageLayout& layout)
+    : m_path(path), m_sentences(std::move(sentences)), m_layout(layout), m_file(path)
 {
 }
 
@@ -31,23 +31,22 @@ QPageLayout PdfDocument::defaultLayout()
 }
 
 // The sentence names the file (%1) and the system's reason (%2).
-CanvasResult PdfDocument::fileFailure(const QString& sentence) const
+Outcome PdfDocument::fileFailure(const QString& sentence) const
 {
-    return CanvasResult::failure(
-        sentence.arg(QDir::toNativeSeparators(m_path), m_file.errorString()));
+    const QString where = QDir::toNativeSeparators(m_path);
+    return Outcome::failure(sentence.arg(where, m_file.errorString()), where, m_file.errorString());
 }
 
-CanvasResult PdfDocument::open()
+Outcome PdfDocument::open()
 {
     if (!m_file.open(QIODevice::WriteOnly)) {
-        return fileFailure(QCoreApplication::translate(
-            "PdfDocument", "The certificate could not be saved as \"%1\": %2"));
+        return fileFailure(m_sentences.cannotSave);
     }
     m_writer = std::make_unique<QPdfWriter>(&m_file);
     m_writer->setPageLayout(m_layout);
-    m_writer->setTitle(QCoreApplication::translate("PdfDocument", "Numberlark certificate"));
+    m_writer->setTitle(m_sentences.title);
     m_writer->setCreator(QStringLiteral("Numberlark"));
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
 QPagedPaintDevice& PdfDocument::device()
@@ -55,13 +54,12 @@ QPagedPaintDevice& PdfDocument::device()
     return *m_writer;
 }
 
-CanvasResult PdfDocument::commit()
+Outcome PdfDocument::commit()
 {
     if (!m_writer || !m_file.commit()) {
-        return fileFailure(QCoreApplication::translate(
-            "PdfDocument", "The certificate could not be written to \"%1\": %2"));
+        return fileFailure(m_sentences.cannotWrite);
     }
-    return CanvasResult::success();
+    return Outcome::success();
 }
 
 } // namespace numberlark

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/CanvasResult.h"
+#include "outcome/Outcome.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -18,7 +18,16 @@ namespace numberlark {
 // everything was written, so a failure never leaves a broken PDF behind.
 class PdfDocument {
 public:
-    explicit PdfDocument(const QString& path, const QPageLayout& layout = defaultLayout());
+    // What the document is called, and its own whole sentences for a failure,
+    // each with the file (%1) and the system's reason (%2).
+    struct Sentences {
+        QString title;
+        QString cannotSave;  // the file could not be opened
+        QString cannotWrite; // the finished file could not be put in place
+    };
+
+    PdfDocument(const QString& path, Sentences sentences,
+                const QPageLayout& layout = defaultLayout());
     ~PdfDocument();
     PdfDocument(const PdfDocument&) = delete;
     PdfDocument& operator=(const PdfDocument&) = delete;
@@ -29,16 +38,17 @@ public:
     static QPageLayout defaultLayout();
 
     // Opens the temporary file; the failure names the file and the reason.
-    CanvasResult open();
+    Outcome open();
     // Valid after a successful open().
     QPagedPaintDevice& device();
     // Call after painting has ended: moves the finished file into place.
-    CanvasResult commit();
+    Outcome commit();
 
 private:
-    CanvasResult fileFailure(const QString& sentence) const;
+    Outcome fileFailure(const QString& sentence) const;
 
     QString m_path;
+    Sentences m_sentences;
     QPageLayout m_layout;
     QSaveFile m_file;
     std::unique_ptr<QPdfWriter> m_writer;

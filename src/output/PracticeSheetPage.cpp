@@ -32,10 +32,10 @@ QString PracticeSheetPage::heading() const
                      .arg(m_name);
 }
 
-void PracticeSheetPage::check(const CanvasResult& result)
+void PracticeSheetPage::check(const Outcome& result)
 {
     if (result.failed() && *m_report) {
-        (*m_report)(result.description());
+        (*m_report)(result.message);
     }
 }
 

@@ -25,7 +25,7 @@ public:
     QString heading() const;
 
 private:
-    void check(const CanvasResult& result);
+    void check(const Outcome& result);
 
     QString m_name;
     QStringList m_questions;

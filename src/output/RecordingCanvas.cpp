@@ -27,12 +27,12 @@ RecordingCanvas::Operation RecordingCanvas::operation(Kind kind) const
     return op;
 }
 
-bool RecordingCanvas::record(Operation op, CanvasResult& result)
+bool RecordingCanvas::record(Operation op, Outcome& result)
 {
     if (m_failureRule) {
         if (const std::optional<QString> failure = m_failureRule(op)) {
             op.failed = true;
-            result = CanvasResult::failure(*failure);
+            result = Outcome::failure(*failure);
         }
     }
     m_operations.push_back(std::move(op));
@@ -45,9 +45,9 @@ void RecordingCanvas::newLine()
     m_y += m_lineHeight(m_fontSize);
 }
 
-CanvasResult RecordingCanvas::mapPage()
+Outcome RecordingCanvas::mapPage()
 {
-    CanvasResult result = CanvasResult::success();
+    Outcome result = Outcome::success();
     if (record(operation(Kind::MapPage), result)) {
         m_x = 0.0F;
         m_y = 0.0F;
@@ -55,63 +55,62 @@ CanvasResult RecordingCanvas::mapPage()
     return result;
 }
 
-template <typename T>
-CanvasResult RecordingCanvas::recordChange(Operation op, T& state, const T& value)
+template <typename T> Outcome RecordingCanvas::recordChange(Operation op, T& state, const T& value)
 {
-    CanvasResult result = CanvasResult::success();
+    Outcome result = Outcome::success();
     if (record(std::move(op), result)) {
         state = value;
     }
     return result;
 }
 
-CanvasResult RecordingCanvas::setFontName(const QString& name)
+Outcome RecordingCanvas::setFontName(const QString& name)
 {
     Operation op = operation(Kind::FontName);
     op.text = name;
     return recordChange(std::move(op), m_fontName, name);
 }
 
-CanvasResult RecordingCanvas::setFontSize(float points)
+Outcome RecordingCanvas::setFontSize(float points)
 {
     Operation op = operation(Kind::FontSize);
     op.fontSize = points;
     return recordChange(std::move(op), m_fontSize, points);
 }
 
-CanvasResult RecordingCanvas::setBold(bool bold)
+Outcome RecordingCanvas::setBold(bool bold)
 {
     Operation op = operation(Kind::Bold);
     op.bold = bold;
     return recordChange(std::move(op), m_bold, bold);
 }
 
-CanvasResult RecordingCanvas::setX(float x)
+Outcome RecordingCanvas::setX(float x)
 {
     Operation op = operation(Kind::SetX);
     op.x = x;
     return recordChange(std::move(op), m_x, x);
 }
 
-CanvasResult RecordingCanvas::setY(float y)
+Outcome RecordingCanvas::setY(float y)
 {
     Operation op = operation(Kind::SetY);
     op.y = y;
     return recordChange(std::move(op), m_y, y);
 }
 
-CanvasResult RecordingCanvas::printText(const QString& text)
+Outcome RecordingCanvas::printText(const QString& text)
 {
     Operation op = operation(Kind::Text);
     op.text = text;
-    CanvasResult result = CanvasResult::success();
+    Outcome result = Outcome::success();
     if (record(std::move(op), result)) {
         newLine();
     }
     return result;
 }
 
-CanvasResult RecordingCanvas::printTextOnNewLine(const QString& text)
+Outcome RecordingCanvas::printTextOnNewLine(const QString& text)
 {
     Operation op = operation(Kind::TextOnNewLine);
     op.text = text;
@@ -119,7 +118,7 @@ CanvasResult RecordingCanvas::printTextOnNewLine(const QString& text)
         op.x = 0.0F;
         op.y += m_lineHeight(m_fontSize);
     }
-    CanvasResult result = CanvasResult::success();
+    Outcome result = Outcome::success();
     if (record(op, result)) {
         m_x = op.x;
         m_y = op.y;
@@ -128,17 +127,16 @@ CanvasResult RecordingCanvas::printTextOnNewLine(const QString& text)
     return result;
 }
 
-CanvasResult RecordingCanvas::lineFeed()
+Outcome RecordingCanvas::lineFeed()
 {
-    CanvasResult result = CanvasResult::success();
+    Outcome result = Outcome::success();
     if (record(operation(Kind::LineFeed), result)) {
         newLine();
     }
     return result;
 }
 
-CanvasResult RecordingCanvas::box(float x1, float y1, float x2, float y2,
-                                  std::optional<QColor> colour)
+Outcome RecordingCanvas::box(float x1, float y1, float x2, float y2, std::optional<QColor> colour)
 {
     Operation op = operation(Kind::Box);
     op.x = x1;
@@ -146,7 +144,7 @@ CanvasResult RecordingCanvas::box(float x1, float y1, float x2, float y2,
     op.x2 = x2;
     op.y2 = y2;
     op.colour = colour;
-    CanvasResult result = CanvasResult::success();
+    Outcome result = Outcome::success();
     if (record(std::move(op), result)) {
         m_x = x2;
         m_y = y2;
@@ -154,20 +152,20 @@ CanvasResult RecordingCanvas::box(float x1, float y1, float x2, float y2,
     return result;
 }
 
-CanvasResult RecordingCanvas::picture(Picture picture, float x, float y)
+Outcome RecordingCanvas::picture(Picture picture, float x, float y)
 {
     Operation op = operation(Kind::Picture);
     op.picture = picture;
     op.x = x;
     op.y = y;
-    CanvasResult result = CanvasResult::success();
+    Outcome result = Outcome::success();
     record(std::move(op), result);
     return result;
 }
 
-CanvasResult RecordingCanvas::endDocument()
+Outcome RecordingCanvas::endDocument()
 {
-    CanvasResult result = CanvasResult::success();
+    Outcome result = Outcome::success();
     record(operation(Kind::EndDocument), result);
     return result;
 }

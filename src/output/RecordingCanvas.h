@@ -59,27 +59,27 @@ public:
     const std::vector<Operation>& operations() const { return m_operations; }
     std::vector<Operation> operationsOf(Kind kind) const;
 
-    CanvasResult mapPage() override;
-    CanvasResult setFontName(const QString& name) override;
-    CanvasResult setFontSize(float points) override;
-    CanvasResult setBold(bool bold) override;
-    CanvasResult setX(float x) override;
-    CanvasResult setY(float y) override;
+    Outcome mapPage() override;
+    Outcome setFontName(const QString& name) override;
+    Outcome setFontSize(float points) override;
+    Outcome setBold(bool bold) override;
+    Outcome setX(float x) override;
+    Outcome setY(float y) override;
     float x() const override { return m_x; }
     float y() const override { return m_y; }
-    CanvasResult printText(const QString& text) override;
-    CanvasResult printTextOnNewLine(const QString& text) override;
-    CanvasResult lineFeed() override;
-    CanvasResult box(float x1, float y1, float x2, float y2, std::optional<QColor> colour) override;
-    CanvasResult picture(Picture picture, float x, float y) override;
-    CanvasResult endDocument() override;
+    Outcome printText(const QString& text) override;
+    Outcome printTextOnNewLine(const QString& text) override;
+    Outcome lineFeed() override;
+    Outcome box(float x1, float y1, float x2, float y2, std::optional<QColor> colour) override;
+    Outcome picture(Picture picture, float x, float y) override;
+    Outcome endDocument() override;
 
 private:
     Operation operation(Kind kind) const;
     // Records the operation; true when it may take effect.
-    bool record(Operation op, CanvasResult& result);
+    bool record(Operation op, Outcome& result);
     // Records a change of canvas state and makes it when the operation succeeds.
-    template <typename T> CanvasResult recordChange(Operation op, T& state, const T& value);
+    template <typename T> Outcome recordChange(Operation op, T& state, const T& value);
     void newLine();
 
     LineHeight m_lineHeight;

@@ -1,25 +1,13 @@
 #pragma once
 
-#include <QString>
+#include "outcome/Outcome.h"
 
 namespace numberlark::progress {
 
-// What became of a request to the progress log, for the window to show.
-// The message names the log's path and the reason; it is empty when the
-// user need not be told anything.
-struct LogStatus {
-    enum class Kind {
-        Ok,            // done; nothing to tell
-        StartedAfresh, // done in a new log; the unreadable one was kept aside
-        NewerVersion,  // the log belongs to a newer Numberlark; left untouched
-        Busy,          // another copy of the program holds the log
-        CannotWrite    // the folder or the disk refused (full, unwritable...)
-    };
-    Kind kind = Kind::Ok;
-    QString message;
-
-    // The request was carried out (possibly in a new log).
-    bool done() const { return kind == Kind::Ok || kind == Kind::StartedAfresh; }
-};
+// What became of a request to the progress log, for the window to show: the
+// program's one outcome, in the log's words (Ok, StartedAfresh, NewerVersion,
+// Busy, CannotWrite). The message names the log's path and the reason; it is
+// empty when the user need not be told anything.
+using LogStatus = Outcome;
 
 } // namespace numberlark::progress

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quiz/QuestionResult.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -19,18 +21,8 @@ struct TableChoiceRecord {
     friend bool operator==(const TableChoiceRecord&, const TableChoiceRecord&) = default;
 };
 
-// One question as the child met it: the two numbers in the order shown, the
-// table they came from, the wrong answers before the right one, and the time
-// from the question appearing to the right answer.
-struct AnsweredQuestion {
-    std::int16_t first = 0;
-    std::int16_t second = 0;
-    std::int16_t table = 0;
-    int wrongBefore = 0;
-    std::int64_t millisToRight = 0;
-
-    friend bool operator==(const AnsweredQuestion&, const AnsweredQuestion&) = default;
-};
+// One question of a test as the child met it: the quiz's own record of it.
+using AnsweredQuestion = QuestionResult;
 
 // One test in the progress log. Imported results lines have no answers.
 struct TestRecord {

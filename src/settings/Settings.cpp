@@ -78,8 +78,8 @@ void LoadSettings(SessionRecord& record, const SettingsStore& store, const QLoca
     record.Numofquestions = toInt16(count, locale).value_or(20);
 }
 
-StoreOutcome SaveSettings(SettingsStore& store, int printingState, int savingState, int soundState,
-                          const QString& numberText, const QLocale& locale)
+Outcome SaveSettings(SettingsStore& store, int printingState, int savingState, int soundState,
+                     const QString& numberText, const QLocale& locale)
 {
     store.write(SettingsKeys::allowPrinting, stateText(printingState));
     store.write(SettingsKeys::allowSaving, stateText(savingState));

@@ -39,7 +39,7 @@ void LoadSettings(SessionRecord& record, const SettingsStore& store,
 // Writes all four keys from the options window's controls: check box states
 // (1 ticked, anything else not) and the number box's text, and commits them
 // to the store in one go.
-StoreOutcome SaveSettings(SettingsStore& store, int printingState, int savingState, int soundState,
-                          const QString& numberText, const QLocale& locale = QLocale());
+Outcome SaveSettings(SettingsStore& store, int printingState, int savingState, int soundState,
+                     const QString& numberText, const QLocale& locale = QLocale());
 
 } // namespace numberlark

@@ -108,7 +108,7 @@ void QSettingsStore::write(const QString& key, const QString& value)
 // One write of the file per commit. A full disk can cut the file short
 // while QSettings reports success, so a file store is read back. A format
 // error only means the old file held junk lines; the read-back decides.
-StoreOutcome QSettingsStore::commit()
+Outcome QSettingsStore::commit()
 {
     const auto settings = openSettings(m_iniPath);
     for (auto it = m_staged.cbegin(); it != m_staged.cend(); ++it) {
@@ -121,10 +121,10 @@ StoreOutcome QSettingsStore::commit()
         settings->status() != QSettings::AccessError && (!isFile || holdsOnDisk(path, m_staged));
     if (!saved) {
         // The staged values stay for the next attempt.
-        return {false, QDir::toNativeSeparators(path), whyNotWritten(path)};
+        return Outcome::failure({}, QDir::toNativeSeparators(path), whyNotWritten(path));
     }
     m_staged.clear();
-    return {true, QDir::toNativeSeparators(path), {}};
+    return {Outcome::Kind::Ok, {}, QDir::toNativeSeparators(path), {}};
 }
 
 QString MemorySettingsStore::read(const QString& key, const QString& defaultValue) const

@@ -1,17 +1,11 @@
 #pragma once
 
+#include "outcome/Outcome.h"
+
 #include <QHash>
 #include <QString>
 
 namespace numberlark {
-
-// Whether writes reached the store, and if not, where and why in words a
-// user can act on.
-struct StoreOutcome {
-    bool saved = true;
-    QString location; // the settings file's full path, where the store is a file
-    QString reason;
-};
 
 // Text values addressed by key within the program's "Settings" section.
 // Writes are staged; commit() makes them permanent all at once.
@@ -21,7 +15,9 @@ public:
     // The stored (or staged) text, or defaultValue unchanged when the key is absent.
     virtual QString read(const QString& key, const QString& defaultValue) const = 0;
     virtual void write(const QString& key, const QString& value) = 0;
-    virtual StoreOutcome commit() = 0;
+    // Whether the writes reached the store, with the settings file's full
+    // path (where the store is a file) and the reason in words a user can act on.
+    virtual Outcome commit() = 0;
 };
 
 // The platform's per-user store: organisation and application "Numberlark",
@@ -35,7 +31,7 @@ public:
 
     QString read(const QString& key, const QString& defaultValue) const override;
     void write(const QString& key, const QString& value) override;
-    StoreOutcome commit() override;
+    Outcome commit() override;
 
 private:
     QHash<QString, QString> m_staged;
@@ -47,7 +43,7 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     QString read(const QString& key, const QString& defaultValue) const override;
     void write(const QString& key, const QString& value) override;
-    StoreOutcome commit() override { return {}; }
+    Outcome commit() override { return Outcome::success(); }
     const QHash<QString, QString>& values() const { return m_values; }
 
 private:

@@ -32,6 +32,8 @@ SINK = "numberlark_test"
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 WAIT_S = 10.0
 ORCA_SETTLE_S = 2.0
+# The completion's pauses, bells and certificate, with room to spare.
+COMPLETION_WAIT_S = 3.0
 
 
 def fail(message):
@@ -378,3 +380,41 @@ class Orca:
         stop(self.speechd)
         self.sound.stop()
         return False
+# One session, step by step, from the main window as it opens (TEST has the
+# focus), so a scenario is a few calls.
+
+def choose_table(keyboard, table):
+    """Selects the table's option (2 to 7), then goes back over Quit to TEST
+    and starts."""
+    keyboard.choose_table(table)
+    keyboard.keys("shift+Tab", "shift+Tab", "space")
+    time.sleep(0.5)
+
+
+def finish_test(keyboard, table, multipliers=range(1, 13), wrong_first=False):
+    """Answers every question by trying the products in turn (a wrong "0"
+    first if asked), and waits for the certificate."""
+    if wrong_first:
+        keyboard.keys("0", "Return")
+    keyboard.try_every_product(table, 1, multipliers)
+    time.sleep(COMPLETION_WAIT_S)
+
+
+def type_name(keyboard, name):
+    """Types the name into the answer box, which the certificate leaves
+    focused."""
+    keyboard.keys("ctrl+a")
+    keyboard.type(name)
+
+
+def quit_from_name_box(keyboard):
+    keyboard.keys("Tab", "space")
+
+
+def take_a_test(keyboard, table, name, wrong_first=False):
+    """A whole session: choose the table, finish the test, type the name,
+    Quit."""
+    choose_table(keyboard, table)
+    finish_test(keyboard, table, wrong_first=wrong_first)
+    type_name(keyboard, name)
+    quit_from_name_box(keyboard)

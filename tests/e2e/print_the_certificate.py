@@ -8,7 +8,9 @@ namespace of its own where the PDF backend reads the test's configuration.
 The program finds it through CUPS_SERVER. Each press of Print and of
 File > Print must give exactly one one-page job holding the child's name and
 the result; a queue that is stopped or rejects jobs must bring the
-"Printing Error" message and no job.
+"Printing Error" message and no job. The test is then kept at Quit, and the
+practice sheet printed from the progress window must meet a queue that
+rejects jobs and a stopped queue the same way.
 
 Needs root (cupsd and the mount namespace); skipped otherwise.
 
@@ -152,8 +154,8 @@ class PrivateCups:
 def finish_a_test(run):
     """A one-question test of the 7 times table, then the name."""
     keyboard = run.keyboard
-    # TEST has the focus; Tab twice reaches the table group, Down five times
-    # the 7 times table; back over Quit to TEST.
+    # TEST has the focus; the arrows select the 7 times table; back over Quit
+    # to TEST.
     keyboard.choose_table(TABLE)
     keyboard.keys("shift+Tab", "shift+Tab", "space")
     time.sleep(0.5)
@@ -225,6 +227,27 @@ def refused_and_check(run, cups, how):
     print(f"e2e: {how}: \"Printing Error\", nothing printed")
 
 
+def practice_sheet_refused(run, cups):
+    """Print Practice Sheet in the progress window, on each queue that takes
+    no job: "Printing Error", and no job."""
+    run.start()
+    run.keyboard.keys("alt+t")
+    time.sleep(0.5)
+    run.keyboard.keys("p")
+    for how in STOPPED_BEFORE_THE_JOB:
+        for command in REFUSALS[how]:
+            command(cups)
+        jobs = cups.jobs("completed") + cups.jobs("not-completed")
+        run.keyboard.focus_window("^Progress$")
+        run.keyboard.keys("alt+s")
+        run.keyboard.focus_window("^Printing Error$")
+        run.keyboard.keys("Escape")
+        time.sleep(1)
+        if cups.jobs("completed") + cups.jobs("not-completed") != jobs:
+            fail(f"the practice sheet on {how}: a job was left")
+        print(f"e2e: the practice sheet on {how}: \"Printing Error\", nothing printed")
+
+
 def check_preconditions():
     if os.geteuid() != 0:
         skip("starting a private cupsd in its own mount namespace needs root")
@@ -242,7 +265,7 @@ def main():
     check_preconditions()
     with PrivateCups() as cups:
         cups.add_pdf_queue()
-        settings = {"allow_printing": 1, "num_of_questions": 1}
+        settings = {"allow_printing": 1, "allow_saving": 1, "num_of_questions": 1}
         with ProgramUnderTest(sys.argv[1], settings=settings,
                               env={"CUPS_SERVER": str(cups.socket)}, start=False) as run:
             run.start()
@@ -254,6 +277,11 @@ def main():
                 for command in commands:
                     command(cups)
                 refused_and_check(run, cups, how)
+            # The focus is back on Print; Tab goes round to the name box, then Quit.
+            run.keyboard.focus_window()
+            run.keyboard.keys("Tab", "Tab", "space")
+            run.wait_for_exit()
+            practice_sheet_refused(run, cups)
 
 if __name__ == "__main__":
     main()

@@ -16,25 +16,10 @@ import subprocess
 import sys
 import time
 
-from e2e_support import ProgramUnderTest, fail, require_tools
+from e2e_support import ProgramUnderTest, fail, require_tools, take_a_test
 
 TABLE = 7
 NAME = "Sam"
-COMPLETION_WAIT_S = 3.0
-
-
-def take_test(keyboard, wrong_first):
-    # TEST has the focus; the arrows select the 7 times table.
-    keyboard.choose_table(TABLE)
-    keyboard.keys("shift+Tab", "shift+Tab", "space")
-    time.sleep(0.5)
-    if wrong_first:
-        keyboard.keys("0", "Return")
-    keyboard.try_every_product(TABLE, 1, range(1, 13))
-    time.sleep(COMPLETION_WAIT_S)
-    keyboard.keys("ctrl+a")
-    keyboard.type(NAME)
-    keyboard.keys("Tab", "space")
 
 
 def first_tests_fact(data):
@@ -74,7 +59,7 @@ def main():
     with ProgramUnderTest(sys.argv[1], settings=settings, start=False) as run:
         for wrong_first in (True, False):
             run.start()
-            take_test(run.keyboard, wrong_first)
+            take_a_test(run.keyboard, TABLE, NAME, wrong_first)
             run.wait_for_exit()
         fact = first_tests_fact(run.data)
         run.start()

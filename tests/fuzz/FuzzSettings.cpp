@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QLocale locale = localeFor(localeChoice);
 
     numberlark::QSettingsStore store;
-    check(numberlark::SaveSettings(store, states[0], states[1], states[2], text, locale).saved,
+    check(numberlark::SaveSettings(store, states[0], states[1], states[2], text, locale).done(),
           "the save reached the file");
     numberlark::SessionRecord record;
     numberlark::LoadSettings(record, numberlark::QSettingsStore(), locale);
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(record.Numofquestions == nearestEven16(typed).value_or(20), "number of questions");
 
     store.write(QStringLiteral("any_text"), text);
-    check(store.commit().saved, "the text reached the file");
+    check(store.commit().done(), "the text reached the file");
     check(numberlark::QSettingsStore().read(QStringLiteral("any_text"), {}) == text,
           "any text reads back unchanged");
     return 0;

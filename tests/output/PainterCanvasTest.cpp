@@ -71,11 +71,11 @@ TEST(PainterCanvas, TextKeepsItsPointSizeWhateverThePageMapping)
         PainterCanvas canvas(image);
         ASSERT_FALSE(canvas.begin().failed());
         ASSERT_FALSE(canvas.mapPage().failed());
-        canvas.setFontName(QStringLiteral("Arial"));
-        canvas.setFontSize(18.0F);
-        canvas.setBold(true);
-        canvas.setX(2.0F);
-        canvas.setY(2.0F);
+        ASSERT_FALSE(canvas.setFontName(QStringLiteral("Arial")).failed());
+        ASSERT_FALSE(canvas.setFontSize(18.0F).failed());
+        ASSERT_FALSE(canvas.setBold(true).failed());
+        ASSERT_FALSE(canvas.setX(2.0F).failed());
+        ASSERT_FALSE(canvas.setY(2.0F).failed());
         ASSERT_FALSE(canvas.printText(QStringLiteral("NUMBERLARK")).failed());
         const float yAfter = canvas.y();
         ASSERT_FALSE(canvas.endDocument().failed());
@@ -103,9 +103,9 @@ TEST(PainterCanvas, PictureAtItsPhysicalSizeWhateverThePageMapping)
         {
             PainterCanvas canvas(page);
             ASSERT_FALSE(canvas.begin().failed());
-            canvas.mapPage();
+            ASSERT_FALSE(canvas.mapPage().failed());
             ASSERT_FALSE(canvas.picture(Picture::Certificate, 6.0F, 4.5F).failed());
-            canvas.endDocument();
+            ASSERT_FALSE(canvas.endDocument().failed());
         }
         // The banner is 4935 x 1095 twips.
         const QRectF expected(6.0 * size.width / 21.0, 4.5 * size.height / 30.0,
@@ -138,11 +138,11 @@ TEST(PainterCanvas, BoxesAreOutlinesInTheirColourAndEndAtTheSecondCorner)
         QImage image = whitePage(2100, 3000); // 100 pixels a unit
         PainterCanvas canvas(image);
         ASSERT_FALSE(canvas.begin().failed());
-        canvas.mapPage();
+        ASSERT_FALSE(canvas.mapPage().failed());
         ASSERT_FALSE(canvas.box(3.0F, 2.0F, 1.0F, 1.0F, c.colour).failed());
         EXPECT_EQ(canvas.x(), 1.0F);
         EXPECT_EQ(canvas.y(), 1.0F);
-        canvas.endDocument();
+        ASSERT_FALSE(canvas.endDocument().failed());
         EXPECT_EQ(image.pixelColor(200, 150), QColor(Qt::white)) << "not filled";
         EXPECT_TRUE(looksLike(image.pixelColor(200, 100), c.drawn)) << "top edge";
         EXPECT_TRUE(looksLike(image.pixelColor(300, 150), c.drawn)) << "right edge";
@@ -155,20 +155,20 @@ TEST(PainterCanvas, TextOnANewLineStartsBelowWhenPastTheFirstColumn)
     QImage image = whitePage(2100, 3000);
     PainterCanvas canvas(image);
     ASSERT_FALSE(canvas.begin().failed());
-    canvas.mapPage();
-    canvas.setFontName(QStringLiteral("Arial"));
-    canvas.setFontSize(12.0F);
-    canvas.setY(5.0F);
-    canvas.printTextOnNewLine(QStringLiteral("first column"));
+    ASSERT_FALSE(canvas.mapPage().failed());
+    ASSERT_FALSE(canvas.setFontName(QStringLiteral("Arial")).failed());
+    ASSERT_FALSE(canvas.setFontSize(12.0F).failed());
+    ASSERT_FALSE(canvas.setY(5.0F).failed());
+    ASSERT_FALSE(canvas.printTextOnNewLine(QStringLiteral("first column")).failed());
     const float line = canvas.y() - 5.0F;
     EXPECT_GT(line, 0.0F);
-    canvas.setX(4.0F);
-    canvas.setY(5.0F);
-    canvas.printTextOnNewLine(QStringLiteral("past it"));
+    ASSERT_FALSE(canvas.setX(4.0F).failed());
+    ASSERT_FALSE(canvas.setY(5.0F).failed());
+    ASSERT_FALSE(canvas.printTextOnNewLine(QStringLiteral("past it")).failed());
     EXPECT_FLOAT_EQ(canvas.y(), 5.0F + 2.0F * line);
-    canvas.lineFeed();
+    ASSERT_FALSE(canvas.lineFeed().failed());
     EXPECT_FLOAT_EQ(canvas.y(), 5.0F + 3.0F * line);
-    canvas.endDocument();
+    ASSERT_FALSE(canvas.endDocument().failed());
 }
 
 } // namespace

@@ -42,11 +42,16 @@ QString pdfText(const QString& path)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+const PdfDocument::Sentences kSentences{
+    QStringLiteral("Numberlark certificate"),
+    QStringLiteral("The certificate could not be saved as \"%1\": %2"),
+    QStringLiteral("The certificate could not be written to \"%1\": %2")};
+
 TEST(PdfDocument, CertificateWrittenThroughThePainterCanvasReadsBackInOrder)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("certificate.pdf"));
-    PdfDocument pdf(path);
+    PdfDocument pdf(path, kSentences);
     ASSERT_FALSE(pdf.open().failed());
     PainterCanvas canvas(pdf.device(), [&pdf] { return pdf.commit(); });
     ASSERT_FALSE(canvas.begin().failed());
@@ -87,10 +92,10 @@ TEST(PdfDocument, AFolderThatDoesNotExistFailsWithThePathAndLeavesNoFile)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing/certificate.pdf"));
-    PdfDocument pdf(path);
-    const CanvasResult result = pdf.open();
+    PdfDocument pdf(path, kSentences);
+    const Outcome result = pdf.open();
     ASSERT_TRUE(result.failed());
-    EXPECT_TRUE(result.description().contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(result.message.contains(QDir::toNativeSeparators(path)));
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -100,7 +105,7 @@ TEST(PdfDocument, AnUnfinishedDocumentLeavesTheOldFileAsItWas)
     const QString path = dir.filePath(QStringLiteral("certificate.pdf"));
     write(path, "the old certificate");
     {
-        PdfDocument pdf(path);
+        PdfDocument pdf(path, kSentences);
         ASSERT_FALSE(pdf.open().failed());
         QPainter painter(&pdf.device());
         painter.drawText(QPointF(100, 100), QStringLiteral("half a page"));

@@ -1,4 +1,5 @@
 #include "progress/ProgressLog.h"
+#include "support/TestRecordBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,11 @@ namespace {
 
 TestRecord sampleTest(const QString& child, const QDateTime& when)
 {
-    TestRecord test;
-    test.child = child;
-    test.when = when;
-    test.table = {TableChoiceRecord::Kind::Other, 13};
-    test.questions = 2;
-    test.seconds = 9;
-    test.finished = true;
-    test.answers = {{3, 13, 13, 0, 2500}, {13, 7, 13, 2, 6100}};
-    return test;
+    return numberlark::testing::TestRecordBuilder(child)
+        .at(when)
+        .table({TableChoiceRecord::Kind::Other, 13})
+        .seconds(9)
+        .answers({{3, 13, 13, 0, 2500}, {13, 7, 13, 2, 6100}});
 }
 
 QDateTime at(int day, int hour, int offsetHours = 1)

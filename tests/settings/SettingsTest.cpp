@@ -1,4 +1,5 @@
 #include "settings/Settings.h"
+#include "support/FileSizeCap.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,7 @@ TEST(SaveSettings, WritesAllFourKeysFromTheControls)
 {
     MemorySettingsStore store;
     store.write(SettingsKeys::allowPrinting, QStringLiteral("True"));
-    SaveSettings(store, 0, 1, 2, QStringLiteral(" 15"), QLocale::c());
+    ASSERT_TRUE(SaveSettings(store, 0, 1, 2, QStringLiteral(" 15"), QLocale::c()).done());
     EXPECT_EQ(store.values().value(SettingsKeys::allowPrinting), "0");
     EXPECT_EQ(store.values().value(SettingsKeys::allowSaving), "1");
     EXPECT_EQ(store.values().value(SettingsKeys::allowSound), "0") << "only state 1 is ticked";
@@ -128,7 +129,8 @@ class WrittenNumber : public ::testing::TestWithParam<WrittenCase> {};
 TEST_P(WrittenNumber, ShortestDecimalTextOfTheBoxValue)
 {
     MemorySettingsStore store;
-    SaveSettings(store, 1, 1, 1, QString::fromUtf8(GetParam().boxText), QLocale::c());
+    ASSERT_TRUE(
+        SaveSettings(store, 1, 1, 1, QString::fromUtf8(GetParam().boxText), QLocale::c()).done());
     EXPECT_EQ(store.values().value(SettingsKeys::numOfQuestions), GetParam().written);
 }
 
@@ -140,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, WrittenNumber,
 TEST(SaveSettings, RoundTripsThroughTheRealStoreInAGermanLocale)
 {
     QSettingsStore store;
-    SaveSettings(store, 1, 0, 1, QStringLiteral("12.5"), QLocale(QLocale::German));
+    ASSERT_TRUE(
+        SaveSettings(store, 1, 0, 1, QStringLiteral("12.5"), QLocale(QLocale::German)).done());
     EXPECT_EQ(store.read(SettingsKeys::numOfQuestions, {}), "12,5");
     SessionRecord record;
     LoadSettings(record, store, QLocale(QLocale::German));
@@ -161,24 +164,7 @@ QByteArray fileText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Caps the size of any file this process writes, as a full disk would.
-class FileSizeCap {
-public:
-    explicit FileSizeCap(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit capped = m_saved;
-        capped.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &capped);
-    }
-    ~FileSizeCap() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    FileSizeCap(const FileSizeCap&) = delete;
-    FileSizeCap& operator=(const FileSizeCap&) = delete;
-
-private:
-    rlimit m_saved{};
-};
+using numberlark::testing::FileSizeCap;
 
 struct Obstacle {
     const char* what;
@@ -228,15 +214,15 @@ TEST(SettingsStoreCommit, AFailedWriteIsReportedAndCanBeRetried)
         const QString file = folder + QStringLiteral("/Numberlark.conf");
         obstacle.put(folder, file);
         QSettingsStore store(file);
-        const StoreOutcome failed = SaveSettings(store, 1, 1, 0, QStringLiteral("7"));
-        EXPECT_FALSE(failed.saved);
-        EXPECT_EQ(failed.location, QDir::toNativeSeparators(file));
+        const Outcome failed = SaveSettings(store, 1, 1, 0, QStringLiteral("7"));
+        EXPECT_FALSE(failed.done());
+        EXPECT_EQ(failed.path, QDir::toNativeSeparators(file));
         EXPECT_TRUE(failed.reason.contains(QString::fromLatin1(obstacle.reason)))
             << failed.reason.toStdString();
         EXPECT_EQ(store.read(SettingsKeys::numOfQuestions, {}), "7");
 
         obstacle.remove(folder, file);
-        EXPECT_TRUE(store.commit().saved);
+        EXPECT_TRUE(store.commit().done());
         EXPECT_TRUE(fileText(file).contains("num_of_questions=7\n"));
     }
 }
@@ -247,13 +233,13 @@ TEST(SettingsStoreCommit, ADiskThatFillsUpIsReportedAndTheOldFileKept)
     QTemporaryDir temp;
     const QString file = temp.filePath(QStringLiteral("Numberlark.conf"));
     QSettingsStore store(file);
-    ASSERT_TRUE(SaveSettings(store, 0, 0, 0, QStringLiteral("20")).saved);
-    StoreOutcome outcome;
+    ASSERT_TRUE(SaveSettings(store, 0, 0, 0, QStringLiteral("20")).done());
+    Outcome outcome;
     {
         const FileSizeCap cap(8);
         outcome = SaveSettings(store, 1, 1, 1, QStringLiteral("12"));
     }
-    EXPECT_FALSE(outcome.saved);
+    EXPECT_FALSE(outcome.done());
     EXPECT_FALSE(outcome.reason.isEmpty());
     EXPECT_EQ(fileText(file), "[Settings]\nallow_printing=0\nallow_saving=0\nallow_sound=0\n"
                               "num_of_questions=20\n");
@@ -272,7 +258,7 @@ TEST(SettingsStoreCommit, OneSaveWritesTheFileOnce)
         inotify_add_watch(watch, temp.path().toLocal8Bit().constData(), IN_CREATE | IN_MOVED_TO),
         0);
     QSettingsStore store(file);
-    ASSERT_TRUE(SaveSettings(store, 1, 0, 1, QStringLiteral("9")).saved);
+    ASSERT_TRUE(SaveSettings(store, 1, 0, 1, QStringLiteral("9")).done());
 
     int writes = 0;
     alignas(inotify_event) char buffer[4096];

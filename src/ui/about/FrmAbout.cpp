@@ -52,7 +52,7 @@ QString versionCaption(int major, int minor, int patch)
     return FrmAbout::tr("Version %1.%2.%3").arg(major).arg(minor).arg(patch);
 }
 
-FrmAbout::FrmAbout(URLLink::Opener opener, URLLink::MessageShower showMessage, QWidget* parent)
+FrmAbout::FrmAbout(URLLink::Opener opener, URLLink::MessageShower dialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
 {
@@ -62,7 +62,7 @@ FrmAbout::FrmAbout(URLLink::Opener opener, URLLink::MessageShower showMessage, Q
     setWindowTitle(tr("About Numberlark"));
     setFixedSize(kClientSize);
     createLabels();
-    createLink(std::move(opener), std::move(showMessage));
+    createLink(std::move(opener), std::move(dialogs));
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -92,9 +92,9 @@ void FrmAbout::createLabels()
     m_versionLabel = addLabel3(this, 5, QString(), 3480);
 }
 
-void FrmAbout::createLink(URLLink::Opener opener, URLLink::MessageShower showMessage)
+void FrmAbout::createLink(URLLink::Opener opener, URLLink::MessageShower dialogs)
 {
-    m_link = new URLLink(this, std::move(opener), std::move(showMessage));
+    m_link = new URLLink(this, std::move(opener), std::move(dialogs));
     m_link->setObjectName(QStringLiteral("URLLink1"));
     m_link->setGeometry(twipsRect(735, 2010, 4110, 255));
     m_link->RestoreProperties(storedLinkDescription());

@@ -19,7 +19,7 @@ class FrmAbout : public QDialog {
 
 public:
     // The seams go to the link; empty ones mean the real desktop.
-    explicit FrmAbout(URLLink::Opener opener = {}, URLLink::MessageShower showMessage = {},
+    explicit FrmAbout(URLLink::Opener opener = {}, URLLink::MessageShower dialogs = {},
                       QWidget* parent = nullptr);
 
     // How the window keeps its link: Text and URL, no ShowToolTip.
@@ -30,7 +30,7 @@ protected:
 
 private:
     void createLabels();
-    void createLink(URLLink::Opener opener, URLLink::MessageShower showMessage);
+    void createLink(URLLink::Opener opener, URLLink::MessageShower dialogs);
     void Form_Load();
 
     FaceAnimation* m_faces = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/common/Fonts.h"
 
 #include "artwork/Artwork.h"
+#include "settings/Settings.h"
 #include "ui/about/MakerAddress.h"
 #include "ui/about/PropertyBag.h"
 
@@ -71,8 +72,10 @@ std::optional<QString> toText(const std::optional<QVariant>& stored)
     return stored->toString();
 }
 
-// A stored flag: a Boolean, a number (non-zero is true) or the words
-// "True"/"False" in any case, or such a number as text. Anything else fails.
+// A stored flag: a Boolean, or text read as the settings read theirs (a
+// number, non-zero is true, or the words "True"/"False" in any case). A
+// description is stored the same everywhere, so its numbers are read in the
+// C locale. Anything else fails.
 std::optional<bool> toFlag(const std::optional<QVariant>& stored)
 {
     if (!stored || !stored->isValid()) {
@@ -81,17 +84,7 @@ std::optional<bool> toFlag(const std::optional<QVariant>& stored)
     if (stored->typeId() == QMetaType::Bool) {
         return stored->toBool();
     }
-    const QString text = stored->toString().trimmed();
-    if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) {
-        return true;
-    }
-    if (text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) {
-        return false;
-    }
-    bool ok = false;
-    const double number = text.toDouble(&ok);
-    // "nan" and "inf" are words a hand-edited description may hold, not numbers.
-    return ok && std::isfinite(number) ? std::optional<bool>(number != 0.0) : std::nullopt;
+    return toBoolean(stored->toString(), QLocale::c());
 }
 
 // The link's text. While the link has the keyboard focus a dotted frame in
@@ -133,10 +126,13 @@ QFont linkFont()
 
 } // namespace
 
-URLLink::URLLink(QWidget* parent, Opener opener, MessageShower showMessage)
+URLLink::URLLink(QWidget* parent, Opener opener, MessageShower dialogs)
     : QWidget(parent), m_label(new LinkText(this)), m_open(std::move(opener)),
-      m_showMessage(std::move(showMessage))
+      m_dialogs(std::move(dialogs))
 {
+    if (!m_dialogs) {
+        m_dialogs = std::make_shared<DesktopDialogs>(this);
+    }
     static const bool accessibleAsLink = (QAccessible::installFactory(linkAccessible), true);
     Q_UNUSED(accessibleAsLink);
     setFocusPolicy(Qt::StrongFocus); // a link the keyboard cannot reach is no link for many
@@ -264,11 +260,7 @@ void URLLink::openAddress(const QString& address)
     //: %1 the address, %2 why it failed, %3 the error number.
     const QString text = tr("Unable to load '%1' : %2 (Error %3)")
                              .arg(address, failure->description, QString::number(failure->number));
-    if (m_showMessage) {
-        m_showMessage(text);
-    } else {
-        QMessageBox::warning(this, QApplication::applicationDisplayName(), text);
-    }
+    m_dialogs->tell(QApplication::applicationDisplayName(), text, QMessageBox::Warning);
 }
 
 // Enter and Space follow the link, as a left-button press on its text does.

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ui/common/Dialogs.h"
+
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -42,12 +45,12 @@ public:
     // Hands the address to the desktop; empty when a program was started.
     // Whether that program then manages to open the address is not reported.
     using Opener = std::function<std::optional<OpenFailure>(const QString& address)>;
-    // Shows a message box with an OK button.
-    using MessageShower = std::function<void(const QString& text)>;
+    // The boxes the link shows.
+    using MessageShower = std::shared_ptr<Dialogs>;
 
     // Starts with the defaults. Empty seams mean QDesktopServices::openUrl
-    // and a message box over the control.
-    explicit URLLink(QWidget* parent = nullptr, Opener opener = {}, MessageShower showMessage = {});
+    // and the desktop's message boxes over the control.
+    explicit URLLink(QWidget* parent = nullptr, Opener opener = {}, MessageShower dialogs = {});
 
     QString Text() const;
     void setText(const QString& sText);
@@ -92,7 +95,7 @@ private:
     QString m_address;
     bool m_showToolTip = false;
     Opener m_open;
-    MessageShower m_showMessage;
+    MessageShower m_dialogs;
 };
 
 } // namespace numberlark

@@ -35,7 +35,8 @@ void removeTranslators()
 
 QStringList translatedLanguages()
 {
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pl")};
+    // The build's list, the one the translation files are made from.
+    return QStringLiteral(NUMBERLARK_LANGUAGES).split(QLatin1Char(','));
 }
 
 // English anywhere in the list wins over the languages after it, so a user

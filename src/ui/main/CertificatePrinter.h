@@ -3,12 +3,11 @@
 #include "output/CertificatePage.h"
 #include "output/PageCanvas.h"
 #include "quiz/QuizSession.h"
+#include "ui/common/Dialogs.h"
+#include "ui/print/DocumentPrinter.h"
 
 #include <QCoreApplication>
 #include <QString>
-
-#include <functional>
-#include <optional>
 
 class QWidget;
 
@@ -21,35 +20,22 @@ struct CertificateWindowValues {
     bool mixed = false; // the "Mixed" option (Option1(11)) is selected
 };
 
-// Prints the certificate page on the default printer, or saves it as a PDF.
-// Both are allowed only while printing is enabled in the session record.
-// A failing step of the page is shown in a "Printing Error" box and the page
-// goes on; with no printer at all, or one that refuses or fails the job, the
-// user gets one message that offers a PDF instead. During a running test the question on screen
-// keeps its product; after the test the practice questions continue the sequence.
+// Prints the certificate page on the default printer, or saves it as a PDF,
+// through the document printer. Both are allowed only while printing is
+// enabled in the session record. A failing step of the page is shown in a
+// "Printing Error" box and the page goes on; with no printer at all, or one
+// that refuses or fails the job, the user gets one message that offers a PDF
+// instead. During a running test the question on screen keeps its product;
+// after the test the practice questions continue the sequence.
 class CertificatePrinter {
     Q_DECLARE_TR_FUNCTIONS(CertificatePrinter)
 
 public:
-    // The platform pieces the flows meet; tests replace them.
-    struct Seams {
-        // A box titled "Printing Error" with the text and an OK button.
-        std::function<void(const QString& text)> showPrintingError;
-        // A "Printing Error" box offering a PDF instead; true to save one.
-        std::function<bool(const QString& text)> offerPdfInstead;
-        // The save dialog, opened on the suggested path; empty when cancelled.
-        std::function<QString(const QString& suggestedPath)> choosePdfPath;
-        // Whether the system has a default printer.
-        std::function<bool()> hasPrinter;
-        // Opens the default printer and draws the page on it; the reason
-        // when the printer cannot be started, or refuses or fails the job.
-        using Draw = std::function<void(PageCanvas& canvas)>;
-        std::function<std::optional<QString>(const Draw& draw)> printOnDefaultPrinter;
-    };
-
     CertificatePrinter(QuizSession& session, QWidget* parent);
 
-    Seams& seams() { return m_seams; }
+    // Tests answer the boxes and dialogs, and stand in for the printer.
+    void useDialogs(Dialogs& dialogs) { m_documents.useDialogs(dialogs); }
+    DocumentPrinter::Printer& printer() { return m_documents.printer(); }
 
     // File, Print and the Print button: the page to the default printer,
     // without a dialog.
@@ -64,16 +50,12 @@ public:
 
 private:
     bool allowed() const;
-    void offerPdf(const QString& reason, const CertificateWindowValues& window);
-    void savePdf(const CertificateWindowValues& window);
-    void writePdf(const QString& path, const CertificateWindowValues& window);
-    void drawPage(PageCanvas& canvas, const CertificateWindowValues& window);
+    PrintedDocument document(const CertificateWindowValues& window);
     CertificatePage::NextQuestion practiceQuestions();
-    Seams desktopSeams() const;
 
     QuizSession& m_session;
-    QWidget* m_parent;
-    Seams m_seams;
+    DesktopDialogs m_desktopDialogs;
+    DocumentPrinter m_documents;
 };
 
 } // namespace numberlark

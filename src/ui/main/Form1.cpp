@@ -212,7 +212,9 @@ void Form1::CmdQuit_Click(int /*index*/)
 {
     if (m_session.quitShouldSave()) {
         save_results();
-        m_progress.record(m_session, {nameText(), mixedSelected(), m_seams.now(), resultsEntry()});
+        // The recording tells the user of a problem itself, before the window goes.
+        static_cast<void>(m_progress.record(
+            m_session, {nameText(), mixedSelected(), m_seams.now(), resultsEntry()}));
     }
     endProgram();
 }

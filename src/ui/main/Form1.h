@@ -1,10 +1,11 @@
 #pragma once
 
+#include "progress/recording/ProgressRecording.h"
 #include "quiz/QuizSession.h"
 #include "quiz/RandomSource.h"
 #include "quiz/SessionRecord.h"
 #include "ui/main/MainControls.h"
-#include "ui/main/ProgressRecording.h"
+#include "ui/main/ResultsSaving.h"
 #include "ui/main/SingleWindow.h"
 #include "ui/main/Twips.h"
 #include "ui/main/WindowSeams.h"
@@ -107,7 +108,7 @@ private:
     std::function<void()> m_printHandler;
     std::function<void()> m_savePdfHandler;
     SizeTwips m_laidOutFor;
-    ProgressRecording m_progress{this};
+    ProgressRecording m_progress{progressNoticeBox(this)};
 };
 
 } // namespace numberlark

@@ -1,6 +1,7 @@
 #include "ui/main/ResultsSaving.h"
 
 #include "output/ResultsFile.h"
+#include "ui/common/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -46,6 +47,15 @@ SaveFailureChoice askAfterSaveFailure(QWidget* parent, const QString& path, cons
     box.exec();
     return box.clickedButton() == retry ? SaveFailureChoice::Retry
                                         : SaveFailureChoice::QuitWithoutSaving;
+}
+
+std::function<void(const QString& message)> progressNoticeBox(QWidget* parent)
+{
+    auto dialogs = std::make_shared<DesktopDialogs>(parent);
+    return [dialogs](const QString& message) {
+        dialogs->tell(QCoreApplication::translate("ProgressRecording", "Progress"), message,
+                      QMessageBox::Warning);
+    };
 }
 
 } // namespace numberlark

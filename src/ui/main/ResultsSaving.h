@@ -17,4 +17,8 @@ bool appendResultsWithRetry(const ResultsEntry& entry, const SaveFailurePrompt& 
 // (the default, also on Escape) and "Quit Without Saving".
 SaveFailureChoice askAfterSaveFailure(QWidget* parent, const QString& path, const QString& reason);
 
+// Tells the user, over `parent`, what became of recording the test in the
+// progress log at Quit.
+std::function<void(const QString& message)> progressNoticeBox(QWidget* parent);
+
 } // namespace numberlark

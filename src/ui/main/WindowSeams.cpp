@@ -1,6 +1,6 @@
 #include "ui/main/WindowSeams.h"
 
-#include "ui/main/Bell.h"
+#include "platform/sound/Bell.h"
 #include "ui/main/ResultsSaving.h"
 
 #include <QPointer>

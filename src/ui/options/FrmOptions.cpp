@@ -70,6 +70,9 @@ FrmOptions::FrmOptions(SessionRecord& record, QAbstractButton* printButton, Sett
                           Qt::WindowCloseButtonHint),
       m_record(record), m_printButton(printButton), m_store(store), m_desktop(std::move(desktop))
 {
+    if (!m_desktop.dialogs) {
+        m_desktop.dialogs = std::make_shared<DesktopDialogs>(this);
+    }
     setObjectName(QStringLiteral("FrmOptions"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -252,24 +255,27 @@ void FrmOptions::CmdView_Click()
     const QFileInfo file(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (!file.exists()) {
-        showMessage(QMessageBox::Information,
-                    tr("There are no saved results yet.\n\nThe results file %1 is "
-                       "made when a test is quit with \"Save results on disk\" ticked.")
-                        .arg(shown));
+        m_desktop.dialogs->tell(tr("View Results"),
+                                tr("There are no saved results yet.\n\nThe results file %1 is "
+                                   "made when a test is quit with \"Save results on disk\" ticked.")
+                                    .arg(shown),
+                                QMessageBox::Information);
         return;
     }
     if (!file.isFile()) {
-        showMessage(QMessageBox::Warning,
-                    tr("%1 is not a file, so it cannot be shown.").arg(shown));
+        m_desktop.dialogs->tell(tr("View Results"),
+                                tr("%1 is not a file, so it cannot be shown.").arg(shown),
+                                QMessageBox::Warning);
         return;
     }
     const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
     const bool opened = m_desktop.openUrl ? m_desktop.openUrl(url) : QDesktopServices::openUrl(url);
     if (!opened) {
-        showMessage(QMessageBox::Warning,
-                    tr("The results file %1 could not be opened: no program to "
-                       "view it could be started.")
-                        .arg(shown));
+        m_desktop.dialogs->tell(tr("View Results"),
+                                tr("The results file %1 could not be opened: no program to "
+                                   "view it could be started.")
+                                    .arg(shown),
+                                QMessageBox::Warning);
     }
 }
 
@@ -279,10 +285,10 @@ void FrmOptions::CmdView_Click()
 void FrmOptions::Command1_Click()
 {
     if (m_chkRemember->checkState() == Qt::Checked) {
-        const StoreOutcome outcome =
+        const Outcome outcome =
             SaveSettings(m_store, stateOf(m_chkPrintenable), stateOf(m_chkSaveresults),
                          stateOf(m_chkSound), numberTextToSave());
-        if (!outcome.saved) {
+        if (outcome.failed()) {
             showSaveFailure(outcome);
             return;
         }
@@ -290,17 +296,16 @@ void FrmOptions::Command1_Click()
     close();
 }
 
-void FrmOptions::showSaveFailure(const StoreOutcome& outcome)
+void FrmOptions::showSaveFailure(const Outcome& outcome)
 {
-    const QString where = outcome.location.isEmpty() ? tr("the settings store") : outcome.location;
-    QMessageBox box(QMessageBox::Warning, tr("Options"),
-                    tr("The settings could not be remembered in %1: %2.\n\n"
-                       "They apply until Numberlark ends. Press OK again once the "
-                       "problem is fixed, or close this window to keep them for "
-                       "this time only.")
-                        .arg(where, outcome.reason),
-                    QMessageBox::Ok, this);
-    box.exec();
+    const QString where = outcome.path.isEmpty() ? tr("the settings store") : outcome.path;
+    m_desktop.dialogs->tell(tr("Options"),
+                            tr("The settings could not be remembered in %1: %2.\n\n"
+                               "They apply until Numberlark ends. Press OK again once the "
+                               "problem is fixed, or close this window to keep them for "
+                               "this time only.")
+                                .arg(where, outcome.reason),
+                            QMessageBox::Warning);
 }
 
 // Esc presses OK, saving included; only the close box leaves without saving.
@@ -311,16 +316,6 @@ void FrmOptions::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void FrmOptions::showMessage(QMessageBox::Icon icon, const QString& text)
-{
-    if (m_desktop.showMessage) {
-        m_desktop.showMessage(icon, text);
-        return;
-    }
-    QMessageBox box(icon, tr("View Results"), text, QMessageBox::Ok, this);
-    box.exec();
 }
 
 } // namespace numberlark

@@ -2,6 +2,7 @@
 
 #include "quiz/SessionRecord.h"
 #include "settings/SettingsStore.h"
+#include "ui/common/Dialogs.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QAbstractButton;
 class QCheckBox;
@@ -25,7 +27,7 @@ class FaceAnimation;
 // message box over the window.
 struct OptionsDesktop {
     std::function<bool(const QUrl&)> openUrl;
-    std::function<void(QMessageBox::Icon icon, const QString& text)> showMessage;
+    std::shared_ptr<Dialogs> dialogs; // none: the desktop's own boxes over the window
 };
 
 // The options window. Every edit goes into the main window's session record
@@ -63,8 +65,7 @@ private:
 
     void showNumberRefused(bool refused);
     QString numberTextToSave() const;
-    void showMessage(QMessageBox::Icon icon, const QString& text);
-    void showSaveFailure(const StoreOutcome& outcome);
+    void showSaveFailure(const Outcome& outcome);
 
     SessionRecord& m_record;
     QPointer<QAbstractButton> m_printButton;

@@ -1,5 +1,6 @@
 #include "ui/progress/FrmProgress.h"
 
+#include "output/ResultsLine.h"
 #include "progress/FactStats.h"
 #include "ui/progress/FactGridModel.h"
 #include "ui/progress/FactsLegend.h"
@@ -350,9 +351,10 @@ void FrmProgress::nameChildShown(const QString& child)
 
 void FrmProgress::CmdImport_Click()
 {
-    const QString offered = QDir(m_context.startFolder).filePath(QStringLiteral("numberlark.csv"));
-    const QString path =
-        m_seams.chooseImportFile(QFileInfo::exists(offered) ? offered : m_context.startFolder);
+    const QString offered =
+        QDir(m_context.startFolder).filePath(QString::fromLatin1(kResultsFileName));
+    const QString path = chooseImportFile(
+        *m_seams.dialogs, QFileInfo::exists(offered) ? offered : m_context.startFolder);
     if (path.isEmpty()) {
         return;
     }
@@ -396,7 +398,8 @@ void FrmProgress::importFinished(const progress::ImportOutcome& outcome)
         m_log = std::make_unique<progress::ProgressLog>(m_log->path());
         tellLogNotice(outcome.status);
     }
-    m_seams.inform(tr("Import Results File"), importSummary(outcome));
+    m_seams.dialogs->tell(tr("Import Results File"), importSummary(outcome),
+                          QMessageBox::Information);
     // From the empty page no child was shown, and "" would pick "(no name)".
     reload(m_children->currentIndex() >= 0 ? std::optional(currentChild()) : std::nullopt);
 }
@@ -408,12 +411,13 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
     }
     const auto questions = m_seams.chooseTrickyFacts(m_gridModel->stats(), kPracticeQuestions);
     if (questions.empty()) {
-        m_seams.inform(tr("Print Practice Sheet"),
+        m_seams.dialogs->tell(tr("Print Practice Sheet"),
                        tr("The log keeps no questions of %1 yet (tests brought in "
                           "from a results file have none), so there is nothing to "
                           "practise. The questions of every test taken from now on "
                           "are kept.")
-                           .arg(shownName(currentChild(), kLongestShownName)));
+                           .arg(shownName(currentChild(), kLongestShownName)),
+                              QMessageBox::Information);
         return;
     }
     PracticeSheetPrinter printer(m_seams);
@@ -430,12 +434,13 @@ void FrmProgress::CmdReport_Click()
 void FrmProgress::CmdForget_Click()
 {
     const QString child = currentChild();
-    if (m_tests.empty() || !m_seams.confirm(tr("Forget This Child"), forgetQuestion(child))) {
+    if (m_tests.empty() ||
+        !m_seams.dialogs->confirm(tr("Forget This Child"), forgetQuestion(child))) {
         return;
     }
     const progress::LogStatus status = m_log->forget(child);
     if (!status.done()) {
-        m_seams.inform(tr("Forget This Child"), status.message);
+        m_seams.dialogs->tell(tr("Forget This Child"), status.message, QMessageBox::Information);
     }
     reload();
 }

@@ -3,7 +3,8 @@
 #include "progress/TrickyFacts.h"
 #include "ui/progress/ProgressSeams.h"
 
-#include <QStringList>
+#include <QCoreApplication>
+#include <QString>
 
 #include <vector>
 
@@ -12,9 +13,11 @@ namespace numberlark {
 inline constexpr int kPracticeQuestions = 40;
 
 // Prints a child's practice sheet on the default printer without a dialog,
-// or saves it as a PDF when asked or when there is no printer to print on;
-// the same page path as the certificate.
+// or saves it as a PDF when asked or when there is no printer to print on:
+// the certificate's way, through the document printer.
 class PracticeSheetPrinter {
+    Q_DECLARE_TR_FUNCTIONS(PracticeSheetPrinter)
+
 public:
     explicit PracticeSheetPrinter(ProgressSeams& seams);
 
@@ -24,13 +27,7 @@ public:
     static QString suggestedPdfName(const QString& child);
 
 private:
-    void offerPdf(const QString& reason);
-    void savePdf();
-    void drawPage(PageCanvas& canvas);
-
     ProgressSeams& m_seams;
-    QString m_child;
-    QStringList m_questions;
 };
 
 } // namespace numberlark

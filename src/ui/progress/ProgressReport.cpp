@@ -4,20 +4,16 @@
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/FactGridModel.h"
 #include "ui/progress/ProgressChart.h"
-#include "ui/progress/ProgressPdf.h"
 #include "ui/progress/ProgressTexts.h"
 #include "ui/progress/TestsModel.h"
 
 #include <QChart>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -237,10 +233,8 @@ ProgressReport::ProgressReport(QString child, std::vector<TestRecord> tests)
 
 QString ProgressReport::suggestedPdfName(const QString& child)
 {
-    static const QRegularExpression refused(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f\x7f]+)"));
-    const QString cleaned = QString(child).replace(refused, QString()).simplified();
-    return cleaned.isEmpty() ? QStringLiteral("Numberlark progress.pdf")
-                             : QStringLiteral("Numberlark progress - %1.pdf").arg(cleaned);
+    return numberlark::suggestedPdfName(child, QStringLiteral("Numberlark progress - %1.pdf"),
+                                        QStringLiteral("Numberlark progress.pdf"));
 }
 
 void ProgressReport::paint(QPagedPaintDevice& device) const
@@ -259,30 +253,41 @@ void ProgressReport::paint(QPagedPaintDevice& device) const
     paintTests(page, m_tests, gridTop + (FactGridModel::kSize + 1) * kCellMm + 5.0);
 }
 
-QString ProgressReport::write(const QString& path) const
+PrintedDocument ProgressReport::document() const
 {
-    ProgressPdf pdf(path, QCoreApplication::translate("ProgressReport", "report"),
-                    QCoreApplication::translate("ProgressReport", "Numberlark progress report"));
-    if (QString failed = pdf.open(); !failed.isEmpty()) {
-        return failed;
+    PrintedDocument report;
+    report.title = QCoreApplication::translate("ProgressReport", "Numberlark progress report");
+    report.saveDialogTitle = QCoreApplication::translate("ProgressReport", "Save Report as PDF");
+    report.suggestedName = suggestedPdfName(m_child);
+    report.pdf = {report.title,
+                  //: %1 is the file, %2 the system's reason.
+                  QCoreApplication::translate("ProgressReport",
+                                              "The report could not be saved as \"%1\": %2"),
+                  //: %1 is the file, %2 the system's reason.
+                  QCoreApplication::translate("ProgressReport",
+                                              "The report could not be written to \"%1\": %2")};
+    return report;
+}
+
+Outcome ProgressReport::write(const QString& path) const
+{
+    PdfDocument pdf(path, document().pdf);
+    if (Outcome opened = pdf.open(); opened.failed()) {
+        return opened;
     }
-    paint(pdf.writer());
+    paint(pdf.device());
     return pdf.commit();
 }
 
 void ProgressReport::save(ProgressSeams& seams) const
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString folder =
-        !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
-    const QString path =
-        seams.choosePdfPath(QCoreApplication::translate("ProgressReport", "Save Report as PDF"),
-                            QDir(folder).filePath(suggestedPdfName(m_child)));
+    const QString path = DocumentPrinter(*seams.dialogs).choosePdfPath(document());
     if (path.isEmpty()) {
         return;
     }
-    if (const QString failed = write(path); !failed.isEmpty()) {
-        seams.inform(QCoreApplication::translate("ProgressReport", "Save Report as PDF"), failed);
+    if (const Outcome written = write(path); written.failed()) {
+        seams.dialogs->tell(QCoreApplication::translate("ProgressReport", "Save Report as PDF"),
+                            written.message, QMessageBox::Information);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "outcome/Outcome.h"
 #include "progress/ProgressRecords.h"
+#include "ui/print/PrintedDocument.h"
 #include "ui/progress/ProgressSeams.h"
 
 #include <QString>
@@ -23,13 +25,15 @@ public:
     // Asks for a file (Documents, "Numberlark progress - Sam.pdf") and
     // writes the report there; a failure is shown with the path and reason.
     void save(ProgressSeams& seams) const;
-    // The reason when the file could not be written; empty on success.
-    QString write(const QString& path) const;
+    // Writes the report as a PDF at `path`; the failure names the file and the reason.
+    Outcome write(const QString& path) const;
     void paint(QPagedPaintDevice& device) const;
 
     static QString suggestedPdfName(const QString& child);
 
 private:
+    PrintedDocument document() const;
+
     QString m_child;
     std::vector<progress::TestRecord> m_tests;
 };

@@ -15,8 +15,15 @@ struct ProgressWindowContext {
     std::function<bool()> savingOn; // "Save results on disk" is ticked in the options
 };
 
-// The one function the progress window module exports, loaded by name.
-using MakeProgressWindow = QWidget* (*)(const ProgressWindowContext& context);
-inline constexpr char kMakeProgressWindowSymbol[] = "numberlark_make_progress_window";
+// What the progress window module offers: the one object its entry point
+// returns.
+class ProgressWindowMaker {
+public:
+    static constexpr char kEntryPoint[] = "numberlark_progress_window_maker";
+
+    virtual ~ProgressWindowMaker() = default;
+    // A new window, owned by the caller.
+    virtual QWidget* make(const ProgressWindowContext& context) const = 0;
+};
 
 } // namespace numberlark

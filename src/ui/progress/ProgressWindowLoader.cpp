@@ -7,8 +7,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <memory>
-
 namespace numberlark {
 
 namespace {
@@ -38,16 +36,16 @@ QWidget* unavailableWindow(const QString& reason)
 
 QStringList progressWindowModulePaths(const QString& programFolder)
 {
-    return ModuleLoader::defaultPaths(kModuleName, programFolder);
+    return modulePaths(kModuleName, programFolder);
 }
 
 std::function<QWidget*()> progressWindowFactory(ProgressWindowContext context,
                                                 QStringList modulePaths)
 {
-    auto module = std::make_shared<ModuleLoader>(std::move(modulePaths));
-    return [context = std::move(context), module]() -> QWidget* {
-        const auto make = module->function<MakeProgressWindow>(kMakeProgressWindowSymbol);
-        return make != nullptr ? make(context) : unavailableWindow(module->failure());
+    return [context = std::move(context), paths = std::move(modulePaths)]() -> QWidget* {
+        const auto maker = loadModule<ProgressWindowMaker>(paths);
+        return maker.service != nullptr ? maker.service->make(context)
+                                        : unavailableWindow(maker.failure);
     };
 }
 

@@ -1,10 +1,22 @@
-// The module's entry point: the program resolves this one function by name
-// the first time the progress window is asked for.
+// The progress window module's entry point: the program loads it the first
+// time the window is asked for.
 #include "ui/progress/FrmProgress.h"
 #include "ui/progress/ProgressWindowContext.h"
 
-extern "C" Q_DECL_EXPORT QWidget*
-numberlark_make_progress_window(const numberlark::ProgressWindowContext& context)
+namespace {
+
+class FrmProgressMaker : public numberlark::ProgressWindowMaker {
+public:
+    QWidget* make(const numberlark::ProgressWindowContext& context) const override
+    {
+        return new numberlark::FrmProgress(context);
+    }
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT numberlark::ProgressWindowMaker* numberlark_progress_window_maker()
 {
-    return new numberlark::FrmProgress(context);
+    static FrmProgressMaker maker;
+    return &maker;
 }

@@ -3,6 +3,8 @@
 #include "ui/about/MakerAddress.h"
 #include "ui/about/MemoryPropertyBag.h"
 
+#include "support/ScriptedDialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -42,17 +44,32 @@ protected:
 
     std::vector<Opening> m_opened;
     std::optional<URLLink::OpenFailure> m_failure;
-    QStringList m_messages;
-    Qt::CursorShape m_cursorAtMessage = Qt::ArrowCursor;
+    // Notes the pointer's shape when a box is shown.
+    class NotingDialogs : public testing::ScriptedDialogs {
+    public:
+        Qt::CursorShape cursorAtMessage = Qt::ArrowCursor;
+        void tell(const QString& title, const QString& text, QMessageBox::Icon icon) override
+        {
+            cursorAtMessage = applicationCursor();
+            ScriptedDialogs::tell(title, text, icon);
+        }
+    };
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const auto& box : m_dialogs->told) {
+            texts << box.text;
+        }
+        return texts;
+    }
+
+    std::shared_ptr<NotingDialogs> m_dialogs = std::make_shared<NotingDialogs>();
     URLLink m_link{nullptr,
                    [this](const QString& address) {
                        m_opened.push_back({address, applicationCursor()});
                        return m_failure;
                    },
-                   [this](const QString& text) {
-                       m_messages << text;
-                       m_cursorAtMessage = applicationCursor();
-                   }};
+                   m_dialogs};
 };
 
 TEST_F(URLLinkTest, LeftPressOpensTheAddressUnderABusyPointer)
@@ -63,7 +80,7 @@ TEST_F(URLLinkTest, LeftPressOpensTheAddressUnderABusyPointer)
     EXPECT_EQ(m_opened[0].address, QStringLiteral("https://example.org/tables"));
     EXPECT_EQ(m_opened[0].cursorDuring, Qt::WaitCursor);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_TRUE(messages().isEmpty());
 }
 
 TEST_F(URLLinkTest, GoToURLGetsACopyOfTheAddressAndMayReplaceItForThisOpeningOnly)
@@ -115,16 +132,16 @@ TEST_F(URLLinkTest, AFailureToStartIsShownAfterThePointerIsBackAndTheLinkStaysUs
     m_link.setURL(QStringLiteral("notes.txt"));
     m_failure = URLLink::OpenFailure{53, QStringLiteral("File not found")};
     press(Qt::LeftButton);
-    ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_EQ(m_messages[0],
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0],
               QStringLiteral("Unable to load 'notes.txt' : File not found (Error 53)"));
-    EXPECT_EQ(m_cursorAtMessage, Qt::ArrowCursor);
+    EXPECT_EQ(m_dialogs->cursorAtMessage, Qt::ArrowCursor);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     m_failure.reset();
     press(Qt::LeftButton);
     EXPECT_EQ(m_opened.size(), 2u);
-    EXPECT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(messages().size(), 1);
 }
 
 TEST_F(URLLinkTest, ToolTipShowsTheAddressOnlyWhileAskedTo)

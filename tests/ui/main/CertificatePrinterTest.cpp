@@ -2,6 +2,7 @@
 
 #include "output/RecordingCanvas.h"
 #include "support/PlayedTest.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,25 +28,31 @@ protected:
     {
         m_record.allow_printing = true;
         m_session.tableChoice().select(5); // 7 times table
-        auto& seams = m_printer.seams();
-        seams.showPrintingError = [this](const QString& text) { m_errors.push_back(text); };
-        seams.offerPdfInstead = [this](const QString& text) {
-            m_offers.push_back(text);
-            return m_acceptPdf;
-        };
-        seams.choosePdfPath = [this](const QString& suggested) {
-            m_suggested.push_back(suggested);
-            return m_chosenPath;
-        };
-        seams.hasPrinter = [this] { return m_hasPrinter; };
-        seams.printOnDefaultPrinter = [this](const CertificatePrinter::Seams::Draw& draw) {
-            ++m_printJobs;
-            if (m_printerFailure) {
-                return m_printerFailure;
-            }
-            draw(m_paper);
-            return m_jobFailure;
-        };
+        m_printer.useDialogs(m_dialogs);
+        m_printer.printer() = scriptedPrinter();
+    }
+
+    // The default printer, as the test sets it up.
+    DocumentPrinter::Printer scriptedPrinter()
+    {
+        return {[this] { return m_hasPrinter; },
+                [this](const DocumentPrinter::Printer::Draw& draw, const PrintedDocument&) {
+                    ++m_printJobs;
+                    if (m_printerFailure) {
+                        return Outcome::failure(*m_printerFailure);
+                    }
+                    draw(m_paper);
+                    return m_jobFailure ? Outcome::failure(*m_jobFailure) : Outcome::success();
+                }};
+    }
+
+    static std::vector<QString> texts(const std::vector<testing::ScriptedDialogs::Shown>& shown)
+    {
+        std::vector<QString> texts;
+        for (const auto& box : shown) {
+            texts.push_back(box.text);
+        }
+        return texts;
     }
 
     std::vector<QString> practiceTexts() const
@@ -68,12 +75,8 @@ protected:
     bool m_hasPrinter = true;
     std::optional<QString> m_printerFailure; // before the page is drawn
     std::optional<QString> m_jobFailure;     // after: the queue refused or lost the job
-    bool m_acceptPdf = true;
-    QString m_chosenPath;
     int m_printJobs = 0;
-    std::vector<QString> m_errors;
-    std::vector<QString> m_offers;
-    std::vector<QString> m_suggested;
+    testing::ScriptedDialogs m_dialogs;
 };
 
 TEST_F(CertificatePrinterFlow, NothingAtAllWhenPrintingIsNotAllowed)
@@ -86,9 +89,9 @@ TEST_F(CertificatePrinterFlow, NothingAtAllWhenPrintingIsNotAllowed)
     m_printer.Cmdprint_Click(1, kWindow);
     m_printer.MnuSavePdf_Click(kWindow);
     EXPECT_EQ(m_printJobs, 0);
-    EXPECT_TRUE(m_errors.empty());
-    EXPECT_TRUE(m_offers.empty());
-    EXPECT_TRUE(m_suggested.empty());
+    EXPECT_TRUE(texts(m_dialogs.told).empty());
+    EXPECT_TRUE(texts(m_dialogs.offered).empty());
+    EXPECT_TRUE(texts(m_dialogs.saveDialogs).empty());
     EXPECT_EQ(m_record.question, before.question);
     EXPECT_EQ(m_record.previous_answer, before.previous_answer);
 }
@@ -99,8 +102,8 @@ TEST_F(CertificatePrinterFlow, PrintSendsTheWholePageToTheDefaultPrinterWithoutA
     m_record.clock_seconds = 48;
     m_printer.Cmdprint_Click(1, kWindow);
     EXPECT_EQ(m_printJobs, 1);
-    EXPECT_TRUE(m_suggested.empty()) << "no dialog";
-    EXPECT_TRUE(m_errors.empty());
+    EXPECT_TRUE(texts(m_dialogs.saveDialogs).empty()) << "no dialog";
+    EXPECT_TRUE(texts(m_dialogs.told).empty());
     ASSERT_FALSE(m_paper.operations().empty());
     EXPECT_EQ(m_paper.operations().back().kind, Kind::EndDocument);
     QStringList texts;
@@ -128,9 +131,10 @@ TEST_F(CertificatePrinterFlow, EachFailingStepShowsItsMessageAndThePageIsStillEn
         return failure;
     });
     m_printer.MnuPrint_Click(kWindow);
-    EXPECT_EQ(m_errors, (std::vector<QString>{QStringLiteral("The picture could not be drawn."),
-                                              QStringLiteral("The printer is out of ink.")}));
-    EXPECT_TRUE(m_offers.empty());
+    EXPECT_EQ(texts(m_dialogs.told),
+              (std::vector<QString>{QStringLiteral("The picture could not be drawn."),
+                                    QStringLiteral("The printer is out of ink.")}));
+    EXPECT_TRUE(texts(m_dialogs.offered).empty());
     EXPECT_EQ(m_paper.operations().back().kind, Kind::EndDocument);
 }
 
@@ -138,19 +142,19 @@ TEST_F(CertificatePrinterFlow, NoPrinterGivesOneMessageThenThePdfInTheChosenFile
 {
     testing::playToTheEnd(m_session);
     m_hasPrinter = false;
-    m_chosenPath = m_dir.filePath(QStringLiteral("Sam.pdf"));
+    m_dialogs.pathToSave = m_dir.filePath(QStringLiteral("Sam.pdf"));
     m_printer.MnuPrint_Click(kWindow);
     EXPECT_EQ(m_printJobs, 0);
-    ASSERT_EQ(m_offers.size(), 1U);
-    EXPECT_TRUE(m_offers.front().contains(QStringLiteral("No printer")));
-    EXPECT_TRUE(m_offers.front().contains(QStringLiteral("PDF")));
-    EXPECT_TRUE(m_errors.empty());
-    ASSERT_EQ(m_suggested.size(), 1U);
-    const QFileInfo suggested(m_suggested.front());
+    ASSERT_EQ(texts(m_dialogs.offered).size(), 1U);
+    EXPECT_TRUE(texts(m_dialogs.offered).front().contains(QStringLiteral("No printer")));
+    EXPECT_TRUE(texts(m_dialogs.offered).front().contains(QStringLiteral("PDF")));
+    EXPECT_TRUE(texts(m_dialogs.told).empty());
+    ASSERT_EQ(texts(m_dialogs.saveDialogs).size(), 1U);
+    const QFileInfo suggested(texts(m_dialogs.saveDialogs).front());
     EXPECT_EQ(suggested.fileName(), QStringLiteral("Numberlark certificate - Sam.pdf"));
     EXPECT_TRUE(suggested.isAbsolute());
     EXPECT_TRUE(suggested.dir().exists()) << "the dialog opens in the documents or home folder";
-    QFile pdf(m_chosenPath);
+    QFile pdf(m_dialogs.pathToSave);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
 }
@@ -170,14 +174,14 @@ TEST_F(CertificatePrinterFlow, OneMessageWhenThePrinterIsMissingCannotStartOrFai
         m_hasPrinter = hasPrinter;
         m_printerFailure = failure;
         m_jobFailure = jobFailure;
-        m_acceptPdf = false;
-        m_offers.clear();
+        m_dialogs.acceptOffer = false;
+        m_dialogs.offered.clear();
         m_printer.MnuPrint_Click(kWindow);
-        ASSERT_EQ(m_offers.size(), 1U);
-        EXPECT_TRUE(m_offers.front().startsWith(opening));
-        EXPECT_TRUE(m_offers.front().contains(QStringLiteral("PDF")));
-        EXPECT_TRUE(m_errors.empty());
-        EXPECT_TRUE(m_suggested.empty());
+        ASSERT_EQ(texts(m_dialogs.offered).size(), 1U);
+        EXPECT_TRUE(texts(m_dialogs.offered).front().startsWith(opening));
+        EXPECT_TRUE(texts(m_dialogs.offered).front().contains(QStringLiteral("PDF")));
+        EXPECT_TRUE(texts(m_dialogs.told).empty());
+        EXPECT_TRUE(texts(m_dialogs.saveDialogs).empty());
         EXPECT_TRUE(QDir(m_dir.path()).isEmpty());
         EXPECT_EQ(m_paper.operations().empty(), !drawn) << "a page is drawn only once started";
     }
@@ -186,25 +190,26 @@ TEST_F(CertificatePrinterFlow, OneMessageWhenThePrinterIsMissingCannotStartOrFai
 TEST_F(CertificatePrinterFlow, SaveAsPdfWritesTheChosenFileOrNothingWhenCancelled)
 {
     testing::playToTheEnd(m_session);
-    m_chosenPath.clear(); // cancelled
+    m_dialogs.pathToSave.clear(); // cancelled
     m_printer.MnuSavePdf_Click(kWindow);
-    EXPECT_EQ(m_suggested.size(), 1U);
+    EXPECT_EQ(texts(m_dialogs.saveDialogs).size(), 1U);
     EXPECT_TRUE(QDir(m_dir.path()).isEmpty());
 
-    m_chosenPath = m_dir.filePath(QStringLiteral("certificate.pdf"));
+    m_dialogs.pathToSave = m_dir.filePath(QStringLiteral("certificate.pdf"));
     m_printer.MnuSavePdf_Click(kWindow);
-    EXPECT_TRUE(QFile::exists(m_chosenPath));
+    EXPECT_TRUE(QFile::exists(m_dialogs.pathToSave));
     EXPECT_EQ(m_printJobs, 0) << "the printer is not involved";
-    EXPECT_TRUE(m_errors.empty());
+    EXPECT_TRUE(texts(m_dialogs.told).empty());
 }
 
 TEST_F(CertificatePrinterFlow, APdfThatCannotBeWrittenIsOneMessageWithThePath)
 {
-    m_chosenPath = m_dir.filePath(QStringLiteral("gone/certificate.pdf"));
+    m_dialogs.pathToSave = m_dir.filePath(QStringLiteral("gone/certificate.pdf"));
     m_printer.MnuSavePdf_Click(kWindow);
-    ASSERT_EQ(m_errors.size(), 1U);
-    EXPECT_TRUE(m_errors.front().contains(QDir::toNativeSeparators(m_chosenPath)));
-    EXPECT_FALSE(QFile::exists(m_chosenPath));
+    ASSERT_EQ(texts(m_dialogs.told).size(), 1U);
+    EXPECT_TRUE(
+        texts(m_dialogs.told).front().contains(QDir::toNativeSeparators(m_dialogs.pathToSave)));
+    EXPECT_FALSE(QFile::exists(m_dialogs.pathToSave));
 }
 
 // Printing during a test leaves the question on screen judged against its
@@ -223,7 +228,8 @@ TEST_F(CertificatePrinterFlow, PrintingDuringATestLeavesTheRunningQuestionAsItWa
         const QuizSession::SavedQuestion onScreen = session.saveQuestion();
 
         CertificatePrinter printer(session, nullptr);
-        printer.seams() = m_printer.seams();
+        printer.useDialogs(m_dialogs);
+        printer.printer() = scriptedPrinter();
         printer.MnuPrint_Click({QStringLiteral("Sam"), QString(), option == kMixedIndex});
 
         EXPECT_EQ(record.question, onScreen.question);
@@ -246,9 +252,9 @@ TEST_F(CertificatePrinterFlow, AfterTheTestThePracticeQuestionsContinueTheSequen
     EXPECT_EQ(QString::fromStdString(m_record.question), practice.back());
 
     RecordingCanvas second;
-    m_printer.seams().printOnDefaultPrinter = [&second](const auto& draw) {
+    m_printer.printer().print = [&second](const auto& draw, const PrintedDocument&) {
         draw(second);
-        return std::optional<QString>();
+        return Outcome::success();
     };
     const std::int16_t lastProduct = m_record.previous_answer;
     m_printer.MnuPrint_Click(kWindow);

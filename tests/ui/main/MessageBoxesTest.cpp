@@ -119,12 +119,24 @@ protected:
     void SetUp() override
     {
         m_record.allow_printing = true;
-        m_printer.seams().hasPrinter = [] { return false; };
-        m_printer.seams().choosePdfPath = [this](const QString&) {
-            ++m_pdfDialogs;
-            return m_chosenPath;
-        };
+        m_printer.printer().isSetUp = [] { return false; };
+        m_printer.useDialogs(m_dialogs);
     }
+
+    // The real boxes, with the file dialog answered here.
+    class BoxesOnly : public DesktopDialogs {
+    public:
+        explicit BoxesOnly(PrintingErrorBoxes& test) : DesktopDialogs(nullptr), m_test(test) {}
+        QString chooseFileToSave(const QString&, const QString&, const QString&,
+                                 const QString&) override
+        {
+            ++m_test.m_pdfDialogs;
+            return m_test.m_chosenPath;
+        }
+
+    private:
+        PrintingErrorBoxes& m_test;
+    };
 
     SessionRecord m_record;
     ClockSeededRandom m_random{4242};
@@ -133,6 +145,7 @@ protected:
     const CertificateWindowValues m_window{QStringLiteral("Sam"), QString(), false};
     QString m_chosenPath;
     int m_pdfDialogs = 0;
+    BoxesOnly m_dialogs{*this};
 };
 
 TEST_F(PrintingErrorBoxes, NoPrinterOffersAPdfInOneBoxWithoutAnIcon)

@@ -123,7 +123,8 @@ TEST(QuitWindow, TheLogKeepsTheTableChoiceAsChosen)
 }
 
 // A file where the log's folder should be, or no progress log module to load:
-// the line is written all the same and the user is told once, with the path.
+// the line is written all the same and the user is told once, with the path
+// of what failed: the log, or the module.
 TEST(QuitWindow, AFailingProgressLogNeverStopsTheLineOrQuit)
 {
     for (const bool moduleMissing : {false, true}) {
@@ -131,22 +132,22 @@ TEST(QuitWindow, AFailingProgressLogNeverStopsTheLineOrQuit)
         TemporaryWorkingDirectory folder;
         MainWindowHarness harness;
         harness.store("allow_saving", "1");
-        QString logPath = harness.progressLogPath();
+        QString failedPath = harness.progressLogPath();
         if (moduleMissing) {
-            harness.window().progressRecording().setModulePaths(
-                {folder.filePath(QStringLiteral("libnumberlark_progress_recording.so"))});
+            failedPath = folder.filePath(QStringLiteral("libnumberlark_progress_recording.so"));
+            harness.window().progressRecording().setModulePaths({failedPath});
         } else {
             QFile blocker(folder.filePath(QStringLiteral("blocker")));
             ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-            logPath = blocker.fileName() + QStringLiteral("/progress.sqlite");
-            harness.window().progressRecording().setLogPath(logPath);
+            failedPath = blocker.fileName() + QStringLiteral("/progress.sqlite");
+            harness.window().progressRecording().setLogPath(failedPath);
         }
         answerOneQuestion(harness);
         harness.window().CmdQuit_Click(1);
         EXPECT_FALSE(harness.window().isVisible());
         EXPECT_NE(resultsFile(folder), "<no file>");
         ASSERT_EQ(harness.progressNotices().size(), 1);
-        EXPECT_TRUE(harness.progressNotices().front().contains(logPath));
+        EXPECT_TRUE(harness.progressNotices().front().contains(failedPath));
         EXPECT_TRUE(harness.progressNotices().front().contains(
             QStringLiteral("This test was not added to the progress log.")));
     }

@@ -3,6 +3,7 @@
 #include "settings/Settings.h"
 #include "ui/common/FaceAnimation.h"
 
+#include "support/ScriptedDialogs.h"
 #include "support/UrlHandlerStandIn.h"
 
 #include <gtest/gtest.h>
@@ -27,11 +28,6 @@ namespace numberlark {
 
 namespace {
 
-struct Message {
-    QMessageBox::Icon icon;
-    QString text;
-};
-
 class FrmOptionsTest : public ::testing::Test {
 protected:
     ~FrmOptionsTest() override { delete m_window.data(); }
@@ -49,9 +45,7 @@ protected:
                     m_opened << url;
                     return m_openSucceeds;
                 },
-                [this](QMessageBox::Icon icon, const QString& text) {
-                    m_messages.push_back({icon, text});
-                }};
+                m_dialogs};
     }
     template <typename T> T* child(const char* name) const
     {
@@ -76,7 +70,8 @@ protected:
     QPointer<FrmOptions> m_window;
     QList<QUrl> m_opened;
     bool m_openSucceeds = true;
-    std::vector<Message> m_messages;
+    std::shared_ptr<testing::ScriptedDialogs> m_dialogs =
+        std::make_shared<testing::ScriptedDialogs>();
 };
 
 TEST_F(FrmOptionsTest, FirstRunShowsTheDefaultsWithOkFocused)
@@ -288,14 +283,10 @@ TEST_F(FrmOptionsTest, ASaveThatFailsKeepsTheWindowOpenUntilItSucceeds)
     m_window->show();
     box("ChkSound")->click();
     box("ChkRemember")->click();
-    QString shown;
-    QTimer::singleShot(0, [&shown] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
     child<QPushButton>("Command1")->click();
+    ASSERT_EQ(m_dialogs->told.size(), 1U);
+    EXPECT_EQ(m_dialogs->told[0].icon, QMessageBox::Warning);
+    const QString shown = m_dialogs->told[0].text;
     EXPECT_TRUE(shown.contains(file)) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("folder"))) << shown.toStdString();
     ASSERT_FALSE(closedAndDeleted());
@@ -332,7 +323,7 @@ TEST_F(ViewResultsTest, OpensTheResultsFileOfTheCurrentFolder)
     open();
     child<QPushButton>("CmdView")->click();
     EXPECT_EQ(m_opened, QList<QUrl>{QUrl::fromLocalFile(resultsPath())});
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(m_dialogs->told.empty());
     EXPECT_TRUE(m_window->isVisible());
 }
 
@@ -341,9 +332,9 @@ TEST_F(ViewResultsTest, SaysSoWhenThereAreNoResultsYet)
     open();
     child<QPushButton>("CmdView")->click();
     EXPECT_TRUE(m_opened.isEmpty());
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].icon, QMessageBox::Information);
-    EXPECT_TRUE(m_messages[0].text.contains(QDir::toNativeSeparators(resultsPath())));
+    ASSERT_EQ(m_dialogs->told.size(), 1u);
+    EXPECT_EQ(m_dialogs->told[0].icon, QMessageBox::Information);
+    EXPECT_TRUE(m_dialogs->told[0].text.contains(QDir::toNativeSeparators(resultsPath())));
 }
 
 TEST_F(ViewResultsTest, SaysSoWhenNoViewerStarts)
@@ -352,9 +343,9 @@ TEST_F(ViewResultsTest, SaysSoWhenNoViewerStarts)
     m_openSucceeds = false;
     open();
     child<QPushButton>("CmdView")->click();
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].icon, QMessageBox::Warning);
-    EXPECT_TRUE(m_messages[0].text.contains(QDir::toNativeSeparators(resultsPath())));
+    ASSERT_EQ(m_dialogs->told.size(), 1u);
+    EXPECT_EQ(m_dialogs->told[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(m_dialogs->told[0].text.contains(QDir::toNativeSeparators(resultsPath())));
 }
 
 TEST_F(ViewResultsTest, AFolderInTheFilesPlaceIsNotOpened)
@@ -363,8 +354,8 @@ TEST_F(ViewResultsTest, AFolderInTheFilesPlaceIsNotOpened)
     open();
     child<QPushButton>("CmdView")->click();
     EXPECT_TRUE(m_opened.isEmpty());
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].icon, QMessageBox::Warning);
+    ASSERT_EQ(m_dialogs->told.size(), 1u);
+    EXPECT_EQ(m_dialogs->told[0].icon, QMessageBox::Warning);
 }
 
 TEST_F(ViewResultsTest, WithoutASeamTheFileGoesToTheDesktopsHandler)

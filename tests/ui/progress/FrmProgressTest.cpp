@@ -1,5 +1,7 @@
 #include "ui/progress/FrmProgress.h"
 #include "progress/ProgressLog.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestRecordBuilder.h"
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/ProgressChart.h"
 #include "ui/progress/TestsModel.h"
@@ -29,15 +31,11 @@ QDateTime at(int day, int hour)
 TestRecord testOf(const QString& child, QDateTime when, TableChoiceRecord table, int seconds,
                   std::vector<AnsweredQuestion> answers)
 {
-    TestRecord test;
-    test.child = child;
-    test.when = std::move(when);
-    test.table = table;
-    test.questions = static_cast<int>(answers.size());
-    test.seconds = seconds;
-    test.finished = true;
-    test.answers = std::move(answers);
-    return test;
+    return numberlark::testing::TestRecordBuilder(child)
+        .at(std::move(when))
+        .table(table)
+        .seconds(seconds)
+        .answers(std::move(answers));
 }
 
 constexpr TableChoiceRecord kSeven{TableChoiceRecord::Kind::Table, 7};
@@ -196,12 +194,12 @@ TEST_F(FrmProgressTest, ForgettingAChildNeedsAYes)
     for (const bool yes : {false, true}) {
         const auto progress = window();
         progress->childPicker()->setCurrentIndex(1);
-        QString asked;
-        progress->seams().confirm = [&asked, yes](const QString&, const QString& question) {
-            asked = question;
-            return yes;
-        };
+        auto dialogs = std::make_shared<numberlark::testing::ScriptedDialogs>();
+        dialogs->confirmAnswer = yes;
+        progress->seams().dialogs = dialogs;
         progress->CmdForget_Click();
+        ASSERT_EQ(dialogs->confirmed.size(), 1U);
+        const QString asked = dialogs->confirmed.front().text;
         EXPECT_TRUE(asked.contains(QStringLiteral("\"Sam\"")));
         EXPECT_TRUE(
             asked.contains(QStringLiteral("results file (numberlark.csv) is left as it is")));
@@ -213,16 +211,14 @@ TEST_F(FrmProgressTest, ReportIsSavedWhereTheUserChose)
 {
     const auto progress = window();
     const QString path = m_dir.filePath(QStringLiteral("report.pdf"));
-    QString suggested;
-    progress->seams().choosePdfPath = [&](const QString&, const QString& offered) {
-        suggested = offered;
-        return path;
-    };
-    progress->seams().inform = [](const QString&, const QString& text) {
-        ADD_FAILURE() << text.toStdString();
-    };
+    auto dialogs = std::make_shared<numberlark::testing::ScriptedDialogs>();
+    dialogs->pathToSave = path;
+    progress->seams().dialogs = dialogs;
     progress->CmdReport_Click();
-    EXPECT_TRUE(suggested.endsWith(QStringLiteral("Numberlark progress - Ann.pdf")));
+    EXPECT_TRUE(dialogs->told.empty());
+    ASSERT_EQ(dialogs->saveDialogs.size(), 1U);
+    EXPECT_TRUE(dialogs->saveDialogs.front().text.endsWith(
+        QStringLiteral("Numberlark progress - Ann.pdf")));
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
@@ -235,20 +231,19 @@ TEST_F(FrmProgressTest, ImportOffersTheResultsFileAndCountsEveryLine)
     results.write("this is not a results line\n");
     results.close();
     const auto progress = window();
-    QString offered;
-    QString told;
-    progress->seams().chooseImportFile = [&offered](const QString& path) {
-        offered = path;
-        return path;
-    };
-    progress->seams().inform = [&told](const QString&, const QString& text) { told = text; };
+    auto dialogs = std::make_shared<numberlark::testing::ScriptedDialogs>();
+    dialogs->pathToOpen = results.fileName();
+    progress->seams().dialogs = dialogs;
     progress->CmdImport_Click();
     EXPECT_TRUE(progress->importRunning()); // on a thread of its own
-    EXPECT_TRUE(QTest::qWaitFor([&told] { return !told.isEmpty(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&dialogs] { return !dialogs->told.empty(); }, 10000));
     EXPECT_FALSE(progress->importRunning());
-    EXPECT_EQ(offered, results.fileName());
-    EXPECT_EQ(told, QStringLiteral("0 tests were added to the log. 1 line could not be read and "
-                                   "was left out (line 1)."));
+    ASSERT_EQ(dialogs->openDialogs.size(), 1U);
+    EXPECT_EQ(dialogs->openDialogs.front().text, results.fileName());
+    ASSERT_EQ(dialogs->told.size(), 1U);
+    EXPECT_EQ(dialogs->told.front().text,
+              QStringLiteral("0 tests were added to the log. 1 line could not be read and "
+                             "was left out (line 1)."));
 }
 
 TEST_F(FrmProgressTest, WithoutAPrinterThePracticeSheetIsOfferedAsAPdf)
@@ -257,21 +252,22 @@ TEST_F(FrmProgressTest, WithoutAPrinterThePracticeSheetIsOfferedAsAPdf)
     progress->childPicker()->setCurrentIndex(1);
     const QString path = m_dir.filePath(QStringLiteral("sheet.pdf"));
     std::vector<FactStats> chosenFrom;
-    progress->seams().hasPrinter = [] { return false; };
-    progress->seams().printOnDefaultPrinter = [](const ProgressSeams::Draw&) {
+    progress->seams().printer.isSetUp = [] { return false; };
+    progress->seams().printer.print = [](const auto&, const PrintedDocument&) {
         ADD_FAILURE() << "printed without a printer";
-        return std::optional<QString>();
+        return Outcome::success();
     };
-    progress->seams().offerPdfInstead = [](const QString& text) {
-        return text.contains(QStringLiteral("No printer"));
-    };
-    progress->seams().choosePdfPath = [&path](const QString&, const QString&) { return path; };
+    auto dialogs = std::make_shared<numberlark::testing::ScriptedDialogs>();
+    dialogs->pathToSave = path;
+    progress->seams().dialogs = dialogs;
     progress->seams().chooseTrickyFacts = [&chosenFrom](const std::vector<FactStats>& stats, int) {
         chosenFrom = stats;
         return std::vector<PracticeQuestion>{{7, 8, " 7 x 8"}};
     };
     progress->CmdPractice_Click(false);
     EXPECT_EQ(chosenFrom.size(), 3U); // 7 x 8, 3 x 4 and 6 x 9
+    ASSERT_EQ(dialogs->offered.size(), 1U);
+    EXPECT_TRUE(dialogs->offered.front().text.contains(QStringLiteral("No printer")));
     EXPECT_TRUE(QFile::exists(path));
 }
 

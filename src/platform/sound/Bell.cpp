@@ -1,4 +1,4 @@
-#include "ui/main/Bell.h"
+#include "platform/sound/Bell.h"
 
 #include "modules/ModuleLoader.h"
 
@@ -65,14 +65,15 @@ bool Bell::openSound()
     if (m_sound != nullptr || m_soundFailed) {
         return m_sound != nullptr;
     }
-    static ModuleLoader module(QStringLiteral("libnumberlark_bell.so"));
-    const auto open = module.function<OpenThemeBell>(kOpenThemeBellSymbol);
-    if (open == nullptr) {
-        qWarning("numberlark: the sound module could not be loaded: %s",
-                 qPrintable(module.failure()));
+    // Without its module the bell is still heard, as the toolkit's beep; the
+    // reason goes to the terminal only.
+    const auto sound =
+        loadModule<SoundService>(modulePaths(QStringLiteral("libnumberlark_bell.so")));
+    if (sound.service == nullptr) {
+        qWarning("numberlark: %s", qPrintable(sound.failure));
     } else {
         const QByteArray name = QCoreApplication::applicationName().toUtf8();
-        m_sound.reset(open(name.constData(), &Bell::finishedCallback, this));
+        m_sound.reset(sound.service->openBell(name.constData(), &Bell::finishedCallback, this));
     }
     m_soundFailed = m_sound == nullptr;
     return !m_soundFailed;

@@ -11,8 +11,6 @@
 
 #include <functional>
 
-class QWidget;
-
 namespace numberlark {
 
 // What the main window knows of the test at Quit, besides the session.
@@ -34,8 +32,8 @@ class ProgressRecording {
 public:
     using Notice = std::function<void(const QString& message)>;
 
-    // By default: the per-user log, and a message box over the window.
-    explicit ProgressRecording(QWidget* window);
+    // By default the per-user log; `notice` tells the user of a problem.
+    explicit ProgressRecording(Notice notice);
 
     void setLogPath(QString path) { m_logPath = std::move(path); }
     void setNotice(Notice notice) { m_notice = std::move(notice); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/CertificateQueue.h"
+#include "platform/print/CertificateQueue.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ui/main/CanberraBell.h"
+#include "platform/sound/CanberraBell.h"
 
 #include <QtGlobal>
 
@@ -65,11 +65,23 @@ void CanberraBell::onFinished(ca_context*, std::uint32_t id, int error, void* se
 
 } // namespace numberlark
 
-// The sound module's entry point: the program resolves this one function by
-// name at the first ring.
-extern "C" Q_DECL_EXPORT numberlark::ThemeBell*
-numberlark_open_theme_bell(const char* applicationName, numberlark::ThemeBell::Finished finished,
-                           void* userdata)
+namespace {
+
+class CanberraSoundService : public numberlark::SoundService {
+public:
+    numberlark::ThemeBell* openBell(const char* applicationName,
+                                    numberlark::ThemeBell::Finished finished,
+                                    void* userdata) const override
+    {
+        return numberlark::CanberraBell::open(applicationName, finished, userdata);
+    }
+};
+
+} // namespace
+
+// The sound module's entry point: the program loads it at the first ring.
+extern "C" Q_DECL_EXPORT numberlark::SoundService* numberlark_sound_service()
 {
-    return numberlark::CanberraBell::open(applicationName, finished, userdata);
+    static CanberraSoundService service;
+    return &service;
 }

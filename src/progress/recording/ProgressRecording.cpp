@@ -1,16 +1,12 @@
-#include "ui/main/ProgressRecording.h"
+#include "progress/recording/ProgressRecording.h"
 
 #include "modules/ModuleLoader.h"
 #include "progress/LogLocation.h"
 #include "progress/ResultsLineKey.h"
+#include "progress/recording/TestRecorder.h"
 #include "quiz/Completion.h"
-#include "ui/main/TestRecorder.h"
 
 #include <QCoreApplication>
-
-#include <QMessageBox>
-#include <QPointer>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -30,16 +26,6 @@ TableChoiceRecord tableChoiceOf(const QuizSession& session, bool mixed)
     return {kind, session.record().current_table};
 }
 
-// A log module that cannot be loaded is told like a log that cannot be
-// written, in the log's own words (and translations).
-progress::LogStatus moduleMissing(const QString& logPath, const QString& reason)
-{
-    return {
-        progress::LogStatus::Kind::CannotWrite,
-        QCoreApplication::translate("ProgressLog", "The progress log %1 could not be written: %2.")
-            .arg(logPath, reason)};
-}
-
 } // namespace
 
 progress::TestRecord progressRecordOf(const QuizSession& session, const QuitFacts& facts)
@@ -53,35 +39,27 @@ progress::TestRecord progressRecordOf(const QuizSession& session, const QuitFact
     test.table = tableChoiceOf(session, facts.mixed);
     test.questions = session.record().Numofquestions;
     test.seconds = std::max(0, int{time_taken(session.record())});
-    for (const QuestionResult& answered : session.answeredQuestions()) {
-        test.answers.push_back({answered.first, answered.second, answered.table,
-                                answered.wrongBefore, answered.millisToRight});
-    }
+    test.answers = session.answeredQuestions();
     test.resultsKey = progress::resultsLineKey(results_line(facts.line));
     return test;
 }
 
-ProgressRecording::ProgressRecording(QWidget* window)
-    : m_modulePaths(
-          ModuleLoader::defaultPaths(QStringLiteral("libnumberlark_progress_recording.so"),
-                                     QCoreApplication::applicationDirPath()))
+ProgressRecording::ProgressRecording(Notice notice)
+    : m_notice(std::move(notice)),
+      m_modulePaths(modulePaths(QStringLiteral("libnumberlark_progress_recording.so")))
 {
-    QPointer<QWidget> owner(window);
-    m_notice = [owner](const QString& message) {
-        QMessageBox::warning(owner.data(),
-                             QCoreApplication::translate("ProgressRecording", "Progress"), message);
-    };
 }
 
 progress::LogStatus ProgressRecording::record(const QuizSession& session, const QuitFacts& facts)
 {
     const QString logPath = m_logPath.isEmpty() ? progress::defaultLogPath() : m_logPath;
-    ModuleLoader module(m_modulePaths);
-    const auto recordInLog = module.function<RecordTestInLog>(kRecordTestInLogSymbol);
-    progress::LogStatus status = moduleMissing(logPath, module.failure());
-    if (recordInLog != nullptr) {
-        recordInLog(logPath, progressRecordOf(session, facts), &status);
-    }
+    const auto recorder = loadModule<TestRecorder>(m_modulePaths);
+    // Without its module the log is not reached at all: the module is what
+    // failed, not the log.
+    progress::LogStatus status =
+        recorder.service != nullptr
+            ? recorder.service->record(logPath, progressRecordOf(session, facts))
+            : progress::LogStatus{progress::LogStatus::Kind::CannotWrite, recorder.failure};
     if (!status.message.isEmpty() && m_notice) {
         m_notice(status.done() ? status.message
                                : status.message + QStringLiteral("\n\n") +

@@ -3,13 +3,14 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace numberlark {
 
-// A print queue as the certificate's print flow uses it. The one behind it
-// (PrintQueue, on libcups) lives in a module loaded at the first print, so
-// the print client and all it brings are not loaded at start-up.
+// A print queue as the print flows use it. The one behind it (PrintQueue, on
+// libcups) lives in the print module, loaded at the first print, so the
+// print client and all it brings are not loaded at start-up.
 class CertificateQueue {
 public:
     virtual ~CertificateQueue() = default;
@@ -23,15 +24,19 @@ public:
 // The desktop's default printer, as Qt's print support (loaded with the print
 // module, not at start-up) sees it.
 struct DefaultPrinter {
-    bool found = false; // there is a default printer
     QString name;
     QPageLayout paper; // its paper, for a page at the printer's full resolution
 };
 
-// The functions the print module exports, loaded by name.
-using FindDefaultPrinter = void (*)(DefaultPrinter* printer);
-inline constexpr char kFindDefaultPrinterSymbol[] = "numberlark_find_default_printer";
-using OpenCertificateQueue = CertificateQueue* (*)(const QString& printerName);
-inline constexpr char kOpenCertificateQueueSymbol[] = "numberlark_open_certificate_queue";
+// What the print module offers: the one object its entry point returns.
+class PrintService {
+public:
+    static constexpr char kEntryPoint[] = "numberlark_print_service";
+
+    virtual ~PrintService() = default;
+    // None when the desktop has no default printer.
+    virtual std::optional<DefaultPrinter> defaultPrinter() const = 0;
+    virtual std::unique_ptr<CertificateQueue> openQueue(const QString& printerName) const = 0;
+};
 
 } // namespace numberlark

@@ -19,11 +19,17 @@ public:
     virtual bool play(std::uint32_t id) = 0;
 };
 
-// The one function the sound module exports, loaded by name: the bell on the
-// desktop's sound server, or null when that cannot be reached. `finished` is
-// called with `userdata` at the end of every ring that started.
-using OpenThemeBell = ThemeBell* (*)(const char* applicationName, ThemeBell::Finished finished,
-                                     void* userdata);
-inline constexpr char kOpenThemeBellSymbol[] = "numberlark_open_theme_bell";
+// What the sound module offers: the one object its entry point returns.
+class SoundService {
+public:
+    static constexpr char kEntryPoint[] = "numberlark_sound_service";
+
+    virtual ~SoundService() = default;
+    // The bell on the desktop's sound server, or null when that cannot be
+    // reached. `finished` is called with `userdata` at the end of every ring
+    // that started.
+    virtual ThemeBell* openBell(const char* applicationName, ThemeBell::Finished finished,
+                                void* userdata) const = 0;
+};
 
 } // namespace numberlark

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/ThemeBell.h"
+#include "platform/sound/ThemeBell.h"
 
 struct ca_context;
 

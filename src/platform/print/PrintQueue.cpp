@@ -1,4 +1,4 @@
-#include "ui/main/PrintQueue.h"
+#include "platform/print/PrintQueue.h"
 
 #include <QCoreApplication>
 
