@@ -412,11 +412,11 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
     const auto questions = m_seams.chooseTrickyFacts(m_gridModel->stats(), kPracticeQuestions);
     if (questions.empty()) {
         m_seams.dialogs->tell(tr("Print Practice Sheet"),
-                       tr("The log keeps no questions of %1 yet (tests brought in "
-                          "from a results file have none), so there is nothing to "
-                          "practise. The questions of every test taken from now on "
-                          "are kept.")
-                           .arg(shownName(currentChild(), kLongestShownName)),
+                              tr("The log keeps no questions of %1 yet (tests brought in "
+                                 "from a results file have none), so there is nothing to "
+                                 "practise. The questions of every test taken from now on "
+                                 "are kept.")
+                                  .arg(shownName(currentChild(), kLongestShownName)),
                               QMessageBox::Information);
         return;
     }
