@@ -4,6 +4,7 @@
 #include "progress/TestTable.h"
 
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -14,7 +15,65 @@ namespace {
 
 // Tests per transaction that moves them into the log: a fraction of a
 // second's work, so another copy's Quit waiting for the log gets its turn.
-constexpr int kSliceTests = 5000;
+constexpr int kSliceTests = 20000;
+// Tests per INSERT into the staging table: one statement's work is shared by
+// many rows, well within SQLite's limit of 32766 bound values.
+constexpr int kRowsPerInsert = 100;
+// The staged columns each insert fills, in the order bindStaged() binds
+// them; the table's other columns stay null.
+constexpr int kStagedColumnCount = 11;
+const QString& stagedColumns()
+{
+    static const QString columns = QStringLiteral(
+        "child, taken_ms, utc_offset, table_kind, table_number, questions, seconds, finished,"
+        " imported, date_text, source_key");
+    return columns;
+}
+
+QString stagedInsert(int rows)
+{
+    QString row = QStringLiteral("(?");
+    for (int column = 1; column < kStagedColumnCount; ++column) {
+        row += QStringLiteral(", ?");
+    }
+    row += QLatin1Char(')');
+    QStringList rowList;
+    for (int n = 0; n < rows; ++n) {
+        rowList << row;
+    }
+    return QStringLiteral("INSERT INTO temp.staged (%1) VALUES %2")
+        .arg(stagedColumns(), rowList.join(QStringLiteral(", ")));
+}
+
+// A null QString binds as NULL: an empty name stays a name. Names are kept
+// composed (NFC), as the log keeps them.
+QVariant storedName(const QString& child)
+{
+    return child.isNull() ? QStringLiteral("") : child.normalized(QString::NormalizationForm_C);
+}
+
+QVariant nullableText(const QString& text)
+{
+    return text.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(text);
+}
+
+void bindStaged(QSqlQuery& insert, int row, const TestRecord& test)
+{
+    const int at = row * kStagedColumnCount;
+    const bool dated = test.when.isValid();
+    insert.bindValue(at, storedName(test.child));
+    insert.bindValue(at + 1, dated ? QVariant(qlonglong{test.when.toMSecsSinceEpoch()})
+                                   : QVariant(QMetaType(QMetaType::LongLong)));
+    insert.bindValue(at + 2, dated ? test.when.offsetFromUtc() : 0);
+    insert.bindValue(at + 3, static_cast<int>(test.table.kind));
+    insert.bindValue(at + 4, int{test.table.number});
+    insert.bindValue(at + 5, test.questions);
+    insert.bindValue(at + 6, test.seconds);
+    insert.bindValue(at + 7, test.finished ? 1 : 0);
+    insert.bindValue(at + 8, test.imported ? 1 : 0);
+    insert.bindValue(at + 9, nullableText(test.dateText));
+    insert.bindValue(at + 10, nullableText(test.resultsKey));
+}
 
 QSqlError execute(const QSqlDatabase& db, const QString& sql)
 {
@@ -41,10 +100,15 @@ QSqlError inTemporaryTransaction(QSqlDatabase& db, const std::function<QSqlError
 
 } // namespace
 
-ImportStaging::ImportStaging(const QSqlDatabase& db) : m_db(db) {}
+ImportStaging::ImportStaging(const QSqlDatabase& db)
+    : m_db(db), m_insertMany(m_db), m_insertRest(m_db)
+{
+}
 
 ImportStaging::~ImportStaging()
 {
+    m_insertMany.finish();
+    m_insertRest.finish();
     execute(m_db, QStringLiteral("DROP TABLE IF EXISTS temp.staged"));
 }
 
@@ -58,12 +122,24 @@ QSqlError ImportStaging::create()
 QSqlError ImportStaging::add(std::vector<TestRecord>& tests)
 {
     return inTemporaryTransaction(m_db, [this, &tests] {
-        TestWriter writer(m_db, false, QStringLiteral("temp.staged"));
-        for (TestRecord& test : tests) {
-            if (QSqlError error = writer.write(test); error.isValid()) {
-                return error;
+        const std::size_t whole = tests.size() - tests.size() % kRowsPerInsert;
+        for (std::size_t first = 0; first < tests.size(); first += kRowsPerInsert) {
+            const bool full = first < whole;
+            const int rows = full ? kRowsPerInsert : static_cast<int>(tests.size() - first);
+            QSqlQuery& insert = full ? m_insertMany : m_insertRest;
+            if (full ? !m_insertManyReady : m_insertRestRows != rows) {
+                if (!insert.prepare(stagedInsert(rows))) {
+                    return insert.lastError();
+                }
+                (full ? m_insertManyReady : m_insertRestRows) = full ? 1 : rows;
             }
-            ++m_staged;
+            for (int row = 0; row < rows; ++row) {
+                bindStaged(insert, row, tests[first + static_cast<std::size_t>(row)]);
+            }
+            if (!insert.exec()) {
+                return insert.lastError();
+            }
+            m_staged += rows;
         }
         return QSqlError();
     });
