@@ -147,7 +147,13 @@ QSqlError ImportStaging::add(std::vector<TestRecord>& tests)
 
 QSqlError ImportStaging::sort()
 {
-    return execute(m_db, QStringLiteral("CREATE INDEX temp.staged_by_key ON staged (source_key)"));
+    // Every column is in the index, so the slices are read from it in order
+    // and never from the table, whose rows lie in the file's order.
+    QStringList columns = testColumns(false).split(QStringLiteral(", "));
+    columns.removeOne(QStringLiteral("source_key"));
+    return execute(m_db,
+                   QStringLiteral("CREATE INDEX temp.staged_by_key ON staged (source_key, %1)")
+                       .arg(columns.join(QStringLiteral(", "))));
 }
 
 QSqlError ImportStaging::sliceEnd(QString& end, bool& last)
