@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include <optional>
+
 namespace numberlark::progress {
 
 namespace {
@@ -30,20 +32,53 @@ QString withoutZone(const QString& format)
     return result.simplified();
 }
 
-QDate readDate(const QString& text, const QLocale& locale)
+// The forms a date line is tried in, worked out once per locale rather than
+// for each of an import's million lines, and the dates already read: a
+// results file holds a few tests a day, so most of its dates come again.
+struct DateLineForms {
+    QLocale locale;
+    QStringList dateForms;
+    QStringList timeForms;
+    QHash<QString, QDate> datesRead;
+
+    explicit DateLineForms(const QLocale& of) : locale(of)
+    {
+        dateForms = {
+            locale.dateFormat(QLocale::ShortFormat),
+            QStringLiteral("dd/MM/yyyy"),
+            QStringLiteral("MM/dd/yyyy"),
+            QStringLiteral("d/M/yyyy"),
+            QStringLiteral("M/d/yyyy"),
+            QStringLiteral("yyyy-MM-dd"),
+            QStringLiteral("d.M.yyyy"),
+            QStringLiteral("d/M/yy"),
+            QStringLiteral("M/d/yy"),
+            QStringLiteral("d.M.yy"),
+        };
+        for (const QString& written : {
+                 withoutZone(locale.timeFormat(QLocale::LongFormat)),
+                 locale.timeFormat(QLocale::LongFormat),
+                 QStringLiteral("H:mm:ss"),
+                 QStringLiteral("h:mm:ss AP"),
+                 QStringLiteral("h:mm:ss ap"),
+                 QStringLiteral("H.mm.ss"),
+             }) {
+            timeForms << sameSpaces(written);
+        }
+    }
+};
+
+DateLineForms& formsFor(const QLocale& locale)
 {
-    const QStringList forms = {
-        locale.dateFormat(QLocale::ShortFormat),
-        QStringLiteral("dd/MM/yyyy"),
-        QStringLiteral("MM/dd/yyyy"),
-        QStringLiteral("d/M/yyyy"),
-        QStringLiteral("M/d/yyyy"),
-        QStringLiteral("yyyy-MM-dd"),
-        QStringLiteral("d.M.yyyy"),
-        QStringLiteral("d/M/yy"),
-        QStringLiteral("M/d/yy"),
-        QStringLiteral("d.M.yy"),
-    };
+    thread_local std::optional<DateLineForms> forms;
+    if (!forms || forms->locale != locale) {
+        forms.emplace(locale);
+    }
+    return *forms;
+}
+
+QDate readDate(const QString& text, const QLocale& locale, const QStringList& forms)
+{
     for (const QString& form : forms) {
         if (const std::optional<QDate> quick = readNumericDate(text, form)) {
             return quick->year() < 1990 ? quick->addYears(100) : *quick;
@@ -60,18 +95,23 @@ QDate readDate(const QString& text, const QLocale& locale)
     return {};
 }
 
-QTime readTime(const QString& text, const QLocale& locale)
+QDate rememberedDate(const QString& text, DateLineForms& forms)
 {
-    const QStringList forms = {
-        withoutZone(locale.timeFormat(QLocale::LongFormat)),
-        locale.timeFormat(QLocale::LongFormat),
-        QStringLiteral("H:mm:ss"),
-        QStringLiteral("h:mm:ss AP"),
-        QStringLiteral("h:mm:ss ap"),
-        QStringLiteral("H.mm.ss"),
-    };
-    for (const QString& written : forms) {
-        const QString form = sameSpaces(written);
+    const auto found = forms.datesRead.constFind(text);
+    if (found != forms.datesRead.cend()) {
+        return *found;
+    }
+    if (forms.datesRead.size() >= kDaysKept) {
+        forms.datesRead.clear();
+    }
+    const QDate date = readDate(text, forms.locale, forms.dateForms);
+    forms.datesRead.insert(text, date);
+    return date;
+}
+
+QTime readTime(const QString& text, const QLocale& locale, const QStringList& forms)
+{
+    for (const QString& form : forms) {
         if (const std::optional<QTime> quick = readNumericTime(text, form)) {
             return *quick;
         }
@@ -123,8 +163,9 @@ QDateTime readDateLine(const QString& written, const QLocale& locale)
     if (at < 0) {
         return {};
     }
-    const QDate date = readDate(text.mid(3, at - 3).trimmed(), locale);
-    const QTime time = readTime(text.mid(at + 4).trimmed(), locale);
+    DateLineForms& forms = formsFor(locale);
+    const QDate date = rememberedDate(text.mid(3, at - 3).trimmed(), forms);
+    const QTime time = readTime(text.mid(at + 4).trimmed(), locale, forms.timeForms);
     if (!date.isValid() || !time.isValid()) {
         return {};
     }

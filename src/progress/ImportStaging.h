@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 
 #include <cstdint>
@@ -41,6 +42,10 @@ private:
     QSqlError sliceEnd(QString& end, bool& last);
 
     QSqlDatabase m_db;
+    QSqlQuery m_insertMany; // a full run of rows, prepared once
+    QSqlQuery m_insertRest; // the rows left at the end of a batch
+    int m_insertManyReady = 0;
+    int m_insertRestRows = 0;
     QString m_lastKey = QStringLiteral(""); // the keys up to this one have been moved (never null)
     std::int64_t m_staged = 0;
     std::int64_t m_moved = 0;

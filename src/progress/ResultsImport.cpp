@@ -10,6 +10,9 @@
 #include <QSqlQuery>
 #include <QThread>
 
+#include <future>
+#include <utility>
+
 namespace numberlark::progress {
 
 namespace {
@@ -81,17 +84,28 @@ bool tell(const ImportProgress& progress, std::int64_t done, std::int64_t total)
 }
 
 // Reads the whole file into the staging table; false when the user stopped.
+// Reading a batch of lines and storing the one before it take about as long
+// as each other, so the next batch is read on a thread of its own while
+// this one is stored; the file, the outcome's list of unread lines and the
+// batch being read belong to that thread until it is done.
 bool stageFile(ResultsFileLines& lines, const QLocale& locale, ImportStaging& staging,
                const ImportProgress& progress, ImportOutcome& outcome, QSqlError& error)
 {
-    std::vector<TestRecord> tests;
-    while (readBatch(lines, locale, tests, outcome)) {
-        if ((error = staging.add(tests)).isValid()) {
+    std::vector<TestRecord> storing;
+    std::vector<TestRecord> reading;
+    for (bool more = readBatch(lines, locale, storing, outcome); more;) {
+        const std::int64_t bytesRead = lines.bytesRead();
+        std::future<bool> next = std::async(
+            std::launch::async, [&] { return readBatch(lines, locale, reading, outcome); });
+        error = staging.add(storing);
+        more = next.get();
+        if (error.isValid()) {
             return true;
         }
-        if (!tell(progress, lines.bytesRead(), lines.size())) {
+        if (!tell(progress, bytesRead, lines.size())) {
             return false;
         }
+        std::swap(storing, reading);
     }
     return true;
 }

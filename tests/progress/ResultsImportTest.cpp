@@ -291,4 +291,43 @@ TEST(ResultsImport, AStoppedImportAddsTheRestWhenImportedAgain)
     EXPECT_EQ(log.children().size(), 12000u);
 }
 
+// Each number and flag of a line reaches the log as the line reads, the
+// extremes of each included, however the import carries them on the way.
+TEST(ResultsImport, StoresEachTestAsItsLineReads)
+{
+    const QByteArray lines[] = {
+        R"("Ann",7,"times table",20,"questions",47,"seconds","on 06/12/2026 at 10:42:05")",
+        R"("Ben",-99999,"times table",99999,"questions",99999,"seconds","on 31/12/99 at 23:59:59")",
+        R"("Cy",99999,"times table",1,"questions",0,"seconds","on 1/1/2026 at 0:00:00")",
+        R"("Di","Mixed","times tables",5,"questions",-7,"seconds","on Freitag at noon")",
+        R"("Ed",12,"times table",3,"questions",2,"seconds","Date")",
+    };
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("numberlark.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (const QByteArray& line : lines) {
+        file.write(line + "\n");
+    }
+    file.close();
+    ProgressLog log(folder.filePath(QStringLiteral("progress.sqlite")));
+    ASSERT_EQ(importResultsFile(log, csv, kBritish).added, static_cast<int>(std::size(lines)));
+    for (const QByteArray& line : lines) {
+        SCOPED_TRACE(line.constData());
+        const std::optional<TestRecord> read = readResultsLine(line, kBritish);
+        ASSERT_TRUE(read.has_value());
+        const std::vector<TestRecord> stored = log.testsOf(read->child);
+        ASSERT_EQ(stored.size(), 1u);
+        EXPECT_EQ(stored[0].table, read->table);
+        EXPECT_EQ(stored[0].questions, read->questions);
+        EXPECT_EQ(stored[0].seconds, read->seconds);
+        EXPECT_EQ(stored[0].finished, read->finished);
+        EXPECT_TRUE(stored[0].imported);
+        EXPECT_EQ(stored[0].when, read->when);
+        EXPECT_EQ(stored[0].when.offsetFromUtc(), read->when.offsetFromUtc());
+        EXPECT_EQ(stored[0].dateText, read->dateText);
+        EXPECT_EQ(stored[0].resultsKey, read->resultsKey);
+    }
+}
+
 } // namespace
