@@ -95,6 +95,10 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>The printer does not answer.</source>
+        <translation>Der Drucker antwortet nicht.</translation>
+    </message>
 </context>
 <context>
     <name>FactGradeStyle</name>

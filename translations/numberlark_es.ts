@@ -95,6 +95,10 @@
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>The printer does not answer.</source>
+        <translation>La impresora no responde.</translation>
+    </message>
 </context>
 <context>
     <name>FactGradeStyle</name>

@@ -95,6 +95,10 @@
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>The printer does not answer.</source>
+        <translation>L’imprimante ne répond pas.</translation>
+    </message>
 </context>
 <context>
     <name>FactGradeStyle</name>

@@ -97,6 +97,10 @@
         <source>PDF files (*.pdf)</source>
         <translation>Pliki PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>The printer does not answer.</source>
+        <translation>Drukarka nie odpowiada.</translation>
+    </message>
 </context>
 <context>
     <name>FactGradeStyle</name>
