@@ -110,7 +110,7 @@ std::variant<ModuleImage, NotThisMachinesModule, QString> readModuleImage(const 
     header.e_shnum = 0;
     header.e_shstrndx = 0;
     std::memcpy(bytes.data(), &header, sizeof header);
-    QCryptographicHash digest(QCryptographicHash::Sha256);
+    QCryptographicHash digest(QCryptographicHash::Blake2b_256);
     for (const Segment& segment : loaded) {
         digest.addData(
             QByteArrayView(bytes).sliced(qsizetype(segment.p_offset), qsizetype(segment.p_filesz)));

@@ -9,13 +9,13 @@
 namespace numberlark {
 
 // What the dynamic linker maps of a module: the bytes of its loadable
-// segments, as far into the file as they reach (extent), and a SHA-256 of
+// segments, as far into the file as they reach (extent), and a BLAKE2b-256 of
 // them. The ELF header's fields that say where the section table is are left
 // out: stripping moves that table and nothing else the linker maps, so a
 // module reads the same before and after the package strips it.
 struct ModuleImage {
     qint64 extent = 0;
-    QByteArray digest; // SHA-256, in hex
+    QByteArray digest; // BLAKE2b-256, in hex
 
     // The record kept next to a module when it is built: "<extent> <digest>".
     QByteArray record() const;
