@@ -126,6 +126,10 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>The printer does not answer.</source>
+        <translation>Der Drucker antwortet nicht.</translation>
+    </message>
 </context>
 <context>
     <name>FactGradeStyle</name>
@@ -334,6 +338,24 @@
         <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
         <translation>Numberlark konnte sein Modul %1 nicht laden:
 %2</translation>
+    </message>
+    <message>
+        <source>%1: damaged: the file is cut short (%2 bytes where %3 are needed)</source>
+        <extracomment>%1 is the module&apos;s file; %2 and %3 are numbers of bytes.</extracomment>
+        <translation>%1: beschädigt: die Datei ist unvollständig (%2 Bytes, wo %3 nötig sind)</translation>
+    </message>
+    <message>
+        <source>%1: not a Numberlark module</source>
+        <translation>%1: kein Modul von Numberlark</translation>
+    </message>
+    <message>
+        <source>%1: cannot be checked: %2 is missing or unreadable</source>
+        <extracomment>%1 is the module&apos;s file, %2 the file that records what it was built with.</extracomment>
+        <translation>%1: kann nicht geprüft werden: %2 fehlt oder ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1: damaged: it is not the module that was built</source>
+        <translation>%1: beschädigt: es ist nicht das Modul, das erstellt wurde</translation>
     </message>
 </context>
 <context>

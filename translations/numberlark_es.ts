@@ -126,6 +126,10 @@
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>The printer does not answer.</source>
+        <translation>La impresora no responde.</translation>
+    </message>
 </context>
 <context>
     <name>FactGradeStyle</name>
@@ -334,6 +338,24 @@
         <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
         <translation>Numberlark no pudo cargar su módulo %1:
 %2</translation>
+    </message>
+    <message>
+        <source>%1: damaged: the file is cut short (%2 bytes where %3 are needed)</source>
+        <extracomment>%1 is the module&apos;s file; %2 and %3 are numbers of bytes.</extracomment>
+        <translation>%1: dañado: el archivo está incompleto (%2 bytes donde se necesitan %3)</translation>
+    </message>
+    <message>
+        <source>%1: not a Numberlark module</source>
+        <translation>%1: no es un módulo de Numberlark</translation>
+    </message>
+    <message>
+        <source>%1: cannot be checked: %2 is missing or unreadable</source>
+        <extracomment>%1 is the module&apos;s file, %2 the file that records what it was built with.</extracomment>
+        <translation>%1: no se puede comprobar: %2 falta o no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1: damaged: it is not the module that was built</source>
+        <translation>%1: dañado: no es el módulo que se compiló</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,10 @@
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>The printer does not answer.</source>
+        <translation>L’imprimante ne répond pas.</translation>
+    </message>
 </context>
 <context>
     <name>FactGradeStyle</name>
@@ -334,6 +338,24 @@
         <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
         <translation>Numberlark n’a pas pu charger son module %1&#xa0;:
 %2</translation>
+    </message>
+    <message>
+        <source>%1: damaged: the file is cut short (%2 bytes where %3 are needed)</source>
+        <extracomment>%1 is the module&apos;s file; %2 and %3 are numbers of bytes.</extracomment>
+        <translation>%1&#xa0;: endommagé&#xa0;: le fichier est tronqué (%2&#xa0;octets au lieu des %3 nécessaires)</translation>
+    </message>
+    <message>
+        <source>%1: not a Numberlark module</source>
+        <translation>%1&#xa0;: pas un module de Numberlark</translation>
+    </message>
+    <message>
+        <source>%1: cannot be checked: %2 is missing or unreadable</source>
+        <extracomment>%1 is the module&apos;s file, %2 the file that records what it was built with.</extracomment>
+        <translation>%1&#xa0;: impossible à vérifier&#xa0;: %2 est absent ou illisible</translation>
+    </message>
+    <message>
+        <source>%1: damaged: it is not the module that was built</source>
+        <translation>%1&#xa0;: endommagé&#xa0;: ce n’est pas le module qui a été construit</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,10 @@
         <source>PDF files (*.pdf)</source>
         <translation>Pliki PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>The printer does not answer.</source>
+        <translation>Drukarka nie odpowiada.</translation>
+    </message>
 </context>
 <context>
     <name>FactGradeStyle</name>
@@ -342,6 +346,24 @@
         <extracomment>%1 is the module&apos;s file name; %2 lists where it was looked for, and why it failed there.</extracomment>
         <translation>Numberlark nie mógł wczytać swojego modułu %1:
 %2</translation>
+    </message>
+    <message>
+        <source>%1: damaged: the file is cut short (%2 bytes where %3 are needed)</source>
+        <extracomment>%1 is the module&apos;s file; %2 and %3 are numbers of bytes.</extracomment>
+        <translation>%1: uszkodzony: plik jest niekompletny (%2 bajtów, a potrzeba %3)</translation>
+    </message>
+    <message>
+        <source>%1: not a Numberlark module</source>
+        <translation>%1: to nie jest moduł programu Numberlark</translation>
+    </message>
+    <message>
+        <source>%1: cannot be checked: %2 is missing or unreadable</source>
+        <extracomment>%1 is the module&apos;s file, %2 the file that records what it was built with.</extracomment>
+        <translation>%1: nie można sprawdzić: brak pliku %2 lub nie można go odczytać</translation>
+    </message>
+    <message>
+        <source>%1: damaged: it is not the module that was built</source>
+        <translation>%1: uszkodzony: to nie jest moduł, który został zbudowany</translation>
     </message>
 </context>
 <context>

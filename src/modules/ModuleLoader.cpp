@@ -1,5 +1,7 @@
 #include "modules/ModuleLoader.h"
 
+#include "modules/ModuleImage.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,6 +9,7 @@
 #include <QLibrary>
 
 #include <mutex>
+#include <optional>
 
 namespace numberlark {
 
@@ -39,7 +42,15 @@ Outcome load(const QStringList& paths, const char* symbol)
         // QLibrary leaves the library loaded when it is destroyed, which is
         // what keeps the module for the rest of the run.
         QLibrary library(path);
-        if (QFileInfo(path).isFile() && library.load()) {
+        // A damaged module is told like a missing one, before the dynamic
+        // linker maps it: mapped past the end of its file, it would crash the
+        // program when that part is reached.
+        const bool isFile = QFileInfo(path).isFile();
+        if (const std::optional<QString> damage = isFile ? moduleDamage(path) : std::nullopt) {
+            reasons << *damage;
+            continue;
+        }
+        if (isFile && library.load()) {
             if (const QFunctionPointer entry = library.resolve(symbol)) {
                 return {entry, {}};
             }

@@ -1,4 +1,5 @@
 #include "modules/ModuleLoader.h"
+#include "modules/ModuleImage.h"
 #include "platform/print/CertificateQueue.h"
 #include "platform/sound/ThemeBell.h"
 #include "progress/recording/TestRecorder.h"
@@ -13,7 +14,16 @@
 namespace numberlark {
 namespace {
 
-enum class Damage { None, Missing, Folder, NotALibrary, AnotherModule };
+enum class Damage {
+    None,
+    Missing,
+    Folder,
+    NotALibrary,
+    AnotherModule,
+    CutShort,
+    Altered,
+    NoRecord
+};
 
 // Each way a module file can be wrong, for one module: the loader gives no
 // service, and its text names the file and the real reason.
@@ -29,6 +39,13 @@ template <typename Service> void checkModule(const QString& built, const QString
         {Damage::Folder, QStringLiteral("Is a directory")},
         {Damage::NotALibrary, QStringLiteral("invalid ELF header")},
         {Damage::AnotherModule, QString::fromLatin1(Service::kEntryPoint)},
+        {Damage::CutShort, QStringLiteral("damaged: the file is cut short")},
+        {Damage::Altered, QStringLiteral("damaged: it is not the module that was built")},
+        {Damage::NoRecord, QStringLiteral("cannot be checked")},
+    };
+    // A copy of a module with the record made when it was built.
+    const auto copyModule = [](const QString& from, const QString& to) {
+        return QFile::copy(from, to) && QFile::copy(moduleRecordPath(from), moduleRecordPath(to));
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.damage));
@@ -50,7 +67,24 @@ template <typename Service> void checkModule(const QString& built, const QString
             break;
         }
         case Damage::AnotherModule:
-            ASSERT_TRUE(QFile::copy(another, path));
+            ASSERT_TRUE(copyModule(another, path));
+            break;
+        case Damage::CutShort: // a download or a copy that stopped half way
+            ASSERT_TRUE(copyModule(built, path));
+            ASSERT_TRUE(
+                QFile::resize(path, std::get<ModuleImage>(readModuleImage(built)).extent / 2));
+            break;
+        case Damage::Altered: { // one byte of the code changed, the size kept
+            ASSERT_TRUE(copyModule(built, path));
+            QFile module(path);
+            ASSERT_TRUE(module.open(QIODevice::ReadWrite) && module.seek(4200));
+            char byte = 0;
+            ASSERT_TRUE(module.getChar(&byte) && module.seek(4200));
+            ASSERT_TRUE(module.putChar(static_cast<char>(byte ^ 0x5a)));
+            break;
+        }
+        case Damage::NoRecord:
+            ASSERT_TRUE(QFile::copy(built, path));
             break;
         }
         const LoadedModule<Service> loaded = loadModule<Service>({path});

@@ -2,10 +2,14 @@
 
 namespace numberlark {
 
-LoadedModule<PrintService> printService()
+QStringList printModulePaths()
 {
-    static const QStringList paths = modulePaths(QStringLiteral("libnumberlark_print_queue.so"));
-    return loadModule<PrintService>(paths);
+    return modulePaths(QStringLiteral("libnumberlark_print_queue.so"));
+}
+
+LoadedModule<PrintService> printService(const QStringList& printModule)
+{
+    return loadModule<PrintService>(printModule);
 }
 
 } // namespace numberlark

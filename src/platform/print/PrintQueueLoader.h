@@ -5,8 +5,11 @@
 
 namespace numberlark {
 
-// The print module's service, loaded on the first call; when the module
+// The print module's service, loaded on the first call (from `printModule`); when the module
 // cannot be loaded, the reason a user is told.
-LoadedModule<PrintService> printService();
+LoadedModule<PrintService> printService(const QStringList& printModule);
+
+// Where the program's print module is looked for.
+QStringList printModulePaths();
 
 } // namespace numberlark

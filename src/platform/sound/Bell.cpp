@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include <chrono>
+#include <system_error>
 
 namespace numberlark {
 
@@ -23,15 +24,19 @@ constexpr milliseconds kFallbackSpacing{200};
 
 } // namespace
 
-Bell::Bell(QObject* parent) : QObject(parent)
+Bell::Bell(QObject* parent) : Bell(modulePaths(QStringLiteral("libnumberlark_bell.so")), parent) {}
+
+Bell::Bell(QStringList soundModule, QObject* parent)
+    : QObject(parent), m_soundModule(std::move(soundModule))
 {
     m_nextRing.setSingleShot(true);
     connect(&m_nextRing, &QTimer::timeout, this, &Bell::soundNext);
 }
 
+// No report comes after this; the bell's thread ends on its own once the
+// sound server lets it go.
 Bell::~Bell()
 {
-    // Stops canberra's own thread; no finish callback runs after this.
     m_sound.reset();
 }
 
@@ -49,7 +54,8 @@ void Bell::soundNext()
         return;
     }
     --m_waiting;
-    if (playThroughTheme()) {
+    if (startSound()) {
+        m_sound->play(++m_lastId);
         m_nextRing.start(kLongestRing);
     } else {
         QApplication::beep();
@@ -57,50 +63,39 @@ void Bell::soundNext()
     }
 }
 
-// The sound server is reached at the first ring, not at start-up: loading
-// the sound client and connecting take time the program does not need to
-// spend until then.
-bool Bell::openSound()
+bool Bell::startSound()
 {
     if (m_sound != nullptr || m_soundFailed) {
         return m_sound != nullptr;
     }
-    // Without its module the bell is still heard, as the toolkit's beep; the
-    // reason goes to the terminal only.
-    const auto sound =
-        loadModule<SoundService>(modulePaths(QStringLiteral("libnumberlark_bell.so")));
-    if (sound.service == nullptr) {
-        qWarning("numberlark: %s", qPrintable(sound.failure));
-    } else {
-        const QByteArray name = QCoreApplication::applicationName().toUtf8();
-        m_sound.reset(sound.service->openBell(name.constData(), &Bell::finishedCallback, this));
+    try {
+        // Reports come from other threads; the work is handed to the bell's own.
+        m_sound = std::make_unique<BellThread>(
+            m_soundModule, QCoreApplication::applicationName().toUtf8(),
+            [this](std::uint32_t id, BellThread::Ring ring) {
+                QMetaObject::invokeMethod(
+                    this, [this, id, ring] { onReport(id, ring); }, Qt::QueuedConnection);
+            });
+    } catch (const std::system_error& error) {
+        qWarning("numberlark: the bell has no thread: %s", error.what());
     }
     m_soundFailed = m_sound == nullptr;
     return !m_soundFailed;
 }
 
-bool Bell::playThroughTheme()
+void Bell::onReport(std::uint32_t id, BellThread::Ring ring)
 {
-    return openSound() && m_sound->play(++m_lastId);
-}
-
-// Runs on canberra's thread; the work is handed to the bell's own thread.
-void Bell::finishedCallback(std::uint32_t id, bool failed, void* userdata)
-{
-    auto* bell = static_cast<Bell*>(userdata);
-    QMetaObject::invokeMethod(
-        bell, [bell, id, failed] { bell->onFinished(id, failed); }, Qt::QueuedConnection);
-}
-
-void Bell::onFinished(std::uint32_t id, bool failed)
-{
+    if (ring == BellThread::Ring::NoSound) {
+        m_sound.reset();
+        m_soundFailed = true;
+    }
     if (id != m_lastId || !m_nextRing.isActive()) {
         return; // an earlier bell, already given up on
     }
-    if (failed) {
+    if (ring != BellThread::Ring::Ended) {
         QApplication::beep();
     }
-    m_nextRing.start(kSilence);
+    m_nextRing.start(ring == BellThread::Ring::NoSound ? kFallbackSpacing : kSilence);
 }
 
 } // namespace numberlark

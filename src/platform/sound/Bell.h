@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/sound/ThemeBell.h"
+#include "platform/sound/BellThread.h"
 
 #include <QObject>
 #include <QTimer>
@@ -15,8 +15,9 @@ namespace numberlark {
 // Wayland alike (ThemeBell, from a module loaded at the first ring). Where
 // canberra cannot play, the toolkit's beep instead.
 //
-// ring() never blocks. Rings queue up and sound one after another: each starts
-// once the previous one has ended and a short silence has passed (or, should a
+// ring() never blocks, and nothing the bell does waits on the sound server:
+// it is opened and played on a thread of its own (BellThread). Rings queue up and sound one after
+// another: each starts once the previous one has ended and a short silence has passed (or, should a
 // theme's bell be long or its end never be reported, after kLongestRing), so
 // twelve rings in a row are heard as twelve bells, not one.
 class Bell : public QObject {
@@ -24,18 +25,20 @@ class Bell : public QObject {
 
 public:
     explicit Bell(QObject* parent = nullptr);
+    // The sound module is looked for at `soundModule` instead of the program's
+    // own places.
+    Bell(QStringList soundModule, QObject* parent);
     ~Bell() override;
 
     void ring();
 
 private:
-    bool openSound();
+    bool startSound();
     void soundNext();
-    bool playThroughTheme();
-    void onFinished(std::uint32_t id, bool failed);
-    static void finishedCallback(std::uint32_t id, bool failed, void* userdata);
+    void onReport(std::uint32_t id, BellThread::Ring ring);
 
-    std::unique_ptr<ThemeBell> m_sound;
+    QStringList m_soundModule;
+    std::unique_ptr<BellThread> m_sound;
     bool m_soundFailed = false;
     int m_waiting = 0;
     std::uint32_t m_lastId = 0;

@@ -3,8 +3,8 @@
 #include "output/PainterCanvas.h"
 #include "platform/print/PrintQueueLoader.h"
 #include "ui/common/Dialogs.h"
+#include "ui/common/WaitOffThread.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +12,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace numberlark {
 
@@ -24,37 +26,93 @@ QString documentsFolder()
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
-// The page is drawn into a PDF for the default printer's paper and handed to
-// its queue, which says whether it took the job and how the job went.
-Outcome printOnDefaultPrinter(const DocumentPrinter::Printer::Draw& draw,
-                              const PrintedDocument& document)
+// The print server is asked by one thread at a time: a try made while an
+// earlier one still waits for a server that does not answer waits its turn,
+// off the window's thread, rather than joining it inside the print client.
+// Never destroyed: a thread left waiting may outlive main().
+std::mutex& printServerTurn()
 {
-    const LoadedModule<PrintService> print = printService();
+    static auto* const turn = new std::mutex;
+    return *turn;
+}
+
+// The default printer and its queue, as found on a thread of the print's own.
+struct FoundPrinter {
+    QString moduleFailure; // the print module could not be loaded
+    std::optional<DefaultPrinter> printer;
+    std::shared_ptr<CertificateQueue> queue;
+    std::optional<QString> refusal;
+};
+
+FoundPrinter findDefaultPrinter(const QStringList& printModule)
+{
+    const std::lock_guard turn(printServerTurn());
+    FoundPrinter found;
+    const LoadedModule<PrintService> print = printService(printModule);
     if (print.service == nullptr) {
-        return Outcome::failure(print.failure);
+        found.moduleFailure = print.failure;
+        return found;
     }
-    const std::optional<DefaultPrinter> printer = print.service->defaultPrinter();
-    const QString name = printer ? printer->name : QString();
-    Outcome notStarted = Outcome::failure(
-        DocumentPrinter::tr("The printer \"%1\" could not be started.").arg(name), name);
-    const std::unique_ptr<CertificateQueue> queue =
-        printer ? print.service->openQueue(name) : nullptr;
-    if (!queue) {
-        return notStarted;
+    found.printer = print.service->defaultPrinter();
+    if (found.printer) {
+        found.queue = print.service->openQueue(found.printer->name);
+        if (found.queue) {
+            found.refusal = found.queue->refusal();
+        }
     }
-    if (std::optional<QString> refused = queue->refusal()) {
-        return Outcome::failure(*refused, name);
+    return found;
+}
+
+std::chrono::milliseconds left(std::chrono::steady_clock::time_point deadline)
+{
+    return std::max(std::chrono::duration_cast<std::chrono::milliseconds>(
+                        deadline - std::chrono::steady_clock::now()),
+                    std::chrono::milliseconds(0));
+}
+
+// The printer is found and the job sent and followed off the window's
+// thread, within one time limit; the page is drawn into a PDF for the
+// printer's paper on the window's thread in between. A print server that
+// takes the connection and never answers is told as such when the time is
+// up, and the thread left waiting on it owns all it uses.
+Outcome printOnDefaultPrinter(const DocumentPrinter::Printer::Draw& draw,
+                              const PrintedDocument& document, const QStringList& printModule,
+                              std::chrono::milliseconds answerWithin)
+{
+    const auto deadline = std::chrono::steady_clock::now() + answerWithin;
+    const QString noAnswer = DocumentPrinter::tr("The printer does not answer.");
+    const std::optional<FoundPrinter> found = waitOffThread<FoundPrinter>(
+        [printModule] { return findDefaultPrinter(printModule); }, left(deadline));
+    if (!found) {
+        return Outcome::failure(noAnswer);
     }
-    const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("page.pdf"));
-    PdfDocument pdf(path, document.pdf, printer->paper);
-    if (!folder.isValid() || pdf.open().failed()) {
-        return notStarted;
+    if (!found->moduleFailure.isEmpty()) {
+        return Outcome::failure(found->moduleFailure);
+    }
+    if (!found->printer) {
+        return Outcome::failure(document.noPrinter);
+    }
+    const QString name = found->printer->name;
+    const auto notStarted = [&name] {
+        return Outcome::failure(
+            DocumentPrinter::tr("The printer \"%1\" could not be started.").arg(name), name);
+    };
+    if (!found->queue) {
+        return notStarted();
+    }
+    if (found->refusal) {
+        return Outcome::failure(*found->refusal, name);
+    }
+    const auto folder = std::make_shared<const QTemporaryDir>();
+    const QString path = folder->filePath(QStringLiteral("page.pdf"));
+    PdfDocument pdf(path, document.pdf, found->printer->paper);
+    if (!folder->isValid() || pdf.open().failed()) {
+        return notStarted();
     }
     {
         PainterCanvas canvas(pdf.device(), [&pdf] { return pdf.commit(); });
         if (canvas.begin().failed()) {
-            return notStarted;
+            return notStarted();
         }
         draw(canvas);
     }
@@ -62,10 +120,16 @@ Outcome printOnDefaultPrinter(const DocumentPrinter::Printer::Draw& draw,
         return Outcome::failure({}, name);
     }
     // Following the job can take a few seconds.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<QString> failed = queue->print(path, document.title);
-    QApplication::restoreOverrideCursor();
-    return failed ? Outcome::failure(*failed, name) : Outcome::success();
+    const std::optional<std::optional<QString>> sent = waitOffThread<std::optional<QString>>(
+        [queue = found->queue, folder, path, title = document.title] {
+            const std::lock_guard turn(printServerTurn());
+            return queue->print(path, title);
+        },
+        left(deadline));
+    if (!sent) {
+        return Outcome::failure(noAnswer, name);
+    }
+    return *sent ? Outcome::failure(**sent, name) : Outcome::success();
 }
 
 } // namespace
@@ -82,25 +146,24 @@ DocumentPrinter::DocumentPrinter(Dialogs& dialogs)
 {
 }
 
-DocumentPrinter::Printer DocumentPrinter::defaultPrinter()
+DocumentPrinter::Printer DocumentPrinter::defaultPrinter(std::chrono::milliseconds answerWithin,
+                                                         const QStringList& printModule)
 {
     Printer printer;
-    // A print module that cannot be loaded is told by the print step, with
-    // its reason, not as a missing printer.
-    printer.isSetUp = [] {
-        const LoadedModule<PrintService> print = printService();
-        return print.service == nullptr || print.service->defaultPrinter().has_value();
+    printer.print = [printModule, answerWithin](const Printer::Draw& draw,
+                                                const PrintedDocument& document) {
+        return printOnDefaultPrinter(draw, document, printModule, answerWithin);
     };
-    printer.print = printOnDefaultPrinter;
     return printer;
+}
+
+DocumentPrinter::Printer DocumentPrinter::defaultPrinter()
+{
+    return defaultPrinter(kAnswerWithin, printModulePaths());
 }
 
 void DocumentPrinter::print(const PrintedDocument& document)
 {
-    if (!m_printer.isSetUp()) {
-        offerPdf(document, document.noPrinter);
-        return;
-    }
     const Outcome printed = m_printer.print(
         [this, &document](PageCanvas& canvas) {
             document.draw(canvas, [this](const QString& failure) { showError(failure); });

@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
+#include <chrono>
 #include <functional>
 
 namespace numberlark {
@@ -23,11 +25,11 @@ class DocumentPrinter {
 public:
     // The printer, as the print flow meets it; tests replace it.
     struct Printer {
-        // Whether the desktop has a default printer.
-        std::function<bool()> isSetUp;
-        // Draws the page for the default printer and sends it there as one
-        // job; the reason when the printer cannot be started, or refuses or
-        // fails the job (no message: the page never reached the queue).
+        // Finds the default printer, draws the page for it and sends it there
+        // as one job; the reason when there is no default printer (the
+        // document's own sentence), the printer does not answer or cannot be
+        // started, or refuses or fails the job (no message: the page never
+        // reached the queue).
         using Draw = std::function<void(PageCanvas& canvas)>;
         std::function<Outcome(const Draw& draw, const PrintedDocument& document)> print;
     };
@@ -43,8 +45,14 @@ public:
     // The save dialog alone; empty when cancelled.
     QString choosePdfPath(const PrintedDocument& document);
 
-    // The desktop's default printer through its CUPS queue (the print module).
+    // How long a print may keep the user waiting for the print server.
+    static constexpr std::chrono::milliseconds kAnswerWithin{10'000};
+
+    // The desktop's default printer through its CUPS queue (the print module),
+    // never asked on the window's thread.
     static Printer defaultPrinter();
+    static Printer defaultPrinter(std::chrono::milliseconds answerWithin,
+                                  const QStringList& printModule);
 
 private:
     void offerPdf(const PrintedDocument& document, const QString& reason);

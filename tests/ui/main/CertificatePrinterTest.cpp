@@ -35,15 +35,18 @@ protected:
     // The default printer, as the test sets it up.
     DocumentPrinter::Printer scriptedPrinter()
     {
-        return {[this] { return m_hasPrinter; },
-                [this](const DocumentPrinter::Printer::Draw& draw, const PrintedDocument&) {
-                    ++m_printJobs;
-                    if (m_printerFailure) {
-                        return Outcome::failure(*m_printerFailure);
-                    }
-                    draw(m_paper);
-                    return m_jobFailure ? Outcome::failure(*m_jobFailure) : Outcome::success();
-                }};
+        return {
+            [this](const DocumentPrinter::Printer::Draw& draw, const PrintedDocument& document) {
+                if (!m_hasPrinter) {
+                    return Outcome::failure(document.noPrinter);
+                }
+                ++m_printJobs;
+                if (m_printerFailure) {
+                    return Outcome::failure(*m_printerFailure);
+                }
+                draw(m_paper);
+                return m_jobFailure ? Outcome::failure(*m_jobFailure) : Outcome::success();
+            }};
     }
 
     static std::vector<QString> texts(const std::vector<testing::ScriptedDialogs::Shown>& shown)

@@ -119,7 +119,9 @@ protected:
     void SetUp() override
     {
         m_record.allow_printing = true;
-        m_printer.printer().isSetUp = [] { return false; };
+        m_printer.printer().print = [](const auto&, const PrintedDocument& document) {
+            return Outcome::failure(document.noPrinter);
+        };
         m_printer.useDialogs(m_dialogs);
     }
 

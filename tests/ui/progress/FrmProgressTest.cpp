@@ -252,10 +252,8 @@ TEST_F(FrmProgressTest, WithoutAPrinterThePracticeSheetIsOfferedAsAPdf)
     progress->childPicker()->setCurrentIndex(1);
     const QString path = m_dir.filePath(QStringLiteral("sheet.pdf"));
     std::vector<FactStats> chosenFrom;
-    progress->seams().printer.isSetUp = [] { return false; };
-    progress->seams().printer.print = [](const auto&, const PrintedDocument&) {
-        ADD_FAILURE() << "printed without a printer";
-        return Outcome::success();
+    progress->seams().printer.print = [](const auto&, const PrintedDocument& document) {
+        return Outcome::failure(document.noPrinter);
     };
     auto dialogs = std::make_shared<numberlark::testing::ScriptedDialogs>();
     dialogs->pathToSave = path;
