@@ -9,9 +9,14 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace numberlark::progress;
 using namespace std::chrono_literals;
@@ -247,3 +252,39 @@ TEST_F(LogTroubleTest, AFullDiskGivesOneMessageAndKeepsWhatTheLogHeld)
 }
 
 } // namespace
+
+// A log left by another user, or on a read-only disk: its history is read,
+// a new test is refused with the system's reason, and nothing is changed. The
+// reading runs in a child process without root's right to write anything.
+TEST_F(LogTroubleTest, ALogThatCannotBeWrittenShowsItsHistoryAndSaysWhy)
+{
+    makeLogWithOneTest();
+    const QByteArray before = bytesOf(logPath());
+    ASSERT_TRUE(
+        QFile::setPermissions(logPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_EQ(::chmod(QFile::encodeName(m_folder.path()).constData(), 0777), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(10);
+        }
+        ProgressLog log(logPath());
+        TestRecord test = oneTest(QStringLiteral("Ben"));
+        const LogStatus writable = log.checkWritable();
+        const LogStatus recorded = log.record(test);
+        const bool listed = log.children() == std::vector<QString>{QStringLiteral("Ann")};
+        ::_exit(!listed                                             ? 11
+                : writable.kind != LogStatus::Kind::CannotWrite     ? 12
+                : !writable.message.contains(std::strerror(EACCES)) ? 13
+                : recorded.done()                                   ? 14
+                                                                    : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "11: history not listed, 12: not told as unwritable, "
+                                         "13: no reason, 14: a test was recorded";
+    EXPECT_EQ(bytesOf(logPath()), before);
+}
