@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace numberlark::testing {
@@ -18,11 +19,12 @@ public:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
     };
 
-    std::vector<Shown> told, confirmed, offered, saveDialogs, openDialogs;
+    std::vector<Shown> told, confirmed, offered, retries, saveDialogs, openDialogs;
     bool confirmAnswer = false;
     bool acceptOffer = true;
-    QString pathToSave; // empty: the save dialog is cancelled
-    QString pathToOpen; // empty: the open dialog is cancelled
+    std::function<bool()> retryAnswer; // unset: give up at once
+    QString pathToSave;                // empty: the save dialog is cancelled
+    QString pathToOpen;                // empty: the open dialog is cancelled
 
     void tell(const QString& title, const QString& text, QMessageBox::Icon icon) override
     {
@@ -37,6 +39,11 @@ public:
     {
         offered.push_back({title, text});
         return acceptOffer;
+    }
+    bool retryOrGiveUp(const QString& title, const QString& text, const QString&) override
+    {
+        retries.push_back({title, text, QMessageBox::Warning});
+        return retryAnswer && retryAnswer();
     }
     QString chooseFileToSave(const QString& title, const QString& suggestedPath, const QString&,
                              const QString&) override

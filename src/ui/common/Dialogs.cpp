@@ -47,6 +47,17 @@ bool DesktopDialogs::offer(const QString& title, const QString& text, const QStr
     return box.clickedButton() == chosen;
 }
 
+bool DesktopDialogs::retryOrGiveUp(const QString& title, const QString& text, const QString& giveUp)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, m_parent.data());
+    QPushButton* retry = box.addButton(QMessageBox::Retry);
+    box.addButton(giveUp, QMessageBox::DestructiveRole);
+    box.setDefaultButton(retry);
+    box.setEscapeButton(retry);
+    box.exec();
+    return box.clickedButton() == retry;
+}
+
 QString DesktopDialogs::chooseFileToSave(const QString& title, const QString& suggestedPath,
                                          const QString& filter, const QString& suffix)
 {

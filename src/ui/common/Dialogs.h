@@ -22,6 +22,11 @@ public:
     // A message offering one action beside Cancel, the action by default;
     // true when the user chose it.
     virtual bool offer(const QString& title, const QString& text, const QString& action) = 0;
+    // A warning offering Retry, the default and the Escape answer, beside
+    // one way to give up named `giveUp`; true for Retry. Nothing is lost by
+    // a stray key: only a deliberate choice gives up.
+    virtual bool retryOrGiveUp(const QString& title, const QString& text,
+                               const QString& giveUp) = 0;
     // A file dialog opened on `suggestedPath`, to name a new file (with
     // `suffix` added when the name has none) or to pick an existing one.
     // Empty when cancelled.
@@ -39,6 +44,7 @@ public:
     void tell(const QString& title, const QString& text, QMessageBox::Icon icon) override;
     bool confirm(const QString& title, const QString& question) override;
     bool offer(const QString& title, const QString& text, const QString& action) override;
+    bool retryOrGiveUp(const QString& title, const QString& text, const QString& giveUp) override;
     QString chooseFileToSave(const QString& title, const QString& suggestedPath,
                              const QString& filter, const QString& suffix) override;
     QString chooseFileToOpen(const QString& title, const QString& suggestedPath,

@@ -298,7 +298,7 @@ void Form1::Form_Resize()
 
 void Form1::save_results()
 {
-    appendResultsWithRetry(resultsEntry(), m_seams.saveFailurePrompt);
+    appendResultsWithRetry(resultsEntry(), *m_seams.dialogs);
 }
 
 ResultsEntry Form1::resultsEntry() const

@@ -1,52 +1,50 @@
 #include "ui/main/ResultsSaving.h"
 
-#include "output/ResultsFile.h"
 #include "ui/common/Dialogs.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace numberlark {
 
-bool appendResultsWithRetry(const ResultsEntry& entry, const SaveFailurePrompt& prompt)
+Outcome resultsFileOutcome(const AppendOutcome& appended)
+{
+    if (appended.ok) {
+        return Outcome::success();
+    }
+    const QString path = QString::fromLocal8Bit(appended.path);
+    // The program's own reasons have translations; the system's come in its
+    // language already.
+    const QString reason = QCoreApplication::translate("ResultsFile", appended.reason.c_str());
+    //: %1 is the file's full path, %2 the system's reason.
+    const QString message =
+        QCoreApplication::translate("ResultsSaving",
+                                    "The result could not be saved in the file\n%1\n\n%2.")
+            .arg(path, reason);
+    return Outcome::failure(message, path, reason);
+}
+
+bool appendResultsWithRetry(const ResultsEntry& entry, Dialogs& dialogs)
 {
     const std::string line = results_line(entry);
     for (;;) {
-        const AppendOutcome outcome = append_results_line(kResultsFileName, line);
-        if (outcome.ok) {
+        const Outcome outcome = resultsFileOutcome(append_results_line(kResultsFileName, line));
+        if (outcome.done()) {
             return true;
         }
-        const auto choice =
-            prompt ? prompt(QString::fromLocal8Bit(outcome.path),
-                            // The program's own reasons have translations;
-                            // the system's come in its language already.
-                            QCoreApplication::translate("ResultsFile", outcome.reason.c_str()))
-                   : SaveFailureChoice::QuitWithoutSaving;
-        if (choice == SaveFailureChoice::QuitWithoutSaving) {
+        if (!askAfterSaveFailure(dialogs, outcome)) {
             return false;
         }
     }
 }
 
-SaveFailureChoice askAfterSaveFailure(QWidget* parent, const QString& path, const QString& reason)
+bool askAfterSaveFailure(Dialogs& dialogs, const Outcome& failure)
 {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Form1", "Number Lark"),
-                    //: %1 is the file's full path, %2 the system's reason.
-                    QCoreApplication::translate(
-                        "ResultsSaving", "The result could not be saved in the file\n%1\n\n%2.")
-                        .arg(path, reason),
-                    QMessageBox::NoButton, parent);
-    QPushButton* retry = box.addButton(QMessageBox::Retry);
-    // No mnemonic: a message box answers a plain letter key with the button
-    // it marks, and a child still typing must not throw the line away.
-    box.addButton(QCoreApplication::translate("ResultsSaving", "Quit Without Saving"),
-                  QMessageBox::DestructiveRole);
-    box.setDefaultButton(retry);
-    box.setEscapeButton(retry);
-    box.exec();
-    return box.clickedButton() == retry ? SaveFailureChoice::Retry
-                                        : SaveFailureChoice::QuitWithoutSaving;
+    // No mnemonic on the give-up button: a message box answers a plain
+    // letter key with the button it marks, and a child still typing must not
+    // throw the line away.
+    return dialogs.retryOrGiveUp(
+        QCoreApplication::translate("Form1", "Number Lark"), failure.message,
+        QCoreApplication::translate("ResultsSaving", "Quit Without Saving"));
 }
 
 std::function<void(const QString& message)> progressNoticeBox(QWidget* parent)

@@ -1,7 +1,7 @@
 #include "ui/main/WindowSeams.h"
 
 #include "platform/sound/Bell.h"
-#include "ui/main/ResultsSaving.h"
+#include "ui/common/Dialogs.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -11,7 +11,6 @@ namespace numberlark {
 
 WindowSeams defaultWindowSeams(QWidget* window)
 {
-    QPointer<QWidget> owner(window);
     QPointer<Bell> bell(new Bell(window));
     return {
         [](QObject* context, Continuation then) {
@@ -23,9 +22,7 @@ WindowSeams defaultWindowSeams(QWidget* window)
             }
         },
         [] { return QDateTime::currentDateTime(); },
-        [owner](const QString& path, const QString& reason) {
-            return askAfterSaveFailure(owner.data(), path, reason);
-        },
+        std::make_shared<DesktopDialogs>(window),
     };
 }
 

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 
 class QObject;
 class QWidget;
@@ -20,9 +21,7 @@ using Continuation = std::function<void()>;
 // Runs `then` once the pause is over. If `context` is destroyed first, `then` never runs.
 using PauseScheduler = std::function<void(QObject* context, Continuation then)>;
 
-enum class SaveFailureChoice { Retry, QuitWithoutSaving };
-using SaveFailurePrompt =
-    std::function<SaveFailureChoice(const QString& path, const QString& reason)>;
+class Dialogs;
 
 // What the main window needs from the world outside it, as replaceable
 // functions, so tests can drive time and answer questions put to the user.
@@ -30,11 +29,11 @@ struct WindowSeams {
     PauseScheduler pause;
     std::function<void()> beep;
     std::function<QDateTime()> now;
-    SaveFailurePrompt saveFailurePrompt;
+    std::shared_ptr<Dialogs> dialogs;
 };
 
 // The program's own: a timer for the pause, the desktop's bell (owned by
-// `window`), the system clock and a message box over `window`.
+// `window`), the system clock and the desktop's boxes over `window`.
 WindowSeams defaultWindowSeams(QWidget* window);
 
 } // namespace numberlark

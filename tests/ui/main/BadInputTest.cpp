@@ -200,22 +200,20 @@ TEST(BadInput, UnwritableResultsFilesAreReportedWithPathAndReason)
         const QString quitIn = test.prepare(folder);
         MainWindowHarness harness;
         harness.store("allow_saving", "1");
-        QString shownPath;
-        QString shownReason;
-        harness.window().seams().saveFailurePrompt = [&](const QString& path, const QString& why) {
-            shownPath = path;
-            shownReason = why;
-            return SaveFailureChoice::QuitWithoutSaving;
-        };
+        harness.dialogs().retryAnswer = [] { return false; };
         harness.clickTest();
         harness.answerCorrectly();
         const QString before = QDir::currentPath();
         QDir::setCurrent(quitIn);
         harness.window().CmdQuit_Click(1);
         QDir::setCurrent(before);
-        EXPECT_EQ(shownPath, QDir(quitIn).absoluteFilePath(QStringLiteral("numberlark.csv")));
-        EXPECT_TRUE(shownReason.contains(QLatin1String(test.reasonPart)))
-            << shownReason.toStdString();
+        ASSERT_EQ(harness.dialogs().retries.size(), 1U);
+        const QString shown = harness.dialogs().retries.front().text;
+        EXPECT_TRUE(shown.contains(QLatin1Char('\n') +
+                                   QDir(quitIn).absoluteFilePath(QStringLiteral("numberlark.csv")) +
+                                   QLatin1Char('\n')))
+            << shown.toStdString();
+        EXPECT_TRUE(shown.contains(QLatin1String(test.reasonPart))) << shown.toStdString();
         EXPECT_FALSE(harness.window().isVisible());
     }
 }

@@ -28,10 +28,13 @@ Form1& MainWindowHarness::window()
         seams.pause = m_pause.scheduler();
         seams.beep = [this] { ++m_beeps; };
         seams.now = [] { return kCompletionTime; };
-        seams.saveFailurePrompt = [](const QString&, const QString&) {
-            ADD_FAILURE() << "unexpected save failure";
-            return SaveFailureChoice::QuitWithoutSaving;
-        };
+        if (!m_dialogs->retryAnswer) {
+            m_dialogs->retryAnswer = [] {
+                ADD_FAILURE() << "unexpected save failure";
+                return false;
+            };
+        }
+        seams.dialogs = m_dialogs;
         m_window->progressRecording().setModulePaths(
             {QStringLiteral(NUMBERLARK_PROGRESS_RECORDING_MODULE)});
         m_window->progressRecording().setLogPath(progressLogPath());

@@ -2,6 +2,7 @@
 
 #include "ManualPause.h"
 #include "settings/SettingsStore.h"
+#include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/Form1.h"
@@ -40,6 +41,9 @@ public:
     SessionRecord& record() { return window().record(); }
     ScriptedRandom& random() { return *m_random; }
     ManualPause& pause() { return m_pause; }
+    // The window's boxes; a failed results write is unexpected until a test
+    // sets retryAnswer.
+    ScriptedDialogs& dialogs() { return *m_dialogs; }
     int beeps() const { return m_beeps; }
     // The progress log Quit writes to (in a private folder), and what Quit
     // told the user about it.
@@ -63,6 +67,7 @@ private:
     std::unique_ptr<ScriptedRandom> m_pendingRandom;
     std::unique_ptr<Form1> m_window;
     ManualPause m_pause;
+    std::shared_ptr<ScriptedDialogs> m_dialogs = std::make_shared<ScriptedDialogs>();
     int m_beeps = 0;
     QTemporaryDir m_progressFolder;
     QStringList m_progressNotices;

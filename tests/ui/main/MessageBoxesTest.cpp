@@ -1,6 +1,7 @@
 // The program's real message boxes, found while they are open and answered
 // with real key presses and clicks.
 #include "ui/about/URLLink.h"
+#include "ui/common/Dialogs.h"
 #include "ui/main/CertificatePrinter.h"
 #include "ui/main/ResultsSaving.h"
 
@@ -197,24 +198,26 @@ TEST(ResultsFailureBox, RetryIsTheDefaultAndTheEscapeAndNoStrayKeyLosesTheLine)
     const struct {
         const char* how;
         Answer answer;
-        SaveFailureChoice choice;
+        bool retry;
     } cases[] = {
-        {"Escape", press(Qt::Key_Escape), SaveFailureChoice::Retry},
-        {"Enter", press(Qt::Key_Return), SaveFailureChoice::Retry},
-        {"Space", press(Qt::Key_Space), SaveFailureChoice::Retry},
-        {"a stray Q", strayThenEscape(Qt::Key_Q), SaveFailureChoice::Retry},
-        {"a stray W", strayThenEscape(Qt::Key_W), SaveFailureChoice::Retry},
-        {"click Retry", click(QStringLiteral("Retry")), SaveFailureChoice::Retry},
-        {"click Quit Without Saving", click(QStringLiteral("Quit Without Saving")),
-         SaveFailureChoice::QuitWithoutSaving},
+        {"Escape", press(Qt::Key_Escape), true},
+        {"Enter", press(Qt::Key_Return), true},
+        {"Space", press(Qt::Key_Space), true},
+        {"a stray Q", strayThenEscape(Qt::Key_Q), true},
+        {"a stray W", strayThenEscape(Qt::Key_W), true},
+        {"click Retry", click(QStringLiteral("Retry")), true},
+        {"click Quit Without Saving", click(QStringLiteral("Quit Without Saving")), false},
     };
     const QString path = QStringLiteral("/home/sam/numberlark.csv");
     const QString reason = QStringLiteral("No space left on device");
     for (const auto& c : cases) {
-        SaveFailureChoice choice{};
+        const Outcome failure =
+            resultsFileOutcome({false, path.toStdString(), reason.toStdString()});
+        DesktopDialogs dialogs(nullptr);
+        bool retry = false;
         const ShownBox shown =
-            answerTheBox([&] { choice = askAfterSaveFailure(nullptr, path, reason); }, c.answer);
-        EXPECT_EQ(choice, c.choice) << c.how;
+            answerTheBox([&] { retry = askAfterSaveFailure(dialogs, failure); }, c.answer);
+        EXPECT_EQ(retry, c.retry) << c.how;
         EXPECT_TRUE(shown.text.contains(path)) << c.how;
         EXPECT_TRUE(shown.text.contains(reason)) << c.how;
         EXPECT_EQ(shown.icon, QMessageBox::Warning) << c.how;

@@ -182,22 +182,23 @@ TEST(QuitWindow, FailedWriteCanBeRetriedOrGivenUp)
         MainWindowHarness harness;
         harness.store("allow_saving", "1");
         int asked = 0;
-        QString shownPath;
-        QString shownReason;
-        harness.window().seams().saveFailurePrompt = [&](const QString& path, const QString& why) {
+        harness.dialogs().retryAnswer = [&] {
             ++asked;
-            shownPath = path;
-            shownReason = why;
             if (retry && asked == 2) {
                 QDir().rmdir(QStringLiteral("numberlark.csv"));
             }
-            return retry ? SaveFailureChoice::Retry : SaveFailureChoice::QuitWithoutSaving;
+            return retry;
         };
         answerOneQuestion(harness);
         harness.window().CmdQuit_Click(1);
         EXPECT_EQ(asked, retry ? 2 : 1);
-        EXPECT_EQ(shownPath, QDir::current().absoluteFilePath(QStringLiteral("numberlark.csv")));
-        EXPECT_FALSE(shownReason.isEmpty());
+        ASSERT_FALSE(harness.dialogs().retries.empty());
+        const QString shown = harness.dialogs().retries.back().text;
+        EXPECT_TRUE(shown.startsWith(
+            QStringLiteral("The result could not be saved in the file\n%1\n\n")
+                .arg(QDir::current().absoluteFilePath(QStringLiteral("numberlark.csv")))))
+            << shown.toStdString();
+        EXPECT_GT(shown.size(), shown.indexOf(QStringLiteral("\n\n")) + 3) << "a reason";
         EXPECT_FALSE(harness.window().isVisible());
         EXPECT_EQ(QFileInfo(folder.filePath(QStringLiteral("numberlark.csv"))).isFile(), retry);
     }
