@@ -4,6 +4,8 @@
 #include "outcome/Outcome.h"
 
 #include <QColor>
+#include <QImage>
+#include <QSizeF>
 #include <QString>
 
 #include <optional>
@@ -24,6 +26,8 @@ public:
     virtual ~PageCanvas() = default;
 
     virtual Outcome mapPage() = 0;
+    // The printable area in millimetres, for a page laid out in millimetres.
+    virtual QSizeF printableMillimetres() const = 0;
 
     virtual Outcome setFontName(const QString& name) = 0;
     virtual Outcome setFontSize(float points) = 0;
@@ -47,6 +51,23 @@ public:
     // (x2, y2), in colour or else the foreground colour. The current
     // position becomes (x2, y2).
     virtual Outcome box(float x1, float y1, float x2, float y2, std::optional<QColor> colour) = 0;
+    // A rectangle filled with `fill`, outlined in `outline` when given. The
+    // current position becomes (x2, y2).
+    virtual Outcome filledBox(float x1, float y1, float x2, float y2, const QColor& fill,
+                              std::optional<QColor> outline) = 0;
+
+    enum class TextFit {
+        Wrap,         // broken at spaces into as many lines as it needs
+        OneLineElided // one line, cut short with an ellipsis when too wide
+    };
+    // Text in the current font inside the rectangle (x1, y1)-(x2, y2),
+    // aligned within it. The current position becomes (x1, just below the
+    // text drawn), so wrapped paragraphs can follow one another.
+    virtual Outcome textInBox(float x1, float y1, float x2, float y2, const QString& text,
+                              Qt::Alignment alignment, TextFit fit) = 0;
+    // An image stretched over the rectangle (x1, y1)-(x2, y2).
+    virtual Outcome image(const QImage& image, float x1, float y1, float x2, float y2) = 0;
+
     // The picture with its top-left corner at (x, y), at its own physical
     // size (15 twips per logical pixel), not stretched to the page units.
     virtual Outcome picture(Picture picture, float x, float y) = 0;

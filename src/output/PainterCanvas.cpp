@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPen>
 
@@ -14,6 +15,7 @@ constexpr double kTwipsPerPixel = 15.0;
 // One printer dot is too faint at today's resolutions; this is a fine pen
 // stroke (about 0.17 mm) on any device.
 constexpr double kLineWidthInches = 1.0 / 150.0;
+constexpr double kMillimetresPerInch = 25.4;
 
 } // namespace
 
@@ -59,6 +61,12 @@ Outcome PainterCanvas::mapPage()
     return Outcome::success();
 }
 
+QSizeF PainterCanvas::printableMillimetres() const
+{
+    return {m_device.width() * kMillimetresPerInch / m_device.logicalDpiX(),
+            m_device.height() * kMillimetresPerInch / m_device.logicalDpiY()};
+}
+
 Outcome PainterCanvas::setFontName(const QString& name)
 {
     m_font.setFamily(name);
@@ -96,6 +104,19 @@ Outcome PainterCanvas::setY(float y)
 QPointF PainterCanvas::toDevice(float x, float y) const
 {
     return {x * m_unitX, y * m_unitY};
+}
+
+QRectF PainterCanvas::toDevice(float x1, float y1, float x2, float y2) const
+{
+    return QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized();
+}
+
+QPen PainterCanvas::linePen(const QColor& colour) const
+{
+    QPen pen(colour);
+    pen.setWidthF(kLineWidthInches * m_device.logicalDpiX());
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
 }
 
 float PainterCanvas::lineHeight() const
@@ -145,14 +166,58 @@ Outcome PainterCanvas::box(float x1, float y1, float x2, float y2, std::optional
     if (!m_painter.isActive()) {
         return notPainting();
     }
-    QPen pen(colour.value_or(QColor(Qt::black)));
-    pen.setWidthF(kLineWidthInches * m_device.logicalDpiX());
-    pen.setJoinStyle(Qt::MiterJoin);
-    m_painter.setPen(pen);
+    m_painter.setPen(linePen(colour.value_or(QColor(Qt::black))));
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
+    m_painter.drawRect(toDevice(x1, y1, x2, y2));
     m_x = x2;
     m_y = y2;
+    return Outcome::success();
+}
+
+Outcome PainterCanvas::filledBox(float x1, float y1, float x2, float y2, const QColor& fill,
+                                 std::optional<QColor> outline)
+{
+    if (!m_painter.isActive()) {
+        return notPainting();
+    }
+    m_painter.setPen(outline ? linePen(*outline) : QPen(Qt::NoPen));
+    m_painter.setBrush(fill);
+    m_painter.drawRect(toDevice(x1, y1, x2, y2));
+    m_x = x2;
+    m_y = y2;
+    return Outcome::success();
+}
+
+Outcome PainterCanvas::textInBox(float x1, float y1, float x2, float y2, const QString& text,
+                                 Qt::Alignment alignment, TextFit fit)
+{
+    if (!m_painter.isActive()) {
+        return notPainting();
+    }
+    const QRectF area = toDevice(x1, y1, x2, y2);
+    QString shown = text;
+    int flags = static_cast<int>(alignment);
+    if (fit == TextFit::OneLineElided) {
+        shown = QFontMetricsF(m_font, &m_device).elidedText(text, Qt::ElideRight, area.width());
+    } else {
+        flags |= Qt::TextWordWrap;
+    }
+    m_painter.setFont(m_font);
+    m_painter.setPen(QPen(Qt::black));
+    QRectF used;
+    m_painter.drawText(area, flags, shown, &used);
+    m_x = x1;
+    m_y = y1 + static_cast<float>(used.height() / m_unitY);
+    return Outcome::success();
+}
+
+Outcome PainterCanvas::image(const QImage& image, float x1, float y1, float x2, float y2)
+{
+    if (!m_painter.isActive()) {
+        return notPainting();
+    }
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter.drawImage(toDevice(x1, y1, x2, y2), image);
     return Outcome::success();
 }
 

@@ -31,6 +31,7 @@ public:
     Outcome begin();
 
     Outcome mapPage() override;
+    QSizeF printableMillimetres() const override;
     Outcome setFontName(const QString& name) override;
     Outcome setFontSize(float points) override;
     Outcome setBold(bool bold) override;
@@ -42,12 +43,19 @@ public:
     Outcome printTextOnNewLine(const QString& text) override;
     Outcome lineFeed() override;
     Outcome box(float x1, float y1, float x2, float y2, std::optional<QColor> colour) override;
+    Outcome filledBox(float x1, float y1, float x2, float y2, const QColor& fill,
+                      std::optional<QColor> outline) override;
+    Outcome textInBox(float x1, float y1, float x2, float y2, const QString& text,
+                      Qt::Alignment alignment, TextFit fit) override;
+    Outcome image(const QImage& image, float x1, float y1, float x2, float y2) override;
     Outcome picture(Picture picture, float x, float y) override;
     Outcome endDocument() override;
 
 private:
     Outcome notPainting() const;
     QPointF toDevice(float x, float y) const;
+    QRectF toDevice(float x1, float y1, float x2, float y2) const;
+    QPen linePen(const QColor& colour) const;
     // The current font's line spacing on the device, in page units.
     float lineHeight() const;
     void newLine();

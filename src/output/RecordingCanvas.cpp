@@ -152,6 +152,55 @@ Outcome RecordingCanvas::box(float x1, float y1, float x2, float y2, std::option
     return result;
 }
 
+RecordingCanvas::Operation RecordingCanvas::inBox(Kind kind, float x1, float y1, float x2,
+                                                  float y2) const
+{
+    Operation op = operation(kind);
+    op.x = x1;
+    op.y = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    return op;
+}
+
+Outcome RecordingCanvas::filledBox(float x1, float y1, float x2, float y2, const QColor& fill,
+                                   std::optional<QColor> outline)
+{
+    Operation op = inBox(Kind::FilledBox, x1, y1, x2, y2);
+    op.fill = fill;
+    op.colour = outline;
+    Outcome result = Outcome::success();
+    if (record(std::move(op), result)) {
+        m_x = x2;
+        m_y = y2;
+    }
+    return result;
+}
+
+Outcome RecordingCanvas::textInBox(float x1, float y1, float x2, float y2, const QString& text,
+                                   Qt::Alignment alignment, TextFit fit)
+{
+    Operation op = inBox(Kind::TextInBox, x1, y1, x2, y2);
+    op.text = text;
+    op.alignment = alignment;
+    op.fit = fit;
+    Outcome result = Outcome::success();
+    if (record(std::move(op), result)) {
+        m_x = x1;
+        m_y = y1 + m_lineHeight(m_fontSize);
+    }
+    return result;
+}
+
+Outcome RecordingCanvas::image(const QImage& image, float x1, float y1, float x2, float y2)
+{
+    Operation op = inBox(Kind::Image, x1, y1, x2, y2);
+    op.imageSize = image.size();
+    Outcome result = Outcome::success();
+    record(std::move(op), result);
+    return result;
+}
+
 Outcome RecordingCanvas::picture(Picture picture, float x, float y)
 {
     Operation op = operation(Kind::Picture);

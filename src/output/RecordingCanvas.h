@@ -23,13 +23,17 @@ public:
         TextOnNewLine,
         LineFeed,
         Box,
+        FilledBox,
+        TextInBox,
+        Image,
         Picture,
         EndDocument
     };
 
     // One operation as it ran. For text, (x, y) is where the text was drawn
     // (after any new line); for a box, its first corner, with (x2, y2) the
-    // second; for a picture, its top-left corner; for SetX/SetY the value.
+    // second (for a text or an image in a box too); for a picture, its
+    // top-left corner; for SetX/SetY the value.
     struct Operation {
         Kind kind = Kind::MapPage;
         QString text; // the text drawn, or the font name set
@@ -37,7 +41,11 @@ public:
         float y = 0.0F;
         float x2 = 0.0F;
         float y2 = 0.0F;
-        std::optional<QColor> colour;
+        std::optional<QColor> colour; // a box's outline
+        std::optional<QColor> fill;
+        Qt::Alignment alignment;
+        TextFit fit = TextFit::Wrap;
+        QSize imageSize;
         numberlark::Picture picture = numberlark::Picture::Certificate;
         QString fontName;
         float fontSize = 0.0F;
@@ -51,6 +59,9 @@ public:
 
     explicit RecordingCanvas(LineHeight lineHeight = defaultLineHeight);
 
+    // A4's printable area with a desktop printer's border.
+    static constexpr QSizeF kPrintableMillimetres{190.0, 277.0};
+
     // About the line spacing of a sans-serif face on an A4 printable area,
     // where one page unit is close to a centimetre.
     static float defaultLineHeight(float points) { return points * 1.15F / 72.0F * 2.54F; }
@@ -60,6 +71,7 @@ public:
     std::vector<Operation> operationsOf(Kind kind) const;
 
     Outcome mapPage() override;
+    QSizeF printableMillimetres() const override { return kPrintableMillimetres; }
     Outcome setFontName(const QString& name) override;
     Outcome setFontSize(float points) override;
     Outcome setBold(bool bold) override;
@@ -71,11 +83,18 @@ public:
     Outcome printTextOnNewLine(const QString& text) override;
     Outcome lineFeed() override;
     Outcome box(float x1, float y1, float x2, float y2, std::optional<QColor> colour) override;
+    Outcome filledBox(float x1, float y1, float x2, float y2, const QColor& fill,
+                      std::optional<QColor> outline) override;
+    // Takes every text as one line of the current font.
+    Outcome textInBox(float x1, float y1, float x2, float y2, const QString& text,
+                      Qt::Alignment alignment, TextFit fit) override;
+    Outcome image(const QImage& image, float x1, float y1, float x2, float y2) override;
     Outcome picture(Picture picture, float x, float y) override;
     Outcome endDocument() override;
 
 private:
     Operation operation(Kind kind) const;
+    Operation inBox(Kind kind, float x1, float y1, float x2, float y2) const;
     // Records the operation; true when it may take effect.
     bool record(Operation op, Outcome& result);
     // Records a change of canvas state and makes it when the operation succeeds.

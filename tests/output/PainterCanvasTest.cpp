@@ -171,5 +171,37 @@ TEST(PainterCanvas, TextOnANewLineStartsBelowWhenPastTheFirstColumn)
     ASSERT_FALSE(canvas.endDocument().failed());
 }
 
+TEST(PainterCanvas, FilledBoxesAndTextInABoxStayInsideTheirRectangle)
+{
+    const QString longText =
+        QStringLiteral("seven times eight is fifty six, and so is eight times seven");
+    const struct {
+        PageCanvas::TextFit fit;
+        int lines; // at least, below the box's top
+    } cases[] = {{PageCanvas::TextFit::Wrap, 3}, {PageCanvas::TextFit::OneLineElided, 1}};
+    for (const auto& c : cases) {
+        QImage image = whitePage(2100, 3000); // 100 pixels a unit
+        PainterCanvas canvas(image);
+        ASSERT_FALSE(canvas.begin().failed());
+        ASSERT_FALSE(canvas.mapPage().failed());
+        ASSERT_FALSE(canvas.filledBox(1.0F, 1.0F, 3.0F, 2.0F, Qt::red, std::nullopt).failed());
+        EXPECT_EQ(canvas.x(), 3.0F);
+        ASSERT_FALSE(canvas.setFontSize(12.0F).failed());
+        ASSERT_FALSE(
+            canvas.textInBox(5.0F, 5.0F, 10.0F, 6.0F, longText, Qt::AlignLeft, c.fit).failed());
+        const float line =
+            static_cast<float>(QFontMetricsF(QFont(), &image).lineSpacing()) / 100.0F;
+        EXPECT_EQ(canvas.x(), 5.0F);
+        EXPECT_GE(canvas.y(), 5.0F + (static_cast<float>(c.lines) - 0.5F) * line);
+        EXPECT_LT(canvas.y(), 5.0F + (static_cast<float>(c.lines) + 2.5F) * line);
+        ASSERT_FALSE(canvas.endDocument().failed());
+        EXPECT_TRUE(looksLike(image.pixelColor(200, 150), Qt::red)) << "filled";
+        EXPECT_EQ(image.pixelColor(350, 150), QColor(Qt::white));
+        const QRect ink = inkBounds(image.copy(0, 300, 2100, 2700));
+        EXPECT_GE(ink.left(), 500);
+        EXPECT_LE(ink.right(), 1000);
+    }
+}
+
 } // namespace
 } // namespace numberlark

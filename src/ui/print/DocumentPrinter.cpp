@@ -197,23 +197,24 @@ void DocumentPrinter::savePdf(const PrintedDocument& document)
 {
     const QString path = choosePdfPath(document);
     if (!path.isEmpty()) {
-        writePdf(document, path);
+        writePdf(document, path, [this](const QString& failure) { showError(failure); });
     }
 }
 
-void DocumentPrinter::writePdf(const PrintedDocument& document, const QString& path)
+void DocumentPrinter::writePdf(const PrintedDocument& document, const QString& path,
+                               const PrintedDocument::FailureReport& report)
 {
     PdfDocument pdf(path, document.pdf);
     if (const Outcome opened = pdf.open(); opened.failed()) {
-        showError(opened.message);
+        report(opened.message);
         return;
     }
     PainterCanvas canvas(pdf.device(), [&pdf] { return pdf.commit(); });
     if (const Outcome begun = canvas.begin(); begun.failed()) {
-        showError(begun.message);
+        report(begun.message);
         return;
     }
-    document.draw(canvas, [this](const QString& failure) { showError(failure); });
+    document.draw(canvas, report);
 }
 
 void DocumentPrinter::showError(const QString& text)

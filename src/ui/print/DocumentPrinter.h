@@ -44,6 +44,10 @@ public:
 
     // The save dialog alone; empty when cancelled.
     QString choosePdfPath(const PrintedDocument& document);
+    // Draws the document into a PDF at `path`; every failure, of the file or
+    // of a step of the page, goes to `report`.
+    static void writePdf(const PrintedDocument& document, const QString& path,
+                         const PrintedDocument::FailureReport& report);
 
     // How long a print may keep the user waiting for the print server.
     static constexpr std::chrono::milliseconds kAnswerWithin{10'000};
@@ -56,7 +60,6 @@ public:
 
 private:
     void offerPdf(const PrintedDocument& document, const QString& reason);
-    void writePdf(const PrintedDocument& document, const QString& path);
     void showError(const QString& text);
 
     Dialogs* m_dialogs;

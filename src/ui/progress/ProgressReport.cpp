@@ -9,10 +9,9 @@
 
 #include <QChart>
 #include <QCoreApplication>
-#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QPagedPaintDevice>
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -31,78 +30,119 @@ constexpr double kRowMm = 5.6;
 constexpr qsizetype kListedFacts = 36;
 // Drawn at this size and scaled to the page: its fonts come out near 7 points.
 constexpr QSizeF kChartPixels(820.0, 300.0);
+// The chart goes on the page as an image this many times finer, near 300
+// dots per inch at the chart's printed width.
+constexpr double kChartScale = 3.0;
 const QString kFont = QStringLiteral("Arial");
 
-// Paints the report in millimetres from the page's printable top left.
-class ReportPainter {
+// Lays the report out in millimetres from the printable area's top left on
+// a page canvas; the first failing step of the page is kept to be told.
+class ReportPage {
 public:
-    explicit ReportPainter(QPagedPaintDevice& device)
-        : m_painter(&device), m_dotsPerMm(device.logicalDpiX() / 25.4),
-          m_widthMm(device.width() / m_dotsPerMm)
+    explicit ReportPage(PageCanvas& canvas)
+        : m_canvas(canvas), m_millimetres(canvas.printableMillimetres())
     {
-        m_painter.setRenderHint(QPainter::Antialiasing);
     }
 
-    double mm(double millimetres) const { return millimetres * m_dotsPerMm; }
-    QRectF box(double x, double y, double w, double h) const
+    double width() const { return m_millimetres.width(); }
+    PageCanvas& canvas() { return m_canvas; }
+    const Outcome& firstFailure() const { return m_firstFailure; }
+
+    void check(Outcome outcome)
     {
-        return {mm(x), mm(y), mm(w), mm(h)};
+        if (outcome.failed() && m_firstFailure.done()) {
+            m_firstFailure = std::move(outcome);
+        }
     }
-    double width() const { return m_widthMm; }
-    QPainter& painter() { return m_painter; }
+
+    float x(double millimetres) const
+    {
+        return static_cast<float>(millimetres * kPageWidthUnits / m_millimetres.width());
+    }
+    float y(double millimetres) const
+    {
+        return static_cast<float>(millimetres * kPageHeightUnits / m_millimetres.height());
+    }
 
     // Returns the height the text took, in millimetres.
     double text(const QRectF& where, const QString& line, double points, bool bold = false,
-                int flags = Qt::AlignLeft | Qt::AlignVCenter)
+                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
+                PageCanvas::TextFit fit = PageCanvas::TextFit::Wrap)
     {
-        QFont font(kFont);
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        m_painter.setFont(font);
-        m_painter.setPen(Qt::black);
-        QRectF used;
-        m_painter.drawText(where, flags | Qt::TextWordWrap, line, &used);
-        return used.height() / m_dotsPerMm;
+        check(m_canvas.setFontSize(static_cast<float>(points)));
+        check(m_canvas.setBold(bold));
+        const float top = y(where.top());
+        check(m_canvas.textInBox(x(where.left()), top, x(where.right()), y(where.bottom()), line,
+                                 alignment, fit));
+        return (m_canvas.y() - top) * m_millimetres.height() / kPageHeightUnits;
     }
 
     // One line, cut short with an ellipsis when it is wider than the box.
     void oneLine(const QRectF& where, const QString& line, double points, bool bold)
     {
-        QFont font(kFont);
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        const QFontMetricsF metrics(font, m_painter.device());
-        text(where, metrics.elidedText(line, Qt::ElideRight, where.width()), points, bold,
-             Qt::AlignLeft | Qt::AlignVCenter);
+        text(where, line, points, bold, Qt::AlignLeft | Qt::AlignVCenter,
+             PageCanvas::TextFit::OneLineElided);
+    }
+
+    void fill(const QRectF& where, const QColor& colour, std::optional<QColor> outline)
+    {
+        check(m_canvas.filledBox(x(where.left()), y(where.top()), x(where.right()),
+                                 y(where.bottom()), colour, outline));
+    }
+
+    void image(const QRectF& where, const QImage& picture)
+    {
+        check(m_canvas.image(picture, x(where.left()), y(where.top()), x(where.right()),
+                             y(where.bottom())));
     }
 
 private:
-    QPainter m_painter;
-    double m_dotsPerMm;
-    double m_widthMm;
+    PageCanvas& m_canvas;
+    QSizeF m_millimetres;
+    Outcome m_firstFailure;
 };
 
-void paintChart(ReportPainter& page, const std::vector<TestRecord>& tests, double top)
+const QColor kGridLines(Qt::darkGray);
+
+QImage chartImage(const std::vector<TestRecord>& tests)
 {
     ProgressChart chart;
     chart.chart()->resize(kChartPixels);
+    // The window's rounded panel behind the chart is no part of the paper.
+    chart.chart()->setBackgroundVisible(false);
     chart.setTests(tests);
     // The legend and axes are laid out on posted events; a chart that is
     // never shown must have them delivered before it is drawn.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     chart.chart()->layout()->activate();
     chart.scene()->setSceneRect(QRectF(QPointF(), kChartPixels));
-    chart.scene()->render(&page.painter(), page.box(0, top, page.width(), kChartHeightMm),
-                          QRectF(QPointF(), kChartPixels), Qt::KeepAspectRatio);
+    QImage image((kChartPixels * kChartScale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    chart.scene()->render(&painter, QRectF(QPointF(), kChartPixels * kChartScale),
+                          QRectF(QPointF(), kChartPixels));
+    return image;
 }
 
-void paintGrid(ReportPainter& page, const std::vector<FactStats>& stats, double top)
+void paintChart(ReportPage& page, const std::vector<TestRecord>& tests, double top)
 {
-    QPainter& painter = page.painter();
-    painter.setPen(QPen(Qt::darkGray, page.mm(0.2)));
+    const QSizeF fitted = kChartPixels.scaled(page.width(), kChartHeightMm, Qt::KeepAspectRatio);
+    const QPointF corner((page.width() - fitted.width()) / 2.0,
+                         top + (kChartHeightMm - fitted.height()) / 2.0);
+    page.image(QRectF(corner, fitted), chartImage(tests));
+}
+
+QRectF box(double x, double y, double w, double h)
+{
+    return {x, y, w, h};
+}
+
+void paintGrid(ReportPage& page, const std::vector<FactStats>& stats, double top)
+{
     for (int row = 0; row <= FactGridModel::kSize; ++row) {
         for (int column = 0; column <= FactGridModel::kSize; ++column) {
-            const QRectF cell = page.box(column * kCellMm, top + row * kCellMm, kCellMm, kCellMm);
+            const QRectF cell = box(column * kCellMm, top + row * kCellMm, kCellMm, kCellMm);
             if (row == 0 || column == 0) {
                 const int number = std::max(row, column);
                 page.text(cell, number == 0 ? QStringLiteral("×") : QString::number(number), 8,
@@ -111,9 +151,8 @@ void paintGrid(ReportPainter& page, const std::vector<FactStats>& stats, double 
             }
             const auto fact =
                 progress::factOf(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
-            painter.setPen(QPen(Qt::darkGray, page.mm(0.2)));
-            painter.setBrush(gradeColour(progress::gradeFact(progress::statsFor(stats, fact))));
-            painter.drawRect(cell);
+            page.fill(cell, gradeColour(progress::gradeFact(progress::statsFor(stats, fact))),
+                      kGridLines);
             page.text(cell, QString::number(row * column), 7.5, false, Qt::AlignCenter);
         }
     }
@@ -156,21 +195,19 @@ QString factsBeyond(const std::vector<FactStats>& stats)
     return facts.join(QStringLiteral(", "));
 }
 
-void paintLegend(ReportPainter& page, const std::vector<FactStats>& stats, double top)
+void paintLegend(ReportPage& page, const std::vector<FactStats>& stats, double top)
 {
     const double left = (FactGridModel::kSize + 1) * kCellMm + 6.0;
     const double textWidth = page.width() - left - 7.0;
     double y = top;
     for (const FactGrade grade : kAllGrades) {
-        page.painter().setPen(QPen(Qt::darkGray, page.mm(0.2)));
-        page.painter().setBrush(gradeColour(grade));
-        page.painter().drawRect(page.box(left, y + 0.5, 4.0, 4.0));
-        page.text(page.box(left + 6.0, y, textWidth, 5.0),
+        page.fill(box(left, y + 0.5, 4.0, 4.0), gradeColour(grade), kGridLines);
+        page.text(box(left + 6.0, y, textWidth, 5.0),
                   QStringLiteral("%1: %2").arg(gradeName(grade), gradeMeaning(grade)), 9);
         y += 6.5;
     }
     y += 3.0;
-    page.text(page.box(left, y, textWidth, 5.0),
+    page.text(box(left, y, textWidth, 5.0),
               QCoreApplication::translate("ProgressReport", "Facts to practise"), 10, true);
     y += 6.0;
     const QString beyond = factsBeyond(stats);
@@ -183,13 +220,13 @@ void paintLegend(ReportPainter& page, const std::vector<FactStats>& stats, doubl
                                  : QCoreApplication::translate("ProgressReport", "Other tables: ") +
                                        beyond};
     for (const QString& list : lists) {
-        y += page.text(page.box(left, y, textWidth, 40.0), list, 9, false,
-                       Qt::AlignLeft | Qt::AlignTop) +
-             2.0;
+        y +=
+            page.text(box(left, y, textWidth, 40.0), list, 9, false, Qt::AlignLeft | Qt::AlignTop) +
+            2.0;
     }
 }
 
-void paintTests(ReportPainter& page, const std::vector<TestRecord>& tests, double top)
+void paintTests(ReportPage& page, const std::vector<TestRecord>& tests, double top)
 {
     static constexpr double kColumnsMm[TestsModel::ColumnCount] = {36, 46, 24, 20, 38, 30};
     const QString titles[TestsModel::ColumnCount] = {
@@ -199,7 +236,7 @@ void paintTests(ReportPainter& page, const std::vector<TestRecord>& tests, doubl
         QCoreApplication::translate("ProgressReport", "Seconds"),
         QCoreApplication::translate("ProgressReport", "Seconds per question"),
         QCoreApplication::translate("ProgressReport", "Wrong answers")};
-    page.text(page.box(0, top, page.width(), 6.0),
+    page.text(box(0, top, page.width(), 6.0),
               QCoreApplication::translate("ProgressReport", "Last tests"), 11, true);
     std::vector<const TestRecord*> last;
     last.reserve(tests.size());
@@ -213,12 +250,12 @@ void paintTests(ReportPainter& page, const std::vector<TestRecord>& tests, doubl
         double x = 0.0;
         const double y = top + 7.0 + static_cast<double>(row) * kRowMm;
         if (row % 2 == 1) {
-            page.painter().fillRect(page.box(0, y, page.width(), kRowMm), QColor(0xf2, 0xf2, 0xf2));
+            page.fill(box(0, y, page.width(), kRowMm), QColor(0xf2, 0xf2, 0xf2), std::nullopt);
         }
         for (int column = 0; column < TestsModel::ColumnCount; ++column) {
             const QString cell =
                 row == 0 ? titles[column] : TestsModel::cellText(*last[row - 1], column);
-            page.text(page.box(x + 1.0, y, kColumnsMm[column] - 1.0, kRowMm), cell, 8.5, row == 0);
+            page.text(box(x + 1.0, y, kColumnsMm[column] - 1.0, kRowMm), cell, 8.5, row == 0);
             x += kColumnsMm[column];
         }
     }
@@ -237,20 +274,28 @@ QString ProgressReport::suggestedPdfName(const QString& child)
                                         QStringLiteral("Numberlark progress.pdf"));
 }
 
-void ProgressReport::paint(QPagedPaintDevice& device) const
+void ProgressReport::draw(PageCanvas& canvas, const PrintedDocument::FailureReport& report) const
 {
-    ReportPainter page(device);
-    page.text(page.box(0, 0, page.width(), 9.0),
+    ReportPage page(canvas);
+    page.check(canvas.mapPage());
+    page.check(canvas.setFontName(kFont));
+    page.text(box(0, 0, page.width(), 9.0),
               QCoreApplication::translate("ProgressReport", "Numberlark progress report"), 18,
               true);
-    page.oneLine(page.box(0, 10.0, page.width(), 8.0), isolatedChildName(m_child), 15, true);
-    page.text(page.box(0, 18.0, page.width(), 6.0), reportSummary(m_tests), 10);
+    page.oneLine(box(0, 10.0, page.width(), 8.0), isolatedChildName(m_child), 15, true);
+    page.text(box(0, 18.0, page.width(), 6.0), reportSummary(m_tests), 10);
     paintChart(page, m_tests, 26.0);
     const std::vector<FactStats> stats = progress::collectFactStats(m_tests);
     const double gridTop = 26.0 + kChartHeightMm + 4.0;
     paintGrid(page, stats, gridTop);
     paintLegend(page, stats, gridTop);
     paintTests(page, m_tests, gridTop + (FactGridModel::kSize + 1) * kCellMm + 5.0);
+    if (page.firstFailure().failed()) {
+        report(page.firstFailure().message);
+    }
+    if (const Outcome ended = canvas.endDocument(); ended.failed()) {
+        report(ended.message);
+    }
 }
 
 PrintedDocument ProgressReport::document() const
@@ -266,17 +311,21 @@ PrintedDocument ProgressReport::document() const
                   //: %1 is the file, %2 the system's reason.
                   QCoreApplication::translate("ProgressReport",
                                               "The report could not be written to \"%1\": %2")};
+    report.draw = [this](PageCanvas& canvas, const PrintedDocument::FailureReport& failure) {
+        draw(canvas, failure);
+    };
     return report;
 }
 
 Outcome ProgressReport::write(const QString& path) const
 {
-    PdfDocument pdf(path, document().pdf);
-    if (Outcome opened = pdf.open(); opened.failed()) {
-        return opened;
-    }
-    paint(pdf.device());
-    return pdf.commit();
+    Outcome first;
+    DocumentPrinter::writePdf(document(), path, [&first, &path](const QString& failure) {
+        if (first.done()) {
+            first = Outcome::failure(failure, path);
+        }
+    });
+    return first;
 }
 
 void ProgressReport::save(ProgressSeams& seams) const

@@ -9,8 +9,6 @@
 
 #include <vector>
 
-class QPagedPaintDevice;
-
 namespace numberlark {
 
 // A one-page report on a child for a parent or a teacher: the name, the
@@ -25,15 +23,18 @@ public:
     // Asks for a file (Documents, "Numberlark progress - Sam.pdf") and
     // writes the report there; a failure is shown with the path and reason.
     void save(ProgressSeams& seams) const;
-    // Writes the report as a PDF at `path`; the failure names the file and the reason.
+    // Writes the report as a PDF at `path` through the document printer; the
+    // first failure names the file and the reason.
     Outcome write(const QString& path) const;
-    void paint(QPagedPaintDevice& device) const;
+    // The report as a page for the document printer.
+    PrintedDocument document() const;
+    // Draws the page, millimetres from the printable area's top left, and
+    // ends the document; each failure goes to `report`.
+    void draw(PageCanvas& canvas, const PrintedDocument::FailureReport& report) const;
 
     static QString suggestedPdfName(const QString& child);
 
 private:
-    PrintedDocument document() const;
-
     QString m_child;
     std::vector<progress::TestRecord> m_tests;
 };

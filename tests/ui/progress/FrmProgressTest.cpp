@@ -1,15 +1,18 @@
 #include "ui/progress/FrmProgress.h"
+#include "output/RecordingCanvas.h"
 #include "progress/ProgressLog.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestRecordBuilder.h"
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/ProgressChart.h"
+#include "ui/progress/ProgressReport.h"
 #include "ui/progress/TestsModel.h"
 
 #include <QChart>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QScatterSeries>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -354,5 +357,52 @@ TEST_F(FrmProgressTest, ADamagedLogIsToldInWordsNotShownAsEmpty)
         EXPECT_TRUE(progress->showsEmptyPage());
         EXPECT_FALSE(progress->emptyMessage()->text().contains(QStringLiteral("No tests")))
             << progress->emptyMessage()->text().toStdString();
+    }
+}
+// The report's page, read back from the recording canvas.
+TEST_F(FrmProgressTest, ReportPageShowsTheChildTheGradedGridAndTheChart)
+{
+    using Kind = RecordingCanvas::Kind;
+    const ProgressReport report(QStringLiteral("Sam"),
+                                ProgressLog(logPath()).testsOf(QStringLiteral("Sam")));
+    for (const bool failBoxes : {false, true}) {
+        RecordingCanvas canvas;
+        canvas.setFailureRule([failBoxes](const RecordingCanvas::Operation& op) {
+            return failBoxes && op.kind == Kind::FilledBox ? std::optional(QStringLiteral("no ink"))
+                                                           : std::nullopt;
+        });
+        QStringList told;
+        report.draw(canvas, [&told](const QString& failure) { told << failure; });
+        EXPECT_EQ(told, failBoxes ? QStringList{QStringLiteral("no ink")} : QStringList{});
+        const auto& ops = canvas.operations();
+        ASSERT_FALSE(ops.empty());
+        EXPECT_EQ(ops.back().kind, Kind::EndDocument);
+        const auto texts = canvas.operationsOf(Kind::TextInBox);
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const auto& op) {
+            return op.fit == PageCanvas::TextFit::OneLineElided &&
+                   op.text.contains(QStringLiteral("Sam"));
+        }));
+        // 144 cells, four legend keys and the shaded one of Sam's two tests.
+        EXPECT_EQ(canvas.operationsOf(Kind::FilledBox).size(), 144U + 4U + 1U);
+        QMap<QString, QStringList> cellColours; // by the product shown, in grid order
+        std::optional<QColor> cell;             // the fill of the box the next text goes in
+        for (const auto& op : ops) {
+            if (op.kind == Kind::FilledBox) {
+                cell = op.fill;
+            } else if (op.kind == Kind::TextInBox) {
+                if (cell) {
+                    cellColours[op.text] << cell->name();
+                }
+                cell.reset();
+            }
+        }
+        const QString notAsked = gradeColour(FactGrade::NotAsked).name();
+        EXPECT_EQ(cellColours.value(QStringLiteral("1")), QStringList{notAsked});
+        EXPECT_EQ(cellColours.value(QStringLiteral("56")).size(), 2);
+        EXPECT_FALSE(cellColours.value(QStringLiteral("56")).contains(notAsked));
+        const auto images = canvas.operationsOf(Kind::Image);
+        ASSERT_EQ(images.size(), 1U);
+        EXPECT_FALSE(images.front().imageSize.isEmpty());
+        EXPECT_LE(images.front().x2, kPageWidthUnits);
     }
 }
