@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quiz/QuestionResult.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QUuid>
@@ -9,18 +11,8 @@
 
 namespace numberlark::classroom {
 
-// One question of a test as the child met it: the numbers in the order
-// shown, the table they came from, the wrong answers before the right one
-// and the time to the right answer.
-struct ClassroomAnswer {
-    std::int16_t first = 0;
-    std::int16_t second = 0;
-    std::int16_t table = 0;
-    int wrongTries = 0;
-    std::int64_t millis = 0;
-
-    friend bool operator==(const ClassroomAnswer&, const ClassroomAnswer&) = default;
-};
+// One question of a test, as the quiz keeps it.
+using ClassroomAnswer = QuestionResult;
 
 // How the table was chosen; the numbers are those the progress log keeps.
 enum class TableKind : std::int16_t { Table = 0, Mixed = 1, Other = 2 };

@@ -88,8 +88,8 @@ QSqlError OutboxInserts::insert(const ClassroomTest& test)
                                                  static_cast<int>(answer.first),
                                                  static_cast<int>(answer.second),
                                                  static_cast<int>(answer.table),
-                                                 std::max(answer.wrongTries, 0),
-                                                 nonNegative(answer.millis)};
+                                                 std::max(answer.wrongBefore, 0),
+                                                 nonNegative(answer.millisToRight)};
                          });
 }
 
