@@ -17,7 +17,6 @@ namespace {
 
 const QString kOrganisation = QStringLiteral("Numberlark");
 const QString kApplication = QStringLiteral("Numberlark");
-const QString kGroup = QStringLiteral("Settings");
 
 #ifdef Q_OS_WIN
 constexpr bool kNativeIsRegistry = true;
@@ -25,9 +24,9 @@ constexpr bool kNativeIsRegistry = true;
 constexpr bool kNativeIsRegistry = false;
 #endif
 
-QString fullKey(const QString& key)
+QString fullKey(const QString& group, const QString& key)
 {
-    return kGroup + QLatin1Char('/') + key;
+    return group + QLatin1Char('/') + key;
 }
 
 // A fresh QSettings for each read and each commit: its error status is
@@ -67,7 +66,7 @@ QString whyNotWritten(const QString& path)
 // QSettings shares one cached copy of a file among all its instances, so a
 // fresh QSettings would see the staged values even when the disk never got
 // them. A copy under another name is read from the disk itself.
-bool holdsOnDisk(const QString& path, const QHash<QString, QString>& values)
+bool holdsOnDisk(const QString& path, const QString& group, const QHash<QString, QString>& values)
 {
     const QTemporaryDir scratch;
     const QString copy = scratch.filePath(QStringLiteral("check.ini"));
@@ -76,7 +75,7 @@ bool holdsOnDisk(const QString& path, const QHash<QString, QString>& values)
     }
     const QSettings written(copy, QSettings::IniFormat);
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        if (written.value(fullKey(it.key())) != it.value()) {
+        if (written.value(fullKey(group, it.key())) != it.value()) {
             return false;
         }
     }
@@ -85,13 +84,20 @@ bool holdsOnDisk(const QString& path, const QHash<QString, QString>& values)
 
 } // namespace
 
+QSettingsStore QSettingsStore::forGroup(const QString& group, const QString& iniPath)
+{
+    QSettingsStore store(iniPath);
+    store.m_group = group;
+    return store;
+}
+
 QString QSettingsStore::read(const QString& key, const QString& defaultValue) const
 {
     if (const auto staged = m_staged.constFind(key); staged != m_staged.cend()) {
         return *staged;
     }
     const auto settings = openSettings(m_iniPath);
-    const QVariant value = settings->value(fullKey(key));
+    const QVariant value = settings->value(fullKey(m_group, key));
     // A hand-edited file may hold a list or other non-text value; read it as
     // text where it converts, otherwise as absent.
     if (!value.isValid() || !value.canConvert<QString>()) {
@@ -112,13 +118,13 @@ Outcome QSettingsStore::commit()
 {
     const auto settings = openSettings(m_iniPath);
     for (auto it = m_staged.cbegin(); it != m_staged.cend(); ++it) {
-        settings->setValue(fullKey(it.key()), it.value());
+        settings->setValue(fullKey(m_group, it.key()), it.value());
     }
     settings->sync();
     const QString path = settings->fileName();
     const bool isFile = !kNativeIsRegistry || settings->format() != QSettings::NativeFormat;
-    const bool saved =
-        settings->status() != QSettings::AccessError && (!isFile || holdsOnDisk(path, m_staged));
+    const bool saved = settings->status() != QSettings::AccessError &&
+                       (!isFile || holdsOnDisk(path, m_group, m_staged));
     if (!saved) {
         // The staged values stay for the next attempt.
         return Outcome::failure({}, QDir::toNativeSeparators(path), whyNotWritten(path));

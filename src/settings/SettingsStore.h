@@ -7,8 +7,9 @@
 
 namespace numberlark {
 
-// Text values addressed by key within the program's "Settings" section.
-// Writes are staged; commit() makes them permanent all at once.
+// Text values addressed by key within one section of the program's settings
+// ("Settings" unless told otherwise). Writes are staged; commit() makes them
+// permanent all at once.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -26,8 +27,14 @@ public:
 // it really holds what was written.
 class QSettingsStore final : public SettingsStore {
 public:
+    static inline const QString kSettingsGroup = QStringLiteral("Settings");
+    // Practice keeps its choices apart from the options window's four keys.
+    static inline const QString kPracticeGroup = QStringLiteral("Practice");
+
     QSettingsStore() = default;
     explicit QSettingsStore(const QString& iniPath) : m_iniPath(iniPath) {}
+    // The same file, another section of it.
+    static QSettingsStore forGroup(const QString& group, const QString& iniPath = {});
 
     QString read(const QString& key, const QString& defaultValue) const override;
     void write(const QString& key, const QString& value) override;
@@ -36,6 +43,7 @@ public:
 private:
     QHash<QString, QString> m_staged;
     QString m_iniPath;
+    QString m_group = kSettingsGroup;
 };
 
 // Keeps everything in memory; for tests.

@@ -5,7 +5,7 @@
 #include "quiz/TableChoice.h"
 #include "quiz/TextRules.h"
 #include "settings/Settings.h"
-#include "ui/main/Announcer.h"
+#include "ui/common/Announcer.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/CertificateScreen.h"
 #include "ui/main/ControlInventory.h"

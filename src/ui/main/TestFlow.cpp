@@ -3,13 +3,13 @@
 #include "quiz/ProgressDial.h"
 #include "quiz/QuizSession.h"
 #include "quiz/TextRules.h"
-#include "ui/main/Announcer.h"
+#include "ui/common/Announcer.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DialProgressBar.h"
 #include "ui/main/DrawingSurface.h"
 #include "ui/main/InputGate.h"
 #include "ui/main/ShownTexts.h"
-#include "ui/main/SpokenTexts.h"
+#include "ui/common/SpokenTexts.h"
 
 #include <QLineEdit>
 #include <QPushButton>

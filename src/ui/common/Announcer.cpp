@@ -1,4 +1,4 @@
-#include "ui/main/Announcer.h"
+#include "ui/common/Announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

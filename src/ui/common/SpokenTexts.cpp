@@ -1,4 +1,4 @@
-#include "ui/main/SpokenTexts.h"
+#include "ui/common/SpokenTexts.h"
 
 #include "quiz/Completion.h"
 #include "quiz/SessionRecord.h"
