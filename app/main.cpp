@@ -6,6 +6,7 @@
 #include "ui/main/CertificatePrinter.h"
 #include "ui/main/Form1.h"
 #include "ui/options/FrmOptions.h"
+#include "ui/practice/PracticeWindowLoader.h"
 #include "ui/progress/ProgressWindowLoader.h"
 
 #include <QApplication>
@@ -29,9 +30,17 @@ void connectWindows(numberlark::Form1& window, numberlark::SettingsStore& settin
         return new numberlark::FrmOptions(window.record(), window.printButton(), settings);
     });
     window.setAboutWindowFactory([] { return new numberlark::FrmAbout; });
+    const auto savingOn = [&window] { return window.record().allow_saving; };
     window.setProgressWindowFactory(numberlark::progressWindowFactory(
-        {QString(), QDir::currentPath(), [&window] { return window.record().allow_saving; }},
+        {QString(), QDir::currentPath(), savingOn,
+         [&window](const QString& child) { window.practise(child); }},
         numberlark::progressWindowModulePaths(QCoreApplication::applicationDirPath())));
+    window.setPracticeWindowFactory(numberlark::practiceWindowFactory(
+        {QString(),
+         std::make_shared<numberlark::QSettingsStore>(
+             numberlark::QSettingsStore::forGroup(numberlark::QSettingsStore::kPracticeGroup)),
+         savingOn, QString()},
+        numberlark::practiceWindowModulePaths(QCoreApplication::applicationDirPath())));
     window.setPrintHandler(
         [&window, &printer] { printer.MnuPrint_Click(certificateValues(window)); });
     window.setSavePdfHandler(

@@ -393,6 +393,13 @@
     </message>
 </context>
 <context>
+    <name>PracticeSeams</name>
+    <message>
+        <source>The progress log did not answer in time, so this practice may not have been kept.</source>
+        <translation>Das Fortschrittsprotokoll hat nicht rechtzeitig geantwortet, daher wurde diese Übung vielleicht nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>PracticeSheetPage</name>
     <message>
         <source>Numberlark practice sheet</source>
@@ -438,6 +445,66 @@
         <source>The practice sheet could not be written to &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
         <translation>Das Übungsblatt konnte nicht in „%1“ geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTexts</name>
+    <message>
+        <source>Not yet. %1 times %2 is %3. Type %3 to go on.</source>
+        <extracomment>Read aloud after a wrong answer to %1 x %2: its answer %3, which the child types to go on.</extracomment>
+        <translation>Noch nicht. %1 mal %2 ist %3. Tippe %3, um weiterzumachen.</translation>
+    </message>
+    <message>
+        <source>Type %1 to go on.</source>
+        <extracomment>After a wrong answer the child types the right answer, %1, to go on.</extracomment>
+        <translation>Tippe %1, um weiterzumachen.</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <extracomment>Said after a wrong answer in practice: gentle, not &quot;wrong&quot;.</extracomment>
+        <translation>noch nicht</translation>
+    </message>
+    <message>
+        <source>Come back tomorrow to practise again.</source>
+        <translation>Komm morgen wieder zum Üben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tomorrow: %n facts to review.</source>
+        <translation>
+            <numerusform>Morgen: %n Aufgabe zum Wiederholen.</numerusform>
+            <numerusform>Morgen: %n Aufgaben zum Wiederholen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n facts to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>
+            <numerusform>%1: %n Aufgabe zum Wiederholen.</numerusform>
+            <numerusform>%1: %n Aufgaben zum Wiederholen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindowLoader</name>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>The practice window could not be opened.
+
+%1
+
+Installing Numberlark again should bring it back.</source>
+        <translation>Das Übungsfenster konnte nicht geöffnet werden.
+
+%1
+
+Wenn Numberlark neu installiert wird, sollte es wieder gehen.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1055,10 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
         <source>&amp;Progress...</source>
         <translation>&amp;Fortschritt...</translation>
     </message>
+    <message>
+        <source>P&amp;ractise...</source>
+        <translation>Ü&amp;ben...</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::FrmAbout</name>
@@ -1081,6 +1152,33 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
         <translation>Die Einstellungen konnten nicht in %1 gemerkt werden: %2.
 
 Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Problem behoben ist, oder schließe dieses Fenster, um sie nur für dieses Mal zu behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::FrmPractice</name>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Übungseinstellungen</translation>
+    </message>
+    <message>
+        <source>The practice settings could not be saved in %1: %2. They apply until the program ends.</source>
+        <translation>Die Übungseinstellungen konnten nicht in %1 gespeichert werden: %2. Sie gelten bis zum Ende des Programms.</translation>
+    </message>
+    <message>
+        <source>the settings store</source>
+        <translation>dem Einstellungsspeicher</translation>
+    </message>
+    <message>
+        <source>This practice was not remembered: &quot;Save results on disk&quot; is off in Tools &gt; Options...</source>
+        <translation>Diese Übung wurde nicht gespeichert: „Ergebnisse speichern“ ist unter Extras &gt; Optionen... ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>This practice could not be kept in the progress log.</source>
+        <translation>Diese Übung konnte nicht im Fortschrittsprotokoll gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1277,50 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
         <translation>Die Tests unten werden so gezeigt, wie sie gespeichert sind; neue Tests können erst hinzugefügt werden, wenn das Protokoll geschrieben werden kann.</translation>
     </message>
+    <message>
+        <source>Practise on Scr&amp;een</source>
+        <translation>Am Bildschirm &amp;üben</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::PracticeSettingsDialog</name>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Übungseinstellungen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No limit (right at the first try is enough)</source>
+        <translation>Ohne Zeitgrenze (richtig beim ersten Versuch genügt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A fact counts as known when it is answered right at the first try within the time limit. A session ends after its length or %n questions, whichever comes first.</source>
+        <translation>
+            <numerusform>Eine Aufgabe gilt als gekonnt, wenn sie beim ersten Versuch innerhalb der Zeitgrenze richtig beantwortet wird. Eine Übung endet nach ihrer Länge oder nach %n Frage, je nachdem, was zuerst eintritt.</numerusform>
+            <numerusform>Eine Aufgabe gilt als gekonnt, wenn sie beim ersten Versuch innerhalb der Zeitgrenze richtig beantwortet wird. Eine Übung endet nach ihrer Länge oder nach %n Fragen, je nachdem, was zuerst eintritt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Time limit for a known fact:</source>
+        <translation>&amp;Zeitgrenze für eine gekonnte Aufgabe:</translation>
+    </message>
+    <message>
+        <source>&amp;Length of a session:</source>
+        <translation>&amp;Länge einer Übung:</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>
@@ -1216,6 +1358,38 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <translation>%1
 %2: %3 Sekunden für %4 Aufgaben
 %5 Sekunden pro Aufgabe</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::QuestionPage</name>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::SummaryPage</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Well done, %1! You answered %n questions.</source>
+        <translation>
+            <numerusform>Gut gemacht, %1! Du hast %n Frage beantwortet.</numerusform>
+            <numerusform>Gut gemacht, %1! Du hast %n Fragen beantwortet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every try helps: the facts you practised will come back.</source>
+        <translation>Jeder Versuch hilft: Die geübten Aufgaben kommen wieder.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n facts you know now:</source>
+        <translation>
+            <numerusform>%n Aufgabe kannst du jetzt:</numerusform>
+            <numerusform>%n Aufgaben kannst du jetzt:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1464,33 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
         <extracomment>%1 the address, %2 why it failed, %3 the error number.</extracomment>
         <translation>„%1“ kann nicht geladen werden: %2 (Fehler %3)</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::WhoPage</name>
+    <message>
+        <source>Who is practising?</source>
+        <translation>Wer übt?</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Dein &amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Los</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>For grown-ups: how long a session lasts and how quick an answer must be.</source>
+        <translation>Für Erwachsene: wie lange eine Übung dauert und wie schnell eine Antwort sein muss.</translation>
+    </message>
+    <message>
+        <source>Nothing practised now will be remembered. A grown-up can turn on &quot;Save results on disk&quot; in Tools &gt; Options... to keep it.</source>
+        <translation>Was jetzt geübt wird, wird nicht gespeichert. Ein Erwachsener kann dafür „Ergebnisse speichern“ unter Extras &gt; Optionen... einschalten.</translation>
     </message>
 </context>
 </TS>

@@ -393,6 +393,13 @@
     </message>
 </context>
 <context>
+    <name>PracticeSeams</name>
+    <message>
+        <source>The progress log did not answer in time, so this practice may not have been kept.</source>
+        <translation>El registro de progreso no respondió a tiempo, así que puede que esta práctica no se haya guardado.</translation>
+    </message>
+</context>
+<context>
     <name>PracticeSheetPage</name>
     <message>
         <source>Numberlark practice sheet</source>
@@ -438,6 +445,66 @@
         <source>The practice sheet could not be written to &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
         <translation>No se ha podido escribir la hoja de ejercicios en «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTexts</name>
+    <message>
+        <source>Not yet. %1 times %2 is %3. Type %3 to go on.</source>
+        <extracomment>Read aloud after a wrong answer to %1 x %2: its answer %3, which the child types to go on.</extracomment>
+        <translation>Todavía no. %1 por %2 es %3. Escribe %3 para seguir.</translation>
+    </message>
+    <message>
+        <source>Type %1 to go on.</source>
+        <extracomment>After a wrong answer the child types the right answer, %1, to go on.</extracomment>
+        <translation>Escribe %1 para seguir.</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <extracomment>Said after a wrong answer in practice: gentle, not &quot;wrong&quot;.</extracomment>
+        <translation>todavía no</translation>
+    </message>
+    <message>
+        <source>Come back tomorrow to practise again.</source>
+        <translation>Vuelve mañana para practicar otra vez.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tomorrow: %n facts to review.</source>
+        <translation>
+            <numerusform>Mañana: %n operación para repasar.</numerusform>
+            <numerusform>Mañana: %n operaciones para repasar.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n facts to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>
+            <numerusform>%1: %n operación para repasar.</numerusform>
+            <numerusform>%1: %n operaciones para repasar.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindowLoader</name>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>The practice window could not be opened.
+
+%1
+
+Installing Numberlark again should bring it back.</source>
+        <translation>No se pudo abrir la ventana de práctica.
+
+%1
+
+Volver a instalar Numberlark debería recuperarla.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1055,10 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
         <source>&amp;Progress...</source>
         <translation>&amp;Progreso...</translation>
     </message>
+    <message>
+        <source>P&amp;ractise...</source>
+        <translation>P&amp;racticar...</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::FrmAbout</name>
@@ -1081,6 +1152,33 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
         <translation>No se han podido recordar los ajustes en %1: %2.
 
 Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el problema esté resuelto, o cierra esta ventana para usarlos solo esta vez.</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::FrmPractice</name>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Ajustes de práctica</translation>
+    </message>
+    <message>
+        <source>The practice settings could not be saved in %1: %2. They apply until the program ends.</source>
+        <translation>No se pudieron guardar los ajustes de práctica en %1: %2. Se aplican hasta que se cierre el programa.</translation>
+    </message>
+    <message>
+        <source>the settings store</source>
+        <translation>el almacén de ajustes</translation>
+    </message>
+    <message>
+        <source>This practice was not remembered: &quot;Save results on disk&quot; is off in Tools &gt; Options...</source>
+        <translation>Esta práctica no se ha guardado: «Guardar los resultados» está desactivado en Herramientas &gt; Opciones...</translation>
+    </message>
+    <message>
+        <source>This practice could not be kept in the progress log.</source>
+        <translation>Esta práctica no se pudo guardar en el registro de progreso.</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1277,50 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
         <translation>Las pruebas de abajo se muestran tal como están guardadas; las pruebas que se hagan ahora no se podrán añadir hasta que se pueda escribir en el registro.</translation>
     </message>
+    <message>
+        <source>Practise on Scr&amp;een</source>
+        <translation>Practicar en pantall&amp;a</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::PracticeSettingsDialog</name>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Ajustes de práctica</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No limit (right at the first try is enough)</source>
+        <translation>Sin límite (basta con acertar al primer intento)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A fact counts as known when it is answered right at the first try within the time limit. A session ends after its length or %n questions, whichever comes first.</source>
+        <translation>
+            <numerusform>Una operación se da por sabida cuando se acierta al primer intento dentro del tiempo límite. Una sesión termina al cumplirse su duración o tras %n pregunta, lo que ocurra antes.</numerusform>
+            <numerusform>Una operación se da por sabida cuando se acierta al primer intento dentro del tiempo límite. Una sesión termina al cumplirse su duración o tras %n preguntas, lo que ocurra antes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Time limit for a known fact:</source>
+        <translation>&amp;Tiempo límite para una operación sabida:</translation>
+    </message>
+    <message>
+        <source>&amp;Length of a session:</source>
+        <translation>&amp;Duración de una sesión:</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>
@@ -1216,6 +1358,38 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <translation>%1
 %2: %3 segundos para %4 preguntas
 %5 segundos por pregunta</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::QuestionPage</name>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::SummaryPage</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Well done, %1! You answered %n questions.</source>
+        <translation>
+            <numerusform>¡Muy bien, %1! Has respondido %n pregunta.</numerusform>
+            <numerusform>¡Muy bien, %1! Has respondido %n preguntas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every try helps: the facts you practised will come back.</source>
+        <translation>Cada intento ayuda: las operaciones que practicaste volverán.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n facts you know now:</source>
+        <translation>
+            <numerusform>%n operación que ya sabes:</numerusform>
+            <numerusform>%n operaciones que ya sabes:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1464,33 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
         <extracomment>%1 the address, %2 why it failed, %3 the error number.</extracomment>
         <translation>No se puede cargar «%1»: %2 (error %3)</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::WhoPage</name>
+    <message>
+        <source>Who is practising?</source>
+        <translation>¿Quién practica?</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Tu &amp;nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings...</source>
+        <translation>&amp;Ajustes...</translation>
+    </message>
+    <message>
+        <source>For grown-ups: how long a session lasts and how quick an answer must be.</source>
+        <translation>Para adultos: cuánto dura una sesión y qué tan rápida debe ser una respuesta.</translation>
+    </message>
+    <message>
+        <source>Nothing practised now will be remembered. A grown-up can turn on &quot;Save results on disk&quot; in Tools &gt; Options... to keep it.</source>
+        <translation>Nada de lo que se practique ahora se recordará. Un adulto puede activar «Guardar los resultados» en Herramientas &gt; Opciones... para guardarlo.</translation>
     </message>
 </context>
 </TS>

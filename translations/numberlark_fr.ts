@@ -393,6 +393,13 @@
     </message>
 </context>
 <context>
+    <name>PracticeSeams</name>
+    <message>
+        <source>The progress log did not answer in time, so this practice may not have been kept.</source>
+        <translation>Le journal de progression n’a pas répondu à temps : cet entraînement n’a peut-être pas été gardé.</translation>
+    </message>
+</context>
+<context>
     <name>PracticeSheetPage</name>
     <message>
         <source>Numberlark practice sheet</source>
@@ -438,6 +445,66 @@
         <source>The practice sheet could not be written to &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
         <translation>La fiche d’exercices n’a pas pu être écrite dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTexts</name>
+    <message>
+        <source>Not yet. %1 times %2 is %3. Type %3 to go on.</source>
+        <extracomment>Read aloud after a wrong answer to %1 x %2: its answer %3, which the child types to go on.</extracomment>
+        <translation>Pas encore. %1 fois %2 égale %3. Tape %3 pour continuer.</translation>
+    </message>
+    <message>
+        <source>Type %1 to go on.</source>
+        <extracomment>After a wrong answer the child types the right answer, %1, to go on.</extracomment>
+        <translation>Tape %1 pour continuer.</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <extracomment>Said after a wrong answer in practice: gentle, not &quot;wrong&quot;.</extracomment>
+        <translation>pas encore</translation>
+    </message>
+    <message>
+        <source>Come back tomorrow to practise again.</source>
+        <translation>Reviens demain pour t’entraîner encore.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tomorrow: %n facts to review.</source>
+        <translation>
+            <numerusform>Demain : %n calcul à revoir.</numerusform>
+            <numerusform>Demain : %n calculs à revoir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n facts to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 : %n calcul à revoir.</numerusform>
+            <numerusform>%1 : %n calculs à revoir.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindowLoader</name>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>The practice window could not be opened.
+
+%1
+
+Installing Numberlark again should bring it back.</source>
+        <translation>La fenêtre d’entraînement n’a pas pu s’ouvrir.
+
+%1
+
+Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1055,10 @@ Réinstaller Numberlark devrait la rétablir.</translation>
         <source>&amp;Progress...</source>
         <translation>&amp;Progrès...</translation>
     </message>
+    <message>
+        <source>P&amp;ractise...</source>
+        <translation>&amp;Réviser...</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::FrmAbout</name>
@@ -1081,6 +1152,33 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
         <translation>Les réglages n’ont pas pu être retenus dans %1&#xa0;: %2.
 
 Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau sur OK une fois le problème réglé, ou ferme cette fenêtre pour les garder cette fois seulement.</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::FrmPractice</name>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Réglages de l’entraînement</translation>
+    </message>
+    <message>
+        <source>The practice settings could not be saved in %1: %2. They apply until the program ends.</source>
+        <translation>Les réglages de l’entraînement n’ont pas pu être enregistrés dans %1 : %2. Ils s’appliquent jusqu’à la fermeture du programme.</translation>
+    </message>
+    <message>
+        <source>the settings store</source>
+        <translation>le magasin des réglages</translation>
+    </message>
+    <message>
+        <source>This practice was not remembered: &quot;Save results on disk&quot; is off in Tools &gt; Options...</source>
+        <translation>Cet entraînement n’a pas été gardé : « Garder les résultats » est désactivé dans Outils &gt; Options...</translation>
+    </message>
+    <message>
+        <source>This practice could not be kept in the progress log.</source>
+        <translation>Cet entraînement n’a pas pu être gardé dans le journal de progression.</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1277,50 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
         <translation>Les tests ci-dessous sont affichés tels qu’ils sont conservés ; les tests passés maintenant ne pourront pas être ajoutés tant que le journal ne pourra pas être écrit.</translation>
     </message>
+    <message>
+        <source>Practise on Scr&amp;een</source>
+        <translation>S’&amp;entraîner à l’écran</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::PracticeSettingsDialog</name>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Réglages de l’entraînement</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No limit (right at the first try is enough)</source>
+        <translation>Sans limite (juste du premier coup suffit)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A fact counts as known when it is answered right at the first try within the time limit. A session ends after its length or %n questions, whichever comes first.</source>
+        <translation>
+            <numerusform>Un calcul est su quand il est réussi du premier coup dans le temps imparti. Une séance s’arrête à la fin de sa durée ou après %n question, selon ce qui arrive en premier.</numerusform>
+            <numerusform>Un calcul est su quand il est réussi du premier coup dans le temps imparti. Une séance s’arrête à la fin de sa durée ou après %n questions, selon ce qui arrive en premier.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Time limit for a known fact:</source>
+        <translation>&amp;Temps limite pour un calcul su :</translation>
+    </message>
+    <message>
+        <source>&amp;Length of a session:</source>
+        <translation>&amp;Durée d’une séance :</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>
@@ -1216,6 +1358,38 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <translation>%1
 %2&#xa0;: %3 secondes pour %4 questions
 %5 secondes par question</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::QuestionPage</name>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::SummaryPage</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Well done, %1! You answered %n questions.</source>
+        <translation>
+            <numerusform>Bravo, %1 ! Tu as répondu à %n question.</numerusform>
+            <numerusform>Bravo, %1 ! Tu as répondu à %n questions.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every try helps: the facts you practised will come back.</source>
+        <translation>Chaque essai compte : les calculs travaillés reviendront.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n facts you know now:</source>
+        <translation>
+            <numerusform>%n calcul que tu sais maintenant :</numerusform>
+            <numerusform>%n calculs que tu sais maintenant :</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1464,33 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
         <extracomment>%1 the address, %2 why it failed, %3 the error number.</extracomment>
         <translation>Impossible de charger «&#xa0;%1&#xa0;»&#xa0;: %2 (erreur %3)</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::WhoPage</name>
+    <message>
+        <source>Who is practising?</source>
+        <translation>Qui s’entraîne ?</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Ton &amp;nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Commencer</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings...</source>
+        <translation>&amp;Réglages...</translation>
+    </message>
+    <message>
+        <source>For grown-ups: how long a session lasts and how quick an answer must be.</source>
+        <translation>Pour les adultes : durée d’une séance et rapidité attendue d’une réponse.</translation>
+    </message>
+    <message>
+        <source>Nothing practised now will be remembered. A grown-up can turn on &quot;Save results on disk&quot; in Tools &gt; Options... to keep it.</source>
+        <translation>Rien de ce qui est travaillé maintenant ne sera gardé. Un adulte peut activer « Garder les résultats » dans Outils &gt; Options... pour le garder.</translation>
     </message>
 </context>
 </TS>

@@ -401,6 +401,13 @@
     </message>
 </context>
 <context>
+    <name>PracticeSeams</name>
+    <message>
+        <source>The progress log did not answer in time, so this practice may not have been kept.</source>
+        <translation>Dziennik postępów nie odpowiedział na czas, więc to ćwiczenie mogło nie zostać zapisane.</translation>
+    </message>
+</context>
+<context>
     <name>PracticeSheetPage</name>
     <message>
         <source>Numberlark practice sheet</source>
@@ -446,6 +453,68 @@
         <source>The practice sheet could not be written to &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
         <translation>Nie udało się zapisać karty ćwiczeń w pliku „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTexts</name>
+    <message>
+        <source>Not yet. %1 times %2 is %3. Type %3 to go on.</source>
+        <extracomment>Read aloud after a wrong answer to %1 x %2: its answer %3, which the child types to go on.</extracomment>
+        <translation>Jeszcze nie. %1 razy %2 to %3. Wpisz %3, aby iść dalej.</translation>
+    </message>
+    <message>
+        <source>Type %1 to go on.</source>
+        <extracomment>After a wrong answer the child types the right answer, %1, to go on.</extracomment>
+        <translation>Wpisz %1, aby iść dalej.</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>dobrze</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <extracomment>Said after a wrong answer in practice: gentle, not &quot;wrong&quot;.</extracomment>
+        <translation>jeszcze nie</translation>
+    </message>
+    <message>
+        <source>Come back tomorrow to practise again.</source>
+        <translation>Wróć jutro, żeby znowu poćwiczyć.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tomorrow: %n facts to review.</source>
+        <translation>
+            <numerusform>Jutro: %n działanie do powtórki.</numerusform>
+            <numerusform>Jutro: %n działania do powtórki.</numerusform>
+            <numerusform>Jutro: %n działań do powtórki.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n facts to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>
+            <numerusform>%1: %n działanie do powtórki.</numerusform>
+            <numerusform>%1: %n działania do powtórki.</numerusform>
+            <numerusform>%1: %n działań do powtórki.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindowLoader</name>
+    <message>
+        <source>Practice</source>
+        <translation>Ćwiczenie</translation>
+    </message>
+    <message>
+        <source>The practice window could not be opened.
+
+%1
+
+Installing Numberlark again should bring it back.</source>
+        <translation>Nie udało się otworzyć okna ćwiczeń.
+
+%1
+
+Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1072,10 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
         <source>&amp;Progress...</source>
         <translation>&amp;Postępy...</translation>
     </message>
+    <message>
+        <source>P&amp;ractise...</source>
+        <translation>Ć&amp;wicz...</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::FrmAbout</name>
@@ -1096,6 +1169,33 @@ They apply until Numberlark ends. Press OK again once the problem is fixed, or c
         <translation>Nie udało się zapamiętać ustawień w %1: %2.
 
 Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, gdy problem zostanie usunięty, albo zamknij to okno, aby zachować je tylko na ten raz.</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::FrmPractice</name>
+    <message>
+        <source>Practice</source>
+        <translation>Ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Ustawienia ćwiczeń</translation>
+    </message>
+    <message>
+        <source>The practice settings could not be saved in %1: %2. They apply until the program ends.</source>
+        <translation>Nie udało się zapisać ustawień ćwiczeń w %1: %2. Obowiązują do zamknięcia programu.</translation>
+    </message>
+    <message>
+        <source>the settings store</source>
+        <translation>magazynie ustawień</translation>
+    </message>
+    <message>
+        <source>This practice was not remembered: &quot;Save results on disk&quot; is off in Tools &gt; Options...</source>
+        <translation>To ćwiczenie nie zostało zapamiętane: opcja „Zapisuj wyniki” jest wyłączona w Narzędzia &gt; Opcje...</translation>
+    </message>
+    <message>
+        <source>This practice could not be kept in the progress log.</source>
+        <translation>Nie udało się zapisać tego ćwiczenia w dzienniku postępów.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1294,53 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
         <source>The tests below are shown as they are kept; tests taken now cannot be added until the log can be written.</source>
         <translation>Poniższe testy są pokazane tak, jak zostały zapisane; nowych testów nie można dodać, dopóki do dziennika nie da się zapisywać.</translation>
     </message>
+    <message>
+        <source>Practise on Scr&amp;een</source>
+        <translation>Ćwicz na &amp;ekranie</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::PracticeSettingsDialog</name>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Ustawienia ćwiczeń</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No limit (right at the first try is enough)</source>
+        <translation>Bez limitu (wystarczy dobra odpowiedź za pierwszym razem)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A fact counts as known when it is answered right at the first try within the time limit. A session ends after its length or %n questions, whichever comes first.</source>
+        <translation>
+            <numerusform>Działanie jest opanowane, gdy odpowiedź jest dobra za pierwszym razem i w limicie czasu. Sesja kończy się po upływie swojego czasu albo po %n pytaniu, zależnie od tego, co nastąpi wcześniej.</numerusform>
+            <numerusform>Działanie jest opanowane, gdy odpowiedź jest dobra za pierwszym razem i w limicie czasu. Sesja kończy się po upływie swojego czasu albo po %n pytaniach, zależnie od tego, co nastąpi wcześniej.</numerusform>
+            <numerusform>Działanie jest opanowane, gdy odpowiedź jest dobra za pierwszym razem i w limicie czasu. Sesja kończy się po upływie swojego czasu albo po %n pytaniach, zależnie od tego, co nastąpi wcześniej.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Time limit for a known fact:</source>
+        <translation>&amp;Limit czasu dla opanowanego działania:</translation>
+    </message>
+    <message>
+        <source>&amp;Length of a session:</source>
+        <translation>&amp;Długość sesji:</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ProgressChart</name>
@@ -1231,6 +1378,40 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
         <translation>%1
 %2: %3 s, liczba pytań: %4
 %5 s na pytanie</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::QuestionPage</name>
+    <message>
+        <source>Answer</source>
+        <translation>Odpowiedź</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::SummaryPage</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message numerus="yes">
+        <source>Well done, %1! You answered %n questions.</source>
+        <translation>
+            <numerusform>Brawo, %1! Odpowiedziałeś na %n pytanie.</numerusform>
+            <numerusform>Brawo, %1! Odpowiedziałeś na %n pytania.</numerusform>
+            <numerusform>Brawo, %1! Odpowiedziałeś na %n pytań.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every try helps: the facts you practised will come back.</source>
+        <translation>Każda próba pomaga: przećwiczone działania jeszcze wrócą.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n facts you know now:</source>
+        <translation>
+            <numerusform>%n działanie, które już umiesz:</numerusform>
+            <numerusform>%n działania, które już umiesz:</numerusform>
+            <numerusform>%n działań, które już umiesz:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1487,33 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
         <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
         <extracomment>%1 the address, %2 why it failed, %3 the error number.</extracomment>
         <translation>Nie można wczytać „%1”: %2 (błąd %3)</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::WhoPage</name>
+    <message>
+        <source>Who is practising?</source>
+        <translation>Kto ćwiczy?</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Twoje &amp;imię:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings...</source>
+        <translation>&amp;Ustawienia...</translation>
+    </message>
+    <message>
+        <source>For grown-ups: how long a session lasts and how quick an answer must be.</source>
+        <translation>Dla dorosłych: jak długo trwa sesja i jak szybka musi być odpowiedź.</translation>
+    </message>
+    <message>
+        <source>Nothing practised now will be remembered. A grown-up can turn on &quot;Save results on disk&quot; in Tools &gt; Options... to keep it.</source>
+        <translation>Nic z tego ćwiczenia nie zostanie zapamiętane. Dorosły może włączyć „Zapisuj wyniki” w Narzędzia &gt; Opcje..., aby to zachować.</translation>
     </message>
 </context>
 </TS>

@@ -57,6 +57,7 @@ Form1::~Form1()
     delete m_options.window();
     delete m_about.window();
     delete m_progressWindow.window();
+    delete m_practiceWindow.window();
 }
 
 void Form1::setUpWindow()
@@ -102,6 +103,7 @@ void Form1::createMenus()
     tools->setObjectName(QStringLiteral("MnuTools"));
     addMenuItem(tools, "MnuOptions", tr("&Options"), &Form1::MnuOptions_Click);
     addMenuItem(tools, "MnuProgress", tr("&Progress..."), &Form1::MnuProgress_Click);
+    addMenuItem(tools, "MnuPractise", tr("P&ractise..."), &Form1::MnuPractise_Click);
     // About acts at once: a menu bar item without a menu of its own.
     QAction* about = menuBar()->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));
@@ -171,6 +173,11 @@ void Form1::setAboutWindowFactory(WindowFactory factory)
 void Form1::setProgressWindowFactory(WindowFactory factory)
 {
     m_progressWindow.setFactory(std::move(factory));
+}
+
+void Form1::setPracticeWindowFactory(std::function<QWidget*(const QString& child)> factory)
+{
+    m_practiceFactory = std::move(factory);
 }
 
 void Form1::setPrintHandler(std::function<void()> handler)
@@ -253,6 +260,20 @@ void Form1::MnuProgress_Click()
     m_progressWindow.showOrRaise();
 }
 
+void Form1::MnuPractise_Click()
+{
+    practise(QString());
+}
+
+void Form1::practise(const QString& child)
+{
+    if (!m_practiceFactory) {
+        return;
+    }
+    m_practiceWindow.setFactory([this, child] { return m_practiceFactory(child); });
+    m_practiceWindow.showOrRaise();
+}
+
 void Form1::MnuAbout_Click()
 {
     m_about.showOrRaise();
@@ -317,6 +338,9 @@ ResultsEntry Form1::resultsEntry() const
 // closing steps; the program then has no window left and ends.
 void Form1::endProgram()
 {
+    // A practice still running is kept in the log as the window closes.
+    m_practiceWindow.close();
+    delete m_practiceWindow.window();
     delete m_options.window();
     delete m_about.window();
     delete m_progressWindow.window();

@@ -52,6 +52,8 @@ public:
     void setOptionsWindowFactory(WindowFactory factory);
     void setAboutWindowFactory(WindowFactory factory);
     void setProgressWindowFactory(WindowFactory factory);
+    // Makes the practice window; the child given is offered first.
+    void setPracticeWindowFactory(std::function<QWidget*(const QString& child)> factory);
     void setPrintHandler(std::function<void()> handler);
     void setSavePdfHandler(std::function<void()> handler);
     WindowSeams& seams() { return m_seams; }
@@ -59,6 +61,7 @@ public:
     QWidget* optionsWindow() const { return m_options.window(); }
     QWidget* aboutWindow() const { return m_about.window(); }
     QWidget* progressWindow() const { return m_progressWindow.window(); }
+    QWidget* practiceWindow() const { return m_practiceWindow.window(); }
     SizeTwips outerSize() const;
     void setVisible(bool visible) override;
 
@@ -73,6 +76,9 @@ public:
     void MnuExit_Click();
     void MnuOptions_Click();
     void MnuProgress_Click();
+    void MnuPractise_Click();
+    // Opens the practice window for `child`, or brings the open one forward.
+    void practise(const QString& child);
     void MnuAbout_Click();
 
 protected:
@@ -105,6 +111,8 @@ private:
     SingleWindow m_options;
     SingleWindow m_about;
     SingleWindow m_progressWindow;
+    SingleWindow m_practiceWindow{WindowFactory()};
+    std::function<QWidget*(const QString& child)> m_practiceFactory;
     std::function<void()> m_printHandler;
     std::function<void()> m_savePdfHandler;
     SizeTwips m_laidOutFor;

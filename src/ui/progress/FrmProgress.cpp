@@ -111,6 +111,11 @@ QWidget* FrmProgress::createToolBar()
     m_practice->setMenu(menu);
     m_report = new QPushButton(tr("Save &Report as PDF..."), bar);
     m_forget = new QPushButton(tr("&Forget This Child..."), bar);
+    m_onScreen = new QPushButton(tr("Practise on Scr&een"), bar);
+    m_onScreen->setVisible(static_cast<bool>(m_context.practise));
+    connect(m_onScreen, &QPushButton::clicked, this,
+            [this] { m_context.practise(currentChild()); });
+    row->addWidget(m_onScreen);
     for (QWidget* button : {static_cast<QWidget*>(import), static_cast<QWidget*>(m_practice),
                             static_cast<QWidget*>(m_report), static_cast<QWidget*>(m_forget)}) {
         row->addWidget(button);
@@ -306,6 +311,7 @@ void FrmProgress::setChildActionsEnabled(bool enabled)
 {
     m_children->setEnabled(enabled);
     m_practice->setEnabled(enabled);
+    m_onScreen->setEnabled(enabled);
     m_report->setEnabled(enabled);
     m_forget->setEnabled(enabled);
 }

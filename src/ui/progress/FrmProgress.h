@@ -102,6 +102,7 @@ private:
     QPushButton* m_forget = nullptr;
     QPushButton* m_importButton = nullptr;
     QToolButton* m_practice = nullptr;
+    QPushButton* m_onScreen = nullptr; // the practice window, for the child shown
 };
 
 } // namespace numberlark

@@ -13,6 +13,7 @@ struct ProgressWindowContext {
     QString logPath;     // the progress log file
     QString startFolder; // where the program was started: its results file is offered first
     std::function<bool()> savingOn; // "Save results on disk" is ticked in the options
+    std::function<void(const QString& child)> practise = {}; // opens the practice window for her
 };
 
 // What the progress window module offers: the one object its entry point

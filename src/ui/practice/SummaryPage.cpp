@@ -1,0 +1,91 @@
+#include "ui/practice/SummaryPage.h"
+
+#include "ui/common/Announcer.h"
+#include "ui/common/SpokenTexts.h"
+#include "ui/practice/PracticeTexts.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace numberlark {
+
+namespace {
+
+QLabel* wrappedLabel(const char* name, double scale, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+SummaryPage::SummaryPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("SummaryPage"));
+    m_headline = wrappedLabel("Headline", 1.8, this);
+    m_factsTitle = wrappedLabel("StarredTitle", 1.3, this);
+    m_facts = new QListWidget(this);
+    m_facts->setObjectName(QStringLiteral("StarredFacts"));
+    m_facts->setFlow(QListView::LeftToRight);
+    m_facts->setWrapping(true);
+    m_facts->setSpacing(6);
+    m_facts->setFocusPolicy(Qt::NoFocus);
+    m_facts->setSelectionMode(QAbstractItemView::NoSelection);
+    QFont factsFont = m_facts->font();
+    factsFont.setPointSizeF(factsFont.pointSizeF() * 1.5);
+    m_facts->setFont(factsFont);
+    m_comeBack = wrappedLabel("ComeBack", 1.4, this);
+    m_notice = wrappedLabel("SummaryNotice", 1.0, this);
+    m_close = new QPushButton(tr("&Close"), this);
+    m_close->setObjectName(QStringLiteral("CloseButton"));
+    m_close->setDefault(true);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(m_headline);
+    column->addWidget(m_factsTitle);
+    column->addWidget(m_facts, 1);
+    column->addWidget(m_comeBack);
+    column->addWidget(m_notice);
+    column->addWidget(m_close, 0, Qt::AlignHCenter);
+    m_announcer = std::make_unique<Announcer>(*m_close);
+    connect(m_close, &QPushButton::clicked, this, &SummaryPage::closeRequested);
+}
+
+SummaryPage::~SummaryPage() = default;
+
+void SummaryPage::show(const Summary& summary)
+{
+    m_headline->setText(tr("Well done, %1! You answered %n questions.", nullptr, summary.answered)
+                            .arg(summary.child));
+    m_factsTitle->setText(
+        summary.newlyKnown.empty()
+            ? tr("Every try helps: the facts you practised will come back.")
+            : tr("%n facts you know now:", nullptr, static_cast<int>(summary.newlyKnown.size())));
+    m_facts->clear();
+    for (const practice::Fact fact : summary.newlyKnown) {
+        auto* item = new QListWidgetItem(QStringLiteral("\u2605 %1").arg(shownFact(fact)), m_facts);
+        item->setData(Qt::AccessibleTextRole, spokenQuestion(fact.first, fact.second));
+    }
+    m_facts->setVisible(!summary.newlyKnown.empty());
+    m_comeBack->setText(summary.comeBack);
+    m_notice->setText(summary.notice);
+    m_notice->setVisible(!summary.notice.isEmpty());
+    m_close->setFocus();
+    QStringList said{m_headline->text(), m_factsTitle->text()};
+    for (const practice::Fact fact : summary.newlyKnown) {
+        said << spokenQuestion(fact.first, fact.second);
+    }
+    said << summary.comeBack << summary.notice;
+    said.removeAll(QString());
+    m_announcer->announce(said.join(QLatin1Char(' ')));
+}
+
+} // namespace numberlark
