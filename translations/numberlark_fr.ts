@@ -1279,7 +1279,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>Practise on Scr&amp;een</source>
-        <translation>S’&amp;entraîner à l’écran</translation>
+        <translation>S’entraîner à l’&amp;écran</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Starts the real numberlark binary and checks, in /proc/<pid>/maps, that
 the libraries only some runs need (Qt's print support and the print client,
-the sound client, Qt SQL, Qt Charts) are not loaded once its window is up: they come in later,
-with the first print, bell, Quit or progress window.
+the sound client, Qt SQL, Qt Charts, and the program's own modules, the
+practice window's libnumberlark_practice_window among them) are not loaded
+once its window is up: they come in later, with the first print, bell, Quit,
+progress or practice window.
 
 Usage: starts_light.py PATH_TO_NUMBERLARK
 """

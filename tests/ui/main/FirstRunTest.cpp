@@ -197,9 +197,10 @@ TEST(MainWindowFirstRun, MenuBarWithAccessKeys)
     EXPECT_EQ(file, QStringList({QStringLiteral("MnuPrint=&Print"),
                                  QStringLiteral("MnuSavePdf=Save Certificate &As PDF..."),
                                  QStringLiteral("MnuExit=E&xit")}));
-    ASSERT_EQ(bar[1]->menu()->actions().size(), 2);
+    ASSERT_EQ(bar[1]->menu()->actions().size(), 3);
     EXPECT_EQ(bar[1]->menu()->actions()[0]->text(), QStringLiteral("&Options"));
     EXPECT_EQ(bar[1]->menu()->actions()[1]->text(), QStringLiteral("&Progress..."));
+    EXPECT_EQ(bar[1]->menu()->actions()[2]->text(), QStringLiteral("P&ractise..."));
 
     // Two items with the same access key in one menu only cycle between them.
     for (QAction* menu : bar) {
