@@ -481,11 +481,19 @@
     </message>
     <message numerus="yes">
         <source>%1: %n facts to review.</source>
-        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
         <translation>
             <numerusform>%1: %n Aufgabe zum Wiederholen.</numerusform>
             <numerusform>%1: %n Aufgaben zum Wiederholen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Tomorrow: 1 fact to review.</source>
+        <translation>Morgen: 1 Aufgabe zum Wiederholen.</translation>
+    </message>
+    <message>
+        <source>%1: 1 fact to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>%1: 1 Aufgabe zum Wiederholen.</translation>
     </message>
 </context>
 <context>
@@ -1390,6 +1398,14 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
             <numerusform>%n Aufgabe kannst du jetzt:</numerusform>
             <numerusform>%n Aufgaben kannst du jetzt:</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Well done, %1! You answered 1 question.</source>
+        <translation>Gut gemacht, %1! Du hast 1 Frage beantwortet.</translation>
+    </message>
+    <message>
+        <source>1 fact you know now:</source>
+        <translation>1 Aufgabe kannst du jetzt:</translation>
     </message>
 </context>
 <context>

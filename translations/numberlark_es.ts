@@ -481,11 +481,19 @@
     </message>
     <message numerus="yes">
         <source>%1: %n facts to review.</source>
-        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
         <translation>
             <numerusform>%1: %n operación para repasar.</numerusform>
             <numerusform>%1: %n operaciones para repasar.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Tomorrow: 1 fact to review.</source>
+        <translation>Mañana: 1 operación para repasar.</translation>
+    </message>
+    <message>
+        <source>%1: 1 fact to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>%1: 1 operación para repasar.</translation>
     </message>
 </context>
 <context>
@@ -1390,6 +1398,14 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
             <numerusform>%n operación que ya sabes:</numerusform>
             <numerusform>%n operaciones que ya sabes:</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Well done, %1! You answered 1 question.</source>
+        <translation>¡Muy bien, %1! Has respondido 1 pregunta.</translation>
+    </message>
+    <message>
+        <source>1 fact you know now:</source>
+        <translation>1 operación que ya sabes:</translation>
     </message>
 </context>
 <context>

@@ -396,7 +396,7 @@
     <name>PracticeSeams</name>
     <message>
         <source>The progress log did not answer in time, so this practice may not have been kept.</source>
-        <translation>Le journal de progression n’a pas répondu à temps : cet entraînement n’a peut-être pas été gardé.</translation>
+        <translation>Le journal de progression n’a pas répondu à temps&#xa0;: cet entraînement n’a peut-être pas été gardé.</translation>
     </message>
 </context>
 <context>
@@ -475,17 +475,25 @@
     <message numerus="yes">
         <source>Tomorrow: %n facts to review.</source>
         <translation>
-            <numerusform>Demain : %n calcul à revoir.</numerusform>
-            <numerusform>Demain : %n calculs à revoir.</numerusform>
+            <numerusform>Demain&#xa0;: %n calcul à revoir.</numerusform>
+            <numerusform>Demain&#xa0;: %n calculs à revoir.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n facts to review.</source>
-        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
         <translation>
-            <numerusform>%1 : %n calcul à revoir.</numerusform>
-            <numerusform>%1 : %n calculs à revoir.</numerusform>
+            <numerusform>%1&#xa0;: %n calcul à revoir.</numerusform>
+            <numerusform>%1&#xa0;: %n calculs à revoir.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Tomorrow: 1 fact to review.</source>
+        <translation>Demain&#xa0;: 1 calcul à revoir.</translation>
+    </message>
+    <message>
+        <source>%1: 1 fact to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>%1&#xa0;: 1 calcul à revoir.</translation>
     </message>
 </context>
 <context>
@@ -1166,7 +1174,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>The practice settings could not be saved in %1: %2. They apply until the program ends.</source>
-        <translation>Les réglages de l’entraînement n’ont pas pu être enregistrés dans %1 : %2. Ils s’appliquent jusqu’à la fermeture du programme.</translation>
+        <translation>Les réglages de l’entraînement n’ont pas pu être enregistrés dans %1&#xa0;: %2. Ils s’appliquent jusqu’à la fermeture du programme.</translation>
     </message>
     <message>
         <source>the settings store</source>
@@ -1174,7 +1182,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>This practice was not remembered: &quot;Save results on disk&quot; is off in Tools &gt; Options...</source>
-        <translation>Cet entraînement n’a pas été gardé : « Garder les résultats » est désactivé dans Outils &gt; Options...</translation>
+        <translation>Cet entraînement n’a pas été gardé&#xa0;: «&#xa0;Garder les résultats&#xa0;» est désactivé dans Outils &gt; Options...</translation>
     </message>
     <message>
         <source>This practice could not be kept in the progress log.</source>
@@ -1315,11 +1323,11 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>&amp;Time limit for a known fact:</source>
-        <translation>&amp;Temps limite pour un calcul su :</translation>
+        <translation>&amp;Temps limite pour un calcul su&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Length of a session:</source>
-        <translation>&amp;Durée d’une séance :</translation>
+        <translation>&amp;Durée d’une séance&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1376,20 +1384,28 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     <message numerus="yes">
         <source>Well done, %1! You answered %n questions.</source>
         <translation>
-            <numerusform>Bravo, %1 ! Tu as répondu à %n question.</numerusform>
-            <numerusform>Bravo, %1 ! Tu as répondu à %n questions.</numerusform>
+            <numerusform>Bravo, %1&#xa0;! Tu as répondu à %n question.</numerusform>
+            <numerusform>Bravo, %1&#xa0;! Tu as répondu à %n questions.</numerusform>
         </translation>
     </message>
     <message>
         <source>Every try helps: the facts you practised will come back.</source>
-        <translation>Chaque essai compte : les calculs travaillés reviendront.</translation>
+        <translation>Chaque essai compte&#xa0;: les calculs travaillés reviendront.</translation>
     </message>
     <message numerus="yes">
         <source>%n facts you know now:</source>
         <translation>
-            <numerusform>%n calcul que tu sais maintenant :</numerusform>
-            <numerusform>%n calculs que tu sais maintenant :</numerusform>
+            <numerusform>%n calcul que tu sais maintenant&#xa0;:</numerusform>
+            <numerusform>%n calculs que tu sais maintenant&#xa0;:</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Well done, %1! You answered 1 question.</source>
+        <translation>Bravo, %1&#xa0;! Tu as répondu à 1 question.</translation>
+    </message>
+    <message>
+        <source>1 fact you know now:</source>
+        <translation>1 calcul que tu sais maintenant&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1470,11 +1486,11 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     <name>numberlark::WhoPage</name>
     <message>
         <source>Who is practising?</source>
-        <translation>Qui s’entraîne ?</translation>
+        <translation>Qui s’entraîne&#xa0;?</translation>
     </message>
     <message>
         <source>Your &amp;name:</source>
-        <translation>Ton &amp;nom :</translation>
+        <translation>Ton &amp;nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -1486,11 +1502,11 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>For grown-ups: how long a session lasts and how quick an answer must be.</source>
-        <translation>Pour les adultes : durée d’une séance et rapidité attendue d’une réponse.</translation>
+        <translation>Pour les adultes&#xa0;: durée d’une séance et rapidité attendue d’une réponse.</translation>
     </message>
     <message>
         <source>Nothing practised now will be remembered. A grown-up can turn on &quot;Save results on disk&quot; in Tools &gt; Options... to keep it.</source>
-        <translation>Rien de ce qui est travaillé maintenant ne sera gardé. Un adulte peut activer « Garder les résultats » dans Outils &gt; Options... pour le garder.</translation>
+        <translation>Rien de ce qui est travaillé maintenant ne sera gardé. Un adulte peut activer «&#xa0;Garder les résultats&#xa0;» dans Outils &gt; Options... pour le garder.</translation>
     </message>
 </context>
 </TS>

@@ -490,12 +490,20 @@
     </message>
     <message numerus="yes">
         <source>%1: %n facts to review.</source>
-        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
         <translation>
             <numerusform>%1: %n działanie do powtórki.</numerusform>
             <numerusform>%1: %n działania do powtórki.</numerusform>
             <numerusform>%1: %n działań do powtórki.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Tomorrow: 1 fact to review.</source>
+        <translation>Jutro: 1 działanie do powtórki.</translation>
+    </message>
+    <message>
+        <source>%1: 1 fact to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>%1: 1 działanie do powtórki.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1420,14 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
             <numerusform>%n działania, które już umiesz:</numerusform>
             <numerusform>%n działań, które już umiesz:</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Well done, %1! You answered 1 question.</source>
+        <translation>Brawo, %1! Odpowiedziałeś na 1 pytanie.</translation>
+    </message>
+    <message>
+        <source>1 fact you know now:</source>
+        <translation>1 działanie, które już umiesz:</translation>
     </message>
 </context>
 <context>

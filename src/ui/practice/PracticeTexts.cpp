@@ -64,14 +64,20 @@ QString comeBackText(const std::optional<practice::Schedule::Reviews>& next,
         return QCoreApplication::translate("PracticeTexts",
                                            "Come back tomorrow to practise again.");
     }
+    // The program has no English plural forms of its own: one fact has its
+    // own sentence.
+    const bool one = next->count == 1;
     if (next->day == today + std::chrono::days{1}) {
-        return QCoreApplication::translate("PracticeTexts", "Tomorrow: %n facts to review.",
-                                           nullptr, next->count);
+        return one ? QCoreApplication::translate("PracticeTexts", "Tomorrow: 1 fact to review.")
+                   : QCoreApplication::translate("PracticeTexts", "Tomorrow: %n facts to review.",
+                                                 nullptr, next->count);
     }
+    const QString day = QLocale().toString(dateOf(next->day), QLocale::LongFormat);
     //: %1 is a date ("Friday, 11 December 2026").
-    return QCoreApplication::translate("PracticeTexts", "%1: %n facts to review.", nullptr,
-                                       next->count)
-        .arg(QLocale().toString(dateOf(next->day), QLocale::LongFormat));
+    return (one ? QCoreApplication::translate("PracticeTexts", "%1: 1 fact to review.")
+                : QCoreApplication::translate("PracticeTexts", "%1: %n facts to review.", nullptr,
+                                              next->count))
+        .arg(day);
 }
 
 } // namespace numberlark

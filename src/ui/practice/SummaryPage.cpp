@@ -63,12 +63,16 @@ SummaryPage::~SummaryPage() = default;
 
 void SummaryPage::show(const Summary& summary)
 {
-    m_headline->setText(tr("Well done, %1! You answered %n questions.", nullptr, summary.answered)
+    // The program has no English plural forms of its own: one has its own sentence.
+    const int learnt = static_cast<int>(summary.newlyKnown.size());
+    m_headline->setText((summary.answered == 1 ? tr("Well done, %1! You answered 1 question.")
+                                               : tr("Well done, %1! You answered %n questions.",
+                                                    nullptr, summary.answered))
                             .arg(summary.child));
-    m_factsTitle->setText(
-        summary.newlyKnown.empty()
-            ? tr("Every try helps: the facts you practised will come back.")
-            : tr("%n facts you know now:", nullptr, static_cast<int>(summary.newlyKnown.size())));
+    m_factsTitle->setText(learnt == 0
+                              ? tr("Every try helps: the facts you practised will come back.")
+                          : learnt == 1 ? tr("1 fact you know now:")
+                                        : tr("%n facts you know now:", nullptr, learnt));
     m_facts->clear();
     for (const practice::Fact fact : summary.newlyKnown) {
         auto* item = new QListWidgetItem(QStringLiteral("\u2605 %1").arg(shownFact(fact)), m_facts);
