@@ -112,7 +112,7 @@ def open_progress(child):
     child.run.start()
     child.press("the Tools menu", "alt+t", wait=0.5)
     child.press("the progress window", "p", wait=3)
-    child.press("into the facts grid", *["Tab"] * 6)
+    child.press("into the facts grid", *["Tab"] * 7)
     child.press("a row of the grid", "Down", wait=5)
     child.press("out of the grid", "Tab")
     child.press("close", "Escape")

@@ -4,12 +4,12 @@
 #include "quiz/QuizSession.h"
 #include "quiz/TableChoice.h"
 #include "ui/common/Announcer.h"
+#include "ui/common/SpokenTexts.h"
 #include "ui/main/CaptionLabel.h"
 #include "ui/main/DateLine.h"
 #include "ui/main/DrawingSurface.h"
 #include "ui/main/InputGate.h"
 #include "ui/main/ShownTexts.h"
-#include "ui/common/SpokenTexts.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -179,7 +179,7 @@ Outcome FrmPractice::recordSession()
         return Outcome::success();
     }
     m_recorded = true;
-    const Outcome outcome =
+    Outcome outcome =
         m_seams.record(practiceRecordOf(m_child, m_started, m_settings, m_session->answers()));
     if (outcome.mustTell()) {
         m_seams.dialogs->tell(tr("Practice"), outcome.message, QMessageBox::Warning);
