@@ -3,6 +3,7 @@
 #include "platform/print/CertificateQueue.h"
 #include "platform/sound/ThemeBell.h"
 #include "progress/recording/TestRecorder.h"
+#include "ui/practice/PracticeWindowContext.h"
 #include "ui/progress/ProgressWindowContext.h"
 
 #include <QDir>
@@ -107,6 +108,7 @@ TEST(ModuleLoader, EveryModuleGivesItsServiceOrTheRealReason)
     checkModule<SoundService>(bell, print);
     checkModule<TestRecorder>(QStringLiteral(NUMBERLARK_RECORDING_MODULE), print);
     checkModule<ProgressWindowMaker>(QStringLiteral(NUMBERLARK_PROGRESS_WINDOW_MODULE), print);
+    checkModule<PracticeWindowMaker>(QStringLiteral(NUMBERLARK_PRACTICE_WINDOW_MODULE), print);
 }
 
 } // namespace
