@@ -5,7 +5,8 @@ The real binary runs twice in one private world with an accessibility bus,
 through which the test reads the question on screen as a screen reader
 would. The first run opens Tools > Practise..., types the name Ada, answers
 the first question wrongly ("0"), types the fact's answer it then shows,
-answers three more questions right, and closes the window with Esc before
+answers three more questions right (a screen reader is told the fact in
+words after the wrong answer), and closes the window with Esc before
 the session ends; then it quits from the File menu. The log must hold one
 session of Ada with those four answers, the first with one wrong try. The
 second run opens Tools > Progress: Ada, who has only practised, is shown,
@@ -52,16 +53,16 @@ def nodes(desktop, depth_limit=12):
             yield from walk(app, 0)
 
 
-def wait_for_label(desktop, pattern, not_this=None):
+def wait_for_label(desktop, pattern, not_this=None, role="label"):
     deadline = time.monotonic() + WAIT_S
     while time.monotonic() < deadline:
         for node in nodes(desktop):
             name = node.get_name() or ""
             found = pattern.match(name)
-            if found and name != not_this and node.get_role_name() == "label":
+            if found and name != not_this and node.get_role_name() == role:
                 return found
         time.sleep(0.2)
-    fail(f"no label like {pattern.pattern} is on screen")
+    fail(f"no {role} like {pattern.pattern} is on screen")
 
 
 def practise(run, desktop):
@@ -75,6 +76,9 @@ def practise(run, desktop):
     first = wait_for_label(desktop, QUESTION)
     run.keyboard.keys("0", "Return")
     shown = wait_for_label(desktop, SHOWN_FACT)
+    # A screen reader is told the fact in words, never with its x.
+    wait_for_label(desktop, re.compile(rf"^Not yet\. {shown[1]} times {shown[2]} is {shown[3]}\. "
+                                       rf"Type {shown[3]} to go on\.$"), role="notification")
     if shown.group(1, 2) != first.group(1, 2):
         fail(f"after a wrong answer to {first.group(0)} the window shows {shown.group(0)}")
     run.keyboard.type(shown.group(3))
