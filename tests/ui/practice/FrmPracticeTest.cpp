@@ -1,5 +1,6 @@
 #include "ui/practice/FrmPractice.h"
 #include "settings/SettingsStore.h"
+#include "support/LongestStall.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
@@ -12,8 +13,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -129,6 +133,25 @@ void earlyCloseKeepsTheAnswersSoFar(Practice& p)
     }
 }
 
+// Another copy of the program holds the log for a while: the window goes on
+// answering, and the session is kept once the log is free.
+void aBusyLogDoesNotFreezeTheWindow(Practice& p)
+{
+    p.answerRight();
+    {
+        QSqlDatabase holder =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(p.dir.filePath(QStringLiteral("progress.sqlite")));
+        ASSERT_TRUE(holder.open());
+        ASSERT_TRUE(QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QTimer::singleShot(1500ms, [&holder] { QSqlQuery(holder).exec(QStringLiteral("COMMIT")); });
+        EXPECT_LT(numberlark::testing::longestStall([&p] { p.window->close(); }, 2500ms), 1000ms);
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    EXPECT_EQ(p.kept().size(), 1U);
+}
+
 // A new child who knows every fact at first sight learns each one asked.
 void theSummaryStarsEachFactLearnt(Practice& p)
 {
@@ -174,6 +197,7 @@ TEST(FrmPractice, BehavioursThatCanBreak)
         {"an empty Enter and letters are ignored", true, emptyEnterAndLettersAreIgnored},
         {"saving off says so first and keeps nothing", false, savingOffSaysSoFirstAndKeepsNothing},
         {"an early close keeps the answers so far", true, earlyCloseKeepsTheAnswersSoFar},
+        {"a busy log does not freeze the window", true, aBusyLogDoesNotFreezeTheWindow},
         {"the summary stars each fact learnt", true, theSummaryStarsEachFactLearnt},
     };
     for (const Case& c : cases) {
