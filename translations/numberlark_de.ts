@@ -920,6 +920,23 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassroomLine</name>
+    <message numerus="yes">
+        <source>Tests on their way to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Tests auf dem Weg zum Server der Schule: %n.</numerusform>
+            <numerusform>Tests auf dem Weg zum Server der Schule: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tests waiting to be delivered to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Tests, die auf die Übertragung zum Server der Schule warten: %n.</numerusform>
+            <numerusform>Tests, die auf die Übertragung zum Server der Schule warten: %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>

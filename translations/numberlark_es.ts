@@ -920,6 +920,23 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassroomLine</name>
+    <message numerus="yes">
+        <source>Tests on their way to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Pruebas en camino al servidor de la escuela: %n.</numerusform>
+            <numerusform>Pruebas en camino al servidor de la escuela: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tests waiting to be delivered to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Pruebas pendientes de enviar al servidor de la escuela: %n.</numerusform>
+            <numerusform>Pruebas pendientes de enviar al servidor de la escuela: %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>

@@ -920,6 +920,23 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassroomLine</name>
+    <message numerus="yes">
+        <source>Tests on their way to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Tests en route vers le serveur de l&apos;école : %n.</numerusform>
+            <numerusform>Tests en route vers le serveur de l&apos;école : %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tests waiting to be delivered to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Tests en attente d&apos;envoi au serveur de l&apos;école : %n.</numerusform>
+            <numerusform>Tests en attente d&apos;envoi au serveur de l&apos;école : %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>

@@ -935,6 +935,25 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassroomLine</name>
+    <message numerus="yes">
+        <source>Tests on their way to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Testy w drodze na serwer szkoły: %n.</numerusform>
+            <numerusform>Testy w drodze na serwer szkoły: %n.</numerusform>
+            <numerusform>Testy w drodze na serwer szkoły: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tests waiting to be delivered to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Testy czekające na wysłanie na serwer szkoły: %n.</numerusform>
+            <numerusform>Testy czekające na wysłanie na serwer szkoły: %n.</numerusform>
+            <numerusform>Testy czekające na wysłanie na serwer szkoły: %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>

@@ -2,6 +2,7 @@
 
 #include "output/ResultsLine.h"
 #include "progress/FactStats.h"
+#include "ui/progress/ClassroomLine.h"
 #include "ui/progress/FactGridModel.h"
 #include "ui/progress/FactsLegend.h"
 #include "ui/progress/PracticeSheetPrinter.h"
@@ -56,6 +57,7 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notice->hide();
     layout->addWidget(m_notice);
+    layout->addWidget(new ClassroomLine(m_context.classroomState, this));
     m_pages = new QStackedWidget(this);
     m_empty = new QLabel(m_pages);
     m_empty->setObjectName(QStringLiteral("EmptyMessage"));
