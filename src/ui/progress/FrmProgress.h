@@ -58,6 +58,8 @@ public:
     QLabel* emptyMessage() const { return m_empty; }
     QLabel* logNotice() const { return m_notice; }
     bool showsEmptyPage() const;
+    // A child is on the page: she has tests, practice, or both.
+    bool childShown() const { return !m_tests.empty() || !m_practiceSessions.empty(); }
     bool importRunning() const { return m_import != nullptr; }
 
 private:
@@ -83,6 +85,7 @@ private:
     ResultsImportJob* m_import = nullptr;
     QProgressDialog* m_importProgress = nullptr;
     std::vector<progress::TestRecord> m_tests;
+    std::vector<progress::PracticeSessionRecord> m_practiceSessions; // the grid counts them too
     FactGridModel* m_gridModel = nullptr;
     TestsModel* m_testsModel = nullptr;
     QSortFilterProxyModel* m_sortedTests = nullptr;
