@@ -1,7 +1,9 @@
 // Times the classroom server over a unix socket, on a private PostgreSQL
 // started for the run: an outbox of 1,000 tests of 20 answers delivered,
 // then, for a class of 30 children with 200 tests each (120,000 answers),
-// the teacher's class overview and one child's tests.
+// the teacher's class overview and one child's tests; and what Quit adds
+// when a server is set: the classroom module delivering the test just
+// recorded and marking it in the log.
 //
 //   bench_classroom
 //
@@ -9,10 +11,16 @@
 // server programs are missing.
 #include "classroom/ClassQueries.h"
 #include "classroom/OutboxDelivery.h"
+#include "modules/ModuleLoader.h"
+#include "progress/ProgressLog.h"
+#include "progress/recording/ClassroomDelivery.h"
 #include "support/PrivatePostgres.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -57,6 +65,43 @@ std::vector<ClassroomTest> sampleTests(int children, int testsPerChild, std::mt1
 double millisSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Quit after a test: recorded first (not timed, the same with or without a
+// server), then delivered. The first run pays for loading the module and
+// the PostgreSQL driver, as every real Quit does in its fresh process.
+void timeQuit(const std::optional<QString>& server, const char* label)
+{
+    constexpr int kRuns = 21;
+    QTemporaryDir home;
+    const QString logPath = home.filePath(QStringLiteral("progress.sqlite"));
+    std::vector<double> times;
+    numberlark::ClassroomDelivery delivery;
+    delivery.setServer(server);
+    delivery.setLogPath(logPath);
+    delivery.setModulePaths(numberlark::modulePaths(
+        QStringLiteral("libnumberlark_classroom_courier.so"),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../app"))));
+    for (int run = 0; run < kRuns; ++run) {
+        numberlark::progress::TestRecord test;
+        test.child = QStringLiteral("Ada");
+        test.when = QDateTime::currentDateTime();
+        test.table = {numberlark::progress::TableChoiceRecord::Kind::Table, 7};
+        test.questions = kAnswersPerTest;
+        test.finished = true;
+        test.answers.assign(kAnswersPerTest, {7, 8, 7, 0, 2500});
+        if (!numberlark::progress::ProgressLog(logPath).record(test).done()) {
+            std::fprintf(stderr, "bench_classroom: the test could not be recorded\n");
+            return;
+        }
+        const auto start = Clock::now();
+        delivery.deliverBeforeQuit();
+        times.push_back(millisSince(start));
+    }
+    const double first = times.front();
+    std::sort(times.begin() + 1, times.end());
+    std::printf("classroom: Quit %s: %.1f ms first (module and driver load), %.1f ms median\n",
+                label, first, times[times.size() / 2]);
 }
 
 } // namespace
@@ -107,5 +152,7 @@ int main(int argc, char** argv)
     }
     std::printf("classroom: one child's %zu tests with answers: %.0f ms\n", tests.size(),
                 millisSince(start));
+    timeQuit(std::nullopt, "without a server");
+    timeQuit(server.conninfo(QStringLiteral("pc1")), "with the server answering");
     return 0;
 }

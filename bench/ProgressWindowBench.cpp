@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     }
     const QString appFolder = QDir(QCoreApplication::applicationDirPath()).filePath("../app");
     auto factory =
-        numberlark::progressWindowFactory({logPath, dir.path(), [] { return true; }, {}},
+        numberlark::progressWindowFactory({logPath, dir.path(), [] { return true; }},
                                           numberlark::progressWindowModulePaths(appFolder));
     QElapsedTimer clock;
     clock.start();

@@ -297,23 +297,16 @@ TEST(SystemWideSettings, SchoolDefaultsUnderTheUsersOwn)
         {"[Settings]\nnum_of_questions=junk\n[Classroom]\nserver=service=numberlark\n",
          "[Classroom]\nserver=service=teacher\n", false, 20, QStringLiteral("service=teacher")},
     };
-    const auto folderOf = [](QSettings::Scope scope) {
-        QDir folder =
-            QFileInfo(QSettings(scope, QStringLiteral("Numberlark"), QStringLiteral("Numberlark"))
-                          .fileName())
-                .dir();
-        folder.cdUp();
-        return folder.path();
-    };
-    const QString oldUser = folderOf(QSettings::UserScope);
-    const QString oldSystem = folderOf(QSettings::SystemScope);
+    const QString oldUser = QFileInfo(QSettings(u"Numberlark"_s, u"Numberlark"_s).fileName())
+                                .dir()
+                                .absoluteFilePath(u".."_s);
     const QByteArray oldDirs = qgetenv("XDG_CONFIG_DIRS");
     for (const Case& c : cases) {
-        // Fresh folders each time: QSettings keeps files it has read.
+        // Fresh folders each time: QSettings keeps files it has read. The
+        // system-wide file is looked for where XDG_CONFIG_DIRS says.
         QTemporaryDir system;
         QTemporaryDir user;
         qputenv("XDG_CONFIG_DIRS", system.path().toLocal8Bit());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system.path());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user.path());
         for (const auto& [dir, text] : {std::pair(&system, c.system), std::pair(&user, c.user)}) {
             ASSERT_TRUE(QDir().mkpath(dir->filePath(QStringLiteral("Numberlark"))));
@@ -330,7 +323,6 @@ TEST(SystemWideSettings, SchoolDefaultsUnderTheUsersOwn)
     }
     qputenv("XDG_CONFIG_DIRS", oldDirs);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, oldUser);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, oldSystem);
 }
 
 } // namespace

@@ -10,6 +10,10 @@ namespace numberlark::classroom {
 
 namespace {
 
+// The window's thread reads and marks the log: a copy of the program that
+// holds it now is waited for only briefly, and the next try comes later.
+constexpr std::chrono::milliseconds kLogWait{500};
+
 int countOf(const Outbox& outbox)
 {
     return static_cast<int>(outbox.tests.size() + outbox.practice.size());
@@ -38,7 +42,7 @@ void Courier::deliverWhileRunning(const QString& logPath, const QString& server)
 // log could not be read.
 bool Courier::startDelivery()
 {
-    progress::ProgressLog log(m_logPath);
+    progress::ProgressLog log(m_logPath, kLogWait);
     Outbox outbox;
     const progress::LogStatus read = progress::readOutbox(log, outbox);
     m_state.waiting = countOf(outbox);
@@ -80,7 +84,7 @@ void Courier::markWhatArrived()
     if (arrived.empty()) {
         return;
     }
-    progress::ProgressLog log(m_logPath);
+    progress::ProgressLog log(m_logPath, kLogWait);
     // A log that cannot be written now keeps them waiting: the server keeps
     // only one of each, so sending them again does no harm.
     if (progress::markDelivered(log, arrived).done()) {

@@ -17,7 +17,7 @@ struct ProgressWindowContext {
     QString startFolder; // where the program was started: its results file is offered first
     std::function<bool()> savingOn; // "Save results on disk" is ticked in the options
     // What waits for the school's server and why; none without a server.
-    std::function<std::optional<classroom::OutboxState>()> classroomState;
+    std::function<std::optional<classroom::OutboxState>()> classroomState = {};
 };
 
 // What the progress window module offers: the one object its entry point

@@ -69,7 +69,7 @@ protected:
     std::unique_ptr<FrmProgress> window(bool savingOn = true, QString path = {})
     {
         return std::make_unique<FrmProgress>(ProgressWindowContext{
-            path.isEmpty() ? logPath() : path, m_dir.path(), [savingOn] { return savingOn; }, {}});
+            path.isEmpty() ? logPath() : path, m_dir.path(), [savingOn] { return savingOn; }});
     }
 
     QTemporaryDir m_dir;
