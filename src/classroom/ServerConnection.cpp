@@ -1,8 +1,7 @@
 #include "classroom/ServerConnection.h"
 
 #include <QSqlQuery>
-
-#include <atomic>
+#include <QUuid>
 
 namespace numberlark::classroom {
 
@@ -10,10 +9,13 @@ namespace {
 
 const QString kDriver = QStringLiteral("QPSQL");
 
+// Qt keeps one list of connections per process, and every module that
+// links this library has a counter of its own: a counter alone would give
+// two modules the same name, and one would take the other's connection.
 QString uniqueConnectionName()
 {
-    static std::atomic<int> next{0};
-    return QStringLiteral("numberlark-classroom-%1").arg(next.fetch_add(1));
+    return QStringLiteral("numberlark-classroom-%1")
+        .arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
 }
 
 // Qt's driver turns ';' into spaces and cannot take a URI, so a setting

@@ -42,10 +42,15 @@ void Courier::deliverWhileRunning(const QString& logPath, const QString& server)
 // log could not be read.
 bool Courier::startDelivery()
 {
-    progress::ProgressLog log(m_logPath, kLogWait);
+    // The log stays open while the delivery runs, so each mark costs one
+    // transaction and not an opening too.
+    m_log = std::make_unique<progress::ProgressLog>(m_logPath, kLogWait);
     Outbox outbox;
-    const progress::LogStatus read = progress::readOutbox(log, outbox);
+    const progress::LogStatus read = progress::readOutbox(*m_log, outbox);
     m_state.waiting = countOf(outbox);
+    if (!read.done() || m_state.waiting == 0) {
+        m_log.reset();
+    }
     if (!read.done()) {
         m_state.reason = read.message;
         m_retry.start(pauseAfterFailures(++m_failures));
@@ -84,10 +89,9 @@ void Courier::markWhatArrived()
     if (arrived.empty()) {
         return;
     }
-    progress::ProgressLog log(m_logPath, kLogWait);
     // A log that cannot be written now keeps them waiting: the server keeps
     // only one of each, so sending them again does no harm.
-    if (progress::markDelivered(log, arrived).done()) {
+    if (progress::markDelivered(*m_log, arrived).done()) {
         m_state.waiting = std::max(0, m_state.waiting - static_cast<int>(arrived.size()));
     }
 }
@@ -96,6 +100,7 @@ void Courier::endDelivery(const DeliveryReport& report)
 {
     m_look.stop();
     m_run.reset();
+    m_log.reset();
     m_state.delivering = false;
     m_state.reason = describe(report.status.problem);
     if (report.status.ok()) {
@@ -120,6 +125,7 @@ void Courier::leaveDeliveryBehind()
         m_leftBehind.push_back(m_run);
     }
     m_run.reset();
+    m_log.reset();
     m_state.delivering = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "classroom/ClassroomCourier.h"
 #include "classroom/DeliveryRun.h"
+#include "progress/ProgressLog.h"
 
 #include <QObject>
 #include <QTimer>
@@ -37,6 +38,7 @@ private:
 
     QString m_logPath;
     QString m_server;
+    std::unique_ptr<progress::ProgressLog> m_log; // open while a delivery runs
     std::shared_ptr<DeliveryRun> m_run;
     std::set<QUuid> m_marked; // of the running delivery, marked in the log already
     // Deliveries given up on at Quit, still held by a frozen server.
