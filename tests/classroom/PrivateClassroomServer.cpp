@@ -1,10 +1,7 @@
-// A private classroom server for the end-to-end tests, which are Python:
-// the same PostgreSQL the C++ tests start, driven over stdin. It prints
-// "ready" once set up, then answers each line:
-//   login NAME ROLE   adds a login and prints its connection string
-//   sql STATEMENT     runs it as the superuser and prints psql's output
-//   stop | start      stops or starts the server, printing "ok" or "failed"
-// and stops the server at the end of its input.
+// The tests' private PostgreSQL for the end-to-end tests, which are Python,
+// driven over stdin. Prints "ready", then answers each line: "login NAME
+// ROLE" with the new login's connection string, "sql STATEMENT" with the
+// superuser's psql output; stops the server at the end of its input.
 #include "support/PrivatePostgres.h"
 
 #include <QCoreApplication>
@@ -18,30 +15,20 @@ int main(int argc, char** argv)
     const QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     if (PrivatePostgres::binaryFolder().isEmpty()) {
-        out << "missing PostgreSQL's server programs\n";
+        out << "missing PostgreSQL's server programs" << Qt::endl;
         return 77;
     }
     PrivatePostgres server;
-    if (!server.isRunning()) {
-        out << "failed " << server.error() << '\n';
-        return 1;
-    }
-    out << "ready" << Qt::endl;
+    out << (server.isRunning() ? u"ready"_s : server.error()) << Qt::endl;
     QTextStream in(stdin);
-    for (QString line; in.readLineInto(&line);) {
-        const QString command = line.section(u' ', 0, 0);
-        const QString rest = line.section(u' ', 1);
-        if (command == u"login"_s) {
-            const bool added = server.addLogin(rest.section(u' ', 0, 0), rest.section(u' ', 1));
-            out << (added ? server.conninfo(rest.section(u' ', 0, 0)) : u"failed"_s);
-        } else if (command == u"sql"_s) {
-            out << server.superuser(rest).replace(u'\n', u'|');
-        } else if (command == u"stop"_s || command == u"start"_s) {
-            out << ((command == u"stop"_s ? server.stop() : server.start()) ? "ok" : "failed");
-        } else {
-            out << "unknown command";
+    for (QString line; server.isRunning() && in.readLineInto(&line);) {
+        const QStringList words = line.split(u' ');
+        if (words.size() == 3 && words[0] == u"login"_s && server.addLogin(words[1], words[2])) {
+            out << server.conninfo(words[1]);
+        } else if (words[0] == u"sql"_s) {
+            out << server.superuser(line.mid(4)).replace(u'\n', u'|');
         }
         out << Qt::endl;
     }
-    return 0;
+    return server.isRunning() ? 0 : 1;
 }

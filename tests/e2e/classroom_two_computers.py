@@ -1,13 +1,12 @@
 #!/usr/bin/env python3
-"""Two computers of one classroom deliver a child's tests to a private
-PostgreSQL server, started by the private_classroom_server helper on a unix
-socket.
+"""Two computers of one classroom deliver a child's tests to the tests'
+private PostgreSQL (private_classroom_server, on a unix socket).
 
 The first computer's server freezes: it takes the connection and never
-answers. Quit must still end the program at once, cleanly, and the test
-waits in the log; the next start, with the server answering, delivers it.
-The second computer delivers its test at Quit. The server then holds both,
-each under the login of the computer that sent it.
+answers. Quit still ends the program at once and cleanly, the test waits in
+the log, and the next start, with the server answering, delivers it. The
+second computer delivers at Quit. The server then holds both tests, each
+under the login of the computer that sent it.
 
 Usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER
 """
@@ -18,48 +17,25 @@ import subprocess
 import sys
 import tempfile
 import time
-from pathlib import Path
 
 from e2e_support import ProgramUnderTest, fail, require_tools, skip, stop, take_a_test
 
-CHILD = "Ada"
 # One question, so one round of tries always finishes the test.
 SETTINGS = {"allow_saving": 1, "num_of_questions": 1}
 # Quit gives the delivery 2 s; the rest is the recording and the window going.
 QUIT_WAIT_S = 6
-DELIVERY_WAIT_S = 30
 
 
-class ClassroomServer:
-    def __init__(self, helper):
-        self.process = subprocess.Popen([helper], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        text=True)
-        first = self.ask(None)
-        if first.startswith("missing"):
-            skip("PostgreSQL's server programs are not installed")
-        if first != "ready":
-            fail(f"the private classroom server did not start: {first}")
-
-    def ask(self, line):
-        if line:
-            self.process.stdin.write(line + "\n")
-            self.process.stdin.flush()
-        return self.process.stdout.readline().strip()
-
-
-def frozen_server(folder):
-    """A socket where libpq looks for a server, taking connections into its
-    backlog and never answering them."""
-    listener = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-    listener.bind(str(folder / ".s.PGSQL.5432"))
-    listener.listen(16)
-    return listener
+def ask(server, line):
+    server.stdin.write(line + "\n")
+    server.stdin.flush()
+    return server.stdout.readline().strip()
 
 
 def set_server(run, conninfo):
     conf = run.config / "Numberlark" / "Numberlark.conf"
-    text = conf.read_text().split("[Classroom]")[0]
-    conf.write_text(text + f"[Classroom]\nserver=\"{conninfo}\"\n")
+    conf.write_text(conf.read_text().split("[Classroom]")[0] +
+                    f"[Classroom]\nserver=\"{conninfo}\"\n")
 
 
 def waiting_in_log(run):
@@ -67,21 +43,27 @@ def waiting_in_log(run):
         return db.execute("SELECT COUNT(*) FROM tests WHERE delivered = 0").fetchone()[0]
 
 
+def take_a_test_and_quit(run, conninfo, table):
+    set_server(run, conninfo)
+    run.start()
+    take_a_test(run.keyboard, table, "Ada")
+    run.wait_for_exit(timeout=QUIT_WAIT_S)
+
+
 def first_computer(binary, conninfo):
     with ProgramUnderTest(binary, settings=SETTINGS, start=False) as run, \
-            tempfile.TemporaryDirectory() as frozen_folder:
-        listener = frozen_server(Path(frozen_folder))
-        set_server(run, conninfo.replace(conninfo.split()[0], f"host={frozen_folder}"))
-        run.start()
-        take_a_test(run.keyboard, 3, CHILD)
-        run.wait_for_exit(timeout=QUIT_WAIT_S)
-        listener.close()
+            tempfile.TemporaryDirectory() as frozen_folder, \
+            socket.socket(socket.AF_UNIX) as frozen:
+        frozen.bind(f"{frozen_folder}/.s.PGSQL.5432")
+        frozen.listen(16)  # connections wait in the backlog, never answered
+        take_a_test_and_quit(run, conninfo.replace(conninfo.split()[0], f"host={frozen_folder}"), 3)
         if waiting_in_log(run) != 1:
             fail("the test the frozen server never took is not waiting in the log")
         set_server(run, conninfo)
         run.start(focus=False)
-        deadline = time.monotonic() + DELIVERY_WAIT_S
-        while waiting_in_log(run) and time.monotonic() < deadline:
+        for _ in range(60):
+            if not waiting_in_log(run):
+                break
             time.sleep(0.5)
         stop(run.program)
         if waiting_in_log(run):
@@ -90,10 +72,7 @@ def first_computer(binary, conninfo):
 
 def second_computer(binary, conninfo):
     with ProgramUnderTest(binary, settings=SETTINGS, start=False) as run:
-        set_server(run, conninfo)
-        run.start()
-        take_a_test(run.keyboard, 4, CHILD)
-        run.wait_for_exit(timeout=QUIT_WAIT_S)
+        take_a_test_and_quit(run, conninfo, 4)
         if waiting_in_log(run):
             fail("the test was not delivered at Quit")
 
@@ -102,16 +81,22 @@ def main():
     if len(sys.argv) != 3:
         fail("usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER")
     require_tools()
-    server = ClassroomServer(sys.argv[2])
+    server = subprocess.Popen([sys.argv[2]], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                              text=True)
     try:
-        first_computer(sys.argv[1], server.ask("login pc1 numberlark_computer"))
-        second_computer(sys.argv[1], server.ask("login pc2 numberlark_computer"))
-        held = server.ask("sql SELECT child, table_number, delivered_by FROM tests"
-                          " ORDER BY delivered_by")
+        ready = server.stdout.readline().strip()
+        if ready.startswith("missing"):
+            skip(ready)
+        if ready != "ready":
+            fail(f"the private classroom server did not start: {ready}")
+        first_computer(sys.argv[1], ask(server, "login pc1 numberlark_computer"))
+        second_computer(sys.argv[1], ask(server, "login pc2 numberlark_computer"))
+        held = ask(server, "sql SELECT child, table_number, delivered_by FROM tests"
+                           " ORDER BY delivered_by")
     finally:
-        server.process.stdin.close()
-        server.process.wait(timeout=60)
-    if held != f"{CHILD}|3|pc1|{CHILD}|4|pc2":
+        server.stdin.close()
+        server.wait(timeout=60)
+    if held != "Ada|3|pc1|Ada|4|pc2":
         fail(f"the server holds {held!r}, not both computers' tests")
     print(f"e2e: the server holds {held}")
 
