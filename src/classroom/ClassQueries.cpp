@@ -126,6 +126,35 @@ QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>
     return query.lastError();
 }
 
+QSqlError childFactCounts(const QSqlDatabase& db, std::vector<ChildFactCounts>& counts)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT child, first, second, COUNT(*),"
+                                 " SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END), SUM(wrong),"
+                                 " SUM(CASE WHEN millis <= ? THEN 1 ELSE 0 END) FROM %1"
+                                 " GROUP BY child, first, second ORDER BY child, first, second")
+                      .arg(kEveryAnswer));
+    query.addBindValue(kQuickMillis);
+    if (!query.exec()) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        counts.push_back({query.value(0).toString(),
+                          static_cast<std::int16_t>(query.value(1).toInt()),
+                          static_cast<std::int16_t>(query.value(2).toInt()), query.value(3).toInt(),
+                          query.value(4).toInt(), query.value(5).toInt(), query.value(6).toInt()});
+    }
+    return query.lastError();
+}
+
+QSqlError probeClassReading(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    query.exec(QStringLiteral("SELECT COUNT(*) FROM tests WHERE 1 = 0"));
+    return query.lastError();
+}
+
 QSqlError childTests(const QSqlDatabase& db, const QString& child,
                      std::vector<DeliveredTest>& tests)
 {

@@ -29,6 +29,17 @@ struct ClassFact {
     double averageMillis = 0;
 };
 
+// One child's answers to one fact (an ordered pair), counted on the server.
+struct ChildFactCounts {
+    QString child;
+    std::int16_t first = 0;
+    std::int16_t second = 0;
+    int asked = 0;
+    int rightFirstTime = 0;
+    int wrongAnswers = 0;
+    int quickAnswers = 0; // right within kQuickMillis
+};
+
 // A test on the server, with the login of the computer that delivered it.
 struct DeliveredTest {
     ClassroomTest test;
@@ -45,7 +56,14 @@ inline constexpr int kQuickMillis = 5000;
 // the facts they count are the ordered pairs the questions showed.
 QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children);
 QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts);
+// Every child's answers counted per fact, for the class-by-fact map.
+QSqlError childFactCounts(const QSqlDatabase& db, std::vector<ChildFactCounts>& counts);
 QSqlError childTests(const QSqlDatabase& db, const QString& child,
                      std::vector<DeliveredTest>& tests);
+
+// Fails with the server's "permission denied" (SQLSTATE 42501) for a login
+// that may not read the class, as a computer's may not.
+QSqlError probeClassReading(const QSqlDatabase& db);
+inline const QString kPermissionDenied = QStringLiteral("42501");
 
 } // namespace numberlark::classroom

@@ -2,6 +2,8 @@
 
 #include "output/ResultsLine.h"
 #include "progress/FactStats.h"
+#include "ui/progress/ClassOverviewPage.h"
+#include "ui/progress/ClassSourceBar.h"
 #include "ui/progress/FactGridModel.h"
 #include "ui/progress/FactsLegend.h"
 #include "ui/progress/PracticeSheetPrinter.h"
@@ -36,8 +38,6 @@ namespace {
 
 constexpr int kCellWidth = 36;
 constexpr int kCellHeight = 26;
-// The widest a child's name is shown, in pixels; the tool tip has it whole.
-constexpr int kLongestShownName = 420;
 } // namespace
 
 FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
@@ -49,6 +49,9 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     setObjectName(QStringLiteral("FrmProgress"));
     setWindowTitle(tr("Progress"));
     auto* layout = new QVBoxLayout(this);
+    m_classBar = new ClassSourceBar(this);
+    m_classBar->hide();
+    layout->addWidget(m_classBar);
     layout->addWidget(createToolBar());
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("LogNotice"));
@@ -64,12 +67,15 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     m_empty->setMargin(40);
     m_pages->addWidget(m_empty);
     m_pages->addWidget(createContent());
+    m_overview = new ClassOverviewPage(m_pages);
+    m_pages->addWidget(m_overview);
     layout->addWidget(m_pages, 1);
     fitToScreen(QSize(1180, 780));
     // Esc closes the window, as it closes the options and about windows.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     reload();
+    connectClassroom();
 }
 
 FrmProgress::~FrmProgress() = default;
@@ -208,6 +214,10 @@ QWidget* FrmProgress::createTestsList()
 
 void FrmProgress::reload(const std::optional<QString>& child)
 {
+    if (m_classShown) {
+        reloadClass(child);
+        return;
+    }
     progress::LogStatus status;
     const std::vector<QString> children = m_log->children(&status);
     tellLogNotice(status);
@@ -306,12 +316,16 @@ void FrmProgress::setChildActionsEnabled(bool enabled)
     m_children->setEnabled(enabled);
     m_practice->setEnabled(enabled);
     m_report->setEnabled(enabled);
-    m_forget->setEnabled(enabled);
+    m_forget->setEnabled(enabled && !m_classShown);
 }
 
 void FrmProgress::showChild(int pickerIndex)
 {
     if (pickerIndex < 0) {
+        return;
+    }
+    if (m_classShown) {
+        showClassChoice(pickerIndex);
         return;
     }
     progress::LogStatus status;
@@ -324,6 +338,12 @@ void FrmProgress::showChild(int pickerIndex)
         reload();
         return;
     }
+    showTests();
+}
+
+// The tests in m_tests, of the child the picker shows, from whichever source.
+void FrmProgress::showTests()
+{
     m_gridModel->setStats(progress::collectFactStats(m_tests));
     m_testsModel->setTests(m_tests);
     m_testsView->resizeColumnsToContents();
@@ -369,6 +389,7 @@ void FrmProgress::CmdImport_Click()
 void FrmProgress::showImportProgress(const QString& path)
 {
     m_importButton->setEnabled(false);
+    m_classBar->setEnabled(false);
     setChildActionsEnabled(false);
     m_importProgress =
         new QProgressDialog(tr("Importing %1...")
@@ -392,6 +413,7 @@ void FrmProgress::importFinished(const progress::ImportOutcome& outcome)
     m_import->deleteLater();
     m_import = nullptr;
     m_importButton->setEnabled(true);
+    m_classBar->setEnabled(true);
     // The import set the damaged log aside: this window's connection still
     // reads the old file, so it opens the new one.
     if (outcome.status.kind == progress::LogStatus::Kind::StartedAfresh) {
