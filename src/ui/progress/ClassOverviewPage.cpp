@@ -16,10 +16,12 @@ namespace numberlark {
 
 namespace {
 
-// A square per fact: 144 of them and the children's names fit 1366 pixels.
-constexpr int kSquareWidth = 7;
-constexpr int kSquareHeight = 14;
-constexpr int kLongestShownName = 170;
+// A square per fact: 144 of them beside the children's names fit the
+// window's width on a 1366-pixel screen, and thirty children its height on
+// a 720-pixel one.
+constexpr int kSquareWidth = 6;
+constexpr int kLongestShownName = 150;
+constexpr double kMapFontScale = 0.85;
 
 QTableView* makeTable(const QString& objectName, const QString& accessibleName, QWidget* parent)
 {
@@ -39,7 +41,12 @@ ClassOverviewPage::ClassOverviewPage(QWidget* parent) : QWidget(parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
-    top->addWidget(createHardestFacts());
+    auto* hardest = new QVBoxLayout;
+    m_title = new QLabel(tr("<b>The facts the class finds hardest</b>"), this);
+    hardest->addWidget(m_title);
+    hardest->addWidget(createHardestFacts());
+    hardest->addStretch(1);
+    top->addLayout(hardest);
     auto* legend = new QVBoxLayout;
     legend->addWidget(new QLabel(tr("<b>Each child's facts</b> (a row per child, a square per "
                                     "fact; point at a square for its figures)"),
@@ -51,28 +58,22 @@ ClassOverviewPage::ClassOverviewPage(QWidget* parent) : QWidget(parent)
     column->addWidget(createMap(), 1);
 }
 
+// A column per fact, hardest first, and a row per figure: ten facts fit
+// beside the legend in the height of four lines.
 QWidget* ClassOverviewPage::createHardestFacts()
 {
-    auto* panel = new QWidget(this);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(0, 0, 0, 0);
-    m_title = new QLabel(tr("<b>The facts the class finds hardest</b>"), panel);
-    m_hardestModel = new QStandardItemModel(0, 5, this);
-    m_hardestModel->setHorizontalHeaderLabels(
-        {tr("Fact"), tr("Asked"), tr("Right first time"), tr("Wrong answers"), tr("Average time")});
+    m_hardestModel = new QStandardItemModel(0, 0, this);
     m_hardest =
-        makeTable(QStringLiteral("HardestFacts"), tr("The facts the class finds hardest"), panel);
+        makeTable(QStringLiteral("HardestFacts"), tr("The facts the class finds hardest"), this);
     m_hardest->setModel(m_hardestModel);
-    m_hardest->verticalHeader()->hide();
+    m_hardest->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_hardest->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
     m_hardest->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
-    m_hardest->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_hardest->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_hardest->setFixedHeight(m_hardest->horizontalHeader()->sizeHint().height() +
-                              kHardestFactsShown * (fontMetrics().height() + 2) +
-                              2 * m_hardest->frameWidth());
-    column->addWidget(m_title);
-    column->addWidget(m_hardest);
-    return panel;
+    m_hardest->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_hardest->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_hardest->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return m_hardest;
 }
 
 QWidget* ClassOverviewPage::createMap()
@@ -85,6 +86,9 @@ QWidget* ClassOverviewPage::createMap()
     m_map = makeTable(QStringLiteral("ClassMap"), tr("Each child's facts"), panel);
     m_map->setModel(m_mapModel);
     m_map->setShowGrid(false);
+    QFont small = m_map->font();
+    small.setPointSizeF(small.pointSizeF() * kMapFontScale);
+    m_map->setFont(small);
     m_map->setSelectionMode(QAbstractItemView::SingleSelection);
     QHeaderView* across = m_map->horizontalHeader();
     across->setMinimumSectionSize(kSquareWidth);
@@ -92,7 +96,9 @@ QWidget* ClassOverviewPage::createMap()
     across->setSectionResizeMode(QHeaderView::Fixed);
     QHeaderView* down = m_map->verticalHeader();
     down->setSectionResizeMode(QHeaderView::Fixed);
-    down->setDefaultSectionSize(kSquareHeight);
+    down->setFont(small);
+    down->setMinimumSectionSize(QFontMetrics(small).height() + 3);
+    down->setDefaultSectionSize(QFontMetrics(small).height() + 3);
     down->setMaximumWidth(kLongestShownName);
     down->setTextElideMode(Qt::ElideMiddle);
     column->addWidget(new FactBlocksRuler(m_map, ClassTableModel::FirstFact, panel));
@@ -118,23 +124,26 @@ const ClassOverview& ClassOverviewPage::overview() const
 
 void ClassOverviewPage::showHardest(const std::vector<classroom::ClassFact>& facts)
 {
-    m_hardestModel->setRowCount(0);
+    m_hardestModel->clear();
+    m_hardestModel->setVerticalHeaderLabels(
+        {tr("Asked"), tr("Right first time"), tr("Wrong answers"), tr("Average time")});
     const QLocale locale;
     for (const classroom::ClassFact& fact : facts) {
-        QList<QStandardItem*> row;
-        row << new QStandardItem(QStringLiteral("%1 × %2").arg(fact.first).arg(fact.second));
+        QList<QStandardItem*> figures;
         for (const int figure : {fact.asked, fact.rightFirstTime, fact.wrongAnswers}) {
-            auto* item = new QStandardItem(locale.toString(figure));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            row << item;
+            figures << new QStandardItem(locale.toString(figure));
         }
-        auto* time =
-            new QStandardItem(tr("%1 s").arg(locale.toString(fact.averageMillis / 1000.0, 'f', 1)));
-        time->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row << time;
-        m_hardestModel->appendRow(row);
+        figures << new QStandardItem(
+            tr("%1 s").arg(locale.toString(fact.averageMillis / 1000.0, 'f', 1)));
+        for (QStandardItem* item : figures) {
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        m_hardestModel->appendColumn(figures);
+        m_hardestModel->setHeaderData(m_hardestModel->columnCount() - 1, Qt::Horizontal,
+                                      QStringLiteral("%1 × %2").arg(fact.first).arg(fact.second));
     }
     m_hardest->resizeColumnsToContents();
+    m_hardest->setVisible(!facts.empty());
 }
 
 } // namespace numberlark
