@@ -57,7 +57,11 @@ protected:
                                testOf(u"Ben"_s, 1, {{3, 4, 3, 0, 1000}})});
         deliverFrom(u"pc2"_s, {testOf(u"Ada"_s, 2, {{8, 7, 7, 2, 9000}})});
     }
-    void TearDown() override { QSettings().remove(u"Classroom"_s); }
+    void TearDown() override
+    {
+        QSettings().remove(u"Classroom"_s);
+        qunsetenv("PGSERVICEFILE");
+    }
 
     void deliverFrom(const QString& login, std::vector<ClassroomTest> tests)
     {
@@ -68,7 +72,11 @@ protected:
     // The window of a computer whose settings name the server with `login`.
     std::unique_ptr<FrmProgress> windowAs(const QString& login)
     {
-        QSettings().setValue(u"Classroom/server"_s, m_server->conninfo(login));
+        return windowWith(m_server->conninfo(login));
+    }
+    std::unique_ptr<FrmProgress> windowWith(const QString& server)
+    {
+        QSettings().setValue(u"Classroom/server"_s, server);
         auto window = std::make_unique<FrmProgress>(ProgressWindowContext{
             m_dir.filePath(u"progress.sqlite"_s), m_dir.path(), [] { return true; }});
         window->seams().dialogs = m_dialogs;
@@ -85,6 +93,12 @@ protected:
 
 TEST_F(ClassView, OnlyATeachersLoginIsOfferedTheClassOthersAreToldWhy)
 {
+    // The teacher's login also as the README sets it up: a libpq service.
+    QFile services(m_dir.filePath(u"pg_service.conf"_s));
+    ASSERT_TRUE(services.open(QIODevice::WriteOnly));
+    services.write("[numberlark]\n" + m_server->conninfo(u"teacher"_s).replace(' ', '\n').toUtf8());
+    services.close();
+    qputenv("PGSERVICEFILE", services.fileName().toLocal8Bit());
     struct Case {
         QString login;
         bool offered;
@@ -92,11 +106,15 @@ TEST_F(ClassView, OnlyATeachersLoginIsOfferedTheClassOthersAreToldWhy)
     };
     const Case cases[] = {
         {u"teacher"_s, true, {}},
+        {u"service=numberlark"_s, true, {}},
         {u"pc1"_s, false, u"the whole class is shown with a teacher's login"_s},
         {u"nobody"_s, false, u"The class cannot be shown: The school's server refused"_s},
+        {u"service=elsewhere"_s, false,
+         u"The class cannot be shown: The classroom server setting"_s},
     };
     for (const Case& c : cases) {
-        const auto window = windowAs(c.login);
+        const auto window =
+            c.login.startsWith(u"service="_s) ? windowWith(c.login) : windowAs(c.login);
         ClassSourceBar* bar = window->classSourceBar();
         EXPECT_TRUE(bar->note()->text().startsWith(u"Connecting"_s)) << c.login.toStdString();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !bar->note()->text().startsWith(u"Conn"_s); }));
