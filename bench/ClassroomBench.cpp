@@ -1,7 +1,8 @@
 // Times the classroom server over a unix socket, on a private PostgreSQL
 // started for the run: an outbox of 1,000 tests of 20 answers delivered,
 // then, for a class of 30 children with 200 tests each (120,000 answers),
-// the teacher's class overview and one child's tests.
+// the teacher's class overview and one child's tests, as queries and in
+// the progress window from the choice to the page shown.
 //
 //   bench_classroom
 //
@@ -10,8 +11,16 @@
 #include "classroom/ClassQueries.h"
 #include "classroom/OutboxDelivery.h"
 #include "support/PrivatePostgres.h"
+#include "ui/progress/ClassOverviewPage.h"
+#include "ui/progress/ClassSourceBar.h"
+#include "ui/progress/FrmProgress.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QToolButton>
 
 #include <chrono>
 #include <cstdio>
@@ -59,11 +68,56 @@ double millisSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// Runs the window's events until `done`, for at most a minute.
+template <typename Done> bool waitFor(Done done)
+{
+    const auto start = Clock::now();
+    while (!done()) {
+        if (Clock::now() - start > std::chrono::minutes(1)) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// The teacher's progress window: from choosing Class to the overview shown,
+// and from choosing a child to her tests shown.
+bool timeTheWindow(const QString& teacher)
+{
+    QTemporaryDir home;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    QSettings().setValue(QStringLiteral("Classroom/server"), teacher);
+    numberlark::FrmProgress window(numberlark::ProgressWindowContext{
+        home.filePath(QStringLiteral("progress.sqlite")), home.path(), [] { return true; }});
+    window.show();
+    numberlark::ClassSourceBar* bar = window.classSourceBar();
+    if (!waitFor([&] { return bar->classButton()->isVisible(); })) {
+        return false;
+    }
+    auto start = Clock::now();
+    bar->classButton()->click();
+    if (!waitFor([&] { return window.classOverview()->isVisible(); })) {
+        return false;
+    }
+    std::printf("classroom: class overview in the window, from choosing it: %.0f ms\n",
+                millisSince(start));
+    start = Clock::now();
+    window.childPicker()->setCurrentIndex(
+        window.childPicker()->findData(QStringLiteral("Child 7")));
+    if (!waitFor([&] { return window.testsList()->isVisible(); })) {
+        return false;
+    }
+    std::printf("classroom: a child's tests in the window, from choosing her: %.0f ms\n",
+                millisSince(start));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     if (numberlark::testing::PrivatePostgres::binaryFolder().isEmpty()) {
         return 0;
     }
@@ -93,9 +147,11 @@ int main(int argc, char** argv)
     }
     std::vector<ChildSummary> children;
     std::vector<ClassFact> hardest;
+    std::vector<ChildFactCounts> facts;
     start = Clock::now();
     if (classChildren(teacher.database(), children).isValid() ||
-        hardestFacts(teacher.database(), 10, hardest).isValid()) {
+        hardestFacts(teacher.database(), 10, hardest).isValid() ||
+        childFactCounts(teacher.database(), facts).isValid()) {
         return 1;
     }
     std::printf("classroom: class overview, %d children, %d answers: %.0f ms\n", kChildren,
@@ -107,5 +163,5 @@ int main(int argc, char** argv)
     }
     std::printf("classroom: one child's %zu tests with answers: %.0f ms\n", tests.size(),
                 millisSince(start));
-    return 0;
+    return timeTheWindow(server.conninfo(QStringLiteral("teacher"))) ? 0 : 1;
 }
