@@ -41,7 +41,7 @@ ClassroomStatus query(ServerConnection& connection,
                       const std::function<QSqlError(const QSqlDatabase&)>& read)
 {
     for (int attempt = 0;; ++attempt) {
-        const ClassroomStatus opened = connection.open();
+        ClassroomStatus opened = connection.open();
         if (!opened.ok()) {
             connection.close();
             return opened;
