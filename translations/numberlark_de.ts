@@ -945,10 +945,6 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
         <translation>&lt;b&gt;Die schwierigsten Aufgaben der Klasse&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Fact</source>
-        <translation>Aufgabe</translation>
-    </message>
-    <message>
         <source>Asked</source>
         <translation>Gestellt</translation>
     </message>
@@ -1330,10 +1326,6 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     <message>
         <source>The tests of %1 cannot be shown: %2</source>
         <translation>Die Tests von %1 können nicht angezeigt werden: %2</translation>
-    </message>
-    <message>
-        <source>The school&apos;s server holds no tests of %1, only practice.</source>
-        <translation>Der Server der Schule hat keine Tests von %1, nur Übungen.</translation>
     </message>
     <message>
         <source>Export for Spreadsheet</source>

@@ -945,10 +945,6 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
         <translation>&lt;b&gt;Las operaciones más difíciles para la clase&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Fact</source>
-        <translation>Operación</translation>
-    </message>
-    <message>
         <source>Asked</source>
         <translation>Preguntadas</translation>
     </message>
@@ -1330,10 +1326,6 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     <message>
         <source>The tests of %1 cannot be shown: %2</source>
         <translation>No se pueden mostrar las pruebas de %1: %2</translation>
-    </message>
-    <message>
-        <source>The school&apos;s server holds no tests of %1, only practice.</source>
-        <translation>El servidor de la escuela no tiene pruebas de %1, solo práctica.</translation>
     </message>
     <message>
         <source>Export for Spreadsheet</source>

@@ -938,15 +938,11 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     <name>numberlark::ClassOverviewPage</name>
     <message>
         <source>&lt;b&gt;Each child&apos;s facts&lt;/b&gt; (a row per child, a square per fact; point at a square for its figures)</source>
-        <translation>&lt;b&gt;Les multiplications de chaque enfant&lt;/b&gt; (une ligne par enfant, une case par multiplication ; pointer une case pour voir ses chiffres)</translation>
+        <translation>&lt;b&gt;Les multiplications de chaque enfant&lt;/b&gt; (une ligne par enfant, une case par multiplication&#xa0;; pointer une case pour voir ses chiffres)</translation>
     </message>
     <message>
         <source>&lt;b&gt;The facts the class finds hardest&lt;/b&gt;</source>
         <translation>&lt;b&gt;Les multiplications les plus difficiles pour la classe&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>Fact</source>
-        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Asked</source>
@@ -982,7 +978,7 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
 </context>
 <context>
@@ -1005,11 +1001,11 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
     <message>
         <source>This computer delivers its tests to the school&apos;s server; the whole class is shown with a teacher&apos;s login.</source>
-        <translation>Cet ordinateur envoie ses tests au serveur de l’école ; la classe entière se voit avec l’identifiant d’un enseignant.</translation>
+        <translation>Cet ordinateur envoie ses tests au serveur de l’école&#xa0;; la classe entière se voit avec l’identifiant d’un enseignant.</translation>
     </message>
     <message>
         <source>The class cannot be shown: %1</source>
-        <translation>La classe ne peut pas être affichée : %1</translation>
+        <translation>La classe ne peut pas être affichée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1020,15 +1016,15 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
     <message>
         <source>Asked: %1</source>
-        <translation>Demandée : %1</translation>
+        <translation>Demandée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Right first time: %1</source>
-        <translation>Juste du premier coup : %1</translation>
+        <translation>Juste du premier coup&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wrong answers: %1</source>
-        <translation>Réponses fausses : %1</translation>
+        <translation>Réponses fausses&#xa0;: %1</translation>
     </message>
     <message>
         <source>Tests</source>
@@ -1305,7 +1301,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>Only this computer&apos;s own log can be changed; switch to This Computer.</source>
-        <translation>Seul le journal de cet ordinateur peut être modifié ; passer à « Cet ordinateur ».</translation>
+        <translation>Seul le journal de cet ordinateur peut être modifié&#xa0;; passer à «&#xa0;Cet ordinateur&#xa0;».</translation>
     </message>
     <message>
         <source>Reading the class from the school&apos;s server...</source>
@@ -1317,7 +1313,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>The class cannot be shown: %1</source>
-        <translation>La classe ne peut pas être affichée : %1</translation>
+        <translation>La classe ne peut pas être affichée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Whole Class</source>
@@ -1329,11 +1325,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>The tests of %1 cannot be shown: %2</source>
-        <translation>Les tests de %1 ne peuvent pas être affichés : %2</translation>
-    </message>
-    <message>
-        <source>The school&apos;s server holds no tests of %1, only practice.</source>
-        <translation>Le serveur de l’école n’a aucun test de %1, seulement des exercices.</translation>
+        <translation>Les tests de %1 ne peuvent pas être affichés&#xa0;: %2</translation>
     </message>
     <message>
         <source>Export for Spreadsheet</source>

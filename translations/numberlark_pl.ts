@@ -960,10 +960,6 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
         <translation>&lt;b&gt;Najtrudniejsze działania dla klasy&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Fact</source>
-        <translation>Działanie</translation>
-    </message>
-    <message>
         <source>Asked</source>
         <translation>Zadane</translation>
     </message>
@@ -1345,10 +1341,6 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     <message>
         <source>The tests of %1 cannot be shown: %2</source>
         <translation>Nie można pokazać testów: %1. %2</translation>
-    </message>
-    <message>
-        <source>The school&apos;s server holds no tests of %1, only practice.</source>
-        <translation>Serwer szkoły nie ma testów: %1, tylko ćwiczenia.</translation>
     </message>
     <message>
         <source>Export for Spreadsheet</source>

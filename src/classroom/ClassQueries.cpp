@@ -148,6 +148,47 @@ QSqlError childFactCounts(const QSqlDatabase& db, std::vector<ChildFactCounts>& 
     return query.lastError();
 }
 
+QSqlError childPractice(const QSqlDatabase& db, const QString& child,
+                        std::vector<ClassroomPractice>& sessions)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT p.uuid, p.started_ms, p.utc_offset, p.minutes, p.limit_ms, q.fact_first,"
+        " q.fact_second, q.wrong_tries, q.millis FROM practice_sessions p"
+        " LEFT JOIN practice_answers q ON q.session_uuid = p.uuid"
+        " WHERE p.child = ? ORDER BY p.started_ms, p.id, q.seq"));
+    query.addBindValue(child);
+    if (!query.exec()) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        const QUuid uuid = QUuid::fromString(query.value(0).toString());
+        if (sessions.empty() || sessions.back().uuid != uuid) {
+            ClassroomPractice session{uuid,
+                                      child,
+                                      QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong(),
+                                                                     Qt::OffsetFromUTC,
+                                                                     query.value(2).toInt()),
+                                      query.value(3).toInt(),
+                                      std::nullopt,
+                                      {}};
+            if (!query.value(4).isNull()) {
+                session.limitMillis = query.value(4).toInt();
+            }
+            sessions.push_back(std::move(session));
+        }
+        // A session with no answers comes as one row of NULL answer columns.
+        if (!query.value(5).isNull()) {
+            sessions.back().answers.push_back({static_cast<std::int8_t>(query.value(5).toInt()),
+                                               static_cast<std::int8_t>(query.value(6).toInt()),
+                                               query.value(7).toInt(),
+                                               query.value(8).toLongLong()});
+        }
+    }
+    return query.lastError();
+}
+
 QSqlError probeClassReading(const QSqlDatabase& db)
 {
     QSqlQuery query(db);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classroom/ClassroomPractice.h"
 #include "classroom/ClassroomTest.h"
 
 #include <QSqlDatabase>
@@ -60,6 +61,9 @@ QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>
 QSqlError childFactCounts(const QSqlDatabase& db, std::vector<ChildFactCounts>& counts);
 QSqlError childTests(const QSqlDatabase& db, const QString& child,
                      std::vector<DeliveredTest>& tests);
+// A child's practice sessions on every computer, oldest first, with their answers.
+QSqlError childPractice(const QSqlDatabase& db, const QString& child,
+                        std::vector<ClassroomPractice>& sessions);
 
 // Fails with the server's "permission denied" (SQLSTATE 42501) for a login
 // that may not read the class, as a computer's may not.

@@ -30,19 +30,29 @@ Fact factOf(std::int16_t a, std::int16_t b)
     return a <= b ? Fact{a, b} : Fact{b, a};
 }
 
-std::vector<FactStats> collectFactStats(const std::vector<TestRecord>& tests)
+std::vector<FactStats> collectFactStats(const std::vector<TestRecord>& tests,
+                                        const std::vector<PracticeSessionRecord>& practice)
 {
     std::map<Fact, FactStats> byFact;
     std::map<Fact, std::vector<std::int64_t>> times;
+    const auto count = [&](std::int16_t first, std::int16_t second, int wrong,
+                           std::int64_t millis) {
+        const Fact fact = factOf(first, second);
+        FactStats& stats = byFact[fact];
+        stats.fact = fact;
+        ++stats.asked;
+        stats.rightFirstTime += wrong == 0 ? 1 : 0;
+        stats.wrongAnswers += std::max(wrong, 0);
+        times[fact].push_back(std::max<std::int64_t>(millis, 0));
+    };
     for (const TestRecord& test : tests) {
         for (const AnsweredQuestion& answer : test.answers) {
-            const Fact fact = factOf(answer.first, answer.second);
-            FactStats& stats = byFact[fact];
-            stats.fact = fact;
-            ++stats.asked;
-            stats.rightFirstTime += answer.wrongBefore == 0 ? 1 : 0;
-            stats.wrongAnswers += std::max(answer.wrongBefore, 0);
-            times[fact].push_back(std::max<std::int64_t>(answer.millisToRight, 0));
+            count(answer.first, answer.second, answer.wrongBefore, answer.millisToRight);
+        }
+    }
+    for (const PracticeSessionRecord& session : practice) {
+        for (const PracticeAnswerRecord& answer : session.answers) {
+            count(answer.first, answer.second, answer.wrongTries, answer.millis);
         }
     }
     std::vector<FactStats> result;

@@ -10,11 +10,12 @@ namespace numberlark::progress {
 // The fact two numbers make, whichever order they were shown in.
 Fact factOf(std::int16_t a, std::int16_t b);
 
-// Every fact a child has answered in these tests, in fact order, with how
-// often it was asked, answered right first time, answered wrongly, and the
-// median time to the right answer. Imported tests carry no answers and add
-// nothing.
-std::vector<FactStats> collectFactStats(const std::vector<TestRecord>& tests);
+// Every fact a child has answered in these tests and practice sessions, in
+// fact order, with how often it was asked, answered right first time,
+// answered wrongly, and the median time to the right answer. Imported tests
+// carry no answers and add nothing.
+std::vector<FactStats> collectFactStats(const std::vector<TestRecord>& tests,
+                                        const std::vector<PracticeSessionRecord>& practice = {});
 
 // The figures for one fact; a fact never asked has asked == 0.
 FactStats statsFor(const std::vector<FactStats>& all, Fact fact);

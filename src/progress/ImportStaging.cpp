@@ -1,5 +1,6 @@
 #include "progress/ImportStaging.h"
 
+#include "progress/LogSchema.h"
 #include "progress/LogTransaction.h"
 
 #include <QSqlQuery>
@@ -59,7 +60,8 @@ QString loggedColumns()
     for (const FiguresField& field : kFigures) {
         columns << QString::fromLatin1(field.column);
     }
-    return (columns << QStringLiteral("date_text") << QStringLiteral("source_key"))
+    return (columns << QStringLiteral("date_text") << QStringLiteral("source_key")
+                    << QStringLiteral("uuid"))
         .join(QStringLiteral(", "));
 }
 
@@ -73,7 +75,8 @@ QString stagedValues()
                       .arg(field.size)
                       .arg(field.bias);
     }
-    return (values << QStringLiteral("date_text") << QStringLiteral("source_key"))
+    return (values << QStringLiteral("date_text") << QStringLiteral("source_key")
+                   << randomUuidSql())
         .join(QStringLiteral(", "));
 }
 

@@ -33,6 +33,10 @@ inline constexpr LogColumn kTestColumns[] = {
     {"imported", "SMALLINT NOT NULL DEFAULT 0", 2},
     {"date_text", "TEXT", 2},
     {"source_key", "TEXT", 2},
+    // Made once when the test is recorded, so the school's server can tell a
+    // resend from a new test; delivered is 1 once that server holds it.
+    {"uuid", "TEXT", 3},
+    {"delivered", "SMALLINT NOT NULL DEFAULT 0", 3},
 };
 
 inline constexpr LogColumn kAnswerColumns[] = {
@@ -43,6 +47,28 @@ inline constexpr LogColumn kAnswerColumns[] = {
     {"table_number", "SMALLINT NOT NULL", 1},
     {"wrong_before", "INTEGER NOT NULL", 1},
     {"millis", "BIGINT NOT NULL", 1},
+};
+
+// A practice session and its answers. The limit is NULL when untimed; the
+// copy a child types after a wrong answer is no answer and is not kept.
+inline constexpr LogColumn kPracticeSessionColumns[] = {
+    {"id", nullptr, 3},
+    {"uuid", "TEXT NOT NULL", 3},
+    {"child", "TEXT NOT NULL", 3},
+    {"started_ms", "BIGINT NOT NULL", 3},
+    {"utc_offset", "INTEGER NOT NULL", 3},
+    {"minutes", "INTEGER NOT NULL", 3},
+    {"limit_ms", "INTEGER", 3},
+    {"delivered", "SMALLINT NOT NULL DEFAULT 0", 3},
+};
+
+inline constexpr LogColumn kPracticeAnswerColumns[] = {
+    {"session_id", "INTEGER NOT NULL REFERENCES practice_sessions (id)", 3},
+    {"seq", "INTEGER NOT NULL", 3},
+    {"fact_first", "SMALLINT NOT NULL", 3},
+    {"fact_second", "SMALLINT NOT NULL", 3},
+    {"wrong_tries", "INTEGER NOT NULL", 3},
+    {"millis", "BIGINT NOT NULL", 3},
 };
 
 // The names of the columns a log of `version` has, in the listed order.

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <span>
+#include <utility>
 
 namespace numberlark::progress {
 
@@ -48,6 +50,17 @@ QStringList addedTestColumns(const QSqlDatabase& db, int version)
     return statements;
 }
 
+// The tables a log of `version` holds, sorted by name.
+QStringList tablesIn(int version)
+{
+    QStringList tables = {QStringLiteral("answers"), QStringLiteral("tests")};
+    if (version >= 3) {
+        tables << QStringLiteral("practice_answers") << QStringLiteral("practice_sessions");
+    }
+    std::sort(tables.begin(), tables.end());
+    return tables;
+}
+
 QStringList stepTo(const QSqlDatabase& db, int version)
 {
     switch (version) {
@@ -61,6 +74,21 @@ QStringList stepTo(const QSqlDatabase& db, int version)
     case 2:
         return addedTestColumns(db, 2)
                << QStringLiteral("CREATE UNIQUE INDEX tests_by_source ON tests (source_key)");
+    case 3:
+        return addedTestColumns(db, 3)
+               << QStringLiteral("UPDATE tests SET uuid = %1").arg(randomUuidSql())
+               << QStringLiteral("CREATE UNIQUE INDEX tests_by_uuid ON tests (uuid)")
+               << QStringLiteral("CREATE INDEX tests_to_deliver ON tests (id) WHERE delivered = 0")
+               << QStringLiteral("CREATE TABLE practice_sessions (%1)")
+                      .arg(columnsOf(db, kPracticeSessionColumns, 3))
+               << QStringLiteral(
+                      "CREATE TABLE practice_answers (%1, PRIMARY KEY (session_id, seq))")
+                      .arg(columnsOf(db, kPracticeAnswerColumns, 3))
+               << QStringLiteral("CREATE INDEX practice_by_child ON practice_sessions"
+                                 " (child, started_ms)")
+               << QStringLiteral("CREATE UNIQUE INDEX practice_by_uuid ON practice_sessions (uuid)")
+               << QStringLiteral("CREATE INDEX practice_to_deliver ON practice_sessions (id)"
+                                 " WHERE delivered = 0");
     default:
         return {};
     }
@@ -107,7 +135,32 @@ QStringList tablesOf(const QSqlDatabase& db, QSqlError* error)
     return sorted(tables);
 }
 
+bool hasColumnsOfVersion(const QSqlDatabase& db, int version, QSqlError* error)
+{
+    const std::pair<const char*, std::span<const LogColumn>> tables[] = {
+        {"tests", kTestColumns},
+        {"answers", kAnswerColumns},
+        {"practice_sessions", kPracticeSessionColumns},
+        {"practice_answers", kPracticeAnswerColumns},
+    };
+    for (const auto& [table, columns] : tables) {
+        const QStringList expected = columnNames(columns, version);
+        if (!expected.isEmpty() && !hasColumns(db, table, expected, error)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+QString randomUuidSql()
+{
+    return QStringLiteral(
+        "lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||"
+        " substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (abs(random()) % 4), 1) ||"
+        " substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))");
+}
 
 int logVersion(const QSqlDatabase& db, QSqlError* error)
 {
@@ -135,11 +188,8 @@ LogShape inspectLog(const QSqlDatabase& db)
         shape.kind = Kind::Newer;
     } else if (shape.version == 0) {
         shape.kind = tables.isEmpty() ? Kind::Empty : Kind::Foreign;
-    } else if (shape.version > 0 &&
-               tables == QStringList{QStringLiteral("answers"), QStringLiteral("tests")} &&
-               hasColumns(db, "tests", columnNames(kTestColumns, shape.version), &shape.error) &&
-               hasColumns(db, "answers", columnNames(kAnswerColumns, shape.version),
-                          &shape.error)) {
+    } else if (shape.version > 0 && tables == tablesIn(shape.version) &&
+               hasColumnsOfVersion(db, shape.version, &shape.error)) {
         shape.kind = Kind::Ours;
     }
     return shape;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlError>
+#include <QString>
 
 class QSqlDatabase;
 
@@ -10,7 +11,13 @@ namespace numberlark::progress {
 //   1  tests and their answers
 //   2  imported results lines: a flag, the date text that could not be
 //      read, and a key per line so an import adds nothing twice
-inline constexpr int kLogVersion = 2;
+//   3  a uuid per test and whether the school's server holds it; practice
+//      sessions and their answers
+inline constexpr int kLogVersion = 3;
+
+// An SQLite expression that makes a random (version 4) uuid in the form
+// QUuid::WithoutBraces writes, for rows the program adds by a statement.
+QString randomUuidSql();
 
 // Reads user_version; -1 with the error when it cannot be read.
 int logVersion(const QSqlDatabase& db, QSqlError* error);

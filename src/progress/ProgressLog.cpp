@@ -4,6 +4,7 @@
 #include "progress/LogFiles.h"
 #include "progress/LogLocation.h"
 #include "progress/LogSchema.h"
+#include "progress/PracticeTable.h"
 #include "progress/TestTable.h"
 
 #include <QCoreApplication>
@@ -287,25 +288,41 @@ LogStatus ProgressLog::record(const TestRecord& test)
 LogStatus ProgressLog::record(TestRecord& test)
 {
     test.child = test.child.trimmed();
+    const LogStatus status =
+        writeInTransaction([&test](QSqlDatabase& db) { return storeTest(db, test); });
+    if (!status.done()) {
+        test.id = 0;
+    }
+    return status;
+}
+
+LogStatus ProgressLog::recordPractice(PracticeSessionRecord& session)
+{
+    session.child = session.child.trimmed();
+    const LogStatus status =
+        writeInTransaction([&session](QSqlDatabase& db) { return insertPractice(db, session); });
+    if (!status.done()) {
+        session.id = 0;
+    }
+    return status;
+}
+
+LogStatus ProgressLog::writeInTransaction(const std::function<QSqlError(QSqlDatabase&)>& store)
+{
     LogStatus opened = open();
     if (!opened.done()) {
         return opened;
     }
-    const auto write = [this, &test] {
-        return inTransaction(database(), [&test](QSqlDatabase& db) { return storeTest(db, test); });
-    };
+    const auto write = [this, &store] { return inTransaction(database(), store); };
     QSqlError error = write();
     LogStatus status = opened;
     if (error.isValid()) {
-        // A log found damaged only now is set aside and the test goes in a new one.
+        // A log found damaged only now is set aside and the record goes in a new one.
         status = statusFor(error);
         if (status.done()) {
             error = write();
             status = error.isValid() ? statusFor(error) : consumeNotice({});
         }
-    }
-    if (error.isValid()) {
-        test.id = 0;
     }
     if (opened.kind == LogStatus::Kind::StartedAfresh && !status.done()) {
         status.message = opened.message + QStringLiteral("\n\n") + status.message;
@@ -329,20 +346,31 @@ std::vector<QString> ProgressLog::children(LogStatus* status)
     return names;
 }
 
-std::vector<TestRecord> ProgressLog::testsOf(const QString& child, LogStatus* status)
+template <typename Record, typename Select>
+std::vector<Record> ProgressLog::readOf(const QString& child, LogStatus* status, Select select)
 {
-    std::vector<TestRecord> tests;
+    std::vector<Record> records;
     LogStatus result = open();
     if (result.done()) {
-        if (const QSqlError error = selectTestsOf(database(), child, tests); error.isValid()) {
-            tests.clear();
+        if (const QSqlError error = select(database(), child, records); error.isValid()) {
+            records.clear();
             result = consumeNotice(statusFor(error));
         }
     }
     if (status) {
         *status = result;
     }
-    return tests;
+    return records;
+}
+
+std::vector<TestRecord> ProgressLog::testsOf(const QString& child, LogStatus* status)
+{
+    return readOf<TestRecord>(child, status, selectTestsOf);
+}
+
+std::vector<PracticeSessionRecord> ProgressLog::practiceOf(const QString& child, LogStatus* status)
+{
+    return readOf<PracticeSessionRecord>(child, status, selectPracticeOf);
 }
 
 LogStatus ProgressLog::forget(const QString& child)
@@ -351,8 +379,10 @@ LogStatus ProgressLog::forget(const QString& child)
     if (!status.done()) {
         return status;
     }
-    const QSqlError error =
-        inTransaction(database(), [&child](QSqlDatabase& db) { return deleteTestsOf(db, child); });
+    const QSqlError error = inTransaction(database(), [&child](QSqlDatabase& db) {
+        const QSqlError practice = deletePracticeOf(db, child);
+        return practice.isValid() ? practice : deleteTestsOf(db, child);
+    });
     return error.isValid() ? statusFor(error) : status;
 }
 

@@ -42,12 +42,18 @@ public:
     // Stores one test and its answers in one transaction. Sets the test's id.
     LogStatus record(TestRecord& test);
     LogStatus record(const TestRecord& test);
+    // Stores one practice session and its answers in one transaction. Sets
+    // its id, and its uuid if it had none.
+    LogStatus recordPractice(PracticeSessionRecord& session);
 
-    // Every child's name, the one with the most recent test first.
+    // Every child's name, the one with the most recent test or practice first.
     std::vector<QString> children(LogStatus* status = nullptr);
     // A child's tests with their answers, the oldest first.
     std::vector<TestRecord> testsOf(const QString& child, LogStatus* status = nullptr);
-    // Removes every test of the child.
+    // A child's practice sessions with their answers, the oldest first.
+    std::vector<PracticeSessionRecord> practiceOf(const QString& child,
+                                                  LogStatus* status = nullptr);
+    // Removes every test and practice session of the child.
     LogStatus forget(const QString& child);
     // Whether a test could be recorded: CannotWrite with the reason when the
     // log can only be read (a read-only file or disk). Writes nothing.
@@ -67,6 +73,9 @@ private:
     LogStatus inspectAndMigrate();
     LogStatus keepAsideAndStartAfresh(const QString& reason);
     LogStatus consumeNotice(LogStatus status);
+    LogStatus writeInTransaction(const std::function<QSqlError(QSqlDatabase&)>& store);
+    template <typename Record, typename Select>
+    std::vector<Record> readOf(const QString& child, LogStatus* status, Select select);
     void closeConnection();
 
     QString m_path;

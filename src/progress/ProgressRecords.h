@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QUuid>
 
 #include <cstdint>
 #include <optional>
@@ -30,13 +31,39 @@ struct TestRecord {
     QString child;       // trimmed as typed; empty is kept as empty
     QDateTime when;      // local time with its UTC offset
     TableChoiceRecord table;
-    int questions = 0;     // the number of questions asked for
-    int seconds = 0;       // as the results line reports it, never negative
-    bool finished = false; // every question answered
-    bool imported = false; // came from a results file
-    QString dateText;      // an imported date that could not be read, as written
-    QString resultsKey;    // resultsLineKey() of its results line; empty if none
+    int questions = 0;      // the number of questions asked for
+    int seconds = 0;        // as the results line reports it, never negative
+    bool finished = false;  // every question answered
+    bool imported = false;  // came from a results file
+    QString dateText;       // an imported date that could not be read, as written
+    QString resultsKey;     // resultsLineKey() of its results line; empty if none
+    QUuid uuid;             // made when the test is recorded, if it has none yet
+    bool delivered = false; // the school's server holds it
     std::vector<AnsweredQuestion> answers;
+};
+
+// One answer of a practice session: the fact in the order shown, the wrong
+// tries before the answer that ended it, and the time to that answer.
+struct PracticeAnswerRecord {
+    std::int16_t first = 0;
+    std::int16_t second = 0;
+    int wrongTries = 0;
+    std::int64_t millis = 0;
+
+    friend bool operator==(const PracticeAnswerRecord&, const PracticeAnswerRecord&) = default;
+};
+
+// A practice session in the progress log. Practice is no test: it is never
+// in the results file, the chart or the tests list.
+struct PracticeSessionRecord {
+    std::int64_t id = 0; // the log's own key; 0 before it is stored
+    QUuid uuid;          // made when the session is recorded, if it has none yet
+    QString child;
+    QDateTime started;              // local time with its UTC offset
+    int minutes = 0;                // the session length chosen
+    std::optional<int> limitMillis; // the fluency limit; none when untimed
+    bool delivered = false;         // the school's server holds it
+    std::vector<PracticeAnswerRecord> answers;
 };
 
 // A fact is an unordered pair: 7 x 8 and 8 x 7 are one fact, kept as

@@ -1,5 +1,6 @@
 #include "progress/TestTable.h"
 
+#include "progress/ChildNames.h"
 #include "progress/LogColumns.h"
 #include "progress/LogSchema.h"
 
@@ -7,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QUuid>
 #include <QVariant>
 
 #include <unordered_map>
@@ -14,50 +16,6 @@
 namespace numberlark::progress {
 
 namespace {
-
-// A null QString would bind as NULL: the empty name is a name like any other.
-// Names are kept composed (NFC), so "Renée" typed with a combining accent is
-// the same child as "Renée" typed with one key.
-QString childValue(const QString& child)
-{
-    return child.isNull() ? QStringLiteral("") : child.normalized(QString::NormalizationForm_C);
-}
-
-// A log written before names were composed may hold one child under several
-// spellings; every request about her takes them all.
-QSqlError spellingsOf(const QSqlDatabase& db, const QString& child, QVariantList& spellings)
-{
-    spellings = {childValue(child)};
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT DISTINCT child FROM tests"))) {
-        return query.lastError();
-    }
-    while (query.next()) {
-        const QString stored = query.value(0).toString();
-        if (childValue(stored) == spellings.front() && stored != spellings.front()) {
-            spellings.push_back(stored);
-        }
-    }
-    return query.lastError();
-}
-
-// "child IN (?, ?)" with one placeholder per spelling, bound in order.
-QString childIn(const QVariantList& spellings, const QString& column = QStringLiteral("child"))
-{
-    QStringList marks;
-    for (qsizetype i = 0; i < spellings.size(); ++i) {
-        marks << QStringLiteral("?");
-    }
-    return column + QStringLiteral(" IN (") + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
-}
-
-void bindAll(QSqlQuery& query, const QVariantList& values)
-{
-    for (const QVariant& value : values) {
-        query.addBindValue(value);
-    }
-}
 
 QVariant nullableText(const QString& text)
 {
@@ -133,6 +91,8 @@ TestRecord testFromRow(const QSqlQuery& row, const QString& child)
     test.imported = value("imported").toInt() != 0;
     test.dateText = value("date_text").toString();
     test.resultsKey = value("source_key").toString();
+    test.uuid = QUuid::fromString(value("uuid").toString());
+    test.delivered = value("delivered").toInt() != 0;
     return test;
 }
 
@@ -191,6 +151,9 @@ ColumnValue columnValue(const QString& column)
         {"imported", [](const TestRecord& t) { return QVariant(t.imported ? 1 : 0); }},
         {"date_text", [](const TestRecord& t) { return nullableText(t.dateText); }},
         {"source_key", [](const TestRecord& t) { return nullableText(t.resultsKey); }},
+        {"uuid",
+         [](const TestRecord& t) { return QVariant(t.uuid.toString(QUuid::WithoutBraces)); }},
+        {"delivered", [](const TestRecord& t) { return QVariant(t.delivered ? 1 : 0); }},
     };
     for (const auto& [name, value] : values) {
         if (column == QLatin1String(name)) {
@@ -224,6 +187,9 @@ TestWriter::~TestWriter() = default;
 
 QSqlError TestWriter::write(TestRecord& test, bool* stored)
 {
+    if (test.uuid.isNull()) {
+        test.uuid = QUuid::createUuid();
+    }
     for (qsizetype i = 0; i < m_values.size(); ++i) {
         m_insert.bindValue(static_cast<int>(i), m_values[i] ? m_values[i](test) : QVariant());
     }
@@ -254,10 +220,13 @@ QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    // Children whose tests all lack a date go last, on either server.
-    query.prepare(QStringLiteral("SELECT child FROM tests GROUP BY child"
-                                 " ORDER BY CASE WHEN MAX(taken_ms) IS NULL THEN 1 ELSE 0 END,"
-                                 " MAX(taken_ms) DESC, MAX(id) DESC"));
+    // Children whose tests all lack a date go last, on either server; a
+    // child who has only practised is a child too.
+    query.prepare(QStringLiteral(
+        "SELECT child FROM (SELECT child, taken_ms AS at_ms, id, 0 AS practised FROM tests"
+        " UNION ALL SELECT child, started_ms, id, 1 FROM practice_sessions) AS activity"
+        " GROUP BY child ORDER BY CASE WHEN MAX(at_ms) IS NULL THEN 1 ELSE 0 END,"
+        " MAX(at_ms) DESC, MIN(practised), MAX(id) DESC"));
     if (!query.exec()) {
         return query.lastError();
     }

@@ -20,21 +20,25 @@ AnsweredQuestion answer(std::int16_t first, std::int16_t second, int wrong, std:
 
 } // namespace
 
-TEST(FactStats, CountsBothOrdersAsOneFactAcrossTests)
+TEST(FactStats, CountsBothOrdersAsOneFactAcrossTestsAndPractice)
 {
     const std::vector<TestRecord> tests = {
         testOf({answer(8, 7, 0, 3000), answer(3, 4, 2, 9000)}),
         testOf({answer(7, 8, 1, 5000), answer(7, 8, 0, 1000)}),
         TestRecord{}, // imported: no answers
     };
-    const std::vector<FactStats> stats = collectFactStats(tests);
-    ASSERT_EQ(stats.size(), 2U);
+    // Practice answers count in the same facts as the tests' answers.
+    PracticeSessionRecord practice;
+    practice.answers = {{8, 7, 2, 7000}, {9, 9, 0, 800}};
+    const std::vector<FactStats> stats = collectFactStats(tests, {practice});
+    ASSERT_EQ(stats.size(), 3U);
     EXPECT_EQ(stats[0].fact, (Fact{3, 4}));
     const FactStats sevenEights = statsFor(stats, Fact{7, 8});
-    EXPECT_EQ(sevenEights.asked, 3);
+    EXPECT_EQ(sevenEights.asked, 4);
     EXPECT_EQ(sevenEights.rightFirstTime, 2);
-    EXPECT_EQ(sevenEights.wrongAnswers, 1);
-    EXPECT_EQ(sevenEights.medianMillis, 3000);
+    EXPECT_EQ(sevenEights.wrongAnswers, 3);
+    EXPECT_EQ(sevenEights.medianMillis, 4000);
+    EXPECT_EQ(statsFor(stats, Fact{9, 9}).asked, 1);
     EXPECT_EQ(statsFor(stats, Fact{6, 6}).asked, 0);
 }
 

@@ -4,21 +4,40 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 
 using namespace numberlark::progress;
 
 namespace {
 
+// Brings the first layout's file up to `version` with that layout's own
+// steps, as an older Numberlark left it.
+void stopAtVersion(const QString& path, int version)
+{
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        ASSERT_FALSE(migrateLog(db, 1, version).isValid());
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("older"));
+}
+
+class LogUpgrade : public testing::TestWithParam<int> {};
+
 // progress-first-version.sqlite was written by the first layout's own code
 // (tools/make_progress_log first-version): three tests of two children.
-TEST(LogUpgrade, AFirstVersionLogIsUpgradedWithEverythingInIt)
+TEST_P(LogUpgrade, AnOlderLogIsUpgradedWithEverythingInIt)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("progress.sqlite"));
     ASSERT_TRUE(QFile::copy(
         QStringLiteral(NUMBERLARK_PROGRESS_DATA "/progress-first-version.sqlite"), path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    stopAtVersion(path, GetParam());
 
     ProgressLog log(path);
     ASSERT_EQ(log.open().kind, LogStatus::Kind::Ok);
@@ -39,10 +58,39 @@ TEST(LogUpgrade, AFirstVersionLogIsUpgradedWithEverythingInIt)
     EXPECT_TRUE(tests[1].dateText.isEmpty());
     EXPECT_FALSE(log.testsOf(QStringLiteral("Sam")).front().finished);
 
+    // Each test kept gets a uuid of its own, waiting to be delivered.
+    const QUuid sams = log.testsOf(QStringLiteral("Sam")).front().uuid;
+    EXPECT_FALSE(tests[0].uuid.isNull());
+    EXPECT_EQ(tests[0].uuid.version(), QUuid::Random);
+    EXPECT_NE(tests[0].uuid, tests[1].uuid);
+    EXPECT_NE(tests[1].uuid, sams);
+    EXPECT_FALSE(tests[0].delivered);
+
     TestRecord added = tests[1];
     added.imported = true;
+    added.uuid = {};
     EXPECT_EQ(log.record(added).kind, LogStatus::Kind::Ok);
     EXPECT_TRUE(log.testsOf(zoe).back().imported);
+
+    // Practice goes in beside the tests, and a child who has only practised
+    // is listed first when she practised last.
+    PracticeSessionRecord practice;
+    practice.child = QStringLiteral("Ada");
+    practice.started = QDateTime::currentDateTime();
+    practice.minutes = 5;
+    practice.limitMillis = 3000;
+    practice.answers = {{7, 8, 1, 5200}, {8, 7, 0, 1800}};
+    ASSERT_EQ(log.recordPractice(practice).kind, LogStatus::Kind::Ok);
+    EXPECT_EQ(log.children().front(), QStringLiteral("Ada"));
+    const std::vector<PracticeSessionRecord> kept = log.practiceOf(QStringLiteral("Ada"));
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].uuid, practice.uuid);
+    EXPECT_EQ(kept[0].limitMillis, 3000);
+    EXPECT_EQ(kept[0].answers, practice.answers);
+    EXPECT_EQ(log.forget(QStringLiteral("Ada")).kind, LogStatus::Kind::Ok);
+    EXPECT_EQ(log.children().size(), 2u);
 }
+
+INSTANTIATE_TEST_SUITE_P(FromEachEarlierLayout, LogUpgrade, testing::Values(1, 2));
 
 } // namespace

@@ -60,6 +60,8 @@ progress::TestRecord toTestRecord(const classroom::DeliveredTest& delivered)
     record.seconds = test.seconds;
     record.finished = test.finished;
     record.answers = test.answers;
+    record.uuid = test.uuid;
+    record.delivered = true;
     return record;
 }
 
@@ -70,6 +72,28 @@ toTestRecords(const std::vector<classroom::DeliveredTest>& delivered)
     records.reserve(delivered.size());
     for (const classroom::DeliveredTest& test : delivered) {
         records.push_back(toTestRecord(test));
+    }
+    return records;
+}
+
+std::vector<progress::PracticeSessionRecord>
+toPracticeRecords(const std::vector<classroom::ClassroomPractice>& sessions)
+{
+    std::vector<progress::PracticeSessionRecord> records;
+    records.reserve(sessions.size());
+    for (const classroom::ClassroomPractice& session : sessions) {
+        progress::PracticeSessionRecord record;
+        record.uuid = session.uuid;
+        record.child = session.child;
+        record.started = session.started;
+        record.minutes = session.minutes;
+        record.limitMillis = session.limitMillis;
+        record.delivered = true;
+        for (const classroom::ClassroomPracticeAnswer& answer : session.answers) {
+            record.answers.push_back(
+                {answer.first, answer.second, answer.wrongTries, answer.millis});
+        }
+        records.push_back(std::move(record));
     }
     return records;
 }

@@ -38,5 +38,7 @@ progress::FactGrade gradeOf(const classroom::ChildFactCounts& counts);
 progress::TestRecord toTestRecord(const classroom::DeliveredTest& delivered);
 std::vector<progress::TestRecord>
 toTestRecords(const std::vector<classroom::DeliveredTest>& delivered);
+std::vector<progress::PracticeSessionRecord>
+toPracticeRecords(const std::vector<classroom::ClassroomPractice>& sessions);
 
 } // namespace numberlark

@@ -167,13 +167,16 @@ void ClassReader::readChild(const QString& child)
 {
     m_worker->add([worker = m_worker.get(), child](ServerConnection& connection) {
         std::vector<classroom::DeliveredTest> delivered;
-        const ClassroomStatus status =
-            query(connection, [&delivered, &child](const QSqlDatabase& db) {
-                delivered.clear();
-                return classroom::childTests(db, child, delivered);
-            });
-        worker->post([child, tests = toTestRecords(delivered), status](ClassReader& reader) {
-            emit reader.childRead(child, tests, status);
+        std::vector<classroom::ClassroomPractice> practised;
+        const ClassroomStatus status = query(connection, [&](const QSqlDatabase& db) {
+            delivered.clear();
+            practised.clear();
+            const QSqlError error = classroom::childTests(db, child, delivered);
+            return error.isValid() ? error : classroom::childPractice(db, child, practised);
+        });
+        worker->post([child, tests = toTestRecords(delivered),
+                      practice = toPracticeRecords(practised), status](ClassReader& reader) {
+            emit reader.childRead(child, tests, practice, status);
         });
     });
 }

@@ -36,6 +36,7 @@ signals:
     void overviewRead(const numberlark::ClassOverview& overview,
                       const numberlark::classroom::ClassroomStatus& status);
     void childRead(const QString& child, const std::vector<numberlark::progress::TestRecord>& tests,
+                   const std::vector<numberlark::progress::PracticeSessionRecord>& practice,
                    const numberlark::classroom::ClassroomStatus& status);
 
 private:

@@ -305,6 +305,7 @@ QString FrmProgress::shownName(const QString& child, int width) const
 void FrmProgress::showEmpty(const QString& why)
 {
     m_tests.clear();
+    m_practiceSessions.clear();
     nameChildShown(QString());
     m_empty->setText(why);
     m_pages->setCurrentWidget(m_empty);
@@ -329,7 +330,13 @@ void FrmProgress::showChild(int pickerIndex)
         return;
     }
     progress::LogStatus status;
-    m_tests = m_log->testsOf(m_children->itemData(pickerIndex).toString(), &status);
+    const QString child = m_children->itemData(pickerIndex).toString();
+    m_tests = m_log->testsOf(child, &status);
+    m_practiceSessions.clear();
+    // A log just set aside is told first; its practice went with it.
+    if (status.kind == progress::LogStatus::Kind::Ok) {
+        m_practiceSessions = m_log->practiceOf(child, &status);
+    }
     if (!status.done()) {
         showEmpty(status.message);
         return;
@@ -341,10 +348,10 @@ void FrmProgress::showChild(int pickerIndex)
     showTests();
 }
 
-// The tests in m_tests, of the child the picker shows, from whichever source.
+// The tests and practice of the child the picker shows, from whichever source.
 void FrmProgress::showTests()
 {
-    m_gridModel->setStats(progress::collectFactStats(m_tests));
+    m_gridModel->setStats(progress::collectFactStats(m_tests, m_practiceSessions));
     m_testsModel->setTests(m_tests);
     m_testsView->resizeColumnsToContents();
     m_chart->setTests(m_tests);
@@ -428,7 +435,7 @@ void FrmProgress::importFinished(const progress::ImportOutcome& outcome)
 
 void FrmProgress::CmdPractice_Click(bool toPdf)
 {
-    if (m_tests.empty()) {
+    if (!childShown()) {
         return;
     }
     const auto questions = m_seams.chooseTrickyFacts(m_gridModel->stats(), kPracticeQuestions);
@@ -448,15 +455,15 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
 
 void FrmProgress::CmdReport_Click()
 {
-    if (!m_tests.empty()) {
-        ProgressReport(currentChild(), m_tests).save(m_seams);
+    if (childShown()) {
+        ProgressReport(currentChild(), m_tests, m_practiceSessions).save(m_seams);
     }
 }
 
 void FrmProgress::CmdForget_Click()
 {
     const QString child = currentChild();
-    if (m_tests.empty() ||
+    if (!childShown() ||
         !m_seams.dialogs->confirm(tr("Forget This Child"), forgetQuestion(child))) {
         return;
     }

@@ -64,6 +64,8 @@ public:
     QLabel* emptyMessage() const { return m_empty; }
     QLabel* logNotice() const { return m_notice; }
     bool showsEmptyPage() const;
+    // A child is on the page: she has tests, practice, or both.
+    bool childShown() const { return !m_tests.empty() || !m_practiceSessions.empty(); }
     bool importRunning() const { return m_import != nullptr; }
     // Null without a school's server in the settings.
     ClassSourceBar* classSourceBar() const { return m_classBar; }
@@ -99,6 +101,7 @@ private:
     void showClassMessage(const QString& text);
     void classOverviewRead(const ClassOverview& overview, const classroom::ClassroomStatus& status);
     void classChildRead(const QString& child, const std::vector<progress::TestRecord>& tests,
+                        const std::vector<progress::PracticeSessionRecord>& practice,
                         const classroom::ClassroomStatus& status);
 
     ProgressWindowContext m_context;
@@ -107,6 +110,7 @@ private:
     ResultsImportJob* m_import = nullptr;
     QProgressDialog* m_importProgress = nullptr;
     std::vector<progress::TestRecord> m_tests;
+    std::vector<progress::PracticeSessionRecord> m_practiceSessions; // the grid counts them too
     FactGridModel* m_gridModel = nullptr;
     TestsModel* m_testsModel = nullptr;
     QSortFilterProxyModel* m_sortedTests = nullptr;

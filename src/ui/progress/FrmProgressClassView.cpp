@@ -87,6 +87,7 @@ void FrmProgress::showClassChoice(int pickerIndex)
 void FrmProgress::showClassMessage(const QString& text)
 {
     m_tests.clear();
+    m_practiceSessions.clear();
     nameChildShown(QString());
     m_empty->setText(text);
     m_pages->setCurrentWidget(m_empty);
@@ -124,6 +125,7 @@ void FrmProgress::classOverviewRead(const ClassOverview& overview,
     }
     m_children->setCurrentIndex(0);
     m_tests.clear();
+    m_practiceSessions.clear();
     m_pages->setCurrentWidget(m_overview);
     setChildActionsEnabled(false);
     m_children->setEnabled(true);
@@ -132,6 +134,7 @@ void FrmProgress::classOverviewRead(const ClassOverview& overview,
 
 void FrmProgress::classChildRead(const QString& child,
                                  const std::vector<progress::TestRecord>& tests,
+                                 const std::vector<progress::PracticeSessionRecord>& practice,
                                  const classroom::ClassroomStatus& status)
 {
     // A reply to an earlier choice, or for a view no longer shown.
@@ -143,12 +146,8 @@ void FrmProgress::classChildRead(const QString& child,
                              .arg(shownChildName(child), classroom::describe(status.problem)));
         return;
     }
-    if (tests.empty()) {
-        showClassMessage(tr("The school's server holds no tests of %1, only practice.")
-                             .arg(shownChildName(child)));
-        return;
-    }
     m_tests = tests;
+    m_practiceSessions = practice;
     showTests();
 }
 

@@ -20,6 +20,7 @@ namespace numberlark {
 
 using progress::FactGrade;
 using progress::FactStats;
+using progress::PracticeSessionRecord;
 using progress::TestRecord;
 
 namespace {
@@ -263,8 +264,9 @@ void paintTests(ReportPage& page, const std::vector<TestRecord>& tests, double t
 
 } // namespace
 
-ProgressReport::ProgressReport(QString child, std::vector<TestRecord> tests)
-    : m_child(std::move(child)), m_tests(std::move(tests))
+ProgressReport::ProgressReport(QString child, std::vector<TestRecord> tests,
+                               std::vector<PracticeSessionRecord> practice)
+    : m_child(std::move(child)), m_tests(std::move(tests)), m_practice(std::move(practice))
 {
 }
 
@@ -285,7 +287,7 @@ void ProgressReport::draw(PageCanvas& canvas, const PrintedDocument::FailureRepo
     page.oneLine(box(0, 10.0, page.width(), 8.0), isolatedChildName(m_child), 15, true);
     page.text(box(0, 18.0, page.width(), 6.0), reportSummary(m_tests), 10);
     paintChart(page, m_tests, 26.0);
-    const std::vector<FactStats> stats = progress::collectFactStats(m_tests);
+    const std::vector<FactStats> stats = progress::collectFactStats(m_tests, m_practice);
     const double gridTop = 26.0 + kChartHeightMm + 4.0;
     paintGrid(page, stats, gridTop);
     paintLegend(page, stats, gridTop);

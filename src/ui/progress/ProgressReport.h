@@ -18,7 +18,10 @@ class ProgressReport {
 public:
     static constexpr int kLastTests = 10;
 
-    ProgressReport(QString child, std::vector<progress::TestRecord> tests);
+    // The chart and the tests list are the tests alone; the facts grid counts
+    // the practice answers too.
+    ProgressReport(QString child, std::vector<progress::TestRecord> tests,
+                   std::vector<progress::PracticeSessionRecord> practice = {});
 
     // Asks for a file (Documents, "Numberlark progress - Sam.pdf") and
     // writes the report there; a failure is shown with the path and reason.
@@ -37,6 +40,7 @@ public:
 private:
     QString m_child;
     std::vector<progress::TestRecord> m_tests;
+    std::vector<progress::PracticeSessionRecord> m_practice;
 };
 
 } // namespace numberlark

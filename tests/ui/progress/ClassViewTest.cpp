@@ -40,7 +40,8 @@ bool loadedPostgresDriver()
 }
 
 // Ada took a test on each of two computers: 7 x 8 quick and right there,
-// 8 x 7 wrong twice here. Ben took one test, 3 x 4, on the first.
+// 8 x 7 wrong twice here, where she also practised 2 x 2. Ben took one
+// test, 3 x 4, on the first.
 class ClassView : public ::testing::Test {
 protected:
     void SetUp() override
@@ -55,7 +56,13 @@ protected:
                     m_server->addLogin(u"teacher"_s, u"numberlark_teacher"_s));
         deliverFrom(u"pc1"_s, {testOf(u"Ada"_s, 1, {{7, 8, 7, 0, 2000}}),
                                testOf(u"Ben"_s, 1, {{3, 4, 3, 0, 1000}})});
-        deliverFrom(u"pc2"_s, {testOf(u"Ada"_s, 2, {{8, 7, 7, 2, 9000}})});
+        deliverFrom(u"pc2"_s, {testOf(u"Ada"_s, 2, {{8, 7, 7, 2, 9000}})},
+                    {{QUuid::createUuid(),
+                      u"Ada"_s,
+                      QDateTime::currentDateTime(),
+                      5,
+                      {},
+                      {{2, 2, 0, 900}}}});
     }
     void TearDown() override
     {
@@ -63,10 +70,11 @@ protected:
         qunsetenv("PGSERVICEFILE");
     }
 
-    void deliverFrom(const QString& login, std::vector<ClassroomTest> tests)
+    void deliverFrom(const QString& login, std::vector<ClassroomTest> tests,
+                     std::vector<ClassroomPractice> practice = {})
     {
         ServerConnection connection(m_server->conninfo(login));
-        ASSERT_TRUE(deliver(connection, {std::move(tests), {}}).status.ok());
+        ASSERT_TRUE(deliver(connection, {std::move(tests), std::move(practice)}).status.ok());
     }
 
     // The window of a computer whose settings name the server with `login`.
@@ -141,7 +149,7 @@ TEST_F(ClassView, TheTeacherSeesEveryComputersTestsTheClassAndExportsIt)
     ASSERT_EQ(map->rowCount(), 2);
     EXPECT_EQ(map->headerData(0, Qt::Vertical).toString(), u"Ada"_s);
     EXPECT_EQ(map->index(0, 0).data().toInt(), 2); // tests
-    EXPECT_EQ(map->index(0, 1).data().toInt(), 1); // facts known: 7 x 8
+    EXPECT_EQ(map->index(0, 1).data().toInt(), 2); // facts known: 7 x 8, 2 x 2
     const auto colourOf = [&](int row, int first, int second) {
         return map->index(row, 2 + (first - 1) * 12 + second - 1)
             .data(Qt::BackgroundRole)
@@ -163,15 +171,22 @@ TEST_F(ClassView, TheTeacherSeesEveryComputersTestsTheClassAndExportsIt)
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = csv.readAll().split('\n');
     ASSERT_EQ(lines.size(), 4); // heading, Ada, Ben and the last line end
-    EXPECT_TRUE(lines[1].startsWith("\"Ada\",\"2\",\"1\",\"Not asked yet\""));
+    EXPECT_TRUE(lines[1].startsWith("\"Ada\",\"2\",\"2\",\"Not asked yet\""));
 
-    // Ada, with both computers' tests.
+    // Ada, with both computers' tests, and her practice in the facts grid.
     window->childPicker()->setCurrentIndex(window->childPicker()->findData(u"Ada"_s));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->testsList()->model()->rowCount() == 2; }));
     EXPECT_EQ(window->accessibleName(), u"Progress of Ada"_s);
-    EXPECT_EQ(
-        window->factGrid()->model()->index(7, 6).data(Qt::BackgroundRole).value<QBrush>().color(),
-        gradeColour(progress::FactGrade::Tricky));
+    const auto gridColour = [&](int first, int second) {
+        return window->factGrid()
+            ->model()
+            ->index(first - 1, second - 1)
+            .data(Qt::BackgroundRole)
+            .value<QBrush>()
+            .color();
+    };
+    EXPECT_EQ(gridColour(8, 7), gradeColour(progress::FactGrade::Tricky));
+    EXPECT_EQ(gridColour(2, 2), gradeColour(progress::FactGrade::Known));
     EXPECT_FALSE(window->forgetButton()->isEnabled());
 }
 

@@ -1,0 +1,74 @@
+#include "progress/PracticeHistory.h"
+
+namespace numberlark::progress {
+
+namespace {
+
+std::optional<practice::Fact> factShown(int first, int second)
+{
+    const practice::Fact fact{static_cast<std::int8_t>(first), static_cast<std::int8_t>(second)};
+    const bool inGrid = first >= 1 && first <= practice::kLargestFactor && second >= 1 &&
+                        second <= practice::kLargestFactor;
+    return inGrid ? std::optional(fact) : std::nullopt;
+}
+
+} // namespace
+
+std::chrono::local_seconds localSeconds(const QDateTime& when)
+{
+    const qint64 seconds = when.toSecsSinceEpoch() + when.offsetFromUtc();
+    return std::chrono::local_seconds{std::chrono::seconds{seconds}};
+}
+
+std::vector<practice::PracticeAnswer>
+practiceHistory(const std::vector<TestRecord>& tests,
+                const std::vector<PracticeSessionRecord>& practice)
+{
+    using practice::PracticeAnswer;
+    std::vector<PracticeAnswer> answers;
+    for (const TestRecord& test : tests) {
+        if (!test.when.isValid()) {
+            continue;
+        }
+        for (const AnsweredQuestion& question : test.answers) {
+            if (const auto fact = factShown(question.first, question.second)) {
+                answers.push_back({.fact = *fact,
+                                   .wrongTries = question.wrongBefore,
+                                   .took = std::chrono::milliseconds{question.millisToRight},
+                                   .when = localSeconds(test.when),
+                                   .source = PracticeAnswer::Source::Test});
+            }
+        }
+    }
+    for (const PracticeSessionRecord& session : practice) {
+        if (!session.started.isValid()) {
+            continue;
+        }
+        for (const PracticeAnswerRecord& answer : session.answers) {
+            if (const auto fact = factShown(answer.first, answer.second)) {
+                answers.push_back({.fact = *fact,
+                                   .wrongTries = answer.wrongTries,
+                                   .took = std::chrono::milliseconds{answer.millis},
+                                   .when = localSeconds(session.started),
+                                   .source = PracticeAnswer::Source::Practice});
+            }
+        }
+    }
+    return answers;
+}
+
+std::vector<PracticeAnswerRecord>
+practiceAnswerRecords(const std::vector<practice::PracticeAnswer>& answers)
+{
+    std::vector<PracticeAnswerRecord> records;
+    records.reserve(answers.size());
+    for (const practice::PracticeAnswer& answer : answers) {
+        records.push_back({.first = answer.fact.first,
+                           .second = answer.fact.second,
+                           .wrongTries = answer.wrongTries,
+                           .millis = answer.took.count()});
+    }
+    return records;
+}
+
+} // namespace numberlark::progress

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "practice/PracticeAnswer.h"
+#include "progress/ProgressRecords.h"
+
+#include <QDateTime>
+
+#include <chrono>
+#include <vector>
+
+namespace numberlark::progress {
+
+// The child's wall-clock time of a moment in the log, as the schedule counts
+// days: a day turns at the child's own midnight.
+std::chrono::local_seconds localSeconds(const QDateTime& when);
+
+// Every answer the log holds for a child, tests and practice alike, as the
+// schedule reads them. Answers without a date, or about numbers beyond the
+// facts grid, are left out: they say nothing the schedule can place.
+std::vector<practice::PracticeAnswer>
+practiceHistory(const std::vector<TestRecord>& tests,
+                const std::vector<PracticeSessionRecord>& practice);
+
+// A session's answers as the log keeps them.
+std::vector<PracticeAnswerRecord>
+practiceAnswerRecords(const std::vector<practice::PracticeAnswer>& answers);
+
+} // namespace numberlark::progress
