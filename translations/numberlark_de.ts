@@ -1007,6 +1007,10 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
         <source>The class cannot be shown: %1</source>
         <translation>Die Klasse kann nicht angezeigt werden: %1</translation>
     </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassTableModel</name>

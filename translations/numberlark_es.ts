@@ -1007,6 +1007,10 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
         <source>The class cannot be shown: %1</source>
         <translation>No se puede mostrar la clase: %1</translation>
     </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Volver a intentar</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassTableModel</name>

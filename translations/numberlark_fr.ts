@@ -1007,6 +1007,10 @@ Réinstaller Numberlark devrait la rétablir.</translation>
         <source>The class cannot be shown: %1</source>
         <translation>La classe ne peut pas être affichée&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>Réessa&amp;yer</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassTableModel</name>

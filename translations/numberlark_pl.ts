@@ -1022,6 +1022,10 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
         <source>The class cannot be shown: %1</source>
         <translation>Nie można pokazać klasy: %1</translation>
     </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>Spróbuj &amp;ponownie</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassTableModel</name>

@@ -32,6 +32,12 @@ ClassSourceBar::ClassSourceBar(QWidget* parent) : QWidget(parent)
     m_note->setWordWrap(true);
     m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_note, 1);
+    m_tryAgain = new QToolButton(this);
+    m_tryAgain->setText(tr("&Try Again"));
+    m_tryAgain->setFocusPolicy(Qt::StrongFocus);
+    m_tryAgain->hide();
+    row->addWidget(m_tryAgain);
+    connect(m_tryAgain, &QToolButton::clicked, this, &ClassSourceBar::tryAgainRequested);
     m_export = new QPushButton(tr("&Export for Spreadsheet..."), this);
     m_export->hide();
     row->addWidget(m_export);
@@ -46,6 +52,7 @@ void ClassSourceBar::showConnecting()
 {
     m_note->setText(tr("Connecting to the school's server..."));
     m_note->setToolTip({});
+    m_tryAgain->hide();
 }
 
 void ClassSourceBar::showAccess(bool canRead, const classroom::ClassroomStatus& status)
@@ -53,6 +60,7 @@ void ClassSourceBar::showAccess(bool canRead, const classroom::ClassroomStatus& 
     m_thisComputer->setVisible(canRead);
     m_class->setVisible(canRead);
     if (canRead) {
+        m_tryAgain->hide();
         m_note->clear();
         m_note->setToolTip({});
         return;
@@ -63,6 +71,8 @@ void ClassSourceBar::showAccess(bool canRead, const classroom::ClassroomStatus& 
                          "the whole class is shown with a teacher's login.")
                     : tr("The class cannot be shown: %1").arg(classroom::describe(status.problem)));
     m_note->setToolTip(status.detail);
+    // A server out of reach may be back in a minute; a login's rights are not.
+    m_tryAgain->setVisible(!status.ok());
 }
 
 bool ClassSourceBar::classChosen() const

@@ -31,16 +31,19 @@ public:
     QToolButton* classButton() const { return m_class; }
     QPushButton* exportButton() const { return m_export; }
     QLabel* note() const { return m_note; }
+    QToolButton* tryAgainButton() const { return m_tryAgain; }
 
 signals:
     void sourceChosen(bool classView);
     void exportRequested();
+    void tryAgainRequested();
 
 private:
     QToolButton* m_thisComputer = nullptr;
     QToolButton* m_class = nullptr;
     QPushButton* m_export = nullptr;
     QLabel* m_note = nullptr;
+    QToolButton* m_tryAgain = nullptr;
 };
 
 } // namespace numberlark

@@ -378,6 +378,9 @@ void FrmProgress::nameChildShown(const QString& child)
 
 void FrmProgress::CmdImport_Click()
 {
+    if (m_classShown) {
+        return;
+    }
     const QString offered =
         QDir(m_context.startFolder).filePath(QString::fromLatin1(kResultsFileName));
     const QString path = chooseImportFile(
@@ -463,7 +466,8 @@ void FrmProgress::CmdReport_Click()
 void FrmProgress::CmdForget_Click()
 {
     const QString child = currentChild();
-    if (!childShown() ||
+    // The class view shows the school's server, which this window never changes.
+    if (m_classShown || !childShown() ||
         !m_seams.dialogs->confirm(tr("Forget This Child"), forgetQuestion(child))) {
         return;
     }

@@ -44,6 +44,10 @@ void FrmProgress::connectClassroom()
     connect(m_classReader, &ClassReader::childRead, this, &FrmProgress::classChildRead);
     connect(m_classBar, &ClassSourceBar::sourceChosen, this, &FrmProgress::chooseSource);
     connect(m_classBar, &ClassSourceBar::exportRequested, this, &FrmProgress::CmdExport_Click);
+    connect(m_classBar, &ClassSourceBar::tryAgainRequested, this, [this] {
+        m_classBar->showConnecting();
+        m_classReader->checkAccess();
+    });
     m_classBar->showConnecting();
     m_classBar->show();
     m_classReader->checkAccess();

@@ -133,6 +133,21 @@ TEST_F(ClassView, OnlyATeachersLoginIsOfferedTheClassOthersAreToldWhy)
     }
 }
 
+TEST_F(ClassView, AServerOutOfReachIsToldAndTriedAgainOnRequest)
+{
+    ASSERT_TRUE(m_server->stop());
+    const auto window = windowAs(u"teacher"_s);
+    ClassSourceBar* bar = window->classSourceBar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->tryAgainButton()->isVisibleTo(window.get()); }));
+    EXPECT_EQ(bar->note()->text(),
+              u"The class cannot be shown: The school's server cannot be reached."_s);
+    EXPECT_FALSE(bar->classButton()->isVisibleTo(window.get()));
+    ASSERT_TRUE(m_server->start());
+    QTest::mouseClick(bar->tryAgainButton(), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar->classButton()->isVisibleTo(window.get()); }));
+    EXPECT_FALSE(bar->tryAgainButton()->isVisibleTo(window.get()));
+}
+
 TEST_F(ClassView, TheTeacherSeesEveryComputersTestsTheClassAndExportsIt)
 {
     const auto window = windowAs(u"teacher"_s);
