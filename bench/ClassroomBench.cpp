@@ -145,13 +145,9 @@ int main(int argc, char** argv)
     if (!teacher.open().ok()) {
         return 1;
     }
-    std::vector<ChildSummary> children;
-    std::vector<ClassFact> hardest;
-    std::vector<ChildFactCounts> facts;
+    ClassCounts overview;
     start = Clock::now();
-    if (classChildren(teacher.database(), children).isValid() ||
-        hardestFacts(teacher.database(), 10, hardest).isValid() ||
-        childFactCounts(teacher.database(), facts).isValid()) {
+    if (readClassCounts(teacher.database(), 10, overview).isValid()) {
         return 1;
     }
     std::printf("classroom: class overview, %d children, %d answers: %.0f ms\n", kChildren,

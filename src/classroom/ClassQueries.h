@@ -38,7 +38,15 @@ struct ChildFactCounts {
     int asked = 0;
     int rightFirstTime = 0;
     int wrongAnswers = 0;
-    int quickAnswers = 0; // right within kQuickMillis
+    int quickAnswers = 0;         // answered within kQuickMillis
+    std::int64_t totalMillis = 0; // of every answer, for the class's average
+};
+
+// The whole class as the teacher's overview shows it.
+struct ClassCounts {
+    std::vector<ChildSummary> children; // by name
+    std::vector<ClassFact> hardest;     // hardest first
+    std::vector<ChildFactCounts> facts; // by child, then fact
 };
 
 // A test on the server, with the login of the computer that delivered it.
@@ -59,6 +67,10 @@ QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& child
 QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts);
 // Every child's answers counted per fact, for the class-by-fact map.
 QSqlError childFactCounts(const QSqlDatabase& db, std::vector<ChildFactCounts>& counts);
+// The class's children, its `hardestCount` hardest facts and every child's
+// counts per fact, from one pass over every answer: classChildren() and
+// hardestFacts() in one, as a class of a school year needs it.
+QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, ClassCounts& counts);
 QSqlError childTests(const QSqlDatabase& db, const QString& child,
                      std::vector<DeliveredTest>& tests);
 // A child's practice sessions on every computer, oldest first, with their answers.

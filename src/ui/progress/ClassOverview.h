@@ -10,11 +10,7 @@
 namespace numberlark {
 
 // What the teacher's overview shows, read from the school's server in one go.
-struct ClassOverview {
-    std::vector<classroom::ChildSummary> children; // by name
-    std::vector<classroom::ClassFact> hardest;     // hardest first
-    std::vector<classroom::ChildFactCounts> facts; // by child, then fact
-};
+using ClassOverview = classroom::ClassCounts;
 
 // How many facts the overview names as the class's hardest.
 inline constexpr int kHardestFactsShown = 10;

@@ -151,11 +151,7 @@ void ClassReader::readOverview()
         ClassOverview overview;
         const ClassroomStatus status = query(connection, [&overview](const QSqlDatabase& db) {
             overview = {};
-            QSqlError error = classroom::classChildren(db, overview.children);
-            if (!error.isValid()) {
-                error = classroom::hardestFacts(db, kHardestFactsShown, overview.hardest);
-            }
-            return error.isValid() ? error : classroom::childFactCounts(db, overview.facts);
+            return classroom::readClassCounts(db, kHardestFactsShown, overview);
         });
         worker->post([overview = std::move(overview), status](ClassReader& reader) {
             emit reader.overviewRead(overview, status);
