@@ -131,7 +131,7 @@ QSqlError readAnswers(const QSqlDatabase& db, const QString& child,
 QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children)
 {
     ClassCounts counts;
-    const QSqlError error = readClassCounts(db, 0, counts);
+    QSqlError error = readClassCounts(db, 0, counts);
     children = std::move(counts.children);
     return error;
 }
@@ -139,7 +139,7 @@ QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& child
 QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts)
 {
     std::vector<ChildFactCounts> counts;
-    const QSqlError error = childFactCounts(db, counts);
+    QSqlError error = childFactCounts(db, counts);
     facts = hardestOf(counts, count);
     return error;
 }
