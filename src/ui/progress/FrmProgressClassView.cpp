@@ -69,6 +69,12 @@ void FrmProgress::reloadClass(const std::optional<QString>& child)
 {
     m_classWanted = child;
     m_classBar->setExportEnabled(false);
+    // This computer's children are no choice in the class view, even while
+    // the class is read or when it cannot be.
+    if (m_children->count() == 0 || !m_children->itemData(0, kWholeClassRole).toBool()) {
+        const QSignalBlocker blocker(m_children);
+        m_children->clear();
+    }
     showClassMessage(tr("Reading the class from the school's server..."));
     m_children->setEnabled(false);
     m_classReader->readOverview();

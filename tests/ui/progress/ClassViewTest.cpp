@@ -1,6 +1,8 @@
 #include "classroom/OutboxDelivery.h"
+#include "progress/ProgressLog.h"
 #include "support/PrivatePostgres.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestRecordBuilder.h"
 #include "ui/progress/ClassOverviewPage.h"
 #include "ui/progress/ClassSourceBar.h"
 #include "ui/progress/ClassTableCsv.h"
@@ -135,6 +137,8 @@ TEST_F(ClassView, OnlyATeachersLoginIsOfferedTheClassOthersAreToldWhy)
 
 TEST_F(ClassView, AServerOutOfReachIsToldAndTriedAgainOnRequest)
 {
+    const progress::TestRecord local = numberlark::testing::TestRecordBuilder(u"Zed"_s);
+    ASSERT_TRUE(progress::ProgressLog(m_dir.filePath(u"progress.sqlite"_s)).record(local).done());
     ASSERT_TRUE(m_server->stop());
     const auto window = windowAs(u"teacher"_s);
     ClassSourceBar* bar = window->classSourceBar();
@@ -146,6 +150,14 @@ TEST_F(ClassView, AServerOutOfReachIsToldAndTriedAgainOnRequest)
     QTest::mouseClick(bar->tryAgainButton(), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return bar->classButton()->isVisibleTo(window.get()); }));
     EXPECT_FALSE(bar->tryAgainButton()->isVisibleTo(window.get()));
+
+    // Gone again when the class is asked for: told on the page, and this
+    // computer's children are no choice in the class view.
+    ASSERT_TRUE(m_server->stop());
+    QTest::mouseClick(bar->classButton(), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window->emptyMessage()->text().contains(u"cannot be reached"_s); }));
+    EXPECT_EQ(window->childPicker()->count(), 0);
 }
 
 TEST_F(ClassView, TheTeacherSeesEveryComputersTestsTheClassAndExportsIt)
