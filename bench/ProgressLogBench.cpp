@@ -4,7 +4,11 @@
 //
 //   bench_progress_log [runs] [keep.sqlite]
 //
-// Prints the median and the first run (which loads the database driver).
+// Prints the median and the first run (which loads the database driver),
+// then the time to choose a practice session from a log whose one child has
+// taken all 10,000 tests.
+#include "practice/PracticeSession.h"
+#include "progress/PracticeHistory.h"
 #include "progress/ProgressLog.h"
 #include "progress/SampleTests.h"
 
@@ -48,6 +52,32 @@ double recordOnce(const QString& path)
         std::exit(1);
     }
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// What the practice window does before its first question: read the
+// child's tests and practice, compute the schedule and choose a session.
+double choosePracticeOnce(const QString& path, const QString& child)
+{
+    const auto start = Clock::now();
+    ProgressLog log(path);
+    const std::vector<numberlark::practice::PracticeAnswer> history =
+        practiceHistory(log.testsOf(child), log.practiceOf(child));
+    const numberlark::practice::PracticeSettings settings;
+    numberlark::ClockSeededRandom random(3);
+    numberlark::practice::PracticeSession session(
+        numberlark::practice::Schedule(history, settings.fluencyLimit), settings,
+        localSeconds(QDateTime::currentDateTime()), numberlark::SteadyClock::instance(), random);
+    if (!session.next()) {
+        std::fprintf(stderr, "no practice question was chosen\n");
+        std::exit(1);
+    }
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
 }
 
 } // namespace
@@ -96,5 +126,29 @@ int main(int argc, char** argv)
                 times[times.size() / 2], first);
     std::printf("open, list %zu children, read one child's tests (%zu answers): %.1f ms\n",
                 children, answers, readMs);
+
+    std::vector<double> choices;
+    for (int run = 0; run < runs; ++run) {
+        choices.push_back(choosePracticeOnce(path, QStringLiteral("Child 7")));
+    }
+    std::printf("choose a practice session for one of the 30 children: %.1f ms median\n",
+                median(choices));
+
+    // One child with all 10,000 tests: the most a session's choice reads.
+    const QString single = folder.filePath(QStringLiteral("one-child.sqlite"));
+    {
+        ProgressLog log(single);
+        if (!addSampleTests(log, SampleShape{.children = 1}, random).done()) {
+            std::fprintf(stderr, "could not fill the one-child log\n");
+            return 1;
+        }
+    }
+    choices.clear();
+    for (int run = 0; run < runs; ++run) {
+        choices.push_back(choosePracticeOnce(single, QStringLiteral("Child 1")));
+    }
+    std::printf("choose a practice session from one child's 10,000 tests in the log:"
+                " %.1f ms median\n",
+                median(choices));
     return 0;
 }
