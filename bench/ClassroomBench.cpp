@@ -1,7 +1,8 @@
 // Times the classroom server over a unix socket, on a private PostgreSQL
 // started for the run: an outbox of 1,000 tests of 20 answers delivered,
 // then, for a class of 30 children with 200 tests each (120,000 answers),
-// the teacher's class overview and one child's tests; and what Quit adds
+// the teacher's class overview and one child's tests, as queries and in
+// the progress window from the choice to the page shown; and what Quit adds
 // when a server is set: the classroom module delivering the test just
 // recorded and marking it in the log.
 //
@@ -15,10 +16,17 @@
 #include "progress/ProgressLog.h"
 #include "progress/recording/ClassroomDelivery.h"
 #include "support/PrivatePostgres.h"
+#include "ui/progress/ClassOverviewPage.h"
+#include "ui/progress/ClassSourceBar.h"
+#include "ui/progress/FrmProgress.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <algorithm>
 #include <chrono>
@@ -104,11 +112,56 @@ void timeQuit(const std::optional<QString>& server, const char* label)
                 label, first, times[times.size() / 2]);
 }
 
+// Runs the window's events until `done`, for at most a minute.
+template <typename Done> bool waitFor(Done done)
+{
+    const auto start = Clock::now();
+    while (!done()) {
+        if (Clock::now() - start > std::chrono::minutes(1)) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// The teacher's progress window: from choosing Class to the overview shown,
+// and from choosing a child to her tests shown.
+bool timeTheWindow(const QString& teacher)
+{
+    QTemporaryDir home;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    QSettings().setValue(QStringLiteral("Classroom/server"), teacher);
+    numberlark::FrmProgress window(numberlark::ProgressWindowContext{
+        home.filePath(QStringLiteral("progress.sqlite")), home.path(), [] { return true; }});
+    window.show();
+    numberlark::ClassSourceBar* bar = window.classSourceBar();
+    if (!waitFor([&] { return bar->classButton()->isVisible(); })) {
+        return false;
+    }
+    auto start = Clock::now();
+    bar->classButton()->click();
+    if (!waitFor([&] { return window.classOverview()->isVisible(); })) {
+        return false;
+    }
+    std::printf("classroom: class overview in the window, from choosing it: %.0f ms\n",
+                millisSince(start));
+    start = Clock::now();
+    window.childPicker()->setCurrentIndex(
+        window.childPicker()->findData(QStringLiteral("Child 7")));
+    if (!waitFor([&] { return window.testsList()->isVisible(); })) {
+        return false;
+    }
+    std::printf("classroom: a child's tests in the window, from choosing her: %.0f ms\n",
+                millisSince(start));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     if (numberlark::testing::PrivatePostgres::binaryFolder().isEmpty()) {
         return 0;
     }
@@ -136,11 +189,9 @@ int main(int argc, char** argv)
     if (!teacher.open().ok()) {
         return 1;
     }
-    std::vector<ChildSummary> children;
-    std::vector<ClassFact> hardest;
+    ClassCounts overview;
     start = Clock::now();
-    if (classChildren(teacher.database(), children).isValid() ||
-        hardestFacts(teacher.database(), 10, hardest).isValid()) {
+    if (readClassCounts(teacher.database(), 10, overview).isValid()) {
         return 1;
     }
     std::printf("classroom: class overview, %d children, %d answers: %.0f ms\n", kChildren,
@@ -154,5 +205,5 @@ int main(int argc, char** argv)
                 millisSince(start));
     timeQuit(std::nullopt, "without a server");
     timeQuit(server.conninfo(QStringLiteral("pc1")), "with the server answering");
-    return 0;
+    return timeTheWindow(server.conninfo(QStringLiteral("teacher"))) ? 0 : 1;
 }

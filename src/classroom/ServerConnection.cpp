@@ -9,13 +9,14 @@ namespace {
 
 const QString kDriver = QStringLiteral("QPSQL");
 
-// Qt keeps one list of connections per process, and every module that
-// links this library has a counter of its own: a counter alone would give
-// two modules the same name, and one would take the other's connection.
+// Qt keeps connections by name for the whole process, and both the program
+// (delivering) and the progress window's module (reading the class) carry a
+// copy of this code, each with a counter of its own: a counter alone would
+// give both copies the same first name, and the second connection would
+// close the first.
 QString uniqueConnectionName()
 {
-    return QStringLiteral("numberlark-classroom-%1")
-        .arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
+    return QStringLiteral("numberlark-classroom-") + QUuid::createUuid().toString(QUuid::Id128);
 }
 
 // Qt's driver turns ';' into spaces and cannot take a URI, so a setting
