@@ -6,7 +6,9 @@ The first computer's server freezes: it takes the connection and never
 answers. Quit still ends the program at once and cleanly, the test waits in
 the log, and the next start, with the server answering, delivers it. The
 second computer delivers at Quit. The server then holds both tests, each
-under the login of the computer that sent it.
+under the login of the computer that sent it, and a third computer with the
+teacher's login, whose own log is empty, shows them together: its progress
+window in Class saves a report of Ada that counts both tests.
 
 Usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER
 """
@@ -77,10 +79,43 @@ def second_computer(binary, conninfo):
             fail("the test was not delivered at Quit")
 
 
+def teacher_sees_both(binary, conninfo):
+    with ProgramUnderTest(binary, settings=SETTINGS, start=False) as run:
+        set_server(run, conninfo)
+        run.start()
+        keyboard = run.keyboard
+        keyboard.keys("alt+t")
+        time.sleep(0.5)
+        keyboard.keys("p")
+        keyboard.focus_window("^Progress$")
+        time.sleep(3)  # the login is checked off the window's thread
+        keyboard.keys("alt+a")
+        time.sleep(3)  # the class is read off the window's thread
+        keyboard.keys("alt+c", "Down")  # past "Whole Class" to the one child
+        time.sleep(2)
+        report = run.root / "class-report.pdf"
+        keyboard.keys("alt+r")
+        keyboard.focus_window("^Save Report as PDF$")
+        keyboard.keys("ctrl+a")
+        keyboard.type(str(report))
+        keyboard.keys("Return")
+        for _ in range(30):
+            if report.exists():
+                break
+            time.sleep(0.5)
+        if not report.exists():
+            fail("the teacher's window saved no report of the class's child")
+        text = subprocess.run(["pdftotext", "-layout", str(report), "-"], capture_output=True,
+                              text=True, check=True).stdout
+        if "Ada" not in text or "2 tests" not in text:
+            fail(f"the teacher's report of Ada does not count both computers' tests:\n{text}")
+        print("e2e: the teacher's window shows Ada with both computers' tests")
+
+
 def main():
     if len(sys.argv) != 3:
         fail("usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER")
-    require_tools()
+    require_tools("pdftotext")
     server = subprocess.Popen([sys.argv[2]], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                               text=True)
     try:
@@ -93,6 +128,8 @@ def main():
         second_computer(sys.argv[1], ask(server, "login pc2 numberlark_computer"))
         held = ask(server, "sql SELECT child, table_number, delivered_by FROM tests"
                            " ORDER BY delivered_by")
+        if held == "Ada|3|pc1|Ada|4|pc2":
+            teacher_sees_both(sys.argv[1], ask(server, "login teacher numberlark_teacher"))
     finally:
         server.stdin.close()
         server.wait(timeout=60)
