@@ -35,7 +35,8 @@ public:
 
     // Starts delivering what earlier runs left, once the window is shown.
     void startAfterShown();
-    // Delivers the test just recorded, and anything older, within kQuitLimit.
+    // Delivers whatever waits (the test just recorded, practice of this run,
+    // anything older) within kQuitLimit; with nothing waiting, connects to nothing.
     void deliverBeforeQuit();
     // Whether a worker thread still waits on the server: the program must
     // then end without running its static destructors under that thread.
