@@ -1,3 +1,4 @@
+#include "classroom/ClassroomSetting.h"
 #include "quiz/RandomSource.h"
 #include "settings/SettingsStore.h"
 #include "ui/about/FrmAbout.h"
@@ -12,11 +13,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QSettings>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
+
+// Long enough for the window to be drawn before the classroom module loads.
+constexpr std::chrono::milliseconds kClassroomAfterShown{500};
 
 numberlark::CertificateWindowValues certificateValues(const numberlark::Form1& window)
 {
@@ -33,6 +40,7 @@ void connectWindows(numberlark::Form1& window, numberlark::SettingsStore& settin
     const auto savingOn = [&window] { return window.record().allow_saving; };
     window.setProgressWindowFactory(numberlark::progressWindowFactory(
         {QString(), QDir::currentPath(), savingOn,
+         [&window] { return window.classroomDelivery().state(); },
          [&window](const QString& child) { window.practise(child); }},
         numberlark::progressWindowModulePaths(QCoreApplication::applicationDirPath())));
     window.setPracticeWindowFactory(numberlark::practiceWindowFactory(
@@ -55,6 +63,31 @@ bool displayAvailable()
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
 
+// The school's server, read from the user's settings and then the
+// system-wide file an administrator writes. Without one nothing else of the
+// classroom is loaded. What earlier runs left goes once the window is on
+// the screen, so start-up never waits for the module or the network.
+void startClassroomDelivery(numberlark::Form1& window)
+{
+    window.classroomDelivery().setServer(numberlark::classroom::classroomServer(QSettings()));
+    if (window.classroomDelivery().hasServer()) {
+        QTimer::singleShot(kClassroomAfterShown, &window,
+                           [&window] { window.classroomDelivery().startAfterShown(); });
+    }
+}
+
+// A delivery still waiting on a frozen server at the end runs on a thread of
+// its own, inside Qt SQL: the static destructors must not run under it. The
+// log is closed and every file written by now, so the process ends here.
+int endProgram(numberlark::Form1& window, int exitCode)
+{
+    if (window.classroomDelivery().deliveryRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
+    return exitCode;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -74,5 +107,6 @@ int main(int argc, char** argv)
     numberlark::CertificatePrinter printer(window.session(), &window);
     connectWindows(window, settings, printer);
     window.show();
-    return QApplication::exec();
+    startClassroomDelivery(window);
+    return endProgram(window, QApplication::exec());
 }

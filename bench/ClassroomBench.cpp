@@ -1,7 +1,10 @@
 // Times the classroom server over a unix socket, on a private PostgreSQL
 // started for the run: an outbox of 1,000 tests of 20 answers delivered,
 // then, for a class of 30 children with 200 tests each (120,000 answers),
-// the teacher's class overview and one child's tests.
+// the teacher's class overview and one child's tests, as queries and in
+// the progress window from the choice to the page shown; and what Quit adds
+// when a server is set: the classroom module delivering the test just
+// recorded and marking it in the log.
 //
 //   bench_classroom
 //
@@ -9,10 +12,23 @@
 // server programs are missing.
 #include "classroom/ClassQueries.h"
 #include "classroom/OutboxDelivery.h"
+#include "modules/ModuleLoader.h"
+#include "progress/ProgressLog.h"
+#include "progress/recording/ClassroomDelivery.h"
 #include "support/PrivatePostgres.h"
+#include "ui/progress/ClassOverviewPage.h"
+#include "ui/progress/ClassSourceBar.h"
+#include "ui/progress/FrmProgress.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QToolButton>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -59,11 +75,93 @@ double millisSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// Quit after a test: recorded first (not timed, the same with or without a
+// server), then delivered. The first run pays for loading the module and
+// the PostgreSQL driver, as every real Quit does in its fresh process.
+void timeQuit(const std::optional<QString>& server, const char* label)
+{
+    constexpr int kRuns = 21;
+    QTemporaryDir home;
+    const QString logPath = home.filePath(QStringLiteral("progress.sqlite"));
+    std::vector<double> times;
+    numberlark::ClassroomDelivery delivery;
+    delivery.setServer(server);
+    delivery.setLogPath(logPath);
+    delivery.setModulePaths(numberlark::modulePaths(
+        QStringLiteral("libnumberlark_classroom_courier.so"),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../app"))));
+    for (int run = 0; run < kRuns; ++run) {
+        numberlark::progress::TestRecord test;
+        test.child = QStringLiteral("Ada");
+        test.when = QDateTime::currentDateTime();
+        test.table = {numberlark::progress::TableChoiceRecord::Kind::Table, 7};
+        test.questions = kAnswersPerTest;
+        test.finished = true;
+        test.answers.assign(kAnswersPerTest, {7, 8, 7, 0, 2500});
+        if (!numberlark::progress::ProgressLog(logPath).record(test).done()) {
+            std::fprintf(stderr, "bench_classroom: the test could not be recorded\n");
+            return;
+        }
+        const auto start = Clock::now();
+        delivery.deliverBeforeQuit();
+        times.push_back(millisSince(start));
+    }
+    const double first = times.front();
+    std::sort(times.begin() + 1, times.end());
+    std::printf("classroom: Quit %s: %.1f ms first (module and driver load), %.1f ms median\n",
+                label, first, times[times.size() / 2]);
+}
+
+// Runs the window's events until `done`, for at most a minute.
+template <typename Done> bool waitFor(Done done)
+{
+    const auto start = Clock::now();
+    while (!done()) {
+        if (Clock::now() - start > std::chrono::minutes(1)) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// The teacher's progress window: from choosing Class to the overview shown,
+// and from choosing a child to her tests shown.
+bool timeTheWindow(const QString& teacher)
+{
+    QTemporaryDir home;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    QSettings().setValue(QStringLiteral("Classroom/server"), teacher);
+    numberlark::FrmProgress window(numberlark::ProgressWindowContext{
+        home.filePath(QStringLiteral("progress.sqlite")), home.path(), [] { return true; }});
+    window.show();
+    numberlark::ClassSourceBar* bar = window.classSourceBar();
+    if (!waitFor([&] { return bar->classButton()->isVisible(); })) {
+        return false;
+    }
+    auto start = Clock::now();
+    bar->classButton()->click();
+    if (!waitFor([&] { return window.classOverview()->isVisible(); })) {
+        return false;
+    }
+    std::printf("classroom: class overview in the window, from choosing it: %.0f ms\n",
+                millisSince(start));
+    start = Clock::now();
+    window.childPicker()->setCurrentIndex(
+        window.childPicker()->findData(QStringLiteral("Child 7")));
+    if (!waitFor([&] { return window.testsList()->isVisible(); })) {
+        return false;
+    }
+    std::printf("classroom: a child's tests in the window, from choosing her: %.0f ms\n",
+                millisSince(start));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     if (numberlark::testing::PrivatePostgres::binaryFolder().isEmpty()) {
         return 0;
     }
@@ -91,11 +189,9 @@ int main(int argc, char** argv)
     if (!teacher.open().ok()) {
         return 1;
     }
-    std::vector<ChildSummary> children;
-    std::vector<ClassFact> hardest;
+    ClassCounts overview;
     start = Clock::now();
-    if (classChildren(teacher.database(), children).isValid() ||
-        hardestFacts(teacher.database(), 10, hardest).isValid()) {
+    if (readClassCounts(teacher.database(), 10, overview).isValid()) {
         return 1;
     }
     std::printf("classroom: class overview, %d children, %d answers: %.0f ms\n", kChildren,
@@ -107,5 +203,7 @@ int main(int argc, char** argv)
     }
     std::printf("classroom: one child's %zu tests with answers: %.0f ms\n", tests.size(),
                 millisSince(start));
-    return 0;
+    timeQuit(std::nullopt, "without a server");
+    timeQuit(server.conninfo(QStringLiteral("pc1")), "with the server answering");
+    return timeTheWindow(server.conninfo(QStringLiteral("teacher"))) ? 0 : 1;
 }

@@ -78,6 +78,21 @@
     </message>
 </context>
 <context>
+    <name>ClassTableCsv</name>
+    <message>
+        <source>Child</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Sichere Aufgaben</translation>
+    </message>
+</context>
+<context>
     <name>ClassroomProblem</name>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed on this computer.</source>
@@ -472,6 +487,10 @@
         <source>Come back tomorrow to practise again.</source>
         <translation>Komm morgen wieder zum Üben.</translation>
     </message>
+    <message>
+        <source>Tomorrow: 1 fact to review.</source>
+        <translation>Morgen: 1 Aufgabe zum Wiederholen.</translation>
+    </message>
     <message numerus="yes">
         <source>Tomorrow: %n facts to review.</source>
         <translation>
@@ -479,21 +498,17 @@
             <numerusform>Morgen: %n Aufgaben zum Wiederholen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: 1 fact to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>%1: 1 Aufgabe zum Wiederholen.</translation>
+    </message>
     <message numerus="yes">
         <source>%1: %n facts to review.</source>
         <translation>
             <numerusform>%1: %n Aufgabe zum Wiederholen.</numerusform>
             <numerusform>%1: %n Aufgaben zum Wiederholen.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Tomorrow: 1 fact to review.</source>
-        <translation>Morgen: 1 Aufgabe zum Wiederholen.</translation>
-    </message>
-    <message>
-        <source>%1: 1 fact to review.</source>
-        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
-        <translation>%1: 1 Aufgabe zum Wiederholen.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1010,132 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassOverviewPage</name>
+    <message>
+        <source>&lt;b&gt;Each child&apos;s facts&lt;/b&gt; (a row per child, a square per fact; point at a square for its figures)</source>
+        <translation>&lt;b&gt;Das Einmaleins jedes Kindes&lt;/b&gt; (eine Zeile je Kind, ein Feld je Aufgabe; mit der Maus auf ein Feld zeigen, um seine Zahlen zu sehen)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The facts the class finds hardest&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Die schwierigsten Aufgaben der Klasse&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Gestellt</translation>
+    </message>
+    <message>
+        <source>Right first time</source>
+        <translation>Gleich richtig</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Mittlere Zeit</translation>
+    </message>
+    <message>
+        <source>The facts the class finds hardest</source>
+        <translation>Die schwierigsten Aufgaben der Klasse</translation>
+    </message>
+    <message>
+        <source>Each child&apos;s facts</source>
+        <translation>Das Einmaleins jedes Kindes</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassSourceBar</name>
+    <message>
+        <source>This Co&amp;mputer</source>
+        <translation>Dieser Co&amp;mputer</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ass</source>
+        <translation>Kl&amp;asse</translation>
+    </message>
+    <message>
+        <source>&amp;Export for Spreadsheet...</source>
+        <translation>Für Tabellenkalkulation e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Connecting to the school&apos;s server...</source>
+        <translation>Verbindung zum Server der Schule wird aufgebaut...</translation>
+    </message>
+    <message>
+        <source>This computer delivers its tests to the school&apos;s server; the whole class is shown with a teacher&apos;s login.</source>
+        <translation>Dieser Computer liefert seine Tests an den Server der Schule; die ganze Klasse sieht man mit der Anmeldung einer Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>Die Klasse kann nicht angezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassTableModel</name>
+    <message>
+        <source>%1 times %2, %3</source>
+        <translation>%1 mal %2, %3</translation>
+    </message>
+    <message>
+        <source>Asked: %1</source>
+        <translation>Gestellt: %1</translation>
+    </message>
+    <message>
+        <source>Right first time: %1</source>
+        <translation>Gleich richtig: %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Sichere Aufgaben</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassroomLine</name>
+    <message numerus="yes">
+        <source>Tests on their way to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Tests auf dem Weg zum Server der Schule: %n.</numerusform>
+            <numerusform>Tests auf dem Weg zum Server der Schule: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tests waiting to be delivered to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Tests, die auf die Übertragung zum Server der Schule warten: %n.</numerusform>
+            <numerusform>Tests, die auf die Übertragung zum Server der Schule warten: %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>
@@ -1286,6 +1427,54 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <translation>Die Tests unten werden so gezeigt, wie sie gespeichert sind; neue Tests können erst hinzugefügt werden, wenn das Protokoll geschrieben werden kann.</translation>
     </message>
     <message>
+        <source>Only this computer&apos;s own log can be changed; switch to This Computer.</source>
+        <translation>Nur das eigene Protokoll dieses Computers lässt sich ändern; dazu zu „Dieser Computer“ wechseln.</translation>
+    </message>
+    <message>
+        <source>Reading the class from the school&apos;s server...</source>
+        <translation>Die Klasse wird vom Server der Schule gelesen...</translation>
+    </message>
+    <message>
+        <source>Reading the tests of %1 from the school&apos;s server...</source>
+        <translation>Die Tests von %1 werden vom Server der Schule gelesen...</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>Die Klasse kann nicht angezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Whole Class</source>
+        <translation>Ganze Klasse</translation>
+    </message>
+    <message>
+        <source>Progress of the whole class</source>
+        <translation>Fortschritt der ganzen Klasse</translation>
+    </message>
+    <message>
+        <source>The tests of %1 cannot be shown: %2</source>
+        <translation>Die Tests von %1 können nicht angezeigt werden: %2</translation>
+    </message>
+    <message>
+        <source>Export for Spreadsheet</source>
+        <translation>Für Tabellenkalkulation exportieren</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>klasse</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Tabellendateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class could not be saved as %1.
+
+%2</source>
+        <translation>Die Klasse konnte nicht als %1 gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
         <source>Practise on Scr&amp;een</source>
         <translation>Am Bildschirm &amp;üben</translation>
     </message>
@@ -1381,6 +1570,10 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>Well done, %1! You answered 1 question.</source>
+        <translation>Gut gemacht, %1! Du hast 1 Frage beantwortet.</translation>
+    </message>
     <message numerus="yes">
         <source>Well done, %1! You answered %n questions.</source>
         <translation>
@@ -1392,20 +1585,16 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <source>Every try helps: the facts you practised will come back.</source>
         <translation>Jeder Versuch hilft: Die geübten Aufgaben kommen wieder.</translation>
     </message>
+    <message>
+        <source>1 fact you know now:</source>
+        <translation>1 Aufgabe kannst du jetzt:</translation>
+    </message>
     <message numerus="yes">
         <source>%n facts you know now:</source>
         <translation>
             <numerusform>%n Aufgabe kannst du jetzt:</numerusform>
             <numerusform>%n Aufgaben kannst du jetzt:</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Well done, %1! You answered 1 question.</source>
-        <translation>Gut gemacht, %1! Du hast 1 Frage beantwortet.</translation>
-    </message>
-    <message>
-        <source>1 fact you know now:</source>
-        <translation>1 Aufgabe kannst du jetzt:</translation>
     </message>
 </context>
 <context>

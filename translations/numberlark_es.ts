@@ -78,6 +78,21 @@
     </message>
 </context>
 <context>
+    <name>ClassTableCsv</name>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Operaciones sabidas</translation>
+    </message>
+</context>
+<context>
     <name>ClassroomProblem</name>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed on this computer.</source>
@@ -472,6 +487,10 @@
         <source>Come back tomorrow to practise again.</source>
         <translation>Vuelve mañana para practicar otra vez.</translation>
     </message>
+    <message>
+        <source>Tomorrow: 1 fact to review.</source>
+        <translation>Mañana: 1 operación para repasar.</translation>
+    </message>
     <message numerus="yes">
         <source>Tomorrow: %n facts to review.</source>
         <translation>
@@ -479,21 +498,17 @@
             <numerusform>Mañana: %n operaciones para repasar.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: 1 fact to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>%1: 1 operación para repasar.</translation>
+    </message>
     <message numerus="yes">
         <source>%1: %n facts to review.</source>
         <translation>
             <numerusform>%1: %n operación para repasar.</numerusform>
             <numerusform>%1: %n operaciones para repasar.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Tomorrow: 1 fact to review.</source>
-        <translation>Mañana: 1 operación para repasar.</translation>
-    </message>
-    <message>
-        <source>%1: 1 fact to review.</source>
-        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
-        <translation>%1: 1 operación para repasar.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1010,132 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassOverviewPage</name>
+    <message>
+        <source>&lt;b&gt;Each child&apos;s facts&lt;/b&gt; (a row per child, a square per fact; point at a square for its figures)</source>
+        <translation>&lt;b&gt;Las operaciones de cada niño&lt;/b&gt; (una fila por niño, una casilla por operación; señala una casilla para ver sus datos)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The facts the class finds hardest&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Las operaciones más difíciles para la clase&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Preguntadas</translation>
+    </message>
+    <message>
+        <source>Right first time</source>
+        <translation>Bien a la primera</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Respuestas mal</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Tiempo medio</translation>
+    </message>
+    <message>
+        <source>The facts the class finds hardest</source>
+        <translation>Las operaciones más difíciles para la clase</translation>
+    </message>
+    <message>
+        <source>Each child&apos;s facts</source>
+        <translation>Las operaciones de cada niño</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Sabidas</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassSourceBar</name>
+    <message>
+        <source>This Co&amp;mputer</source>
+        <translation>Este or&amp;denador</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ass</source>
+        <translation>Cl&amp;ase</translation>
+    </message>
+    <message>
+        <source>&amp;Export for Spreadsheet...</source>
+        <translation>E&amp;xportar para hoja de cálculo...</translation>
+    </message>
+    <message>
+        <source>Connecting to the school&apos;s server...</source>
+        <translation>Conectando con el servidor de la escuela...</translation>
+    </message>
+    <message>
+        <source>This computer delivers its tests to the school&apos;s server; the whole class is shown with a teacher&apos;s login.</source>
+        <translation>Este ordenador envía sus pruebas al servidor de la escuela; la clase entera se ve con el usuario de un docente.</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>No se puede mostrar la clase: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Volver a intentar</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassTableModel</name>
+    <message>
+        <source>%1 times %2, %3</source>
+        <translation>%1 por %2, %3</translation>
+    </message>
+    <message>
+        <source>Asked: %1</source>
+        <translation>Preguntada: %1</translation>
+    </message>
+    <message>
+        <source>Right first time: %1</source>
+        <translation>Bien a la primera: %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Respuestas mal: %1</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Sabidas</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Operaciones sabidas</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassroomLine</name>
+    <message numerus="yes">
+        <source>Tests on their way to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Pruebas en camino al servidor de la escuela: %n.</numerusform>
+            <numerusform>Pruebas en camino al servidor de la escuela: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tests waiting to be delivered to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Pruebas pendientes de enviar al servidor de la escuela: %n.</numerusform>
+            <numerusform>Pruebas pendientes de enviar al servidor de la escuela: %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>
@@ -1286,6 +1427,54 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <translation>Las pruebas de abajo se muestran tal como están guardadas; las pruebas que se hagan ahora no se podrán añadir hasta que se pueda escribir en el registro.</translation>
     </message>
     <message>
+        <source>Only this computer&apos;s own log can be changed; switch to This Computer.</source>
+        <translation>Solo se puede cambiar el registro propio de este ordenador; cambia a «Este ordenador».</translation>
+    </message>
+    <message>
+        <source>Reading the class from the school&apos;s server...</source>
+        <translation>Leyendo la clase del servidor de la escuela...</translation>
+    </message>
+    <message>
+        <source>Reading the tests of %1 from the school&apos;s server...</source>
+        <translation>Leyendo las pruebas de %1 del servidor de la escuela...</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>No se puede mostrar la clase: %1</translation>
+    </message>
+    <message>
+        <source>Whole Class</source>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <source>Progress of the whole class</source>
+        <translation>Progreso de toda la clase</translation>
+    </message>
+    <message>
+        <source>The tests of %1 cannot be shown: %2</source>
+        <translation>No se pueden mostrar las pruebas de %1: %2</translation>
+    </message>
+    <message>
+        <source>Export for Spreadsheet</source>
+        <translation>Exportar para hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>clase</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Archivos de hoja de cálculo (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class could not be saved as %1.
+
+%2</source>
+        <translation>No se pudo guardar la clase como %1.
+
+%2</translation>
+    </message>
+    <message>
         <source>Practise on Scr&amp;een</source>
         <translation>Practicar en pantall&amp;a</translation>
     </message>
@@ -1381,6 +1570,10 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
+    <message>
+        <source>Well done, %1! You answered 1 question.</source>
+        <translation>¡Muy bien, %1! Has respondido 1 pregunta.</translation>
+    </message>
     <message numerus="yes">
         <source>Well done, %1! You answered %n questions.</source>
         <translation>
@@ -1392,20 +1585,16 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <source>Every try helps: the facts you practised will come back.</source>
         <translation>Cada intento ayuda: las operaciones que practicaste volverán.</translation>
     </message>
+    <message>
+        <source>1 fact you know now:</source>
+        <translation>1 operación que ya sabes:</translation>
+    </message>
     <message numerus="yes">
         <source>%n facts you know now:</source>
         <translation>
             <numerusform>%n operación que ya sabes:</numerusform>
             <numerusform>%n operaciones que ya sabes:</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Well done, %1! You answered 1 question.</source>
-        <translation>¡Muy bien, %1! Has respondido 1 pregunta.</translation>
-    </message>
-    <message>
-        <source>1 fact you know now:</source>
-        <translation>1 operación que ya sabes:</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,21 @@
     </message>
 </context>
 <context>
+    <name>ClassTableCsv</name>
+    <message>
+        <source>Child</source>
+        <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Multiplications sues</translation>
+    </message>
+</context>
+<context>
     <name>ClassroomProblem</name>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed on this computer.</source>
@@ -472,6 +487,10 @@
         <source>Come back tomorrow to practise again.</source>
         <translation>Reviens demain pour t’entraîner encore.</translation>
     </message>
+    <message>
+        <source>Tomorrow: 1 fact to review.</source>
+        <translation>Demain&#xa0;: 1 calcul à revoir.</translation>
+    </message>
     <message numerus="yes">
         <source>Tomorrow: %n facts to review.</source>
         <translation>
@@ -479,21 +498,17 @@
             <numerusform>Demain&#xa0;: %n calculs à revoir.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: 1 fact to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>%1&#xa0;: 1 calcul à revoir.</translation>
+    </message>
     <message numerus="yes">
         <source>%1: %n facts to review.</source>
         <translation>
             <numerusform>%1&#xa0;: %n calcul à revoir.</numerusform>
             <numerusform>%1&#xa0;: %n calculs à revoir.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Tomorrow: 1 fact to review.</source>
-        <translation>Demain&#xa0;: 1 calcul à revoir.</translation>
-    </message>
-    <message>
-        <source>%1: 1 fact to review.</source>
-        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
-        <translation>%1&#xa0;: 1 calcul à revoir.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1010,132 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassOverviewPage</name>
+    <message>
+        <source>&lt;b&gt;Each child&apos;s facts&lt;/b&gt; (a row per child, a square per fact; point at a square for its figures)</source>
+        <translation>&lt;b&gt;Les multiplications de chaque enfant&lt;/b&gt; (une ligne par enfant, une case par multiplication&#xa0;; pointer une case pour voir ses chiffres)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The facts the class finds hardest&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Les multiplications les plus difficiles pour la classe&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Demandées</translation>
+    </message>
+    <message>
+        <source>Right first time</source>
+        <translation>Justes du premier coup</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Réponses fausses</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Temps moyen</translation>
+    </message>
+    <message>
+        <source>The facts the class finds hardest</source>
+        <translation>Les multiplications les plus difficiles pour la classe</translation>
+    </message>
+    <message>
+        <source>Each child&apos;s facts</source>
+        <translation>Les multiplications de chaque enfant</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Sues</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassSourceBar</name>
+    <message>
+        <source>This Co&amp;mputer</source>
+        <translation>Ce&amp;t ordinateur</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ass</source>
+        <translation>Cl&amp;asse</translation>
+    </message>
+    <message>
+        <source>&amp;Export for Spreadsheet...</source>
+        <translation>E&amp;xporter pour un tableur...</translation>
+    </message>
+    <message>
+        <source>Connecting to the school&apos;s server...</source>
+        <translation>Connexion au serveur de l’école...</translation>
+    </message>
+    <message>
+        <source>This computer delivers its tests to the school&apos;s server; the whole class is shown with a teacher&apos;s login.</source>
+        <translation>Cet ordinateur envoie ses tests au serveur de l’école&#xa0;; la classe entière se voit avec l’identifiant d’un enseignant.</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>La classe ne peut pas être affichée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>Réessa&amp;yer</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassTableModel</name>
+    <message>
+        <source>%1 times %2, %3</source>
+        <translation>%1 fois %2, %3</translation>
+    </message>
+    <message>
+        <source>Asked: %1</source>
+        <translation>Demandée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Right first time: %1</source>
+        <translation>Juste du premier coup&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Réponses fausses&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Sues</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Multiplications sues</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassroomLine</name>
+    <message numerus="yes">
+        <source>Tests on their way to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Tests en route vers le serveur de l&apos;école : %n.</numerusform>
+            <numerusform>Tests en route vers le serveur de l&apos;école : %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tests waiting to be delivered to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Tests en attente d&apos;envoi au serveur de l&apos;école : %n.</numerusform>
+            <numerusform>Tests en attente d&apos;envoi au serveur de l&apos;école : %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>
@@ -1286,6 +1427,54 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <translation>Les tests ci-dessous sont affichés tels qu’ils sont conservés ; les tests passés maintenant ne pourront pas être ajoutés tant que le journal ne pourra pas être écrit.</translation>
     </message>
     <message>
+        <source>Only this computer&apos;s own log can be changed; switch to This Computer.</source>
+        <translation>Seul le journal de cet ordinateur peut être modifié&#xa0;; passer à «&#xa0;Cet ordinateur&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Reading the class from the school&apos;s server...</source>
+        <translation>Lecture de la classe sur le serveur de l’école...</translation>
+    </message>
+    <message>
+        <source>Reading the tests of %1 from the school&apos;s server...</source>
+        <translation>Lecture des tests de %1 sur le serveur de l’école...</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>La classe ne peut pas être affichée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Whole Class</source>
+        <translation>Toute la classe</translation>
+    </message>
+    <message>
+        <source>Progress of the whole class</source>
+        <translation>Progrès de toute la classe</translation>
+    </message>
+    <message>
+        <source>The tests of %1 cannot be shown: %2</source>
+        <translation>Les tests de %1 ne peuvent pas être affichés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Export for Spreadsheet</source>
+        <translation>Exporter pour un tableur</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>classe</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Fichiers de tableur (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class could not be saved as %1.
+
+%2</source>
+        <translation>La classe n’a pas pu être enregistrée sous %1.
+
+%2</translation>
+    </message>
+    <message>
         <source>Practise on Scr&amp;een</source>
         <translation>S’entraîner à l’&amp;écran</translation>
     </message>
@@ -1381,6 +1570,10 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>Well done, %1! You answered 1 question.</source>
+        <translation>Bravo, %1&#xa0;! Tu as répondu à 1 question.</translation>
+    </message>
     <message numerus="yes">
         <source>Well done, %1! You answered %n questions.</source>
         <translation>
@@ -1392,20 +1585,16 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <source>Every try helps: the facts you practised will come back.</source>
         <translation>Chaque essai compte&#xa0;: les calculs travaillés reviendront.</translation>
     </message>
+    <message>
+        <source>1 fact you know now:</source>
+        <translation>1 calcul que tu sais maintenant&#xa0;:</translation>
+    </message>
     <message numerus="yes">
         <source>%n facts you know now:</source>
         <translation>
             <numerusform>%n calcul que tu sais maintenant&#xa0;:</numerusform>
             <numerusform>%n calculs que tu sais maintenant&#xa0;:</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Well done, %1! You answered 1 question.</source>
-        <translation>Bravo, %1&#xa0;! Tu as répondu à 1 question.</translation>
-    </message>
-    <message>
-        <source>1 fact you know now:</source>
-        <translation>1 calcul que tu sais maintenant&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,21 @@
     </message>
 </context>
 <context>
+    <name>ClassTableCsv</name>
+    <message>
+        <source>Child</source>
+        <translation>Dziecko</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Testy</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Opanowane działania</translation>
+    </message>
+</context>
+<context>
     <name>ClassroomProblem</name>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed on this computer.</source>
@@ -480,6 +495,10 @@
         <source>Come back tomorrow to practise again.</source>
         <translation>Wróć jutro, żeby znowu poćwiczyć.</translation>
     </message>
+    <message>
+        <source>Tomorrow: 1 fact to review.</source>
+        <translation>Jutro: 1 działanie do powtórki.</translation>
+    </message>
     <message numerus="yes">
         <source>Tomorrow: %n facts to review.</source>
         <translation>
@@ -488,6 +507,11 @@
             <numerusform>Jutro: %n działań do powtórki.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: 1 fact to review.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
+        <translation>%1: 1 działanie do powtórki.</translation>
+    </message>
     <message numerus="yes">
         <source>%1: %n facts to review.</source>
         <translation>
@@ -495,15 +519,6 @@
             <numerusform>%1: %n działania do powtórki.</numerusform>
             <numerusform>%1: %n działań do powtórki.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Tomorrow: 1 fact to review.</source>
-        <translation>Jutro: 1 działanie do powtórki.</translation>
-    </message>
-    <message>
-        <source>%1: 1 fact to review.</source>
-        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
-        <translation>%1: 1 działanie do powtórki.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1027,134 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassOverviewPage</name>
+    <message>
+        <source>&lt;b&gt;Each child&apos;s facts&lt;/b&gt; (a row per child, a square per fact; point at a square for its figures)</source>
+        <translation>&lt;b&gt;Działania każdego dziecka&lt;/b&gt; (wiersz na dziecko, pole na działanie; wskaż pole, aby zobaczyć dane)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The facts the class finds hardest&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Najtrudniejsze działania dla klasy&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Zadane</translation>
+    </message>
+    <message>
+        <source>Right first time</source>
+        <translation>Dobrze za pierwszym razem</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Błędne odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Średni czas</translation>
+    </message>
+    <message>
+        <source>The facts the class finds hardest</source>
+        <translation>Najtrudniejsze działania dla klasy</translation>
+    </message>
+    <message>
+        <source>Each child&apos;s facts</source>
+        <translation>Działania każdego dziecka</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Testy</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Opanowane</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassSourceBar</name>
+    <message>
+        <source>This Co&amp;mputer</source>
+        <translation>Ten ko&amp;mputer</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ass</source>
+        <translation>Kl&amp;asa</translation>
+    </message>
+    <message>
+        <source>&amp;Export for Spreadsheet...</source>
+        <translation>Ek&amp;sportuj do arkusza kalkulacyjnego...</translation>
+    </message>
+    <message>
+        <source>Connecting to the school&apos;s server...</source>
+        <translation>Łączenie z serwerem szkoły...</translation>
+    </message>
+    <message>
+        <source>This computer delivers its tests to the school&apos;s server; the whole class is shown with a teacher&apos;s login.</source>
+        <translation>Ten komputer wysyła swoje testy na serwer szkoły; całą klasę widać po zalogowaniu jako nauczyciel.</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>Nie można pokazać klasy: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>Spróbuj &amp;ponownie</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassTableModel</name>
+    <message>
+        <source>%1 times %2, %3</source>
+        <translation>%1 razy %2, %3</translation>
+    </message>
+    <message>
+        <source>Asked: %1</source>
+        <translation>Zadane: %1</translation>
+    </message>
+    <message>
+        <source>Right first time: %1</source>
+        <translation>Dobrze za pierwszym razem: %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Błędne odpowiedzi: %1</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Testy</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Opanowane</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Opanowane działania</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::ClassroomLine</name>
+    <message numerus="yes">
+        <source>Tests on their way to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Testy w drodze na serwer szkoły: %n.</numerusform>
+            <numerusform>Testy w drodze na serwer szkoły: %n.</numerusform>
+            <numerusform>Testy w drodze na serwer szkoły: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tests waiting to be delivered to the school&apos;s server: %n.</source>
+        <translation>
+            <numerusform>Testy czekające na wysłanie na serwer szkoły: %n.</numerusform>
+            <numerusform>Testy czekające na wysłanie na serwer szkoły: %n.</numerusform>
+            <numerusform>Testy czekające na wysłanie na serwer szkoły: %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>numberlark::DialProgressBar</name>
     <message>
         <source>Progress dial</source>
@@ -1303,6 +1446,54 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
         <translation>Poniższe testy są pokazane tak, jak zostały zapisane; nowych testów nie można dodać, dopóki do dziennika nie da się zapisywać.</translation>
     </message>
     <message>
+        <source>Only this computer&apos;s own log can be changed; switch to This Computer.</source>
+        <translation>Zmieniać można tylko dziennik tego komputera; przełącz na „Ten komputer”.</translation>
+    </message>
+    <message>
+        <source>Reading the class from the school&apos;s server...</source>
+        <translation>Wczytywanie klasy z serwera szkoły...</translation>
+    </message>
+    <message>
+        <source>Reading the tests of %1 from the school&apos;s server...</source>
+        <translation>Wczytywanie testów: %1, z serwera szkoły...</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>Nie można pokazać klasy: %1</translation>
+    </message>
+    <message>
+        <source>Whole Class</source>
+        <translation>Cała klasa</translation>
+    </message>
+    <message>
+        <source>Progress of the whole class</source>
+        <translation>Postępy całej klasy</translation>
+    </message>
+    <message>
+        <source>The tests of %1 cannot be shown: %2</source>
+        <translation>Nie można pokazać testów: %1. %2</translation>
+    </message>
+    <message>
+        <source>Export for Spreadsheet</source>
+        <translation>Eksportuj do arkusza kalkulacyjnego</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>klasa</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Pliki arkusza (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class could not be saved as %1.
+
+%2</source>
+        <translation>Nie udało się zapisać klasy jako %1.
+
+%2</translation>
+    </message>
+    <message>
         <source>Practise on Scr&amp;een</source>
         <translation>Ćwicz na &amp;ekranie</translation>
     </message>
@@ -1401,6 +1592,10 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
         <source>&amp;Close</source>
         <translation>&amp;Zamknij</translation>
     </message>
+    <message>
+        <source>Well done, %1! You answered 1 question.</source>
+        <translation>Brawo, %1! Odpowiedziałeś na 1 pytanie.</translation>
+    </message>
     <message numerus="yes">
         <source>Well done, %1! You answered %n questions.</source>
         <translation>
@@ -1413,6 +1608,10 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
         <source>Every try helps: the facts you practised will come back.</source>
         <translation>Każda próba pomaga: przećwiczone działania jeszcze wrócą.</translation>
     </message>
+    <message>
+        <source>1 fact you know now:</source>
+        <translation>1 działanie, które już umiesz:</translation>
+    </message>
     <message numerus="yes">
         <source>%n facts you know now:</source>
         <translation>
@@ -1420,14 +1619,6 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
             <numerusform>%n działania, które już umiesz:</numerusform>
             <numerusform>%n działań, które już umiesz:</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Well done, %1! You answered 1 question.</source>
-        <translation>Brawo, %1! Odpowiedziałeś na 1 pytanie.</translation>
-    </message>
-    <message>
-        <source>1 fact you know now:</source>
-        <translation>1 działanie, które już umiesz:</translation>
     </message>
 </context>
 <context>

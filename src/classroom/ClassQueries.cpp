@@ -2,6 +2,7 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <map>
 
 namespace numberlark::classroom {
@@ -16,14 +17,67 @@ const QString kEveryAnswer = QStringLiteral(
     " UNION ALL SELECT p.child, q.fact_first, q.fact_second, q.wrong_tries, q.millis"
     " FROM practice_sessions p JOIN practice_answers q ON q.session_uuid = p.uuid) e");
 
-// One row per child and fact, 1 when the fact is known. "Half the answers
-// within the quick time" is the median test without a median function.
-const QString kKnownByChildAndFact =
-    QStringLiteral("SELECT child,"
-                   " CASE WHEN 10 * SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END) >= 9 * COUNT(*)"
-                   " AND 2 * SUM(CASE WHEN millis <= ? THEN 1 ELSE 0 END) >= COUNT(*)"
-                   " THEN 1 ELSE 0 END AS known FROM %1 GROUP BY child, first, second")
-        .arg(kEveryAnswer);
+// A child knows a fact when at least nine in ten answers were right at the
+// first try and at least half came within the quick time: the median test
+// without a median function.
+bool isKnown(const ChildFactCounts& counts)
+{
+    return 10 * counts.rightFirstTime >= 9 * counts.asked &&
+           2 * counts.quickAnswers >= counts.asked;
+}
+
+// Hardness per answer, so a fact asked often is not hard for that alone:
+// wrong answers and answers not right at the first try, plus every second
+// of the average beyond a quick answer.
+double hardness(const ClassFact& fact)
+{
+    const double slowness = std::max(fact.averageMillis - kQuickMillis, 0.0) / 1000.0;
+    return static_cast<double>(fact.wrongAnswers + fact.asked - fact.rightFirstTime) / fact.asked +
+           slowness;
+}
+
+// Each child with her tests; one who has only practised has none.
+QSqlError readChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(
+            QStringLiteral("SELECT child, SUM(is_test) FROM (SELECT child, 1 AS is_test FROM tests"
+                           " UNION ALL SELECT child, 0 FROM practice_sessions) k GROUP BY child "
+                           "ORDER BY child"))) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        children.push_back({query.value(0).toString(), query.value(1).toInt(), 0});
+    }
+    return query.lastError();
+}
+
+std::vector<ClassFact> hardestOf(const std::vector<ChildFactCounts>& counts, int count)
+{
+    std::map<std::pair<std::int16_t, std::int16_t>, ClassFact> facts;
+    std::map<std::pair<std::int16_t, std::int16_t>, std::int64_t> millis;
+    for (const ChildFactCounts& child : counts) {
+        ClassFact& fact = facts[{child.first, child.second}];
+        fact.first = child.first;
+        fact.second = child.second;
+        fact.asked += child.asked;
+        fact.rightFirstTime += child.rightFirstTime;
+        fact.wrongAnswers += child.wrongAnswers;
+        millis[{child.first, child.second}] += child.totalMillis;
+    }
+    std::vector<ClassFact> hardest;
+    for (auto& [key, fact] : facts) {
+        fact.averageMillis = static_cast<double>(millis[key]) / fact.asked;
+        hardest.push_back(fact);
+    }
+    // In fact order already, so equally hard facts stay in it.
+    std::stable_sort(hardest.begin(), hardest.end(), [](const ClassFact& a, const ClassFact& b) {
+        return hardness(a) > hardness(b);
+    });
+    hardest.resize(std::min(hardest.size(), static_cast<std::size_t>(std::max(count, 0))));
+    return hardest;
+}
 
 ClassroomTest testFromRow(const QSqlQuery& row, const QString& child)
 {
@@ -76,53 +130,112 @@ QSqlError readAnswers(const QSqlDatabase& db, const QString& child,
 
 QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children)
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT c.child, c.tests, COALESCE(SUM(f.known), 0)"
-                       " FROM (SELECT child, SUM(is_test) AS tests FROM (SELECT child, 1 AS is_test"
-                       " FROM tests UNION ALL SELECT child, 0 FROM practice_sessions) k"
-                       " GROUP BY child) c"
-                       " LEFT JOIN (%1) f ON f.child = c.child"
-                       " GROUP BY c.child, c.tests ORDER BY c.child")
-            .arg(kKnownByChildAndFact));
-    query.addBindValue(kQuickMillis);
-    if (!query.exec()) {
-        return query.lastError();
-    }
-    while (query.next()) {
-        children.push_back(
-            {query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt()});
-    }
-    return query.lastError();
+    ClassCounts counts;
+    QSqlError error = readClassCounts(db, 0, counts);
+    children = std::move(counts.children);
+    return error;
 }
 
 QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts)
 {
-    // Hardness per answer, so a fact asked often is not hard for that alone:
-    // wrong answers and answers not right at the first try, plus every second
-    // of the average beyond a quick answer.
+    std::vector<ChildFactCounts> counts;
+    QSqlError error = childFactCounts(db, counts);
+    facts = hardestOf(counts, count);
+    return error;
+}
+
+QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, ClassCounts& counts)
+{
+    QSqlError error = readChildren(db, counts.children);
+    if (!error.isValid()) {
+        error = childFactCounts(db, counts.facts);
+    }
+    if (error.isValid()) {
+        return error;
+    }
+    std::map<QString, ChildSummary*> childNamed;
+    for (ChildSummary& child : counts.children) {
+        childNamed.emplace(child.child, &child);
+    }
+    for (const ChildFactCounts& fact : counts.facts) {
+        const auto found = childNamed.find(fact.child);
+        if (found != childNamed.end() && isKnown(fact)) {
+            ++found->second->knownFacts;
+        }
+    }
+    counts.hardest = hardestOf(counts.facts, hardestCount);
+    return {};
+}
+
+QSqlError childFactCounts(const QSqlDatabase& db, std::vector<ChildFactCounts>& counts)
+{
     QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(
-        QStringLiteral("SELECT first, second, COUNT(*), SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END),"
-                       " SUM(wrong), AVG(millis) FROM %1 GROUP BY first, second"
-                       " ORDER BY (SUM(wrong) + SUM(CASE WHEN wrong > 0 THEN 1 ELSE 0 END)) * 1.0"
-                       " / COUNT(*) + CASE WHEN AVG(millis) > ? THEN (AVG(millis) - ?) / 1000.0"
-                       " ELSE 0 END DESC, first, second LIMIT ?")
+        QStringLiteral("SELECT child, first, second, COUNT(*),"
+                       " SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END), SUM(wrong),"
+                       " SUM(CASE WHEN millis <= ? THEN 1 ELSE 0 END), SUM(millis) FROM %1"
+                       " GROUP BY child, first, second ORDER BY child, first, second")
             .arg(kEveryAnswer));
     query.addBindValue(kQuickMillis);
-    query.addBindValue(kQuickMillis);
-    query.addBindValue(std::max(count, 0));
     if (!query.exec()) {
         return query.lastError();
     }
     while (query.next()) {
-        facts.push_back({static_cast<std::int16_t>(query.value(0).toInt()),
-                         static_cast<std::int16_t>(query.value(1).toInt()), query.value(2).toInt(),
-                         query.value(3).toInt(), query.value(4).toInt(),
-                         query.value(5).toDouble()});
+        counts.push_back({query.value(0).toString(),
+                          static_cast<std::int16_t>(query.value(1).toInt()),
+                          static_cast<std::int16_t>(query.value(2).toInt()), query.value(3).toInt(),
+                          query.value(4).toInt(), query.value(5).toInt(), query.value(6).toInt(),
+                          query.value(7).toLongLong()});
     }
+    return query.lastError();
+}
+
+QSqlError childPractice(const QSqlDatabase& db, const QString& child,
+                        std::vector<ClassroomPractice>& sessions)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT p.uuid, p.started_ms, p.utc_offset, p.minutes, p.limit_ms, q.fact_first,"
+        " q.fact_second, q.wrong_tries, q.millis FROM practice_sessions p"
+        " LEFT JOIN practice_answers q ON q.session_uuid = p.uuid"
+        " WHERE p.child = ? ORDER BY p.started_ms, p.id, q.seq"));
+    query.addBindValue(child);
+    if (!query.exec()) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        const QUuid uuid = QUuid::fromString(query.value(0).toString());
+        if (sessions.empty() || sessions.back().uuid != uuid) {
+            ClassroomPractice session{uuid,
+                                      child,
+                                      QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong(),
+                                                                     Qt::OffsetFromUTC,
+                                                                     query.value(2).toInt()),
+                                      query.value(3).toInt(),
+                                      std::nullopt,
+                                      {}};
+            if (!query.value(4).isNull()) {
+                session.limitMillis = query.value(4).toInt();
+            }
+            sessions.push_back(std::move(session));
+        }
+        // A session with no answers comes as one row of NULL answer columns.
+        if (!query.value(5).isNull()) {
+            sessions.back().answers.push_back({static_cast<std::int8_t>(query.value(5).toInt()),
+                                               static_cast<std::int8_t>(query.value(6).toInt()),
+                                               query.value(7).toInt(),
+                                               query.value(8).toLongLong()});
+        }
+    }
+    return query.lastError();
+}
+
+QSqlError probeClassReading(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    query.exec(QStringLiteral("SELECT COUNT(*) FROM tests WHERE 1 = 0"));
     return query.lastError();
 }
 

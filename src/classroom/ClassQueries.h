@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classroom/ClassroomPractice.h"
 #include "classroom/ClassroomTest.h"
 
 #include <QSqlDatabase>
@@ -29,6 +30,25 @@ struct ClassFact {
     double averageMillis = 0;
 };
 
+// One child's answers to one fact (an ordered pair), counted on the server.
+struct ChildFactCounts {
+    QString child;
+    std::int16_t first = 0;
+    std::int16_t second = 0;
+    int asked = 0;
+    int rightFirstTime = 0;
+    int wrongAnswers = 0;
+    int quickAnswers = 0;         // answered within kQuickMillis
+    std::int64_t totalMillis = 0; // of every answer, for the class's average
+};
+
+// The whole class as the teacher's overview shows it.
+struct ClassCounts {
+    std::vector<ChildSummary> children; // by name
+    std::vector<ClassFact> hardest;     // hardest first
+    std::vector<ChildFactCounts> facts; // by child, then fact
+};
+
 // A test on the server, with the login of the computer that delivered it.
 struct DeliveredTest {
     ClassroomTest test;
@@ -45,7 +65,21 @@ inline constexpr int kQuickMillis = 5000;
 // the facts they count are the ordered pairs the questions showed.
 QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children);
 QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts);
+// Every child's answers counted per fact, for the class-by-fact map.
+QSqlError childFactCounts(const QSqlDatabase& db, std::vector<ChildFactCounts>& counts);
+// The class's children, its `hardestCount` hardest facts and every child's
+// counts per fact, from one pass over every answer: classChildren() and
+// hardestFacts() in one, as a class of a school year needs it.
+QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, ClassCounts& counts);
 QSqlError childTests(const QSqlDatabase& db, const QString& child,
                      std::vector<DeliveredTest>& tests);
+// A child's practice sessions on every computer, oldest first, with their answers.
+QSqlError childPractice(const QSqlDatabase& db, const QString& child,
+                        std::vector<ClassroomPractice>& sessions);
+
+// Fails with the server's "permission denied" (SQLSTATE 42501) for a login
+// that may not read the class, as a computer's may not.
+QSqlError probeClassReading(const QSqlDatabase& db);
+inline const QString kPermissionDenied = QStringLiteral("42501");
 
 } // namespace numberlark::classroom

@@ -1,8 +1,7 @@
 #include "classroom/ServerConnection.h"
 
 #include <QSqlQuery>
-
-#include <atomic>
+#include <QUuid>
 
 namespace numberlark::classroom {
 
@@ -10,10 +9,14 @@ namespace {
 
 const QString kDriver = QStringLiteral("QPSQL");
 
+// Qt keeps connections by name for the whole process, and both the program
+// (delivering) and the progress window's module (reading the class) carry a
+// copy of this code, each with a counter of its own: a counter alone would
+// give both copies the same first name, and the second connection would
+// close the first.
 QString uniqueConnectionName()
 {
-    static std::atomic<int> next{0};
-    return QStringLiteral("numberlark-classroom-%1").arg(next.fetch_add(1));
+    return QStringLiteral("numberlark-classroom-") + QUuid::createUuid().toString(QUuid::Id128);
 }
 
 // Qt's driver turns ';' into spaces and cannot take a URI, so a setting

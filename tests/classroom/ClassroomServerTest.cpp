@@ -2,12 +2,19 @@
 #include "classroom/DeliveryRun.h"
 #include "classroom/OutboxDelivery.h"
 #include "classroom/ServerConnection.h"
+#include "classroom/courier/Courier.h"
+#include "progress/LogOutbox.h"
+#include "progress/ProgressLog.h"
 #include "support/PrivatePostgres.h"
+#include "support/TestRecordBuilder.h"
+#include "ui/progress/ClassroomLine.h"
 
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -16,7 +23,10 @@
 #include <tuple>
 
 using namespace numberlark::classroom;
+using numberlark::ClassroomLine;
 using numberlark::testing::PrivatePostgres;
+using numberlark::testing::TestRecordBuilder;
+namespace progress = numberlark::progress;
 using namespace std::chrono_literals;
 using namespace Qt::StringLiterals;
 
@@ -258,6 +268,85 @@ TEST_F(ClassroomServer, EachFailureIsNamedAndNothingIsSent)
     const auto stopped = DeliveryRun::start(server("pc1"), {manyTests(1), {}});
     ASSERT_TRUE(stopped->waitFor(60s));
     EXPECT_EQ(stopped->report()->status.problem, ClassroomProblem::ServerUnreachable);
+}
+
+// At Quit the courier gives the delivery 2 s in all, whatever the server
+// does; the progress window's line says in words what waits and why, and
+// the next start delivers the rest. A resend adds nothing on the server.
+TEST_F(ClassroomServer, QuitWaitsTwoSecondsAtMostAndTheNextStartDeliversTheRest)
+{
+    enum class Server { Answering, Stopped, Frozen, RefusesLogin, Newer };
+    const std::vector<std::tuple<Server, int, ClassroomProblem>> cases{
+        {Server::Answering, 0, ClassroomProblem::None},
+        {Server::Stopped, 1, ClassroomProblem::ServerUnreachable},
+        {Server::Frozen, 1, ClassroomProblem::None},
+        {Server::RefusesLogin, 1, ClassroomProblem::LoginRefused},
+        {Server::Newer, 1, ClassroomProblem::NewerServer},
+    };
+    QTemporaryDir home;
+    const QString logPath = home.filePath(u"progress.sqlite"_s);
+    progress::PracticeSessionRecord practice;
+    practice.child = u"Ada"_s;
+    practice.started = QDateTime(QDate(2026, 3, 2), QTime(9, 0), Qt::OffsetFromUTC, 3600);
+    practice.minutes = 5;
+    practice.answers = {{6, 7, 1, 4000}};
+    ASSERT_TRUE(progress::ProgressLog(logPath).recordPractice(practice).done());
+    for (const auto& [kind, waitingAfterQuit, problem] : cases) {
+        progress::TestRecord test = TestRecordBuilder(u"Ada"_s).answers({{7, 8, 7, 1, 3000}});
+        ASSERT_TRUE(progress::ProgressLog(logPath).record(test).done());
+        QString setting = server("pc1");
+        QTemporaryDir frozenFolder;
+        QLocalServer frozen; // takes connections into its backlog, never answers
+        if (kind == Server::Stopped) {
+            ASSERT_TRUE(m_server->stop());
+        } else if (kind == Server::Frozen) {
+            ASSERT_TRUE(frozen.listen(frozenFolder.filePath(u".s.PGSQL.5432"_s)));
+            setting = u"host=%1 dbname=numberlark user=pc1"_s.arg(frozenFolder.path());
+        } else if (kind == Server::RefusesLogin) {
+            setting += u" password=wrong"_s;
+        } else if (kind == Server::Newer) {
+            m_server->superuser(u"UPDATE numberlark_schema SET version = 99"_s);
+        }
+
+        Courier atQuit;
+        QElapsedTimer quitting;
+        quitting.start();
+        atQuit.deliverBeforeQuit(logPath, setting, 2s);
+        EXPECT_LT(quitting.elapsed(), 2500);
+        EXPECT_EQ(atQuit.deliveryRunning(), kind == Server::Frozen);
+        const ClassroomLine line([&atQuit] { return atQuit.state(); }, nullptr);
+        EXPECT_EQ(line.isHidden(), waitingAfterQuit == 0) << line.text().toStdString();
+        EXPECT_EQ(line.text().contains(u": 1."_s), waitingAfterQuit == 1);
+        EXPECT_TRUE(line.text().contains(describe(problem))) << line.text().toStdString();
+
+        frozen.close();
+        if (kind == Server::Stopped) {
+            ASSERT_TRUE(m_server->start());
+        } else if (kind == Server::Newer) {
+            m_server->superuser(u"UPDATE numberlark_schema SET version = 1"_s);
+        }
+        Courier nextStart;
+        nextStart.deliverWhileRunning(logPath, server("pc1"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !nextStart.state().delivering; }, 60000));
+        EXPECT_EQ(nextStart.state(), OutboxState{});
+        EXPECT_EQ(m_server->superuser(u"SELECT COUNT(*) FROM tests WHERE uuid = '%1'"_s.arg(
+                      test.uuid.toString(QUuid::WithoutBraces))),
+                  u"1"_s);
+    }
+    // The log forgot that the server has them all: they go again, and the
+    // server keeps one of each.
+    progress::ProgressLog log(logPath);
+    ASSERT_TRUE(log.open().done());
+    QSqlQuery(log.database()).exec(u"UPDATE tests SET delivered = 0"_s);
+    Courier again;
+    again.deliverBeforeQuit(logPath, server("pc2"), 2s);
+    Outbox left;
+    ASSERT_TRUE(progress::readOutbox(log, left).done());
+    EXPECT_EQ(left.tests.size() + left.practice.size(), 0U);
+    EXPECT_EQ(rows("tests"), static_cast<int>(cases.size()));
+    EXPECT_EQ(rows("practice_answers"), 1);
+    EXPECT_EQ(m_server->superuser(u"SELECT COUNT(*) FROM tests WHERE delivered_by = 'pc2'"_s),
+              u"0"_s);
 }
 
 } // namespace

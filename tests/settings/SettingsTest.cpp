@@ -1,4 +1,5 @@
 #include "settings/Settings.h"
+#include "classroom/ClassroomSetting.h"
 #include "support/FileSizeCap.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -271,6 +273,56 @@ TEST(SettingsStoreCommit, OneSaveWritesTheFileOnce)
     }
     close(watch);
     EXPECT_EQ(writes, 1);
+}
+
+// The administrator's system-wide file gives school-wide defaults and the
+// school's server; a user's own "Remember settings." and own server win.
+TEST(SystemWideSettings, SchoolDefaultsUnderTheUsersOwn)
+{
+    using namespace Qt::StringLiterals;
+    struct Case {
+        const char* system;
+        const char* user;
+        bool saving;
+        int questions;
+        std::optional<QString> server;
+    };
+    const std::vector<Case> cases{
+        {"", "", false, 20, std::nullopt},
+        {"[Settings]\nallow_saving=True\nnum_of_questions=30\n"
+         "[Classroom]\nserver=service=numberlark\n",
+         "", true, 30, QStringLiteral("service=numberlark")},
+        {"[Settings]\nallow_saving=True\nnum_of_questions=30\n", "[Settings]\nallow_saving=False\n",
+         false, 30, std::nullopt},
+        {"[Settings]\nnum_of_questions=junk\n[Classroom]\nserver=service=numberlark\n",
+         "[Classroom]\nserver=service=teacher\n", false, 20, QStringLiteral("service=teacher")},
+    };
+    const QString oldUser = QFileInfo(QSettings(u"Numberlark"_s, u"Numberlark"_s).fileName())
+                                .dir()
+                                .absoluteFilePath(u".."_s);
+    const QByteArray oldDirs = qgetenv("XDG_CONFIG_DIRS");
+    for (const Case& c : cases) {
+        // Fresh folders each time: QSettings keeps files it has read. The
+        // system-wide file is looked for where XDG_CONFIG_DIRS says.
+        QTemporaryDir system;
+        QTemporaryDir user;
+        qputenv("XDG_CONFIG_DIRS", system.path().toLocal8Bit());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user.path());
+        for (const auto& [dir, text] : {std::pair(&system, c.system), std::pair(&user, c.user)}) {
+            ASSERT_TRUE(QDir().mkpath(dir->filePath(QStringLiteral("Numberlark"))));
+            QFile file(dir->filePath(QStringLiteral("Numberlark/Numberlark.conf")));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(text);
+        }
+        SessionRecord record;
+        LoadSettings(record, QSettingsStore());
+        EXPECT_EQ(record.allow_saving, c.saving) << c.system << " / " << c.user;
+        EXPECT_EQ(record.Numofquestions, c.questions) << c.system << " / " << c.user;
+        EXPECT_EQ(classroom::classroomServer(QSettings(u"Numberlark"_s, u"Numberlark"_s)), c.server)
+            << c.system << " / " << c.user;
+    }
+    qputenv("XDG_CONFIG_DIRS", oldDirs);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, oldUser);
 }
 
 } // namespace

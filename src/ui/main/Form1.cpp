@@ -223,6 +223,8 @@ void Form1::CmdQuit_Click(int /*index*/)
         static_cast<void>(m_progress.record(
             m_session, {nameText(), mixedSelected(), m_seams.now(), resultsEntry()}));
     }
+    // Also without a test: practice recorded during this run waits to go.
+    m_classroom.deliverBeforeQuit();
     endProgram();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/recording/ClassroomDelivery.h"
 #include "progress/recording/ProgressRecording.h"
 #include "quiz/QuizSession.h"
 #include "quiz/RandomSource.h"
@@ -58,6 +59,7 @@ public:
     void setSavePdfHandler(std::function<void()> handler);
     WindowSeams& seams() { return m_seams; }
     ProgressRecording& progressRecording() { return m_progress; }
+    ClassroomDelivery& classroomDelivery() { return m_classroom; }
     QWidget* optionsWindow() const { return m_options.window(); }
     QWidget* aboutWindow() const { return m_about.window(); }
     QWidget* progressWindow() const { return m_progressWindow.window(); }
@@ -117,6 +119,7 @@ private:
     std::function<void()> m_savePdfHandler;
     SizeTwips m_laidOutFor;
     ProgressRecording m_progress{progressNoticeBox(this)};
+    ClassroomDelivery m_classroom;
 };
 
 } // namespace numberlark

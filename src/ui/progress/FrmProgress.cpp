@@ -2,6 +2,9 @@
 
 #include "output/ResultsLine.h"
 #include "progress/FactStats.h"
+#include "ui/progress/ClassOverviewPage.h"
+#include "ui/progress/ClassSourceBar.h"
+#include "ui/progress/ClassroomLine.h"
 #include "ui/progress/FactGridModel.h"
 #include "ui/progress/FactsLegend.h"
 #include "ui/progress/PracticeSheetPrinter.h"
@@ -36,8 +39,6 @@ namespace {
 
 constexpr int kCellWidth = 36;
 constexpr int kCellHeight = 26;
-// The widest a child's name is shown, in pixels; the tool tip has it whole.
-constexpr int kLongestShownName = 420;
 } // namespace
 
 FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
@@ -49,6 +50,9 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     setObjectName(QStringLiteral("FrmProgress"));
     setWindowTitle(tr("Progress"));
     auto* layout = new QVBoxLayout(this);
+    m_classBar = new ClassSourceBar(this);
+    m_classBar->hide();
+    layout->addWidget(m_classBar);
     layout->addWidget(createToolBar());
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("LogNotice"));
@@ -56,6 +60,7 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notice->hide();
     layout->addWidget(m_notice);
+    layout->addWidget(new ClassroomLine(m_context.classroomState, this));
     m_pages = new QStackedWidget(this);
     m_empty = new QLabel(m_pages);
     m_empty->setObjectName(QStringLiteral("EmptyMessage"));
@@ -64,12 +69,15 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     m_empty->setMargin(40);
     m_pages->addWidget(m_empty);
     m_pages->addWidget(createContent());
+    m_overview = new ClassOverviewPage(m_pages);
+    m_pages->addWidget(m_overview);
     layout->addWidget(m_pages, 1);
     fitToScreen(QSize(1180, 780));
     // Esc closes the window, as it closes the options and about windows.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     reload();
+    connectClassroom();
 }
 
 FrmProgress::~FrmProgress() = default;
@@ -213,6 +221,10 @@ QWidget* FrmProgress::createTestsList()
 
 void FrmProgress::reload(const std::optional<QString>& child)
 {
+    if (m_classShown) {
+        reloadClass(child);
+        return;
+    }
     progress::LogStatus status;
     const std::vector<QString> children = m_log->children(&status);
     tellLogNotice(status);
@@ -313,12 +325,16 @@ void FrmProgress::setChildActionsEnabled(bool enabled)
     m_practice->setEnabled(enabled);
     m_onScreen->setEnabled(enabled);
     m_report->setEnabled(enabled);
-    m_forget->setEnabled(enabled);
+    m_forget->setEnabled(enabled && !m_classShown);
 }
 
 void FrmProgress::showChild(int pickerIndex)
 {
     if (pickerIndex < 0) {
+        return;
+    }
+    if (m_classShown) {
+        showClassChoice(pickerIndex);
         return;
     }
     progress::LogStatus status;
@@ -337,6 +353,12 @@ void FrmProgress::showChild(int pickerIndex)
         reload();
         return;
     }
+    showTests();
+}
+
+// The tests and practice of the child the picker shows, from whichever source.
+void FrmProgress::showTests()
+{
     m_gridModel->setStats(progress::collectFactStats(m_tests, m_practiceSessions));
     m_testsModel->setTests(m_tests);
     m_testsView->resizeColumnsToContents();
@@ -364,6 +386,9 @@ void FrmProgress::nameChildShown(const QString& child)
 
 void FrmProgress::CmdImport_Click()
 {
+    if (m_classShown) {
+        return;
+    }
     const QString offered =
         QDir(m_context.startFolder).filePath(QString::fromLatin1(kResultsFileName));
     const QString path = chooseImportFile(
@@ -382,6 +407,7 @@ void FrmProgress::CmdImport_Click()
 void FrmProgress::showImportProgress(const QString& path)
 {
     m_importButton->setEnabled(false);
+    m_classBar->setEnabled(false);
     setChildActionsEnabled(false);
     m_importProgress =
         new QProgressDialog(tr("Importing %1...")
@@ -405,6 +431,7 @@ void FrmProgress::importFinished(const progress::ImportOutcome& outcome)
     m_import->deleteLater();
     m_import = nullptr;
     m_importButton->setEnabled(true);
+    m_classBar->setEnabled(true);
     // The import set the damaged log aside: this window's connection still
     // reads the old file, so it opens the new one.
     if (outcome.status.kind == progress::LogStatus::Kind::StartedAfresh) {
@@ -447,7 +474,8 @@ void FrmProgress::CmdReport_Click()
 void FrmProgress::CmdForget_Click()
 {
     const QString child = currentChild();
-    if (!childShown() ||
+    // The class view shows the school's server, which this window never changes.
+    if (m_classShown || !childShown() ||
         !m_seams.dialogs->confirm(tr("Forget This Child"), forgetQuestion(child))) {
         return;
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "classroom/ClassroomProblem.h"
 #include "progress/ProgressLog.h"
 #include "progress/ResultsImport.h"
+#include "ui/progress/ClassOverview.h"
 #include "ui/progress/ProgressSeams.h"
 #include "ui/progress/ProgressWindowContext.h"
 
@@ -21,6 +23,9 @@ class QToolButton;
 
 namespace numberlark {
 
+class ClassOverviewPage;
+class ClassReader;
+class ClassSourceBar;
 class FactGridModel;
 class ProgressChart;
 class ResultsImportJob;
@@ -49,6 +54,7 @@ public:
     void CmdPractice_Click(bool toPdf);
     void CmdReport_Click();
     void CmdForget_Click();
+    void CmdExport_Click();
 
     // The parts tests look at.
     QComboBox* childPicker() const { return m_children; }
@@ -61,8 +67,16 @@ public:
     // A child is on the page: she has tests, practice, or both.
     bool childShown() const { return !m_tests.empty() || !m_practiceSessions.empty(); }
     bool importRunning() const { return m_import != nullptr; }
+    // Null without a school's server in the settings.
+    ClassSourceBar* classSourceBar() const { return m_classBar; }
+    ClassOverviewPage* classOverview() const { return m_overview; }
+    QPushButton* forgetButton() const { return m_forget; }
+    QPushButton* importButton() const { return m_importButton; }
 
 private:
+    // The widest a child's name is shown, in pixels; the tool tip has it whole.
+    static constexpr int kLongestShownName = 420;
+
     void fitToScreen(QSize wanted);
     QWidget* createToolBar();
     QWidget* createContent();
@@ -78,6 +92,17 @@ private:
     void showImportProgress(const QString& path);
     void importFinished(const progress::ImportOutcome& outcome);
     QString shownName(const QString& child, int width) const;
+    void showTests();
+    // The class on the school's server, for a teacher's login.
+    void connectClassroom();
+    void chooseSource(bool classView);
+    void reloadClass(const std::optional<QString>& child);
+    void showClassChoice(int pickerIndex);
+    void showClassMessage(const QString& text);
+    void classOverviewRead(const ClassOverview& overview, const classroom::ClassroomStatus& status);
+    void classChildRead(const QString& child, const std::vector<progress::TestRecord>& tests,
+                        const std::vector<progress::PracticeSessionRecord>& practice,
+                        const classroom::ClassroomStatus& status);
 
     ProgressWindowContext m_context;
     ProgressSeams m_seams;
@@ -102,6 +127,12 @@ private:
     QPushButton* m_forget = nullptr;
     QPushButton* m_importButton = nullptr;
     QToolButton* m_practice = nullptr;
+    ClassSourceBar* m_classBar = nullptr;
+    ClassReader* m_classReader = nullptr;
+    ClassOverviewPage* m_overview = nullptr;
+    bool m_classShown = false;
+    // What the class view waits for: a child, or the whole class when empty.
+    std::optional<QString> m_classWanted;
     QPushButton* m_onScreen = nullptr; // the practice window, for the child shown
 };
 

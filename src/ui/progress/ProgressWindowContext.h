@@ -1,8 +1,11 @@
 #pragma once
 
+#include "classroom/OutboxState.h"
+
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -13,6 +16,8 @@ struct ProgressWindowContext {
     QString logPath;     // the progress log file
     QString startFolder; // where the program was started: its results file is offered first
     std::function<bool()> savingOn; // "Save results on disk" is ticked in the options
+    // What waits for the school's server and why; none without a server.
+    std::function<std::optional<classroom::OutboxState>()> classroomState = {};
     std::function<void(const QString& child)> practise = {}; // opens the practice window for her
 };
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "classroom/ClassQueries.h"
+#include "progress/FactStats.h"
+#include "progress/ProgressRecords.h"
+
+#include <array>
+#include <vector>
+
+namespace numberlark {
+
+// What the teacher's overview shows, read from the school's server in one go.
+using ClassOverview = classroom::ClassCounts;
+
+// How many facts the overview names as the class's hardest.
+inline constexpr int kHardestFactsShown = 10;
+
+// The map's facts: 1 × 1 to 12 × 12 as ordered pairs, row by row.
+inline constexpr int kMapSide = 12;
+inline constexpr int kMapFacts = kMapSide * kMapSide;
+// Each child's counts per fact of the map, in the order of
+// ClassOverview::children; null where the child never met the fact. The
+// pointers are into the overview's facts.
+using ChildFactRow = std::array<const classroom::ChildFactCounts*, kMapFacts>;
+std::vector<ChildFactRow> factRows(const ClassOverview& overview);
+
+// A child's grade on one fact, as her own facts grid would colour it. The
+// server counts answers within the quick time instead of taking a median;
+// "at least half of them quick" is the same test of the median.
+progress::FactGrade gradeOf(const classroom::ChildFactCounts& counts);
+
+// A test on the school's server in the shape the progress window shows, so
+// every piece of the window works on the class as on this computer's log.
+progress::TestRecord toTestRecord(const classroom::DeliveredTest& delivered);
+std::vector<progress::TestRecord>
+toTestRecords(const std::vector<classroom::DeliveredTest>& delivered);
+std::vector<progress::PracticeSessionRecord>
+toPracticeRecords(const std::vector<classroom::ClassroomPractice>& sessions);
+
+} // namespace numberlark

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "classroom/ClassroomProblem.h"
+#include "ui/progress/ClassOverview.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace numberlark {
+
+// Reads the class from the school's server on a thread of its own, one
+// request after another, and reports each answer on the window's thread.
+// Nothing here ever waits on the network: a slow or silent server only
+// delays the answer. The thread owns its connection and outlives this
+// object if it must; whatever it reads after that is dropped.
+class ClassReader : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ClassReader(QString server, QObject* parent = nullptr);
+    ~ClassReader() override;
+    ClassReader(const ClassReader&) = delete;
+    ClassReader& operator=(const ClassReader&) = delete;
+
+    void checkAccess();
+    void readOverview();
+    void readChild(const QString& child);
+
+signals:
+    // `canRead` is false for a login that may only deliver (a computer's),
+    // and for a server that could not be asked (`status` says why).
+    void accessChecked(bool canRead, const numberlark::classroom::ClassroomStatus& status);
+    void overviewRead(const numberlark::ClassOverview& overview,
+                      const numberlark::classroom::ClassroomStatus& status);
+    void childRead(const QString& child, const std::vector<numberlark::progress::TestRecord>& tests,
+                   const std::vector<numberlark::progress::PracticeSessionRecord>& practice,
+                   const numberlark::classroom::ClassroomStatus& status);
+
+private:
+    struct Worker;
+    std::shared_ptr<Worker> m_worker;
+    bool m_noThread = false;
+};
+
+} // namespace numberlark

@@ -1,0 +1,142 @@
+#!/usr/bin/env python3
+"""Two computers of one classroom deliver a child's tests to the tests'
+private PostgreSQL (private_classroom_server, on a unix socket).
+
+The first computer's server freezes: it takes the connection and never
+answers. Quit still ends the program at once and cleanly, the test waits in
+the log, and the next start, with the server answering, delivers it. The
+second computer delivers at Quit. The server then holds both tests, each
+under the login of the computer that sent it, and a third computer with the
+teacher's login, whose own log is empty, shows them together: its progress
+window in Class saves a report of Ada that counts both tests.
+
+Usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER
+"""
+
+import socket
+import sqlite3
+import subprocess
+import sys
+import tempfile
+import time
+
+from e2e_support import ProgramUnderTest, fail, require_tools, skip, stop, take_a_test
+
+# One question, so one round of tries always finishes the test.
+SETTINGS = {"allow_saving": 1, "num_of_questions": 1}
+# Quit gives the delivery 2 s; the rest is the recording and the window going.
+QUIT_WAIT_S = 6
+
+
+def ask(server, line):
+    server.stdin.write(line + "\n")
+    server.stdin.flush()
+    return server.stdout.readline().strip()
+
+
+def set_server(run, conninfo):
+    conf = run.config / "Numberlark" / "Numberlark.conf"
+    conf.write_text(conf.read_text().split("[Classroom]")[0] +
+                    f"[Classroom]\nserver=\"{conninfo}\"\n")
+
+
+def waiting_in_log(run):
+    with sqlite3.connect(run.data / "Numberlark" / "Numberlark" / "progress.sqlite") as db:
+        return db.execute("SELECT COUNT(*) FROM tests WHERE delivered = 0").fetchone()[0]
+
+
+def take_a_test_and_quit(run, conninfo, table):
+    set_server(run, conninfo)
+    run.start()
+    take_a_test(run.keyboard, table, "Ada")
+    run.wait_for_exit(timeout=QUIT_WAIT_S)
+
+
+def first_computer(binary, conninfo):
+    with ProgramUnderTest(binary, settings=SETTINGS, start=False) as run, \
+            tempfile.TemporaryDirectory() as frozen_folder, \
+            socket.socket(socket.AF_UNIX) as frozen:
+        frozen.bind(f"{frozen_folder}/.s.PGSQL.5432")
+        frozen.listen(16)  # connections wait in the backlog, never answered
+        take_a_test_and_quit(run, conninfo.replace(conninfo.split()[0], f"host={frozen_folder}"), 3)
+        if waiting_in_log(run) != 1:
+            fail("the test the frozen server never took is not waiting in the log")
+        set_server(run, conninfo)
+        run.start(focus=False)
+        for _ in range(60):
+            if not waiting_in_log(run):
+                break
+            time.sleep(0.5)
+        stop(run.program)
+        if waiting_in_log(run):
+            fail("the next start did not deliver the waiting test")
+
+
+def second_computer(binary, conninfo):
+    with ProgramUnderTest(binary, settings=SETTINGS, start=False) as run:
+        take_a_test_and_quit(run, conninfo, 4)
+        if waiting_in_log(run):
+            fail("the test was not delivered at Quit")
+
+
+def teacher_sees_both(binary, conninfo):
+    with ProgramUnderTest(binary, settings=SETTINGS, start=False) as run:
+        set_server(run, conninfo)
+        run.start()
+        keyboard = run.keyboard
+        keyboard.keys("alt+t")
+        time.sleep(0.5)
+        keyboard.keys("p")
+        keyboard.focus_window("^Progress$")
+        time.sleep(3)  # the login is checked off the window's thread
+        keyboard.keys("alt+a")
+        time.sleep(3)  # the class is read off the window's thread
+        keyboard.keys("alt+c", "Down")  # past "Whole Class" to the one child
+        time.sleep(2)
+        report = run.root / "class-report.pdf"
+        keyboard.keys("alt+r")
+        keyboard.focus_window("^Save Report as PDF$")
+        keyboard.keys("ctrl+a")
+        keyboard.type(str(report))
+        keyboard.keys("Return")
+        for _ in range(30):
+            if report.exists():
+                break
+            time.sleep(0.5)
+        if not report.exists():
+            fail("the teacher's window saved no report of the class's child")
+        text = subprocess.run(["pdftotext", "-layout", str(report), "-"], capture_output=True,
+                              text=True, check=True).stdout
+        if "Ada" not in text or "2 tests" not in text:
+            fail(f"the teacher's report of Ada does not count both computers' tests:\n{text}")
+        print("e2e: the teacher's window shows Ada with both computers' tests")
+
+
+def main():
+    if len(sys.argv) != 3:
+        fail("usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER")
+    require_tools("pdftotext")
+    server = subprocess.Popen([sys.argv[2]], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                              text=True)
+    try:
+        ready = server.stdout.readline().strip()
+        if ready.startswith("missing"):
+            skip(ready)
+        if ready != "ready":
+            fail(f"the private classroom server did not start: {ready}")
+        first_computer(sys.argv[1], ask(server, "login pc1 numberlark_computer"))
+        second_computer(sys.argv[1], ask(server, "login pc2 numberlark_computer"))
+        held = ask(server, "sql SELECT child, table_number, delivered_by FROM tests"
+                           " ORDER BY delivered_by")
+        if held == "Ada|3|pc1|Ada|4|pc2":
+            teacher_sees_both(sys.argv[1], ask(server, "login teacher numberlark_teacher"))
+    finally:
+        server.stdin.close()
+        server.wait(timeout=60)
+    if held != "Ada|3|pc1|Ada|4|pc2":
+        fail(f"the server holds {held!r}, not both computers' tests")
+    print(f"e2e: the server holds {held}")
+
+
+if __name__ == "__main__":
+    main()
