@@ -78,7 +78,9 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
 {
     setObjectName(QStringLiteral("ProgressChart"));
     setRenderHint(QPainter::Antialiasing);
-    auto* chart = new QChart;
+    // The view's own chart: one set in its place would leave this one to
+    // nobody, as the view gives up a chart it replaces.
+    QChart* chart = this->chart();
     chart->setTitle(tr("Seconds per question, test by test (one line per times table)"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
@@ -92,7 +94,6 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     m_seconds->setTitleText(tr("seconds"));
     chart->addAxis(m_time, Qt::AlignBottom);
     chart->addAxis(m_seconds, Qt::AlignLeft);
-    setChart(chart);
     setAccessibleName(tr("Seconds per question over time"));
 }
 
