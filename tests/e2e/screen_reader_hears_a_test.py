@@ -2,7 +2,8 @@
 """What a blind child and her parent hear from the real Orca, run privately
 (see e2e_support.Orca): the table choice, a two-question test with the
 first question answered wrongly twice and "where am I" asked, the
-certificate, and the progress window's facts grid. Each key press is marked
+certificate, the progress window's facts grid, and a practice question
+answered wrongly on screen. Each key press is marked
 in time, so every check reads what Orca said between one key and the next.
 
 Usage: screen_reader_hears_a_test.py PATH_TO_NUMBERLARK
@@ -118,6 +119,18 @@ def open_progress(child):
     child.press("close", "Escape")
 
 
+def practise(child):
+    child.run.keyboard.focus_window()  # no window manager hands it back
+    child.press("the Tools menu again", "alt+t", wait=0.5)
+    child.press("the practice window", "r", wait=3)
+    child.run.keyboard.focus_window("^Practice$")
+    child.run.keyboard.keys("ctrl+a")
+    child.run.keyboard.type(NAME)
+    child.press("start practising", "Return", wait=3)
+    child.press("a wrong practice answer", "0", "Return", wait=4)
+    child.press("close the practice", "Escape")
+
+
 def heard_after(transcript, marks, label):
     """What Orca said from the key marked `label` to the next mark, key echo left out."""
     index = next(i for i, (_, marked) in enumerate(marks) if marked == label)
@@ -162,6 +175,11 @@ def check(transcript, marks, questions):
     expect("a row of the grid", lambda s: len(s) >= 12 and len(" ".join(s)) < 400
            and re.fullmatch(r"2 times 1, Not asked yet\.", s[0]), "a short read of a row")
     expect("out of the grid", lambda s: s[:1] == ["Tests."], "the tests list")
+    expect("start practising", lambda s: len([x for x in s if re.search(r"\d+ times \d+", x)]) == 1
+           and re.fullmatch(r"\d+ times \d+\.", s[-1]), "the practice question in words, once")
+    expect("a wrong practice answer", lambda s: any(re.fullmatch(
+        r"notification Not yet\. (\d+) times (\d+) is (\d+)\. Type \3 to go on\.", x) for x in s),
+        "the whole fact in words and what to type")
 
 
 def main():
@@ -186,6 +204,7 @@ def main():
             child = Child(run, desktop)
             questions = play(child)
             open_progress(child)
+            practise(child)
             transcript = orca.stop()
     print("e2e: what Orca said:")
     for when, said in transcript:

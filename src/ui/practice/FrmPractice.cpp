@@ -97,7 +97,7 @@ void FrmPractice::CmdStart_Click()
     m_session = std::make_unique<practice::PracticeSession>(
         schedule, m_settings, progress::localSeconds(m_started), *m_seams.clock, *m_seams.random);
     m_pages->setCurrentWidget(m_question);
-    askNext(QString());
+    askNext(QString(), true);
 }
 
 void FrmPractice::CmdSettings_Click()
@@ -149,14 +149,14 @@ void FrmPractice::TxtAnswer_Enter(int value)
     askNext(verdictCorrect());
 }
 
-void FrmPractice::askNext(const QString& verdict)
+void FrmPractice::askNext(const QString& verdict, bool focusArrives)
 {
     m_asked = m_session->next();
     if (!m_asked) {
         finish();
         return;
     }
-    m_question->ask(*m_asked, verdict);
+    m_question->ask(*m_asked, verdict, focusArrives);
     m_askedAt = m_seams.clock->now();
 }
 

@@ -52,7 +52,7 @@ protected:
 
 private:
     void fitToScreen(QSize wanted);
-    void askNext(const QString& verdict);
+    void askNext(const QString& verdict, bool focusArrives = false);
     void finish();
     Outcome recordSession();
     QString keptNotice(const Outcome& recorded) const;

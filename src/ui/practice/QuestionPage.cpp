@@ -66,7 +66,7 @@ QuestionPage::QuestionPage(QWidget* parent) : QWidget(parent)
 
 QuestionPage::~QuestionPage() = default;
 
-void QuestionPage::ask(practice::Fact fact, const QString& verdict)
+void QuestionPage::ask(practice::Fact fact, const QString& verdict, bool focusArrives)
 {
     m_question->setText(shownFact(fact));
     m_verdict->setText(verdict);
@@ -74,6 +74,12 @@ void QuestionPage::ask(practice::Fact fact, const QString& verdict)
     clearAnswer();
     m_answer->setFocus();
     const QString question = spokenQuestion(fact.first, fact.second);
+    // The first question comes with the focus, and readers say the box's
+    // description with it: told once more, it would be heard twice.
+    if (focusArrives) {
+        m_announcer->describe(question);
+        return;
+    }
     // The verdict on the last answer and the new question, heard as one.
     m_announcer->announce(verdict.isEmpty() ? question
                                             : verdictWithQuestion(verdict, fact.first, fact.second),

@@ -25,7 +25,9 @@ public:
     ~QuestionPage() override;
 
     // A question; `verdict` on the one before ("correct"), or empty.
-    void ask(practice::Fact fact, const QString& verdict);
+    // `focusArrives` when the page has just been shown: readers then say the
+    // question with the focus.
+    void ask(practice::Fact fact, const QString& verdict, bool focusArrives = false);
     // After a wrong answer: the whole fact, and the child types its answer.
     void showFact(practice::Fact fact);
     // The typed copy was not the answer: the fact stays.
