@@ -1,10 +1,9 @@
 #include "ui/practice/PracticeWindowLoader.h"
 
 #include "modules/ModuleLoader.h"
+#include "ui/common/UnavailableWindow.h"
 
 #include <QCoreApplication>
-#include <QLabel>
-#include <QVBoxLayout>
 
 namespace numberlark {
 
@@ -14,22 +13,13 @@ const QString kModuleName = QStringLiteral("libnumberlark_practice_window.so");
 
 QWidget* unavailableWindow(const QString& reason)
 {
-    auto* window = new QWidget(nullptr, Qt::Window);
-    window->setObjectName(QStringLiteral("FrmPracticeUnavailable"));
-    window->setWindowTitle(QCoreApplication::translate("PracticeWindowLoader", "Practice"));
-    auto* label =
-        new QLabel(QCoreApplication::translate(
-                       "PracticeWindowLoader",
-                       "The practice window could not be opened.\n\n%1\n\nInstalling Numberlark "
-                       "again should bring it back.")
-                       .arg(reason),
-                   window);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(label);
-    window->resize(520, 200);
-    return window;
+    return numberlark::unavailableWindow(
+        QStringLiteral("FrmPracticeUnavailable"),
+        QCoreApplication::translate("PracticeWindowLoader", "Practice"),
+        QCoreApplication::translate("PracticeWindowLoader",
+                                    "The practice window could not be opened.\n\n%1\n\nInstalling "
+                                    "Numberlark again should bring it back.")
+            .arg(reason));
 }
 
 } // namespace

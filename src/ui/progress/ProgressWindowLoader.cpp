@@ -1,11 +1,9 @@
 #include "ui/progress/ProgressWindowLoader.h"
 
 #include "modules/ModuleLoader.h"
+#include "ui/common/UnavailableWindow.h"
 
 #include <QCoreApplication>
-
-#include <QLabel>
-#include <QVBoxLayout>
 
 namespace numberlark {
 
@@ -15,21 +13,13 @@ const QString kModuleName = QStringLiteral("libnumberlark_progress_window.so");
 
 QWidget* unavailableWindow(const QString& reason)
 {
-    auto* window = new QWidget(nullptr, Qt::Window);
-    window->setObjectName(QStringLiteral("FrmProgressUnavailable"));
-    window->setWindowTitle(QCoreApplication::translate("ProgressWindowLoader", "Progress"));
-    auto* label =
-        new QLabel(QCoreApplication::translate(
-                       "ProgressWindowLoader",
-                       "The progress window could not be opened.\n\n%1\n\nInstalling Numberlark "
-                       "again should bring it back.")
-                       .arg(reason),
-                   window);
-    label->setWordWrap(true);
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(label);
-    window->resize(520, 200);
-    return window;
+    return numberlark::unavailableWindow(
+        QStringLiteral("FrmProgressUnavailable"),
+        QCoreApplication::translate("ProgressWindowLoader", "Progress"),
+        QCoreApplication::translate("ProgressWindowLoader",
+                                    "The progress window could not be opened.\n\n%1\n\nInstalling "
+                                    "Numberlark again should bring it back.")
+            .arg(reason));
 }
 
 } // namespace
