@@ -47,6 +47,22 @@ def skip(message):
     sys.exit(77)
 
 
+SYSTEM_PYTHON = "/usr/bin/python3"
+
+
+def accessibility_bindings():
+    """The GObject bindings that read the accessibility bus, or None when they
+    are not installed. Debian's belong to the system's interpreter: under
+    another one the script starts again under that."""
+    try:
+        import gi
+        return gi
+    except ImportError:
+        if sys.executable != SYSTEM_PYTHON and Path(SYSTEM_PYTHON).exists():
+            os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, *sys.argv])
+        return None
+
+
 def require_tools(*tools):
     for tool in ("Xvfb", "xdotool", *tools):
         if shutil.which(tool) is None:

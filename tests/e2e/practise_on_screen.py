@@ -15,24 +15,16 @@ and the grid no longer calls any practised fact "Not asked yet".
 Usage: practise_on_screen.py PATH_TO_NUMBERLARK
 """
 
-import os
 import re
 import sqlite3
 import sys
 import time
 from pathlib import Path
 
-SYSTEM_PYTHON = "/usr/bin/python3"
-try:
-    import gi
-except ImportError:
-    # The Debian bindings belong to the system's interpreter.
-    if sys.executable != SYSTEM_PYTHON and Path(SYSTEM_PYTHON).exists():
-        os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, *sys.argv])
-    gi = None
+from e2e_support import BUS_LAUNCHER, WAIT_S, AccessibilityBus, ProgramUnderTest, \
+    accessibility_bindings, fail, require_tools, skip
 
-from e2e_support import BUS_LAUNCHER, WAIT_S, AccessibilityBus, ProgramUnderTest, fail, \
-    require_tools, skip
+gi = accessibility_bindings()
 
 NAME = "Ada"
 QUESTION = re.compile(r"^(\d+) x (\d+)$")

@@ -10,23 +10,15 @@ Usage: screen_reader_hears_a_test.py PATH_TO_NUMBERLARK
 """
 
 import datetime
-import os
 import re
 import sys
 import time
 from pathlib import Path
 
-SYSTEM_PYTHON = "/usr/bin/python3"
-try:
-    import gi
-except ImportError:
-    # The Debian bindings belong to the system's interpreter.
-    if sys.executable != SYSTEM_PYTHON and Path(SYSTEM_PYTHON).exists():
-        os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, *sys.argv])
-    gi = None
+from e2e_support import BUS_LAUNCHER, WAIT_S, AccessibilityBus, Orca, ProgramUnderTest, \
+    accessibility_bindings, fail, require_tools, skip
 
-from e2e_support import BUS_LAUNCHER, WAIT_S, AccessibilityBus, Orca, ProgramUnderTest, fail, \
-    require_tools, skip
+gi = accessibility_bindings()
 
 SHOWN_QUESTION = re.compile(r"^ ?(-?\d+) x ?(-?\d+)$")
 NAME = "Ada"
