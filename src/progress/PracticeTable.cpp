@@ -32,7 +32,7 @@ QSqlError insertAnswers(QSqlDatabase& db, const PracticeSessionRecord& session)
     return {};
 }
 
-QSqlError selectAnswersOf(const QSqlDatabase& db, const QVariantList& spellings,
+QSqlError selectAnswersOf(const QSqlDatabase& db, const QString& where, const QVariantList& values,
                           std::vector<PracticeSessionRecord>& sessions)
 {
     std::unordered_map<std::int64_t, std::size_t> indexOf;
@@ -45,8 +45,8 @@ QSqlError selectAnswersOf(const QSqlDatabase& db, const QVariantList& spellings,
                                  " a.wrong_tries, a.millis FROM practice_answers a"
                                  " JOIN practice_sessions s ON s.id = a.session_id"
                                  " WHERE %1 ORDER BY a.session_id, a.seq")
-                      .arg(childIn(spellings, QStringLiteral("s.child"))));
-    bindAll(query, spellings);
+                      .arg(where));
+    bindAll(query, values);
     if (!query.exec()) {
         return query.lastError();
     }
@@ -91,20 +91,17 @@ QSqlError insertPractice(QSqlDatabase& db, PracticeSessionRecord& session)
     return insertAnswers(db, session);
 }
 
-QSqlError selectPracticeOf(const QSqlDatabase& db, const QString& child,
-                           std::vector<PracticeSessionRecord>& sessions)
+QSqlError selectPracticeWhere(const QSqlDatabase& db, const QString& where,
+                              const QVariantList& values,
+                              std::vector<PracticeSessionRecord>& sessions)
 {
-    QVariantList spellings;
-    if (QSqlError error = spellingsOf(db, child, spellings); error.isValid()) {
-        return error;
-    }
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT id, uuid, started_ms, utc_offset, minutes, limit_ms,"
-                                 " delivered FROM practice_sessions WHERE %1"
+    query.prepare(QStringLiteral("SELECT id, uuid, child, started_ms, utc_offset, minutes,"
+                                 " limit_ms, delivered FROM practice_sessions s WHERE %1"
                                  " ORDER BY started_ms, id")
-                      .arg(childIn(spellings)));
-    bindAll(query, spellings);
+                      .arg(where));
+    bindAll(query, values);
     if (!query.exec()) {
         return query.lastError();
     }
@@ -112,20 +109,31 @@ QSqlError selectPracticeOf(const QSqlDatabase& db, const QString& child,
         PracticeSessionRecord session;
         session.id = query.value(0).toLongLong();
         session.uuid = QUuid::fromString(query.value(1).toString());
-        session.child = childValue(child);
-        session.started = QDateTime::fromMSecsSinceEpoch(query.value(2).toLongLong(),
-                                                         Qt::OffsetFromUTC, query.value(3).toInt());
-        session.minutes = query.value(4).toInt();
-        if (!query.value(5).isNull()) {
-            session.limitMillis = query.value(5).toInt();
+        session.child = childValue(query.value(2).toString());
+        session.started = QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong(),
+                                                         Qt::OffsetFromUTC, query.value(4).toInt());
+        session.minutes = query.value(5).toInt();
+        if (!query.value(6).isNull()) {
+            session.limitMillis = query.value(6).toInt();
         }
-        session.delivered = query.value(6).toInt() != 0;
+        session.delivered = query.value(7).toInt() != 0;
         sessions.push_back(std::move(session));
     }
     if (query.lastError().isValid()) {
         return query.lastError();
     }
-    return selectAnswersOf(db, spellings, sessions);
+    return selectAnswersOf(db, where, values, sessions);
+}
+
+QSqlError selectPracticeOf(const QSqlDatabase& db, const QString& child,
+                           std::vector<PracticeSessionRecord>& sessions)
+{
+    QVariantList spellings;
+    if (QSqlError error = spellingsOf(db, child, spellings); error.isValid()) {
+        return error;
+    }
+    return selectPracticeWhere(db, childIn(spellings, QStringLiteral("s.child")), spellings,
+                               sessions);
 }
 
 QSqlError deletePracticeOf(QSqlDatabase& db, const QString& child)

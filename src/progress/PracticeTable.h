@@ -4,6 +4,7 @@
 
 #include <QSqlError>
 #include <QString>
+#include <QVariantList>
 
 #include <vector>
 
@@ -19,6 +20,11 @@ QSqlError insertPractice(QSqlDatabase& db, PracticeSessionRecord& session);
 // A child's sessions with their answers, the oldest first.
 QSqlError selectPracticeOf(const QSqlDatabase& db, const QString& child,
                            std::vector<PracticeSessionRecord>& sessions);
+// The sessions, with their answers, for which `where` holds; it names the
+// sessions table `s` and takes `values` for its placeholders, in order.
+QSqlError selectPracticeWhere(const QSqlDatabase& db, const QString& where,
+                              const QVariantList& values,
+                              std::vector<PracticeSessionRecord>& sessions);
 QSqlError deletePracticeOf(QSqlDatabase& db, const QString& child);
 
 } // namespace numberlark::progress

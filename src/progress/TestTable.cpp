@@ -74,14 +74,15 @@ QString testColumns(bool withKey, const QString& prefix)
 
 namespace {
 
-TestRecord testFromRow(const QSqlQuery& row, const QString& child)
+TestRecord testFromRow(const QSqlQuery& row)
 {
     const auto value = [&row](const char* column) {
         return row.value(QString::fromLatin1(column));
     };
     TestRecord test;
     test.id = value("id").toLongLong();
-    test.child = child;
+    // Every spelling of one child reads as her one composed name.
+    test.child = childValue(value("child").toString());
     test.when = takenAt(value("taken_ms"), value("utc_offset").toInt());
     test.table.kind = static_cast<TableChoiceRecord::Kind>(value("table_kind").toInt());
     test.table.number = static_cast<std::int16_t>(value("table_number").toInt());
@@ -96,7 +97,7 @@ TestRecord testFromRow(const QSqlQuery& row, const QString& child)
     return test;
 }
 
-QSqlError selectAnswersOf(const QSqlDatabase& db, const QVariantList& spellings,
+QSqlError selectAnswersOf(const QSqlDatabase& db, const QString& where, const QVariantList& values,
                           std::vector<TestRecord>& tests)
 {
     std::unordered_map<std::int64_t, std::size_t> indexOf;
@@ -109,8 +110,8 @@ QSqlError selectAnswersOf(const QSqlDatabase& db, const QVariantList& spellings,
         QStringLiteral("SELECT a.test_id, a.shown_first, a.shown_second, a.table_number,"
                        " a.wrong_before, a.millis FROM answers a JOIN tests t ON t.id = a.test_id"
                        " WHERE %1 ORDER BY a.test_id, a.seq")
-            .arg(childIn(spellings, QStringLiteral("t.child"))));
-    bindAll(query, spellings);
+            .arg(where));
+    bindAll(query, values);
     if (!query.exec()) {
         return query.lastError();
     }
@@ -241,6 +242,29 @@ QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children)
     return query.lastError();
 }
 
+QSqlError selectTestsWhere(const QSqlDatabase& db, const QString& where, const QVariantList& values,
+                           std::vector<TestRecord>& tests)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // Tests without a date come first: they can only be older imports.
+    query.prepare(QStringLiteral("SELECT %1 FROM tests t WHERE %2"
+                                 " ORDER BY CASE WHEN taken_ms IS NULL THEN 0 ELSE 1 END,"
+                                 " taken_ms, id")
+                      .arg(testColumns(true), where));
+    bindAll(query, values);
+    if (!query.exec()) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        tests.push_back(testFromRow(query));
+    }
+    if (query.lastError().isValid()) {
+        return query.lastError();
+    }
+    return selectAnswersOf(db, where, values, tests);
+}
+
 QSqlError selectTestsOf(const QSqlDatabase& db, const QString& child,
                         std::vector<TestRecord>& tests)
 {
@@ -248,24 +272,7 @@ QSqlError selectTestsOf(const QSqlDatabase& db, const QString& child,
     if (QSqlError error = spellingsOf(db, child, spellings); error.isValid()) {
         return error;
     }
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    // Tests without a date come first: they can only be older imports.
-    query.prepare(QStringLiteral("SELECT %1 FROM tests WHERE %2"
-                                 " ORDER BY CASE WHEN taken_ms IS NULL THEN 0 ELSE 1 END,"
-                                 " taken_ms, id")
-                      .arg(testColumns(true), childIn(spellings)));
-    bindAll(query, spellings);
-    if (!query.exec()) {
-        return query.lastError();
-    }
-    while (query.next()) {
-        tests.push_back(testFromRow(query, childValue(child)));
-    }
-    if (query.lastError().isValid()) {
-        return query.lastError();
-    }
-    return selectAnswersOf(db, spellings, tests);
+    return selectTestsWhere(db, childIn(spellings, QStringLiteral("t.child")), spellings, tests);
 }
 
 QSqlError deleteTestsOf(QSqlDatabase& db, const QString& child)

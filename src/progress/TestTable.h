@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 
 #include <vector>
 
@@ -45,6 +46,10 @@ private:
 QSqlError selectChildren(const QSqlDatabase& db, std::vector<QString>& children);
 QSqlError selectTestsOf(const QSqlDatabase& db, const QString& child,
                         std::vector<TestRecord>& tests);
+// The tests, with their answers, for which `where` holds; it names the
+// tests table `t` and takes `values` for its placeholders, in order.
+QSqlError selectTestsWhere(const QSqlDatabase& db, const QString& where, const QVariantList& values,
+                           std::vector<TestRecord>& tests);
 QSqlError deleteTestsOf(QSqlDatabase& db, const QString& child);
 // Whether a test with this key is already in the log.
 QSqlError hasSourceKey(const QSqlDatabase& db, const QString& key, bool& found);
