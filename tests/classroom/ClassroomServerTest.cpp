@@ -5,7 +5,7 @@
 #include "classroom/courier/Courier.h"
 #include "progress/LogOutbox.h"
 #include "progress/ProgressLog.h"
-#include "support/PrivatePostgres.h"
+#include "support/ClassroomFixture.h"
 #include "support/TestRecordBuilder.h"
 #include "ui/progress/ClassroomLine.h"
 
@@ -56,20 +56,8 @@ ClassroomPractice makePractice(const QString& child)
     return {QUuid::createUuid(), child, QDateTime::currentDateTime(), 10, 6000, {{2, 2, 0, 900}}};
 }
 
-class ClassroomServer : public ::testing::Test {
+class ClassroomServer : public numberlark::testing::ClassroomFixture {
 protected:
-    void SetUp() override
-    {
-        if (PrivatePostgres::binaryFolder().isEmpty()) {
-            GTEST_SKIP() << "PostgreSQL's server programs (initdb, pg_ctl) are not installed";
-        }
-        m_server = std::make_unique<PrivatePostgres>();
-        ASSERT_TRUE(m_server->isRunning()) << m_server->error().toStdString();
-        ASSERT_TRUE(m_server->addLogin(u"pc1"_s, u"numberlark_computer"_s) &&
-                    m_server->addLogin(u"pc2"_s, u"numberlark_computer"_s) &&
-                    m_server->addLogin(u"teacher"_s, u"numberlark_teacher"_s));
-    }
-
     QString server(const char* login) const { return m_server->conninfo(QLatin1String(login)); }
     int rows(const char* table) const
     {
@@ -82,8 +70,6 @@ protected:
         ServerConnection connection(server);
         return deliver(connection, outbox, onDelivered);
     }
-
-    std::unique_ptr<PrivatePostgres> m_server;
 };
 
 TEST_F(ClassroomServer, TwoComputersDeliverOneChildAndTheTeacherSeesBoth)

@@ -1,6 +1,6 @@
 #include "classroom/OutboxDelivery.h"
 #include "progress/ProgressLog.h"
-#include "support/PrivatePostgres.h"
+#include "support/ClassroomFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestRecordBuilder.h"
 #include "ui/progress/ClassOverviewPage.h"
@@ -22,7 +22,6 @@
 
 using namespace numberlark;
 using namespace numberlark::classroom;
-using numberlark::testing::PrivatePostgres;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -44,18 +43,14 @@ bool loadedPostgresDriver()
 // Ada took a test on each of two computers: 7 x 8 quick and right there,
 // 8 x 7 wrong twice here, where she also practised 2 x 2. Ben took one
 // test, 3 x 4, on the first.
-class ClassView : public ::testing::Test {
+class ClassView : public numberlark::testing::ClassroomFixture {
 protected:
     void SetUp() override
     {
-        if (PrivatePostgres::binaryFolder().isEmpty()) {
-            GTEST_SKIP() << "PostgreSQL's server programs (initdb, pg_ctl) are not installed";
+        ClassroomFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure()) {
+            return;
         }
-        m_server = std::make_unique<PrivatePostgres>();
-        ASSERT_TRUE(m_server->isRunning()) << m_server->error().toStdString();
-        ASSERT_TRUE(m_server->addLogin(u"pc1"_s, u"numberlark_computer"_s) &&
-                    m_server->addLogin(u"pc2"_s, u"numberlark_computer"_s) &&
-                    m_server->addLogin(u"teacher"_s, u"numberlark_teacher"_s));
         deliverFrom(u"pc1"_s, {testOf(u"Ada"_s, 1, {{7, 8, 7, 0, 2000}}),
                                testOf(u"Ben"_s, 1, {{3, 4, 3, 0, 1000}})});
         deliverFrom(u"pc2"_s, {testOf(u"Ada"_s, 2, {{8, 7, 7, 2, 9000}})},
@@ -94,7 +89,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<PrivatePostgres> m_server;
     std::shared_ptr<numberlark::testing::ScriptedDialogs> m_dialogs =
         std::make_shared<numberlark::testing::ScriptedDialogs>();
 };
