@@ -2,8 +2,8 @@
 
 #include "output/ResultsLine.h"
 #include "progress/FactStats.h"
-#include "ui/progress/ClassOverviewPage.h"
-#include "ui/progress/ClassSourceBar.h"
+#include "ui/classview/ClassOverviewPage.h"
+#include "ui/classview/ClassSourceBar.h"
 #include "ui/progress/ClassroomLine.h"
 #include "ui/progress/FactGridModel.h"
 #include "ui/progress/FactsLegend.h"

@@ -3,7 +3,7 @@
 #include "classroom/ClassroomProblem.h"
 #include "progress/ProgressLog.h"
 #include "progress/ResultsImport.h"
-#include "ui/progress/ClassOverview.h"
+#include "ui/classview/ClassOverview.h"
 #include "ui/progress/ProgressSeams.h"
 #include "ui/progress/ProgressWindowContext.h"
 

@@ -3,9 +3,9 @@
 #include "support/ClassroomFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestRecordBuilder.h"
-#include "ui/progress/ClassOverviewPage.h"
-#include "ui/progress/ClassSourceBar.h"
-#include "ui/progress/ClassTableCsv.h"
+#include "ui/classview/ClassOverviewPage.h"
+#include "ui/classview/ClassSourceBar.h"
+#include "ui/classview/ClassTableCsv.h"
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/FrmProgress.h"
 

@@ -1,4 +1,4 @@
-#include "ui/progress/ClassTableCsv.h"
+#include "ui/classview/ClassTableCsv.h"
 
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/ProgressTexts.h"

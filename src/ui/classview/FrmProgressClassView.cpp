@@ -6,10 +6,10 @@
 #include "ui/progress/FrmProgress.h"
 
 #include "classroom/ClassroomSetting.h"
-#include "ui/progress/ClassOverviewPage.h"
-#include "ui/progress/ClassReader.h"
-#include "ui/progress/ClassSourceBar.h"
-#include "ui/progress/ClassTableCsv.h"
+#include "ui/classview/ClassOverviewPage.h"
+#include "ui/classview/ClassReader.h"
+#include "ui/classview/ClassSourceBar.h"
+#include "ui/classview/ClassTableCsv.h"
 #include "ui/progress/ProgressTexts.h"
 
 #include <QComboBox>
