@@ -1,6 +1,7 @@
 #include "ui/progress/ProgressTexts.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 
 #include <QLocale>
 
@@ -49,6 +50,11 @@ QString isolatedChildName(const QString& child)
     // FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE; the isolate's end
     // also ends any embedding or override the name left open.
     return directional ? QChar(0x2068) + shown + QChar(0x2069) : shown;
+}
+
+QString elidedChildName(const QFontMetrics& metrics, const QString& child, int width)
+{
+    return isolatedChildName(metrics.elidedText(child, Qt::ElideMiddle, width));
 }
 
 QString reportSummary(const std::vector<progress::TestRecord>& tests)
