@@ -108,8 +108,8 @@ QString unreadableText(const std::vector<progress::UnreadLine>& lines, int count
 
 QString importSummary(const progress::ImportOutcome& outcome)
 {
-    if (!outcome.fileProblem.isEmpty()) {
-        return outcome.fileProblem;
+    if (outcome.fileRead.failed()) {
+        return outcome.fileRead.message;
     }
     if (!outcome.status.done()) {
         return outcome.status.message;
