@@ -156,12 +156,10 @@ void ClassSource::exportClass(Dialogs& dialogs)
     if (path.isEmpty()) {
         return;
     }
-    const QString failure = writeWholeFile(path, csvDocument(classTableRows(overview)));
-    if (!failure.isEmpty()) {
-        dialogs.tell(title,
-                     tr("The class could not be saved as %1.\n\n%2")
-                         .arg(QDir::toNativeSeparators(path), failure),
-                     QMessageBox::Warning);
+    const Outcome saved = writeWholeFile(path, csvDocument(classTableRows(overview)),
+                                         tr("The class could not be saved as %1.\n\n%2"));
+    if (saved.failed()) {
+        dialogs.tell(title, saved.message, QMessageBox::Warning);
     }
 }
 
