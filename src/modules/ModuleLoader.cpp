@@ -62,10 +62,10 @@ Loaded load(const QStringList& paths, const char* symbol)
     const QString file = paths.isEmpty() ? QString() : QFileInfo(paths.constFirst()).fileName();
     const QString why = reasons.join(QLatin1Char('\n'));
     //: %1 is the module's file name; %2 lists where it was looked for, and why it failed there.
-    return {nullptr, Outcome::failure(QCoreApplication::translate(
-                                          "ModuleLoader", "Numberlark could not load its module %1:\n%2")
-                                          .arg(file, why),
-                                      file, why)};
+    const QString message =
+        QCoreApplication::translate("ModuleLoader", "Numberlark could not load its module %1:\n%2")
+            .arg(file, why);
+    return {nullptr, Outcome::failure(message, file, why)};
 }
 
 } // namespace

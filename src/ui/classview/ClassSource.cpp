@@ -82,13 +82,13 @@ void ClassSource::readChild(int pickerIndex)
         return;
     }
     m_wanted = m_picker->itemData(pickerIndex).toString();
-    emit messageShown(tr("Reading the tests of %1 from the school's server...")
-                          .arg(shownChildName(*m_wanted)));
+    emit messageShown(
+        tr("Reading the tests of %1 from the school's server...").arg(shownChildName(*m_wanted)));
     m_reader->readChild(*m_wanted);
 }
 
 void ClassSource::overviewRead(const ClassOverview& overview,
-                             const classroom::ClassroomStatus& status)
+                               const classroom::ClassroomStatus& status)
 {
     if (!m_chosen) {
         return;
@@ -120,9 +120,9 @@ void ClassSource::overviewRead(const ClassOverview& overview,
 }
 
 void ClassSource::childAnswered(const QString& child,
-                              const std::vector<progress::TestRecord>& tests,
-                              const std::vector<progress::PracticeSessionRecord>& practice,
-                              const classroom::ClassroomStatus& status)
+                                const std::vector<progress::TestRecord>& tests,
+                                const std::vector<progress::PracticeSessionRecord>& practice,
+                                const classroom::ClassroomStatus& status)
 {
     // A reply to an earlier choice, or for a view no longer shown.
     if (!m_chosen || m_wanted != child) {

@@ -1,7 +1,7 @@
 // The practice window module's entry point: the program loads it the first
 // time the window is asked for.
-#include "ui/practice/FrmPractice.h"
 #include "ui/common/WindowMaker.h"
+#include "ui/practice/FrmPractice.h"
 
 extern "C" Q_DECL_EXPORT numberlark::PracticeWindowMaker* numberlark_practice_window_maker()
 {

@@ -207,11 +207,11 @@ void DocumentPrinter::savePdf(const PrintedDocument& document)
 Outcome DocumentPrinter::writePdf(const PrintedDocument& document, const QString& path)
 {
     PdfDocument pdf(path, document.pdf);
-    if (const Outcome opened = pdf.open(); opened.failed()) {
+    if (Outcome opened = pdf.open(); opened.failed()) {
         return opened;
     }
     PainterCanvas canvas(pdf.device(), [&pdf] { return pdf.commit(); });
-    if (const Outcome begun = canvas.begin(); begun.failed()) {
+    if (Outcome begun = canvas.begin(); begun.failed()) {
         return begun;
     }
     // Once a step failed the rest usually fails for the same reason.

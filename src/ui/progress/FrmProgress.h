@@ -128,7 +128,7 @@ private:
     QPushButton* m_importButton = nullptr;
     QToolButton* m_practice = nullptr;
     ClassSource* m_classSource = nullptr;
-    ChildSource* m_source = this; // what the picker and the pages show
+    ChildSource* m_source = this;      // what the picker and the pages show
     QPushButton* m_onScreen = nullptr; // the practice window, for the child shown
 };
 

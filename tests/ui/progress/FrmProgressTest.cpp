@@ -216,8 +216,8 @@ TEST_F(FrmProgressTest, ForgettingAChildNeedsAYes)
 TEST_F(FrmProgressTest, ReportIsSavedWhereTheUserChose)
 {
     const auto progress = window();
-    for (const QString& path :
-         {m_dir.filePath(QStringLiteral("report.pdf")), m_dir.filePath(QStringLiteral("gone/r.pdf"))}) {
+    for (const QString& path : {m_dir.filePath(QStringLiteral("report.pdf")),
+                                m_dir.filePath(QStringLiteral("gone/r.pdf"))}) {
         SCOPED_TRACE(path.toStdString());
         const bool folderThere = !path.contains(QStringLiteral("gone"));
         auto dialogs = std::make_shared<numberlark::testing::ScriptedDialogs>();
