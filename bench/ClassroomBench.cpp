@@ -16,8 +16,8 @@
 #include "progress/ProgressLog.h"
 #include "progress/recording/ClassroomDelivery.h"
 #include "support/PrivatePostgres.h"
-#include "ui/progress/ClassOverviewPage.h"
-#include "ui/progress/ClassSourceBar.h"
+#include "ui/classview/ClassOverviewPage.h"
+#include "ui/classview/ClassSourceBar.h"
 #include "ui/progress/FrmProgress.h"
 
 #include <QApplication>

@@ -121,8 +121,8 @@ int main(int argc, char** argv)
 
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
-    if (!outcome.status.done() || !outcome.fileProblem.isEmpty() || outcome.unreadableCount > 0) {
-        std::fprintf(stderr, "import failed: %s\n", outcome.fileProblem.toUtf8().constData());
+    if (!outcome.status.done() || outcome.fileRead.failed() || outcome.unreadableCount > 0) {
+        std::fprintf(stderr, "import failed: %s\n", outcome.fileRead.message.toUtf8().constData());
         return 1;
     }
     const auto cpuSeconds = [](const rusage& use) {

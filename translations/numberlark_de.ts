@@ -1057,6 +1057,49 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassSource</name>
+    <message>
+        <source>Reading the class from the school&apos;s server...</source>
+        <translation>Die Klasse wird vom Server der Schule gelesen...</translation>
+    </message>
+    <message>
+        <source>Reading the tests of %1 from the school&apos;s server...</source>
+        <translation>Die Tests von %1 werden vom Server der Schule gelesen...</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>Die Klasse kann nicht angezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Whole Class</source>
+        <translation>Ganze Klasse</translation>
+    </message>
+    <message>
+        <source>The tests of %1 cannot be shown: %2</source>
+        <translation>Die Tests von %1 können nicht angezeigt werden: %2</translation>
+    </message>
+    <message>
+        <source>Export for Spreadsheet</source>
+        <translation>Für Tabellenkalkulation exportieren</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>klasse</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Tabellendateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class could not be saved as %1.
+
+%2</source>
+        <translation>Die Klasse konnte nicht als %1 gespeichert werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>numberlark::ClassSourceBar</name>
     <message>
         <source>This Co&amp;mputer</source>
@@ -1431,48 +1474,8 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <translation>Nur das eigene Protokoll dieses Computers lässt sich ändern; dazu zu „Dieser Computer“ wechseln.</translation>
     </message>
     <message>
-        <source>Reading the class from the school&apos;s server...</source>
-        <translation>Die Klasse wird vom Server der Schule gelesen...</translation>
-    </message>
-    <message>
-        <source>Reading the tests of %1 from the school&apos;s server...</source>
-        <translation>Die Tests von %1 werden vom Server der Schule gelesen...</translation>
-    </message>
-    <message>
-        <source>The class cannot be shown: %1</source>
-        <translation>Die Klasse kann nicht angezeigt werden: %1</translation>
-    </message>
-    <message>
-        <source>Whole Class</source>
-        <translation>Ganze Klasse</translation>
-    </message>
-    <message>
         <source>Progress of the whole class</source>
         <translation>Fortschritt der ganzen Klasse</translation>
-    </message>
-    <message>
-        <source>The tests of %1 cannot be shown: %2</source>
-        <translation>Die Tests von %1 können nicht angezeigt werden: %2</translation>
-    </message>
-    <message>
-        <source>Export for Spreadsheet</source>
-        <translation>Für Tabellenkalkulation exportieren</translation>
-    </message>
-    <message>
-        <source>class</source>
-        <translation>klasse</translation>
-    </message>
-    <message>
-        <source>Spreadsheet files (*.csv)</source>
-        <translation>Tabellendateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>The class could not be saved as %1.
-
-%2</source>
-        <translation>Die Klasse konnte nicht als %1 gespeichert werden.
-
-%2</translation>
     </message>
     <message>
         <source>Practise on Scr&amp;een</source>

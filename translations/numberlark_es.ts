@@ -1057,6 +1057,49 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassSource</name>
+    <message>
+        <source>Reading the class from the school&apos;s server...</source>
+        <translation>Leyendo la clase del servidor de la escuela...</translation>
+    </message>
+    <message>
+        <source>Reading the tests of %1 from the school&apos;s server...</source>
+        <translation>Leyendo las pruebas de %1 del servidor de la escuela...</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>No se puede mostrar la clase: %1</translation>
+    </message>
+    <message>
+        <source>Whole Class</source>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <source>The tests of %1 cannot be shown: %2</source>
+        <translation>No se pueden mostrar las pruebas de %1: %2</translation>
+    </message>
+    <message>
+        <source>Export for Spreadsheet</source>
+        <translation>Exportar para hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>clase</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Archivos de hoja de cálculo (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class could not be saved as %1.
+
+%2</source>
+        <translation>No se pudo guardar la clase como %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>numberlark::ClassSourceBar</name>
     <message>
         <source>This Co&amp;mputer</source>
@@ -1431,48 +1474,8 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <translation>Solo se puede cambiar el registro propio de este ordenador; cambia a «Este ordenador».</translation>
     </message>
     <message>
-        <source>Reading the class from the school&apos;s server...</source>
-        <translation>Leyendo la clase del servidor de la escuela...</translation>
-    </message>
-    <message>
-        <source>Reading the tests of %1 from the school&apos;s server...</source>
-        <translation>Leyendo las pruebas de %1 del servidor de la escuela...</translation>
-    </message>
-    <message>
-        <source>The class cannot be shown: %1</source>
-        <translation>No se puede mostrar la clase: %1</translation>
-    </message>
-    <message>
-        <source>Whole Class</source>
-        <translation>Toda la clase</translation>
-    </message>
-    <message>
         <source>Progress of the whole class</source>
         <translation>Progreso de toda la clase</translation>
-    </message>
-    <message>
-        <source>The tests of %1 cannot be shown: %2</source>
-        <translation>No se pueden mostrar las pruebas de %1: %2</translation>
-    </message>
-    <message>
-        <source>Export for Spreadsheet</source>
-        <translation>Exportar para hoja de cálculo</translation>
-    </message>
-    <message>
-        <source>class</source>
-        <translation>clase</translation>
-    </message>
-    <message>
-        <source>Spreadsheet files (*.csv)</source>
-        <translation>Archivos de hoja de cálculo (*.csv)</translation>
-    </message>
-    <message>
-        <source>The class could not be saved as %1.
-
-%2</source>
-        <translation>No se pudo guardar la clase como %1.
-
-%2</translation>
     </message>
     <message>
         <source>Practise on Scr&amp;een</source>

@@ -1057,6 +1057,49 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassSource</name>
+    <message>
+        <source>Reading the class from the school&apos;s server...</source>
+        <translation>Lecture de la classe sur le serveur de l’école...</translation>
+    </message>
+    <message>
+        <source>Reading the tests of %1 from the school&apos;s server...</source>
+        <translation>Lecture des tests de %1 sur le serveur de l’école...</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>La classe ne peut pas être affichée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Whole Class</source>
+        <translation>Toute la classe</translation>
+    </message>
+    <message>
+        <source>The tests of %1 cannot be shown: %2</source>
+        <translation>Les tests de %1 ne peuvent pas être affichés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Export for Spreadsheet</source>
+        <translation>Exporter pour un tableur</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>classe</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Fichiers de tableur (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class could not be saved as %1.
+
+%2</source>
+        <translation>La classe n’a pas pu être enregistrée sous %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>numberlark::ClassSourceBar</name>
     <message>
         <source>This Co&amp;mputer</source>
@@ -1431,48 +1474,8 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <translation>Seul le journal de cet ordinateur peut être modifié&#xa0;; passer à «&#xa0;Cet ordinateur&#xa0;».</translation>
     </message>
     <message>
-        <source>Reading the class from the school&apos;s server...</source>
-        <translation>Lecture de la classe sur le serveur de l’école...</translation>
-    </message>
-    <message>
-        <source>Reading the tests of %1 from the school&apos;s server...</source>
-        <translation>Lecture des tests de %1 sur le serveur de l’école...</translation>
-    </message>
-    <message>
-        <source>The class cannot be shown: %1</source>
-        <translation>La classe ne peut pas être affichée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Whole Class</source>
-        <translation>Toute la classe</translation>
-    </message>
-    <message>
         <source>Progress of the whole class</source>
         <translation>Progrès de toute la classe</translation>
-    </message>
-    <message>
-        <source>The tests of %1 cannot be shown: %2</source>
-        <translation>Les tests de %1 ne peuvent pas être affichés&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Export for Spreadsheet</source>
-        <translation>Exporter pour un tableur</translation>
-    </message>
-    <message>
-        <source>class</source>
-        <translation>classe</translation>
-    </message>
-    <message>
-        <source>Spreadsheet files (*.csv)</source>
-        <translation>Fichiers de tableur (*.csv)</translation>
-    </message>
-    <message>
-        <source>The class could not be saved as %1.
-
-%2</source>
-        <translation>La classe n’a pas pu être enregistrée sous %1.
-
-%2</translation>
     </message>
     <message>
         <source>Practise on Scr&amp;een</source>

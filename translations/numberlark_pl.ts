@@ -1074,6 +1074,49 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
     </message>
 </context>
 <context>
+    <name>numberlark::ClassSource</name>
+    <message>
+        <source>Reading the class from the school&apos;s server...</source>
+        <translation>Wczytywanie klasy z serwera szkoły...</translation>
+    </message>
+    <message>
+        <source>Reading the tests of %1 from the school&apos;s server...</source>
+        <translation>Wczytywanie testów: %1, z serwera szkoły...</translation>
+    </message>
+    <message>
+        <source>The class cannot be shown: %1</source>
+        <translation>Nie można pokazać klasy: %1</translation>
+    </message>
+    <message>
+        <source>Whole Class</source>
+        <translation>Cała klasa</translation>
+    </message>
+    <message>
+        <source>The tests of %1 cannot be shown: %2</source>
+        <translation>Nie można pokazać testów: %1. %2</translation>
+    </message>
+    <message>
+        <source>Export for Spreadsheet</source>
+        <translation>Eksportuj do arkusza kalkulacyjnego</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>klasa</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Pliki arkusza (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class could not be saved as %1.
+
+%2</source>
+        <translation>Nie udało się zapisać klasy jako %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>numberlark::ClassSourceBar</name>
     <message>
         <source>This Co&amp;mputer</source>
@@ -1450,48 +1493,8 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
         <translation>Zmieniać można tylko dziennik tego komputera; przełącz na „Ten komputer”.</translation>
     </message>
     <message>
-        <source>Reading the class from the school&apos;s server...</source>
-        <translation>Wczytywanie klasy z serwera szkoły...</translation>
-    </message>
-    <message>
-        <source>Reading the tests of %1 from the school&apos;s server...</source>
-        <translation>Wczytywanie testów: %1, z serwera szkoły...</translation>
-    </message>
-    <message>
-        <source>The class cannot be shown: %1</source>
-        <translation>Nie można pokazać klasy: %1</translation>
-    </message>
-    <message>
-        <source>Whole Class</source>
-        <translation>Cała klasa</translation>
-    </message>
-    <message>
         <source>Progress of the whole class</source>
         <translation>Postępy całej klasy</translation>
-    </message>
-    <message>
-        <source>The tests of %1 cannot be shown: %2</source>
-        <translation>Nie można pokazać testów: %1. %2</translation>
-    </message>
-    <message>
-        <source>Export for Spreadsheet</source>
-        <translation>Eksportuj do arkusza kalkulacyjnego</translation>
-    </message>
-    <message>
-        <source>class</source>
-        <translation>klasa</translation>
-    </message>
-    <message>
-        <source>Spreadsheet files (*.csv)</source>
-        <translation>Pliki arkusza (*.csv)</translation>
-    </message>
-    <message>
-        <source>The class could not be saved as %1.
-
-%2</source>
-        <translation>Nie udało się zapisać klasy jako %1.
-
-%2</translation>
     </message>
     <message>
         <source>Practise on Scr&amp;een</source>

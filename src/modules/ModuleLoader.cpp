@@ -1,6 +1,7 @@
 #include "modules/ModuleLoader.h"
 
 #include "modules/ModuleImage.h"
+#include "outcome/Outcome.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,9 +16,10 @@ namespace numberlark {
 
 namespace {
 
-struct Outcome {
+// A module's entry point, or, when there is none, the failure a user is told.
+struct Loaded {
     QFunctionPointer entry = nullptr;
-    QString failure;
+    Outcome outcome;
 };
 
 QString whyNotLoaded(const QString& path, QLibrary& library, const char* symbol)
@@ -35,7 +37,7 @@ QString whyNotLoaded(const QString& path, QLibrary& library, const char* symbol)
         .arg(where, QString::fromLatin1(symbol));
 }
 
-Outcome load(const QStringList& paths, const char* symbol)
+Loaded load(const QStringList& paths, const char* symbol)
 {
     QStringList reasons;
     for (const QString& path : paths) {
@@ -52,16 +54,18 @@ Outcome load(const QStringList& paths, const char* symbol)
         }
         if (isFile && library.load()) {
             if (const QFunctionPointer entry = library.resolve(symbol)) {
-                return {entry, {}};
+                return {entry, Outcome::success()};
             }
         }
         reasons << whyNotLoaded(path, library, symbol);
     }
     const QString file = paths.isEmpty() ? QString() : QFileInfo(paths.constFirst()).fileName();
+    const QString why = reasons.join(QLatin1Char('\n'));
     //: %1 is the module's file name; %2 lists where it was looked for, and why it failed there.
-    return {nullptr, QCoreApplication::translate("ModuleLoader",
-                                                 "Numberlark could not load its module %1:\n%2")
-                         .arg(file, reasons.join(QLatin1Char('\n')))};
+    const QString message =
+        QCoreApplication::translate("ModuleLoader", "Numberlark could not load its module %1:\n%2")
+            .arg(file, why);
+    return {nullptr, Outcome::failure(message, file, why)};
 }
 
 } // namespace
@@ -82,14 +86,14 @@ QStringList modulePaths(const QString& fileName)
 QFunctionPointer loadModuleEntry(const QStringList& paths, const char* symbol, QString* failure)
 {
     static std::mutex guard;
-    static QHash<QString, Outcome> loaded;
+    static QHash<QString, Loaded> loaded;
     const std::lock_guard lock(guard);
     const QString key = paths.join(QLatin1Char('\n')) + QLatin1Char('\n') + QLatin1String(symbol);
     auto found = loaded.constFind(key);
     if (found == loaded.constEnd()) {
         found = loaded.insert(key, load(paths, symbol));
     }
-    *failure = found->failure;
+    *failure = found->outcome.message;
     return found->entry;
 }
 

@@ -39,16 +39,18 @@ ResultsFileLines::~ResultsFileLines()
     }
 }
 
-QString ResultsFileLines::failure(const QString& reason) const
+Outcome ResultsFileLines::failure(const QString& reason) const
 {
-    return QCoreApplication::translate("ProgressLog", "The results file %1 could not be read: %2.")
-        .arg(m_path, reason);
+    return Outcome::failure(
+        QCoreApplication::translate("ProgressLog", "The results file %1 could not be read: %2.")
+            .arg(m_path, reason),
+        m_path, reason);
 }
 
 // Looked at before opening, since opening a device can have effects of its
 // own, and again after, on what was really opened. O_NONBLOCK keeps a FIFO
 // without a writer from holding up the open.
-QString ResultsFileLines::open()
+Outcome ResultsFileLines::open()
 {
     const QByteArray name = QFile::encodeName(m_path);
     struct stat info {};
@@ -66,7 +68,7 @@ QString ResultsFileLines::open()
         return failure(notRegularReason(info.st_mode));
     }
     m_size = info.st_size;
-    return {};
+    return Outcome::success();
 }
 
 bool ResultsFileLines::fill()
@@ -92,7 +94,7 @@ bool ResultsFileLines::fill()
 
 bool ResultsFileLines::next(QByteArray& line)
 {
-    if (m_fd < 0 || !m_error.isEmpty()) {
+    if (m_fd < 0 || m_error.failed()) {
         return false;
     }
     m_tooLong = false;
@@ -136,7 +138,7 @@ bool ResultsFileLines::next(QByteArray& line)
             searched = available;
         }
         if (!fill()) {
-            if (!m_error.isEmpty()) {
+            if (m_error.failed()) {
                 return false;
             }
             const qsizetype rest = m_buffer.size() - m_start;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,22 +24,23 @@ public:
     ResultsFileLines(const ResultsFileLines&) = delete;
     ResultsFileLines& operator=(const ResultsFileLines&) = delete;
 
-    // The reason, translated, when the file cannot be read; empty when it can.
-    QString open();
+    // Failed, with the file's path and the system's reason, when the file
+    // cannot be read.
+    Outcome open();
 
     // The next line without its line end; false at the end of the file or
     // on a read error (then error() tells it).
     bool next(QByteArray& line);
     bool lastLineTooLong() const { return m_tooLong; }
     int lineNumber() const { return m_lineNumber; } // of the last line, from 1
-    QString error() const { return m_error; }
+    Outcome error() const { return m_error; }
 
     std::int64_t size() const { return m_size; }
     std::int64_t bytesRead() const { return m_consumed; }
 
 private:
     bool fill();
-    QString failure(const QString& reason) const;
+    Outcome failure(const QString& reason) const;
 
     QString m_path;
     int m_fd = -1;
@@ -48,7 +51,7 @@ private:
     bool m_skipLineFeed = false; // the last line ended in CR: a LF after it is its end too
     bool m_tooLong = false;
     int m_lineNumber = 0;
-    QString m_error;
+    Outcome m_error;
 };
 
 } // namespace numberlark::progress

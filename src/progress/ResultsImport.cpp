@@ -139,8 +139,8 @@ QSqlError importOnce(ProgressLog& log, const QString& path, const QLocale& local
                      const ImportProgress& progress, ImportOutcome& outcome)
 {
     ResultsFileLines lines(path);
-    outcome.fileProblem = lines.open();
-    if (!outcome.fileProblem.isEmpty()) {
+    outcome.fileRead = lines.open();
+    if (outcome.fileRead.failed()) {
         return {};
     }
     tuneForImport(log.database());
@@ -150,8 +150,8 @@ QSqlError importOnce(ProgressLog& log, const QString& path, const QLocale& local
         outcome.cancelled = true;
         return {};
     }
-    outcome.fileProblem = lines.error();
-    if (error.isValid() || !outcome.fileProblem.isEmpty() || (error = staging.sort()).isValid()) {
+    outcome.fileRead = lines.error();
+    if (error.isValid() || outcome.fileRead.failed() || (error = staging.sort()).isValid()) {
         return error;
     }
     return moveIntoLog(staging, lines.size(), progress, outcome);

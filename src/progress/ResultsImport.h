@@ -24,7 +24,7 @@ struct ImportOutcome {
     int alreadyInLog = 0; // imported before, recorded at Quit, or twice in the file
     int unreadableCount = 0;
     std::vector<UnreadLine> unreadable; // the first of them, at most kListedUnreadable
-    QString fileProblem;                // the file could not be read: its path and the reason
+    Outcome fileRead;                   // failed when the file could not be read
     LogStatus status;                   // the log's answer
     bool cancelled = false;             // stopped by the user; what was added stays
 

@@ -150,7 +150,9 @@ TEST(ResultsImport, AddsEachTestOnceAndListsTheLinesItCannotRead)
 
     const ImportOutcome missing =
         importResultsFile(log, folder.filePath(QStringLiteral("none.csv")));
-    EXPECT_TRUE(missing.fileProblem.contains(folder.filePath(QStringLiteral("none.csv"))));
+    EXPECT_TRUE(missing.fileRead.failed());
+    EXPECT_EQ(missing.fileRead.path, folder.filePath(QStringLiteral("none.csv")));
+    EXPECT_TRUE(missing.fileRead.message.contains(missing.fileRead.path));
 }
 
 // Files as old programs, spreadsheets and accidents leave them. A case with
@@ -240,9 +242,9 @@ TEST(ResultsImport, ReadsOddFilesAndRefusesWhatIsNotAFile)
         }
         ProgressLog log(logFolder.filePath(QStringLiteral("progress.sqlite")));
         const ImportOutcome outcome = importResultsFile(log, path, kBritish);
-        EXPECT_TRUE(outcome.fileProblem.contains(QString::fromUtf8(c.problem)))
-            << outcome.fileProblem.toStdString();
-        EXPECT_EQ(outcome.fileProblem.isEmpty(), QByteArray(c.problem).isEmpty());
+        EXPECT_TRUE(outcome.fileRead.message.contains(QString::fromUtf8(c.problem)))
+            << outcome.fileRead.message.toStdString();
+        EXPECT_EQ(outcome.fileRead.done(), QByteArray(c.problem).isEmpty());
         EXPECT_EQ(outcome.unreadableCount, c.unreadable);
         QStringList children;
         for (const QString& child : log.children()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/WindowMaker.h"
+
 #include <QString>
 
 #include <functional>
@@ -21,13 +23,9 @@ struct PracticeWindowContext {
 
 // What the practice window module offers: the one object its entry point
 // returns.
-class PracticeWindowMaker {
+class PracticeWindowMaker : public WindowMaker<PracticeWindowContext> {
 public:
     static constexpr char kEntryPoint[] = "numberlark_practice_window_maker";
-
-    virtual ~PracticeWindowMaker() = default;
-    // A new window, owned by the caller.
-    virtual QWidget* make(const PracticeWindowContext& context) const = 0;
 };
 
 } // namespace numberlark

@@ -1,7 +1,6 @@
 #include "ui/practice/PracticeWindowLoader.h"
 
-#include "modules/ModuleLoader.h"
-#include "ui/common/UnavailableWindow.h"
+#include "ui/common/WindowModule.h"
 
 #include <QCoreApplication>
 
@@ -11,15 +10,13 @@ namespace {
 
 const QString kModuleName = QStringLiteral("libnumberlark_practice_window.so");
 
-QWidget* unavailableWindow(const QString& reason)
+WindowModuleNames unavailableNames()
 {
-    return numberlark::unavailableWindow(
-        QStringLiteral("FrmPracticeUnavailable"),
-        QCoreApplication::translate("PracticeWindowLoader", "Practice"),
-        QCoreApplication::translate("PracticeWindowLoader",
-                                    "The practice window could not be opened.\n\n%1\n\nInstalling "
-                                    "Numberlark again should bring it back.")
-            .arg(reason));
+    return {QStringLiteral("FrmPracticeUnavailable"),
+            QCoreApplication::translate("PracticeWindowLoader", "Practice"),
+            QCoreApplication::translate("PracticeWindowLoader",
+                                        "The practice window could not be opened.\n\n%1\n\n"
+                                        "Installing Numberlark again should bring it back.")};
 }
 
 } // namespace
@@ -33,13 +30,9 @@ PracticeWindowFactory practiceWindowFactory(PracticeWindowContext context, QStri
 {
     return [context = std::move(context),
             paths = std::move(modulePaths)](const QString& child) -> QWidget* {
-        const auto maker = loadModule<PracticeWindowMaker>(paths);
-        if (maker.service == nullptr) {
-            return unavailableWindow(maker.failure);
-        }
         PracticeWindowContext forChild = context;
         forChild.child = child;
-        return maker.service->make(forChild);
+        return windowFromModule<PracticeWindowMaker>(paths, forChild, unavailableNames);
     };
 }
 

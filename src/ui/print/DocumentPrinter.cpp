@@ -196,25 +196,32 @@ QString DocumentPrinter::choosePdfPath(const PrintedDocument& document)
 void DocumentPrinter::savePdf(const PrintedDocument& document)
 {
     const QString path = choosePdfPath(document);
-    if (!path.isEmpty()) {
-        writePdf(document, path, [this](const QString& failure) { showError(failure); });
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const Outcome written = writePdf(document, path); written.failed()) {
+        showError(written.message);
     }
 }
 
-void DocumentPrinter::writePdf(const PrintedDocument& document, const QString& path,
-                               const PrintedDocument::FailureReport& report)
+Outcome DocumentPrinter::writePdf(const PrintedDocument& document, const QString& path)
 {
     PdfDocument pdf(path, document.pdf);
-    if (const Outcome opened = pdf.open(); opened.failed()) {
-        report(opened.message);
-        return;
+    if (Outcome opened = pdf.open(); opened.failed()) {
+        return opened;
     }
     PainterCanvas canvas(pdf.device(), [&pdf] { return pdf.commit(); });
-    if (const Outcome begun = canvas.begin(); begun.failed()) {
-        report(begun.message);
-        return;
+    if (Outcome begun = canvas.begin(); begun.failed()) {
+        return begun;
     }
-    document.draw(canvas, report);
+    // Once a step failed the rest usually fails for the same reason.
+    Outcome first;
+    document.draw(canvas, [&first, &path](const QString& failure) {
+        if (first.done()) {
+            first = Outcome::failure(failure, path);
+        }
+    });
+    return first;
 }
 
 void DocumentPrinter::showError(const QString& text)

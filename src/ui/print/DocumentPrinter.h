@@ -40,14 +40,15 @@ public:
     Printer& printer() { return m_printer; }
 
     void print(const PrintedDocument& document);
+    // The save dialog, then the PDF; a failure is told once, with the path
+    // and the reason, however many steps of the page it spoiled.
     void savePdf(const PrintedDocument& document);
 
     // The save dialog alone; empty when cancelled.
     QString choosePdfPath(const PrintedDocument& document);
-    // Draws the document into a PDF at `path`; every failure, of the file or
-    // of a step of the page, goes to `report`.
-    static void writePdf(const PrintedDocument& document, const QString& path,
-                         const PrintedDocument::FailureReport& report);
+    // Draws the document into a PDF at `path`; the first failure, of the file
+    // or of a step of the page, with the path.
+    static Outcome writePdf(const PrintedDocument& document, const QString& path);
 
     // How long a print may keep the user waiting for the print server.
     static constexpr std::chrono::milliseconds kAnswerWithin{10'000};

@@ -2,8 +2,9 @@
 
 #include "output/ResultsLine.h"
 #include "progress/FactStats.h"
-#include "ui/progress/ClassOverviewPage.h"
-#include "ui/progress/ClassSourceBar.h"
+#include "ui/classview/ClassOverviewPage.h"
+#include "ui/classview/ClassSource.h"
+#include "ui/classview/ClassSourceBar.h"
 #include "ui/progress/ClassroomLine.h"
 #include "ui/progress/FactGridModel.h"
 #include "ui/progress/FactsLegend.h"
@@ -50,10 +51,9 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     setObjectName(QStringLiteral("FrmProgress"));
     setWindowTitle(tr("Progress"));
     auto* layout = new QVBoxLayout(this);
-    m_classBar = new ClassSourceBar(this);
-    m_classBar->hide();
-    layout->addWidget(m_classBar);
     layout->addWidget(createToolBar());
+    m_classSource = new ClassSource(m_children, this);
+    layout->insertWidget(0, m_classSource->bar());
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("LogNotice"));
     m_notice->setWordWrap(true);
@@ -69,18 +69,51 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     m_empty->setMargin(40);
     m_pages->addWidget(m_empty);
     m_pages->addWidget(createContent());
-    m_overview = new ClassOverviewPage(m_pages);
-    m_pages->addWidget(m_overview);
+    m_pages->addWidget(m_classSource->overviewPage());
     layout->addWidget(m_pages, 1);
     fitToScreen(QSize(1180, 780));
     // Esc closes the window, as it closes the options and about windows.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     reload();
-    connectClassroom();
+    connectClassView();
 }
 
 FrmProgress::~FrmProgress() = default;
+
+ClassSourceBar* FrmProgress::classSourceBar() const
+{
+    return m_classSource->bar();
+}
+
+ClassOverviewPage* FrmProgress::classOverview() const
+{
+    return m_classSource->overviewPage();
+}
+
+void FrmProgress::connectClassView()
+{
+    connect(m_classSource, &ClassSource::sourceChosen, this, &FrmProgress::chooseSource);
+    connect(m_classSource, &ClassSource::messageShown, this, &FrmProgress::showSourceMessage);
+    connect(m_classSource, &ClassSource::classShown, this, &FrmProgress::showWholeClass);
+    connect(m_classSource, &ClassSource::childRead, this, &FrmProgress::showRecords);
+    connect(m_classSource, &ClassSource::exportRequested, this, &FrmProgress::CmdExport_Click);
+    m_classSource->connectIfSet();
+}
+
+// The one place that decides where the window's children come from.
+void FrmProgress::chooseSource(bool classView)
+{
+    m_source = classView ? static_cast<ChildSource*>(m_classSource) : this;
+    const QString why =
+        m_source->changeable()
+            ? QString()
+            : tr("Only this computer's own log can be changed; switch to This Computer.");
+    m_importButton->setEnabled(m_source->changeable());
+    m_importButton->setToolTip(why);
+    m_forget->setToolTip(why);
+    reload();
+}
 
 // A family laptop may have less room than the window would like.
 void FrmProgress::fitToScreen(QSize wanted)
@@ -221,10 +254,11 @@ QWidget* FrmProgress::createTestsList()
 
 void FrmProgress::reload(const std::optional<QString>& child)
 {
-    if (m_classShown) {
-        reloadClass(child);
-        return;
-    }
+    m_source->readChildren(child);
+}
+
+void FrmProgress::readChildren(const std::optional<QString>& child)
+{
     progress::LogStatus status;
     const std::vector<QString> children = m_log->children(&status);
     tellLogNotice(status);
@@ -234,7 +268,7 @@ void FrmProgress::reload(const std::optional<QString>& child)
     const QSignalBlocker blocker(m_children);
     m_children->clear();
     for (const QString& name : children) {
-        m_children->addItem(shownName(name, kLongestShownName), name);
+        m_children->addItem(shownName(name), name);
         m_children->setItemData(m_children->count() - 1, name, Qt::ToolTipRole);
     }
     if (!status.done()) {
@@ -302,11 +336,9 @@ void FrmProgress::tellReadOnly(const progress::LogStatus& status)
     m_notice->show();
 }
 
-// Elided to `width` pixels, so a name of thousands of letters leaves the
-// window its size; isolated, so a right-to-left name keeps to its place.
-QString FrmProgress::shownName(const QString& child, int width) const
+QString FrmProgress::shownName(const QString& child) const
 {
-    return isolatedChildName(fontMetrics().elidedText(child, Qt::ElideMiddle, width));
+    return elidedChildName(fontMetrics(), child);
 }
 
 void FrmProgress::showEmpty(const QString& why)
@@ -325,18 +357,18 @@ void FrmProgress::setChildActionsEnabled(bool enabled)
     m_practice->setEnabled(enabled);
     m_onScreen->setEnabled(enabled);
     m_report->setEnabled(enabled);
-    m_forget->setEnabled(enabled && !m_classShown);
+    m_forget->setEnabled(enabled && m_source->changeable());
 }
 
 void FrmProgress::showChild(int pickerIndex)
 {
-    if (pickerIndex < 0) {
-        return;
+    if (pickerIndex >= 0) {
+        m_source->readChild(pickerIndex);
     }
-    if (m_classShown) {
-        showClassChoice(pickerIndex);
-        return;
-    }
+}
+
+void FrmProgress::readChild(int pickerIndex)
+{
     progress::LogStatus status;
     const QString child = m_children->itemData(pickerIndex).toString();
     m_tests = m_log->testsOf(child, &status);
@@ -356,6 +388,32 @@ void FrmProgress::showChild(int pickerIndex)
     showTests();
 }
 
+// While the class view asks the server, or when it failed: the message
+// page, the picker still usable so another choice can be made.
+void FrmProgress::showSourceMessage(const QString& text)
+{
+    showEmpty(text);
+    m_children->setEnabled(m_children->count() > 0);
+}
+
+void FrmProgress::showWholeClass()
+{
+    m_tests.clear();
+    m_practiceSessions.clear();
+    m_pages->setCurrentWidget(m_classSource->overviewPage());
+    setChildActionsEnabled(false);
+    m_children->setEnabled(true);
+    setAccessibleName(tr("Progress of the whole class"));
+}
+
+void FrmProgress::showRecords(const std::vector<progress::TestRecord>& tests,
+                              const std::vector<progress::PracticeSessionRecord>& practice)
+{
+    m_tests = tests;
+    m_practiceSessions = practice;
+    showTests();
+}
+
 // The tests and practice of the child the picker shows, from whichever source.
 void FrmProgress::showTests()
 {
@@ -367,7 +425,7 @@ void FrmProgress::showTests()
     m_beyondGrid->setText(
         beyond.isEmpty() ? QString() : tr("Other tables:\n") + beyond.join(QLatin1Char('\n')));
     m_summary->setText(QStringLiteral("<b>%1</b>: %2")
-                           .arg(shownName(currentChild(), kLongestShownName).toHtmlEscaped(),
+                           .arg(shownName(currentChild()).toHtmlEscaped(),
                                 reportSummary(m_tests).toHtmlEscaped()));
     m_pages->setCurrentIndex(1);
     setChildActionsEnabled(true);
@@ -386,7 +444,7 @@ void FrmProgress::nameChildShown(const QString& child)
 
 void FrmProgress::CmdImport_Click()
 {
-    if (m_classShown) {
+    if (!m_source->changeable()) {
         return;
     }
     const QString offered =
@@ -407,7 +465,7 @@ void FrmProgress::CmdImport_Click()
 void FrmProgress::showImportProgress(const QString& path)
 {
     m_importButton->setEnabled(false);
-    m_classBar->setEnabled(false);
+    m_classSource->bar()->setEnabled(false);
     setChildActionsEnabled(false);
     m_importProgress =
         new QProgressDialog(tr("Importing %1...")
@@ -431,7 +489,7 @@ void FrmProgress::importFinished(const progress::ImportOutcome& outcome)
     m_import->deleteLater();
     m_import = nullptr;
     m_importButton->setEnabled(true);
-    m_classBar->setEnabled(true);
+    m_classSource->bar()->setEnabled(true);
     // The import set the damaged log aside: this window's connection still
     // reads the old file, so it opens the new one.
     if (outcome.status.kind == progress::LogStatus::Kind::StartedAfresh) {
@@ -456,7 +514,7 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
                                  "from a results file have none), so there is nothing to "
                                  "practise. The questions of every test taken from now on "
                                  "are kept.")
-                                  .arg(shownName(currentChild(), kLongestShownName)),
+                                  .arg(shownName(currentChild())),
                               QMessageBox::Information);
         return;
     }
@@ -475,7 +533,7 @@ void FrmProgress::CmdForget_Click()
 {
     const QString child = currentChild();
     // The class view shows the school's server, which this window never changes.
-    if (m_classShown || !childShown() ||
+    if (!m_source->changeable() || !childShown() ||
         !m_seams.dialogs->confirm(tr("Forget This Child"), forgetQuestion(child))) {
         return;
     }
@@ -484,6 +542,11 @@ void FrmProgress::CmdForget_Click()
         m_seams.dialogs->tell(tr("Forget This Child"), status.message, QMessageBox::Information);
     }
     reload();
+}
+
+void FrmProgress::CmdExport_Click()
+{
+    m_classSource->exportClass(*m_seams.dialogs);
 }
 
 } // namespace numberlark

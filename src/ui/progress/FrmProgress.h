@@ -1,9 +1,8 @@
 #pragma once
 
-#include "classroom/ClassroomProblem.h"
 #include "progress/ProgressLog.h"
 #include "progress/ResultsImport.h"
-#include "ui/progress/ClassOverview.h"
+#include "ui/progress/ChildSource.h"
 #include "ui/progress/ProgressSeams.h"
 #include "ui/progress/ProgressWindowContext.h"
 
@@ -24,8 +23,8 @@ class QToolButton;
 namespace numberlark {
 
 class ClassOverviewPage;
-class ClassReader;
 class ClassSourceBar;
+class ClassSource;
 class FactGridModel;
 class ProgressChart;
 class ResultsImportJob;
@@ -34,8 +33,10 @@ class TestsModel;
 // The progress window: pick a child and see her tests over time, which
 // facts she knows, and every test in a sortable list; print a practice sheet
 // of her tricky facts, save a report, forget her, or import a results file.
-// Not modal; the program keeps at most one open.
-class FrmProgress : public QWidget {
+// Not modal; the program keeps at most one open. The window itself reads
+// this computer's own log; with a school's server a teacher can switch to
+// the class view, and the window then shows what that source hands it.
+class FrmProgress : public QWidget, private ChildSource {
     Q_OBJECT
 
 public:
@@ -67,16 +68,13 @@ public:
     // A child is on the page: she has tests, practice, or both.
     bool childShown() const { return !m_tests.empty() || !m_practiceSessions.empty(); }
     bool importRunning() const { return m_import != nullptr; }
-    // Null without a school's server in the settings.
-    ClassSourceBar* classSourceBar() const { return m_classBar; }
-    ClassOverviewPage* classOverview() const { return m_overview; }
+    // Hidden without a school's server in the settings.
+    ClassSourceBar* classSourceBar() const;
+    ClassOverviewPage* classOverview() const;
     QPushButton* forgetButton() const { return m_forget; }
     QPushButton* importButton() const { return m_importButton; }
 
 private:
-    // The widest a child's name is shown, in pixels; the tool tip has it whole.
-    static constexpr int kLongestShownName = 420;
-
     void fitToScreen(QSize wanted);
     QWidget* createToolBar();
     QWidget* createContent();
@@ -91,18 +89,20 @@ private:
     void tellReadOnly(const progress::LogStatus& status);
     void showImportProgress(const QString& path);
     void importFinished(const progress::ImportOutcome& outcome);
-    QString shownName(const QString& child, int width) const;
+    QString shownName(const QString& child) const;
     void showTests();
-    // The class on the school's server, for a teacher's login.
-    void connectClassroom();
+    // This computer's own log as the window's source.
+    void readChildren(const std::optional<QString>& child) override;
+    void readChild(int pickerIndex) override;
+    bool changeable() const override { return true; }
+    // The class view, for a teacher's login on a computer that knows the
+    // school's server.
+    void connectClassView();
     void chooseSource(bool classView);
-    void reloadClass(const std::optional<QString>& child);
-    void showClassChoice(int pickerIndex);
-    void showClassMessage(const QString& text);
-    void classOverviewRead(const ClassOverview& overview, const classroom::ClassroomStatus& status);
-    void classChildRead(const QString& child, const std::vector<progress::TestRecord>& tests,
-                        const std::vector<progress::PracticeSessionRecord>& practice,
-                        const classroom::ClassroomStatus& status);
+    void showSourceMessage(const QString& text);
+    void showWholeClass();
+    void showRecords(const std::vector<progress::TestRecord>& tests,
+                     const std::vector<progress::PracticeSessionRecord>& practice);
 
     ProgressWindowContext m_context;
     ProgressSeams m_seams;
@@ -127,12 +127,8 @@ private:
     QPushButton* m_forget = nullptr;
     QPushButton* m_importButton = nullptr;
     QToolButton* m_practice = nullptr;
-    ClassSourceBar* m_classBar = nullptr;
-    ClassReader* m_classReader = nullptr;
-    ClassOverviewPage* m_overview = nullptr;
-    bool m_classShown = false;
-    // What the class view waits for: a child, or the whole class when empty.
-    std::optional<QString> m_classWanted;
+    ClassSource* m_classSource = nullptr;
+    ChildSource* m_source = this;      // what the picker and the pages show
     QPushButton* m_onScreen = nullptr; // the practice window, for the child shown
 };
 

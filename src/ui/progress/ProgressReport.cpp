@@ -321,25 +321,12 @@ PrintedDocument ProgressReport::document() const
 
 Outcome ProgressReport::write(const QString& path) const
 {
-    Outcome first;
-    DocumentPrinter::writePdf(document(), path, [&first, &path](const QString& failure) {
-        if (first.done()) {
-            first = Outcome::failure(failure, path);
-        }
-    });
-    return first;
+    return DocumentPrinter::writePdf(document(), path);
 }
 
 void ProgressReport::save(ProgressSeams& seams) const
 {
-    const QString path = DocumentPrinter(*seams.dialogs).choosePdfPath(document());
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const Outcome written = write(path); written.failed()) {
-        seams.dialogs->tell(QCoreApplication::translate("ProgressReport", "Save Report as PDF"),
-                            written.message, QMessageBox::Information);
-    }
+    DocumentPrinter(*seams.dialogs).savePdf(document());
 }
 
 } // namespace numberlark

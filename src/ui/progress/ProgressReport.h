@@ -24,7 +24,7 @@ public:
                    std::vector<progress::PracticeSessionRecord> practice = {});
 
     // Asks for a file (Documents, "Numberlark progress - Sam.pdf") and
-    // writes the report there; a failure is shown with the path and reason.
+    // writes the report there, as the document printer saves every PDF.
     void save(ProgressSeams& seams) const;
     // Writes the report as a PDF at `path` through the document printer; the
     // first failure names the file and the reason.

@@ -1,6 +1,7 @@
 #include "ui/progress/ProgressTexts.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 
 #include <QLocale>
 
@@ -49,6 +50,11 @@ QString isolatedChildName(const QString& child)
     // FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE; the isolate's end
     // also ends any embedding or override the name left open.
     return directional ? QChar(0x2068) + shown + QChar(0x2069) : shown;
+}
+
+QString elidedChildName(const QFontMetrics& metrics, const QString& child, int width)
+{
+    return isolatedChildName(metrics.elidedText(child, Qt::ElideMiddle, width));
 }
 
 QString reportSummary(const std::vector<progress::TestRecord>& tests)
@@ -102,8 +108,8 @@ QString unreadableText(const std::vector<progress::UnreadLine>& lines, int count
 
 QString importSummary(const progress::ImportOutcome& outcome)
 {
-    if (!outcome.fileProblem.isEmpty()) {
-        return outcome.fileProblem;
+    if (outcome.fileRead.failed()) {
+        return outcome.fileRead.message;
     }
     if (!outcome.status.done()) {
         return outcome.status.message;

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QFontMetrics;
+
 #include <vector>
 
 namespace numberlark {
@@ -16,6 +18,14 @@ QString shownChildName(const QString& child);
 // letters or direction marks, so it neither reverses its neighbours nor is
 // reversed by them.
 QString isolatedChildName(const QString& child);
+
+// The widest a child's name is shown on the progress window, in pixels; a
+// tool tip has it whole.
+constexpr int kLongestShownName = 420;
+// Elided to `width` pixels, so a name of thousands of letters leaves the
+// window its size; isolated, so a right-to-left name keeps to its place.
+QString elidedChildName(const QFontMetrics& metrics, const QString& child,
+                        int width = kLongestShownName);
 // "12 tests from 3 March 2026 to 7 December 2026" (oldest to newest).
 QString reportSummary(const std::vector<progress::TestRecord>& tests);
 // What an import did, every line accounted for, or why it could not.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classroom/OutboxState.h"
+#include "ui/common/WindowMaker.h"
 
 #include <QString>
 
@@ -23,13 +24,9 @@ struct ProgressWindowContext {
 
 // What the progress window module offers: the one object its entry point
 // returns.
-class ProgressWindowMaker {
+class ProgressWindowMaker : public WindowMaker<ProgressWindowContext> {
 public:
     static constexpr char kEntryPoint[] = "numberlark_progress_window_maker";
-
-    virtual ~ProgressWindowMaker() = default;
-    // A new window, owned by the caller.
-    virtual QWidget* make(const ProgressWindowContext& context) const = 0;
 };
 
 } // namespace numberlark

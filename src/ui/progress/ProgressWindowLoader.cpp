@@ -1,7 +1,6 @@
 #include "ui/progress/ProgressWindowLoader.h"
 
-#include "modules/ModuleLoader.h"
-#include "ui/common/UnavailableWindow.h"
+#include "ui/common/WindowModule.h"
 
 #include <QCoreApplication>
 
@@ -11,15 +10,13 @@ namespace {
 
 const QString kModuleName = QStringLiteral("libnumberlark_progress_window.so");
 
-QWidget* unavailableWindow(const QString& reason)
+WindowModuleNames unavailableNames()
 {
-    return numberlark::unavailableWindow(
-        QStringLiteral("FrmProgressUnavailable"),
-        QCoreApplication::translate("ProgressWindowLoader", "Progress"),
-        QCoreApplication::translate("ProgressWindowLoader",
-                                    "The progress window could not be opened.\n\n%1\n\nInstalling "
-                                    "Numberlark again should bring it back.")
-            .arg(reason));
+    return {QStringLiteral("FrmProgressUnavailable"),
+            QCoreApplication::translate("ProgressWindowLoader", "Progress"),
+            QCoreApplication::translate("ProgressWindowLoader",
+                                        "The progress window could not be opened.\n\n%1\n\n"
+                                        "Installing Numberlark again should bring it back.")};
 }
 
 } // namespace
@@ -33,9 +30,7 @@ std::function<QWidget*()> progressWindowFactory(ProgressWindowContext context,
                                                 QStringList modulePaths)
 {
     return [context = std::move(context), paths = std::move(modulePaths)]() -> QWidget* {
-        const auto maker = loadModule<ProgressWindowMaker>(paths);
-        return maker.service != nullptr ? maker.service->make(context)
-                                        : unavailableWindow(maker.failure);
+        return windowFromModule<ProgressWindowMaker>(paths, context, unavailableNames);
     };
 }
 

@@ -10,6 +10,7 @@
 
 #include <QChart>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMap>
@@ -210,21 +211,30 @@ TEST_F(FrmProgressTest, ForgettingAChildNeedsAYes)
     }
 }
 
+// Saved as the document printer saves every PDF: a file that cannot be
+// written is one message with its path, and nothing is left behind.
 TEST_F(FrmProgressTest, ReportIsSavedWhereTheUserChose)
 {
     const auto progress = window();
-    const QString path = m_dir.filePath(QStringLiteral("report.pdf"));
-    auto dialogs = std::make_shared<numberlark::testing::ScriptedDialogs>();
-    dialogs->pathToSave = path;
-    progress->seams().dialogs = dialogs;
-    progress->CmdReport_Click();
-    EXPECT_TRUE(dialogs->told.empty());
-    ASSERT_EQ(dialogs->saveDialogs.size(), 1U);
-    EXPECT_TRUE(dialogs->saveDialogs.front().text.endsWith(
-        QStringLiteral("Numberlark progress - Ann.pdf")));
-    QFile pdf(path);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    for (const QString& path : {m_dir.filePath(QStringLiteral("report.pdf")),
+                                m_dir.filePath(QStringLiteral("gone/r.pdf"))}) {
+        SCOPED_TRACE(path.toStdString());
+        const bool folderThere = !path.contains(QStringLiteral("gone"));
+        auto dialogs = std::make_shared<numberlark::testing::ScriptedDialogs>();
+        dialogs->pathToSave = path;
+        progress->seams().dialogs = dialogs;
+        progress->CmdReport_Click();
+        ASSERT_EQ(dialogs->saveDialogs.size(), 1U);
+        EXPECT_TRUE(dialogs->saveDialogs.front().text.endsWith(
+            QStringLiteral("Numberlark progress - Ann.pdf")));
+        ASSERT_EQ(dialogs->told.size(), folderThere ? 0U : 1U);
+        if (!folderThere) {
+            EXPECT_TRUE(dialogs->told.front().text.contains(QDir::toNativeSeparators(path)));
+        }
+        QFile pdf(path);
+        ASSERT_EQ(pdf.open(QIODevice::ReadOnly), folderThere);
+        EXPECT_TRUE(!folderThere || pdf.read(5) == "%PDF-");
+    }
 }
 
 TEST_F(FrmProgressTest, ImportOffersTheResultsFileAndCountsEveryLine)

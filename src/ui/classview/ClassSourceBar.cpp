@@ -1,4 +1,4 @@
-#include "ui/progress/ClassSourceBar.h"
+#include "ui/classview/ClassSourceBar.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "ui/progress/ClassReader.h"
+#include "ui/classview/ClassReader.h"
 
 #include "classroom/ServerConnection.h"
 

@@ -1,6 +1,6 @@
-#include "ui/progress/FactBlocksRuler.h"
+#include "ui/classview/FactBlocksRuler.h"
 
-#include "ui/progress/ClassOverview.h"
+#include "ui/classview/ClassOverview.h"
 
 #include <QHeaderView>
 #include <QPainter>

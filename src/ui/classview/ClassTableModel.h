@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/progress/ClassOverview.h"
+#include "ui/classview/ClassOverview.h"
 
 #include <QAbstractTableModel>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/progress/ClassOverview.h"
+#include "outcome/Outcome.h"
+#include "ui/classview/ClassOverview.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,8 +25,8 @@ QByteArray csvDocument(const std::vector<QStringList>& rows);
 // known and her grade on each fact from 1 × 1 to 12 × 12.
 std::vector<QStringList> classTableRows(const ClassOverview& overview);
 
-// Writes `bytes` to `path` whole or not at all; empty on success, else the
-// system's reason.
-QString writeWholeFile(const QString& path, const QByteArray& bytes);
+// Writes `bytes` to `path` whole or not at all. A failure's message is
+// `cannotSave` with %1 the path and %2 the system's reason.
+Outcome writeWholeFile(const QString& path, const QByteArray& bytes, const QString& cannotSave);
 
 } // namespace numberlark

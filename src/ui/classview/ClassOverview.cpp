@@ -1,4 +1,4 @@
-#include "ui/progress/ClassOverview.h"
+#include "ui/classview/ClassOverview.h"
 
 #include <map>
 

@@ -1,9 +1,10 @@
-#include "ui/progress/ClassTableCsv.h"
+#include "ui/classview/ClassTableCsv.h"
 
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/ProgressTexts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSaveFile>
 
 namespace numberlark {
@@ -57,13 +58,15 @@ std::vector<QStringList> classTableRows(const ClassOverview& overview)
     return rows;
 }
 
-QString writeWholeFile(const QString& path, const QByteArray& bytes)
+Outcome writeWholeFile(const QString& path, const QByteArray& bytes, const QString& cannotSave)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return file.errorString();
+        const QString reason = file.errorString();
+        return Outcome::failure(cannotSave.arg(QDir::toNativeSeparators(path), reason), path,
+                                reason);
     }
-    return {};
+    return Outcome::success();
 }
 
 } // namespace numberlark

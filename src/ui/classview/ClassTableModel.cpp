@@ -1,4 +1,4 @@
-#include "ui/progress/ClassTableModel.h"
+#include "ui/classview/ClassTableModel.h"
 
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/ProgressTexts.h"

@@ -3,13 +3,14 @@
 #include "support/ClassroomFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestRecordBuilder.h"
-#include "ui/progress/ClassOverviewPage.h"
-#include "ui/progress/ClassSourceBar.h"
-#include "ui/progress/ClassTableCsv.h"
+#include "ui/classview/ClassOverviewPage.h"
+#include "ui/classview/ClassSourceBar.h"
+#include "ui/classview/ClassTableCsv.h"
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/FrmProgress.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -227,6 +228,26 @@ TEST(ClassTableCsv, EveryFieldIsQuotedAndNoneCanRunAsAFormula)
     for (const auto& [field, expected] : cases) {
         EXPECT_EQ(csvDocument({{field, u"7"_s}}), "\xEF\xBB\xBF" + expected + ",\"7\"\r\n")
             << field.toStdString();
+    }
+}
+
+// The export is written whole or not at all; a folder that is not there is
+// told with the file's path and the system's reason, and leaves nothing.
+TEST(ClassTableCsv, AFileIsWrittenWholeOrItsFailureNamesThePath)
+{
+    QTemporaryDir dir;
+    const QString cases[] = {dir.filePath(u"class.csv"_s), dir.filePath(u"gone/class.csv"_s)};
+    for (const QString& path : cases) {
+        const bool folderThere = !path.contains(u"gone"_s);
+        const Outcome saved = writeWholeFile(path, "a,b\r\n", u"Not saved as %1: %2"_s);
+        EXPECT_EQ(saved.done(), folderThere) << path.toStdString();
+        EXPECT_EQ(QFile::exists(path), folderThere);
+        if (!folderThere) {
+            EXPECT_EQ(saved.path, path);
+            EXPECT_FALSE(saved.reason.isEmpty());
+            EXPECT_EQ(saved.message,
+                      u"Not saved as %1: %2"_s.arg(QDir::toNativeSeparators(path), saved.reason));
+        }
     }
 }
 

@@ -1,7 +1,7 @@
-#include "ui/progress/ClassOverviewPage.h"
+#include "ui/classview/ClassOverviewPage.h"
 
-#include "ui/progress/ClassTableModel.h"
-#include "ui/progress/FactBlocksRuler.h"
+#include "ui/classview/ClassTableModel.h"
+#include "ui/classview/FactBlocksRuler.h"
 #include "ui/progress/FactsLegend.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "classroom/ClassroomProblem.h"
-#include "ui/progress/ClassOverview.h"
+#include "ui/classview/ClassOverview.h"
 
 #include <QObject>
 #include <QString>
