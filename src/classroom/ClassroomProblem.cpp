@@ -97,8 +97,10 @@ bool isRowRefused(const QSqlError& error)
 
 ClassroomProblem classifyStatementError(const QSqlError& error)
 {
+    // Whether the server is gone for good only a new connection can tell;
+    // a delivery opens one at once and says "dropped" only when that goes too.
     if (isConnectionLost(error)) {
-        return ClassroomProblem::ConnectionDropped;
+        return ClassroomProblem::ServerUnreachable;
     }
     // The session's statement limit: the server is there but does not get on.
     if (hasState(error, "57014")) {
@@ -137,9 +139,8 @@ QString describe(ClassroomProblem problem)
             "The school's server is not known by that name on this network; ask the "
             "administrator.");
     case ClassroomProblem::NoAnswer:
-        return QCoreApplication::translate(
-            "ClassroomProblem",
-            "The school's server does not answer; the tests will be sent later.");
+        return QCoreApplication::translate("ClassroomProblem",
+                                           "The school's server does not answer.");
     case ClassroomProblem::TlsRefused:
         return QCoreApplication::translate(
             "ClassroomProblem",
@@ -158,15 +159,11 @@ QString describe(ClassroomProblem problem)
             "The school's server is set up for a newer Numberlark; please update this "
             "program.");
     case ClassroomProblem::ConnectionDropped:
-        return QCoreApplication::translate(
-            "ClassroomProblem",
-            "The connection to the school's server keeps dropping; the tests will be "
-            "sent later.");
+        return QCoreApplication::translate("ClassroomProblem",
+                                           "The connection to the school's server keeps dropping.");
     case ClassroomProblem::ServerFrozen:
-        return QCoreApplication::translate(
-            "ClassroomProblem",
-            "The school's server stopped answering during the delivery; the tests will "
-            "be sent later.");
+        return QCoreApplication::translate("ClassroomProblem",
+                                           "The school's server stopped answering.");
     case ClassroomProblem::Refused:
         return QCoreApplication::translate("ClassroomProblem",
                                            "The school's server refused the results.");
