@@ -127,20 +127,8 @@
         <translation>Der Server der Schule ist unter diesem Namen in diesem Netz nicht bekannt; fragen Sie die Administration.</translation>
     </message>
     <message>
-        <source>The school&apos;s server does not answer; the tests will be sent later.</source>
-        <translation>Der Server der Schule antwortet nicht; die Tests werden später gesendet.</translation>
-    </message>
-    <message>
         <source>The secure connection (TLS) to the school&apos;s server was refused; ask the administrator.</source>
         <translation>Die sichere Verbindung (TLS) zum Server der Schule wurde abgelehnt; fragen Sie die Administration.</translation>
-    </message>
-    <message>
-        <source>The connection to the school&apos;s server keeps dropping; the tests will be sent later.</source>
-        <translation>Die Verbindung zum Server der Schule bricht immer wieder ab; die Tests werden später gesendet.</translation>
-    </message>
-    <message>
-        <source>The school&apos;s server stopped answering during the delivery; the tests will be sent later.</source>
-        <translation>Der Server der Schule hat während der Übertragung aufgehört zu antworten; die Tests werden später gesendet.</translation>
     </message>
     <message>
         <source>the server holds another row with the same key</source>
@@ -165,6 +153,18 @@
     <message>
         <source>the server&apos;s rules do not accept it</source>
         <translation>die Regeln des Servers lassen ihn nicht zu</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server does not answer.</source>
+        <translation>Der Server der Schule antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>The connection to the school&apos;s server keeps dropping.</source>
+        <translation>Die Verbindung zum Server der Schule bricht immer wieder ab.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server stopped answering.</source>
+        <translation>Der Server der Schule hat aufgehört zu antworten.</translation>
     </message>
 </context>
 <context>

@@ -127,20 +127,8 @@
         <translation>El servidor de la escuela no se conoce con ese nombre en esta red; pregunte al administrador.</translation>
     </message>
     <message>
-        <source>The school&apos;s server does not answer; the tests will be sent later.</source>
-        <translation>El servidor de la escuela no responde; las pruebas se enviarán más tarde.</translation>
-    </message>
-    <message>
         <source>The secure connection (TLS) to the school&apos;s server was refused; ask the administrator.</source>
         <translation>Se rechazó la conexión segura (TLS) con el servidor de la escuela; pregunte al administrador.</translation>
-    </message>
-    <message>
-        <source>The connection to the school&apos;s server keeps dropping; the tests will be sent later.</source>
-        <translation>La conexión con el servidor de la escuela se corta una y otra vez; las pruebas se enviarán más tarde.</translation>
-    </message>
-    <message>
-        <source>The school&apos;s server stopped answering during the delivery; the tests will be sent later.</source>
-        <translation>El servidor de la escuela dejó de responder durante el envío; las pruebas se enviarán más tarde.</translation>
     </message>
     <message>
         <source>the server holds another row with the same key</source>
@@ -165,6 +153,18 @@
     <message>
         <source>the server&apos;s rules do not accept it</source>
         <translation>las reglas del servidor no lo aceptan</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server does not answer.</source>
+        <translation>El servidor de la escuela no responde.</translation>
+    </message>
+    <message>
+        <source>The connection to the school&apos;s server keeps dropping.</source>
+        <translation>La conexión con el servidor de la escuela se corta una y otra vez.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server stopped answering.</source>
+        <translation>El servidor de la escuela dejó de responder.</translation>
     </message>
 </context>
 <context>

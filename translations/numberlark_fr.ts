@@ -127,20 +127,8 @@
         <translation>Le serveur de l&apos;école n&apos;est pas connu sous ce nom sur ce réseau ; demandez à l&apos;administrateur.</translation>
     </message>
     <message>
-        <source>The school&apos;s server does not answer; the tests will be sent later.</source>
-        <translation>Le serveur de l&apos;école ne répond pas ; les tests seront envoyés plus tard.</translation>
-    </message>
-    <message>
         <source>The secure connection (TLS) to the school&apos;s server was refused; ask the administrator.</source>
         <translation>La connexion sécurisée (TLS) au serveur de l&apos;école a été refusée ; demandez à l&apos;administrateur.</translation>
-    </message>
-    <message>
-        <source>The connection to the school&apos;s server keeps dropping; the tests will be sent later.</source>
-        <translation>La connexion au serveur de l&apos;école ne cesse de se couper ; les tests seront envoyés plus tard.</translation>
-    </message>
-    <message>
-        <source>The school&apos;s server stopped answering during the delivery; the tests will be sent later.</source>
-        <translation>Le serveur de l&apos;école a cessé de répondre pendant l&apos;envoi ; les tests seront envoyés plus tard.</translation>
     </message>
     <message>
         <source>the server holds another row with the same key</source>
@@ -165,6 +153,18 @@
     <message>
         <source>the server&apos;s rules do not accept it</source>
         <translation>les règles du serveur ne l&apos;acceptent pas</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server does not answer.</source>
+        <translation>Le serveur de l&apos;école ne répond pas.</translation>
+    </message>
+    <message>
+        <source>The connection to the school&apos;s server keeps dropping.</source>
+        <translation>La connexion au serveur de l&apos;école ne cesse de se couper.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server stopped answering.</source>
+        <translation>Le serveur de l&apos;école a cessé de répondre.</translation>
     </message>
 </context>
 <context>

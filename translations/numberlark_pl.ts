@@ -129,20 +129,8 @@
         <translation>Serwer szkoły nie jest znany pod tą nazwą w tej sieci; zapytaj administratora.</translation>
     </message>
     <message>
-        <source>The school&apos;s server does not answer; the tests will be sent later.</source>
-        <translation>Serwer szkoły nie odpowiada; testy zostaną wysłane później.</translation>
-    </message>
-    <message>
         <source>The secure connection (TLS) to the school&apos;s server was refused; ask the administrator.</source>
         <translation>Bezpieczne połączenie (TLS) z serwerem szkoły zostało odrzucone; zapytaj administratora.</translation>
-    </message>
-    <message>
-        <source>The connection to the school&apos;s server keeps dropping; the tests will be sent later.</source>
-        <translation>Połączenie z serwerem szkoły ciągle się zrywa; testy zostaną wysłane później.</translation>
-    </message>
-    <message>
-        <source>The school&apos;s server stopped answering during the delivery; the tests will be sent later.</source>
-        <translation>Serwer szkoły przestał odpowiadać w trakcie wysyłania; testy zostaną wysłane później.</translation>
     </message>
     <message>
         <source>the server holds another row with the same key</source>
@@ -167,6 +155,18 @@
     <message>
         <source>the server&apos;s rules do not accept it</source>
         <translation>reguły serwera go nie przyjmują</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server does not answer.</source>
+        <translation>Serwer szkoły nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>The connection to the school&apos;s server keeps dropping.</source>
+        <translation>Połączenie z serwerem szkoły ciągle się zrywa.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server stopped answering.</source>
+        <translation>Serwer szkoły przestał odpowiadać.</translation>
     </message>
 </context>
 <context>
