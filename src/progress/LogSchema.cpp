@@ -97,8 +97,13 @@ QStringList stepTo(const QSqlDatabase& db, int version)
                << QStringLiteral("CREATE INDEX practice_to_deliver ON practice_sessions (id)"
                                  " WHERE delivered = 0");
     case 4:
+        // The courier marks what the server took by lower(uuid), which
+        // matches a uuid written in capitals by another tool too.
         return addedTestColumns(db, 4) +
-               addedColumns(db, "practice_sessions", kPracticeSessionColumns, 4);
+                   addedColumns(db, "practice_sessions", kPracticeSessionColumns, 4)
+               << QStringLiteral("CREATE INDEX tests_by_lower_uuid ON tests (lower(uuid))")
+               << QStringLiteral("CREATE INDEX practice_by_lower_uuid ON practice_sessions"
+                                 " (lower(uuid))");
     default:
         return {};
     }

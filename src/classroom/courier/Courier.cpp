@@ -11,6 +11,8 @@ namespace {
 // The window's thread reads and marks the log: a copy of the program that
 // holds it now is waited for only briefly, and the next try comes later.
 constexpr std::chrono::milliseconds kLogWait{500};
+// The end of Quit's time kept for marking in the log what arrived last.
+constexpr std::chrono::milliseconds kLastMark{50};
 
 int countOf(const Outbox& outbox)
 {
@@ -203,9 +205,20 @@ void Courier::deliverBeforeQuit(const QString& logPath, const QString& server,
         keepBackSetAside(outbox);
         last = startRun(std::move(outbox), m_run == nullptr ? 0 : m_state.waiting);
     }
-    for (const auto& run : {last, m_run}) {
-        if (run != nullptr) {
-            run->waitFor(leftUntil(deadline));
+    // Marked as they arrive, so that what is left to mark when the time is
+    // up fits in the little time kept back for it.
+    const auto markingFrom = deadline - kLastMark;
+    const auto ended = [](const std::shared_ptr<DeliveryRun>& run) {
+        return run == nullptr || run->report().has_value();
+    };
+    while (leftUntil(markingFrom).count() > 0 && !(ended(last) && ended(m_run))) {
+        const auto& waitedFor = ended(last) ? m_run : last;
+        waitedFor->waitFor(std::min(leftUntil(markingFrom), kLookInterval));
+        if (last != nullptr) {
+            markWhatArrived(*last, lastMarked);
+        }
+        if (m_run != nullptr) {
+            markWhatArrived(*m_run, m_marked);
         }
     }
     const std::pair<std::shared_ptr<DeliveryRun>*, std::set<QUuid>*> runs[] = {{&last, &lastMarked},
