@@ -59,7 +59,8 @@ def take_a_test_and_quit(run, conninfo, table, desktop):
 
 
 def first_computer(binary, conninfo, desktop):
-    with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False) as run, \
+    with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False,
+                          desktop=desktop) as run, \
             tempfile.TemporaryDirectory() as frozen_folder, \
             socket.socket(socket.AF_UNIX) as frozen:
         frozen.bind(f"{frozen_folder}/.s.PGSQL.5432")
@@ -76,21 +77,23 @@ def first_computer(binary, conninfo, desktop):
 
 
 def second_computer(binary, conninfo, desktop):
-    with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False) as run:
+    with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False,
+                          desktop=desktop) as run:
         take_a_test_and_quit(run, conninfo, 4, desktop)
         if waiting_in_log(run):
             fail("the test was not delivered at Quit")
 
 
 def teacher_sees_both(binary, conninfo, desktop):
-    with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False) as run:
+    with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False,
+                          desktop=desktop) as run:
         set_server(run, conninfo)
         run.start()
         keyboard = run.keyboard
         keyboard.choose_from_menu("alt+t", "p")
         keyboard.focus_window("^Progress$")
         # The login is checked, and the class read, off the window's thread.
-        wait_for_accessible(desktop, re.compile("^Class$"), showing=True, timeout=30)
+        wait_for_accessible(desktop, re.compile("^Class$"), states=("showing",), timeout=30)
         keyboard.keys("alt+a")
         wait_for_accessible(desktop, re.compile("^Progress of the whole class$"), timeout=30)
         keyboard.keys("alt+c", "Down")  # past "Whole Class" to the one child

@@ -72,27 +72,36 @@ def accessible_nodes(desktop, depth_limit=12):
                 child = node.get_child_at_index(index)
                 if child is not None:
                     yield from walk(child, depth + 1)
+    # No main loop runs here to bring the bus's change events, so what
+    # libatspi keeps of a node (its states above all) is read afresh.
+    from gi.repository import GLib
+    while GLib.MainContext.default().iteration(False):
+        pass
+    desktop.clear_cache()
     for index in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(index)
         if app is not None and app.get_name() == "Numberlark":
+            app.clear_cache()
             yield from walk(app, 0)
 
 
-def is_showing(node):
+def has_states(node, states):
+    """Whether the node has every AT-SPI state named, as "showing" or "active"."""
     from gi.repository import Atspi
-    return node.get_state_set().contains(Atspi.StateType.SHOWING)
+    state_set = node.get_state_set()
+    return all(state_set.contains(getattr(Atspi.StateType, state.upper())) for state in states)
 
 
-def wait_for_accessible(desktop, pattern, not_this=None, role=None, showing=False,
-                        timeout=WAIT_S):
+def wait_for_accessible(desktop, pattern, not_this=None, role=None, states=(), timeout=WAIT_S,
+                        depth_limit=12):
     """Waits for a node whose name matches `pattern` (and is not `not_this`),
-    of `role` when given, on screen when `showing`, and returns the match."""
+    of `role` when given, in every state of `states`, and returns the match."""
     def found():
-        for node in accessible_nodes(desktop):
+        for node in accessible_nodes(desktop, depth_limit):
             name = node.get_name() or ""
             match = pattern.match(name)
             if match and name != not_this and role in (None, node.get_role_name()) and \
-                    (not showing or is_showing(node)):
+                    has_states(node, states):
                 return match
         return None
     return wait_until(found, f"a {role or 'node'} like {pattern.pattern} on screen", timeout,
@@ -159,8 +168,9 @@ def write_settings(config_home, settings):
 
 
 class Keyboard:
-    def __init__(self, display):
+    def __init__(self, display, desktop=None):
         self.env = dict(os.environ, DISPLAY=display)
+        self.desktop = desktop  # the AT-SPI desktop, when the test reads the screen
 
     def xdotool(self, *args, timeout=20):
         result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
@@ -194,12 +204,20 @@ class Keyboard:
             for multiplier in multipliers:
                 self.keys("ctrl+a", *str(multiplier * table), "Return")
 
-    def focus_window(self, title_pattern=MAIN_WINDOW_TITLE):
+    def focus_window(self, title_pattern=MAIN_WINDOW_TITLE, accessible_name=None):
+        """Focuses the window of that title and waits until the program has
+        made it its active window; with an accessibility bus, that window is
+        found by `accessible_name` (its title unless it names itself)."""
         window = self.xdotool("search", "--sync", "--onlyvisible", "--name", title_pattern)
         window_id = window.split()[0]
         self.xdotool("windowfocus", "--sync", window_id)
-        wait_until(lambda: self.xdotool("getwindowfocus").strip() == window_id,
-                   f"the focus on the window {title_pattern}")
+        if self.desktop is None:
+            time.sleep(0.5)
+        else:
+            # Keys reach a window's widgets only once the program has made it
+            # its active window, some time after the focus arrived.
+            wait_for_accessible(self.desktop, re.compile(accessible_name or title_pattern),
+                                states=("active",), depth_limit=1)
         return window_id
 
     def visible_windows(self):
@@ -227,8 +245,9 @@ class ProgramUnderTest:
     """The real binary in a private world: temporary HOME, XDG folders,
     working directory `work`, and its own Xvfb display."""
 
-    def __init__(self, binary, settings=None, env=None, start=True, screen=SCREEN):
+    def __init__(self, binary, settings=None, env=None, start=True, screen=SCREEN, desktop=None):
         self.binary = Path(binary).resolve()
+        self.desktop = desktop
         self.screen = screen
         self.settings = settings or {}
         self.extra_env = env or {}
@@ -245,7 +264,7 @@ class ProgramUnderTest:
         self.data = self.root / "data"
         write_settings(self.config, self.settings)
         self.server, self.display = start_xvfb(self.screen)
-        self.keyboard = Keyboard(self.display)
+        self.keyboard = Keyboard(self.display, self.desktop)
         if self.autostart:
             self.start()
         return self
@@ -357,7 +376,13 @@ class AccessibilityBus:
             skip("the private session bus did not start")
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.address
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)  # never the desktop's own bus
+        # The launcher puts the accessibility bus's socket under the runtime
+        # folder, else at one fixed path in HOME that every other test's
+        # launcher would share: a private folder keeps the bus the test's own.
+        runtime = Path(self._temp.name) / "runtime"
+        runtime.mkdir(mode=0o700)
         self.launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"],
+                                         env=dict(os.environ, XDG_RUNTIME_DIR=str(runtime)),
                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not self._wait_for_launcher():
             self.__exit__()
@@ -497,7 +522,7 @@ def choose_table(keyboard, table, desktop=None):
     if desktop is None:
         time.sleep(0.5)
     else:
-        wait_for_accessible(desktop, QUESTION_ON_SCREEN, role="label", showing=True)
+        wait_for_accessible(desktop, QUESTION_ON_SCREEN, role="label", states=("showing",))
 
 
 def finish_test(keyboard, table, multipliers=range(1, 13), wrong_first=False, desktop=None):

@@ -81,7 +81,7 @@ def check_log(data, answered):
 def check_grid(run, desktop, answered):
     run.start()
     run.keyboard.choose_from_menu("alt+t", "p")
-    run.keyboard.focus_window("^Progress$")
+    run.keyboard.focus_window("^Progress$", accessible_name=f"^Progress of {NAME}$")
 
     def grid():
         cells = {}
@@ -110,7 +110,7 @@ def main():
     with AccessibilityBus(), ProgramUnderTest(sys.argv[1], settings={"allow_saving": 1},
                                               env=env, start=False) as run:
         Atspi.init()
-        desktop = Atspi.get_desktop(0)
+        desktop = run.keyboard.desktop = Atspi.get_desktop(0)
         run.start()
         answered = practise(run, desktop)
         check_log(run.data, answered)
