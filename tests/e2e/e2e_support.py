@@ -220,21 +220,6 @@ class Keyboard:
                                 states=("active",), depth_limit=1)
         return window_id
 
-    def visible_windows(self):
-        """The program's mapped windows, menus and other pop-ups included."""
-        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname",
-                                 "numberlark"], env=self.env, capture_output=True, text=True,
-                                timeout=20)
-        return set(result.stdout.split())
-
-    def choose_from_menu(self, accelerator, item):
-        """Opens a menu by its accelerator, waits until it is on screen, and
-        chooses the item by its key."""
-        before = self.visible_windows()
-        self.keys(accelerator)
-        wait_until(lambda: self.visible_windows() - before, f"the menu of {accelerator}")
-        self.keys(item)
-
     def wait_for_window_gone(self, title_pattern):
         wait_until(lambda: not self.xdotool_ok("search", "--onlyvisible", "--name",
                                                title_pattern),
