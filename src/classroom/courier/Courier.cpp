@@ -92,8 +92,11 @@ void Courier::lookAtDelivery()
     if (m_run == nullptr) {
         return;
     }
+    // The report first: once it is there, so is every uuid delivered, and
+    // none that arrives between the two looks goes unmarked.
+    const auto report = m_run->report();
     markWhatArrived(*m_run, m_marked);
-    if (const auto report = m_run->report()) {
+    if (report) {
         endDelivery(*report);
     }
 }
@@ -227,8 +230,9 @@ void Courier::deliverBeforeQuit(const QString& logPath, const QString& server,
         if (*run == nullptr) {
             continue;
         }
+        const auto report = (*run)->report();
         markWhatArrived(**run, *marked);
-        if (const auto report = (*run)->report()) {
+        if (report) {
             noteRefused(*report);
             m_state.reason = describe(report->status.problem);
         }
