@@ -4,7 +4,8 @@
 // the teacher's class overview and one child's tests, as queries and in
 // the progress window from the choice to the page shown; and what Quit adds
 // when a server is set: the classroom module delivering the test just
-// recorded and marking it in the log.
+// recorded and marking it in the log, also in the middle of delivering an
+// outbox of 15,000 tests.
 //
 //   bench_classroom
 //
@@ -13,7 +14,9 @@
 #include "classroom/ClassQueries.h"
 #include "classroom/OutboxDelivery.h"
 #include "modules/ModuleLoader.h"
+#include "progress/LogTransaction.h"
 #include "progress/ProgressLog.h"
+#include "progress/TestTable.h"
 #include "progress/recording/ClassroomDelivery.h"
 #include "support/PrivatePostgres.h"
 #include "ui/classview/ClassOverviewPage.h"
@@ -125,6 +128,64 @@ template <typename Done> bool waitFor(Done done)
     return true;
 }
 
+// Quit while the delivery of a big outbox, begun at start-up, is under way:
+// the test just recorded goes, and the rest waits for the next start.
+void timeQuitDuringDelivery(const QString& server)
+{
+    constexpr int kBigOutbox = 15000;
+    QTemporaryDir home;
+    const QString logPath = home.filePath(QStringLiteral("progress.sqlite"));
+    std::mt19937 engine(15);
+    std::vector<ClassroomTest> tests = sampleTests(30, kBigOutbox / 30, engine);
+    numberlark::progress::ProgressLog log(logPath);
+    if (!log.open().done() ||
+        numberlark::progress::inTransaction(log.database(), [&tests](QSqlDatabase& db) {
+            numberlark::progress::TestWriter writer(db);
+            for (const ClassroomTest& sample : tests) {
+                numberlark::progress::TestRecord test;
+                test.child = sample.child;
+                test.when = sample.when;
+                test.table = {numberlark::progress::TableChoiceRecord::Kind::Table,
+                              sample.tableNumber};
+                test.questions = sample.questions;
+                test.finished = true;
+                test.answers = sample.answers;
+                if (QSqlError error = writer.write(test); error.isValid()) {
+                    return error;
+                }
+            }
+            return QSqlError();
+        }).isValid()) {
+        std::fprintf(stderr, "bench_classroom: the outbox could not be written\n");
+        return;
+    }
+    numberlark::ClassroomDelivery delivery;
+    delivery.setServer(server);
+    delivery.setLogPath(logPath);
+    delivery.setModulePaths(numberlark::modulePaths(
+        QStringLiteral("libnumberlark_classroom_courier.so"),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../app"))));
+    delivery.startAfterShown();
+    if (!waitFor([&] { return delivery.state().value_or(OutboxState{}).waiting < kBigOutbox; })) {
+        std::fprintf(stderr, "bench_classroom: the big outbox did not start going\n");
+        return;
+    }
+    numberlark::progress::TestRecord test;
+    test.child = QStringLiteral("Ada");
+    test.when = QDateTime::currentDateTime();
+    test.table = {numberlark::progress::TableChoiceRecord::Kind::Table, 7};
+    test.questions = 1;
+    test.finished = true;
+    test.answers = {{7, 8, 7, 0, 2500}};
+    if (!log.record(test).done()) {
+        return;
+    }
+    const auto start = Clock::now();
+    delivery.deliverBeforeQuit();
+    std::printf("classroom: Quit during the delivery of %d tests: %.0f ms\n", kBigOutbox,
+                millisSince(start));
+}
+
 // The teacher's progress window: from choosing Class to the overview shown,
 // and from choosing a child to her tests shown.
 bool timeTheWindow(const QString& teacher)
@@ -205,5 +266,6 @@ int main(int argc, char** argv)
                 millisSince(start));
     timeQuit(std::nullopt, "without a server");
     timeQuit(server.conninfo(QStringLiteral("pc1")), "with the server answering");
+    timeQuitDuringDelivery(server.conninfo(QStringLiteral("pc1")));
     return timeTheWindow(server.conninfo(QStringLiteral("teacher"))) ? 0 : 1;
 }

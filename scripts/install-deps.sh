@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config clang libclang-rt-14-dev clang-tidy clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-  libqt6sql6-sqlite libqt6sql6-psql postgresql
+  libqt6sql6-sqlite libqt6sql6-psql postgresql libpq-dev
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue

@@ -122,6 +122,50 @@
         <source>The school&apos;s server refused the results.</source>
         <translation>Der Server der Schule hat die Ergebnisse abgelehnt.</translation>
     </message>
+    <message>
+        <source>The school&apos;s server is not known by that name on this network; ask the administrator.</source>
+        <translation>Der Server der Schule ist unter diesem Namen in diesem Netz nicht bekannt; fragen Sie die Administration.</translation>
+    </message>
+    <message>
+        <source>The secure connection (TLS) to the school&apos;s server was refused; ask the administrator.</source>
+        <translation>Die sichere Verbindung (TLS) zum Server der Schule wurde abgelehnt; fragen Sie die Administration.</translation>
+    </message>
+    <message>
+        <source>the server holds another row with the same key</source>
+        <translation>der Server hat schon einen anderen Eintrag mit demselben Schlüssel</translation>
+    </message>
+    <message>
+        <source>it refers to something the server does not hold</source>
+        <translation>er verweist auf etwas, das der Server nicht hat</translation>
+    </message>
+    <message>
+        <source>a check on the server does not accept its values</source>
+        <translation>eine Prüfung auf dem Server lässt seine Werte nicht zu</translation>
+    </message>
+    <message>
+        <source>a value the server requires is missing</source>
+        <translation>ein Wert, den der Server verlangt, fehlt</translation>
+    </message>
+    <message>
+        <source>a value is outside what the server accepts</source>
+        <translation>ein Wert liegt außerhalb dessen, was der Server annimmt</translation>
+    </message>
+    <message>
+        <source>the server&apos;s rules do not accept it</source>
+        <translation>die Regeln des Servers lassen ihn nicht zu</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server does not answer.</source>
+        <translation>Der Server der Schule antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>The connection to the school&apos;s server keeps dropping.</source>
+        <translation>Die Verbindung zum Server der Schule bricht immer wieder ab.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server stopped answering.</source>
+        <translation>Der Server der Schule hat aufgehört zu antworten.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPrinter</name>
@@ -1175,6 +1219,21 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
         <translation>
             <numerusform>Tests, die auf die Übertragung zum Server der Schule warten: %n.</numerusform>
             <numerusform>Tests, die auf die Übertragung zum Server der Schule warten: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused %1&apos;s practice of %2: %3. It is kept on this computer and sent again at the next start.</source>
+        <translation>Der Server der Schule hat das Üben von %1 vom %2 abgelehnt: %3. Es bleibt auf diesem Computer und wird beim nächsten Start erneut gesendet.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused %1&apos;s test of %2: %3. It is kept on this computer and sent again at the next start.</source>
+        <translation>Der Server der Schule hat den Test von %1 vom %2 abgelehnt: %3. Er bleibt auf diesem Computer und wird beim nächsten Start erneut gesendet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Also refused and kept: %n more.</source>
+        <translation>
+            <numerusform>Ebenso abgelehnt und aufbewahrt: %n weiterer.</numerusform>
+            <numerusform>Ebenso abgelehnt und aufbewahrt: %n weitere.</numerusform>
         </translation>
     </message>
 </context>

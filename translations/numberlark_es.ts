@@ -122,6 +122,50 @@
         <source>The school&apos;s server refused the results.</source>
         <translation>El servidor de la escuela ha rechazado los resultados.</translation>
     </message>
+    <message>
+        <source>The school&apos;s server is not known by that name on this network; ask the administrator.</source>
+        <translation>El servidor de la escuela no se conoce con ese nombre en esta red; pregunte al administrador.</translation>
+    </message>
+    <message>
+        <source>The secure connection (TLS) to the school&apos;s server was refused; ask the administrator.</source>
+        <translation>Se rechazó la conexión segura (TLS) con el servidor de la escuela; pregunte al administrador.</translation>
+    </message>
+    <message>
+        <source>the server holds another row with the same key</source>
+        <translation>el servidor ya tiene otra fila con la misma clave</translation>
+    </message>
+    <message>
+        <source>it refers to something the server does not hold</source>
+        <translation>hace referencia a algo que el servidor no tiene</translation>
+    </message>
+    <message>
+        <source>a check on the server does not accept its values</source>
+        <translation>una comprobación del servidor no acepta sus valores</translation>
+    </message>
+    <message>
+        <source>a value the server requires is missing</source>
+        <translation>falta un valor que el servidor exige</translation>
+    </message>
+    <message>
+        <source>a value is outside what the server accepts</source>
+        <translation>un valor queda fuera de lo que el servidor acepta</translation>
+    </message>
+    <message>
+        <source>the server&apos;s rules do not accept it</source>
+        <translation>las reglas del servidor no lo aceptan</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server does not answer.</source>
+        <translation>El servidor de la escuela no responde.</translation>
+    </message>
+    <message>
+        <source>The connection to the school&apos;s server keeps dropping.</source>
+        <translation>La conexión con el servidor de la escuela se corta una y otra vez.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server stopped answering.</source>
+        <translation>El servidor de la escuela dejó de responder.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPrinter</name>
@@ -1175,6 +1219,21 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
         <translation>
             <numerusform>Pruebas pendientes de enviar al servidor de la escuela: %n.</numerusform>
             <numerusform>Pruebas pendientes de enviar al servidor de la escuela: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused %1&apos;s practice of %2: %3. It is kept on this computer and sent again at the next start.</source>
+        <translation>El servidor de la escuela rechazó la práctica de %1 del %2: %3. Se guarda en este ordenador y se enviará de nuevo en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused %1&apos;s test of %2: %3. It is kept on this computer and sent again at the next start.</source>
+        <translation>El servidor de la escuela rechazó la prueba de %1 del %2: %3. Se guarda en este ordenador y se enviará de nuevo en el próximo inicio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Also refused and kept: %n more.</source>
+        <translation>
+            <numerusform>También rechazado y guardado: %n más.</numerusform>
+            <numerusform>También rechazados y guardados: %n más.</numerusform>
         </translation>
     </message>
 </context>

@@ -122,6 +122,50 @@
         <source>The school&apos;s server refused the results.</source>
         <translation>Le serveur de l’école a refusé les résultats.</translation>
     </message>
+    <message>
+        <source>The school&apos;s server is not known by that name on this network; ask the administrator.</source>
+        <translation>Le serveur de l&apos;école n&apos;est pas connu sous ce nom sur ce réseau ; demandez à l&apos;administrateur.</translation>
+    </message>
+    <message>
+        <source>The secure connection (TLS) to the school&apos;s server was refused; ask the administrator.</source>
+        <translation>La connexion sécurisée (TLS) au serveur de l&apos;école a été refusée ; demandez à l&apos;administrateur.</translation>
+    </message>
+    <message>
+        <source>the server holds another row with the same key</source>
+        <translation>le serveur contient déjà une autre ligne avec la même clé</translation>
+    </message>
+    <message>
+        <source>it refers to something the server does not hold</source>
+        <translation>elle renvoie à quelque chose que le serveur ne contient pas</translation>
+    </message>
+    <message>
+        <source>a check on the server does not accept its values</source>
+        <translation>une vérification du serveur n&apos;accepte pas ses valeurs</translation>
+    </message>
+    <message>
+        <source>a value the server requires is missing</source>
+        <translation>une valeur exigée par le serveur manque</translation>
+    </message>
+    <message>
+        <source>a value is outside what the server accepts</source>
+        <translation>une valeur sort de ce que le serveur accepte</translation>
+    </message>
+    <message>
+        <source>the server&apos;s rules do not accept it</source>
+        <translation>les règles du serveur ne l&apos;acceptent pas</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server does not answer.</source>
+        <translation>Le serveur de l&apos;école ne répond pas.</translation>
+    </message>
+    <message>
+        <source>The connection to the school&apos;s server keeps dropping.</source>
+        <translation>La connexion au serveur de l&apos;école ne cesse de se couper.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server stopped answering.</source>
+        <translation>Le serveur de l&apos;école a cessé de répondre.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPrinter</name>
@@ -1175,6 +1219,21 @@ Réinstaller Numberlark devrait la rétablir.</translation>
         <translation>
             <numerusform>Tests en attente d&apos;envoi au serveur de l&apos;école : %n.</numerusform>
             <numerusform>Tests en attente d&apos;envoi au serveur de l&apos;école : %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused %1&apos;s practice of %2: %3. It is kept on this computer and sent again at the next start.</source>
+        <translation>Le serveur de l&apos;école a refusé l&apos;entraînement de %1 du %2 : %3. Il est gardé sur cet ordinateur et renvoyé au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused %1&apos;s test of %2: %3. It is kept on this computer and sent again at the next start.</source>
+        <translation>Le serveur de l&apos;école a refusé le test de %1 du %2 : %3. Il est gardé sur cet ordinateur et renvoyé au prochain démarrage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Also refused and kept: %n more.</source>
+        <translation>
+            <numerusform>Également refusé et gardé : %n autre.</numerusform>
+            <numerusform>Également refusés et gardés : %n autres.</numerusform>
         </translation>
     </message>
 </context>

@@ -124,6 +124,50 @@
         <source>The school&apos;s server refused the results.</source>
         <translation>Serwer szkoły odrzucił wyniki.</translation>
     </message>
+    <message>
+        <source>The school&apos;s server is not known by that name on this network; ask the administrator.</source>
+        <translation>Serwer szkoły nie jest znany pod tą nazwą w tej sieci; zapytaj administratora.</translation>
+    </message>
+    <message>
+        <source>The secure connection (TLS) to the school&apos;s server was refused; ask the administrator.</source>
+        <translation>Bezpieczne połączenie (TLS) z serwerem szkoły zostało odrzucone; zapytaj administratora.</translation>
+    </message>
+    <message>
+        <source>the server holds another row with the same key</source>
+        <translation>serwer ma już inny wiersz z tym samym kluczem</translation>
+    </message>
+    <message>
+        <source>it refers to something the server does not hold</source>
+        <translation>odwołuje się do czegoś, czego serwer nie ma</translation>
+    </message>
+    <message>
+        <source>a check on the server does not accept its values</source>
+        <translation>kontrola na serwerze nie przyjmuje jego wartości</translation>
+    </message>
+    <message>
+        <source>a value the server requires is missing</source>
+        <translation>brakuje wartości wymaganej przez serwer</translation>
+    </message>
+    <message>
+        <source>a value is outside what the server accepts</source>
+        <translation>wartość wykracza poza to, co serwer przyjmuje</translation>
+    </message>
+    <message>
+        <source>the server&apos;s rules do not accept it</source>
+        <translation>reguły serwera go nie przyjmują</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server does not answer.</source>
+        <translation>Serwer szkoły nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>The connection to the school&apos;s server keeps dropping.</source>
+        <translation>Połączenie z serwerem szkoły ciągle się zrywa.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server stopped answering.</source>
+        <translation>Serwer szkoły przestał odpowiadać.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPrinter</name>
@@ -1194,6 +1238,22 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
             <numerusform>Testy czekające na wysłanie na serwer szkoły: %n.</numerusform>
             <numerusform>Testy czekające na wysłanie na serwer szkoły: %n.</numerusform>
             <numerusform>Testy czekające na wysłanie na serwer szkoły: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused %1&apos;s practice of %2: %3. It is kept on this computer and sent again at the next start.</source>
+        <translation>Serwer szkoły odrzucił ćwiczenie ucznia %1 z dnia %2: %3. Ćwiczenie zostaje na tym komputerze i zostanie wysłane ponownie przy następnym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server refused %1&apos;s test of %2: %3. It is kept on this computer and sent again at the next start.</source>
+        <translation>Serwer szkoły odrzucił test ucznia %1 z dnia %2: %3. Test zostaje na tym komputerze i zostanie wysłany ponownie przy następnym uruchomieniu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Also refused and kept: %n more.</source>
+        <translation>
+            <numerusform>Odrzucone i zachowane: jeszcze %n.</numerusform>
+            <numerusform>Odrzucone i zachowane: jeszcze %n.</numerusform>
+            <numerusform>Odrzucone i zachowane: jeszcze %n.</numerusform>
         </translation>
     </message>
 </context>

@@ -11,11 +11,16 @@ enum class ClassroomProblem {
     None,
     NoDriver,          // Qt's PostgreSQL driver is not installed
     BadServerSetting,  // the [Classroom] server setting cannot be used
-    ServerUnreachable, // no server answered, or it went away
+    ServerUnreachable, // nothing listens where the setting points
+    HostUnknown,       // the server's name is not known on this network
+    NoAnswer,          // something took the connection and never answered
+    TlsRefused,        // the secure connection (TLS) was refused or failed
     LoginRefused,      // the server answered but refused the login
     NotSetUp,          // no classroom database, or the login lacks its rights
     NewerServer,       // the database is set up for a newer Numberlark
-    Refused,           // the server refused the data itself
+    ConnectionDropped, // the connection went again and again within one delivery
+    ServerFrozen,      // the server stopped answering in the middle of a delivery
+    Refused,           // the server refused a statement for no reason about the data
 };
 
 // A problem and the server's own words for it, for a details line.
@@ -28,8 +33,7 @@ struct ClassroomStatus {
 
 // What went wrong when a connection could not be opened. libpq gives no
 // error code for a failed connection, so its message is read: whatever it
-// does not recognise as a refused login or a missing database counts as a
-// server out of reach.
+// does not recognise counts as a server out of reach.
 ClassroomProblem classifyOpenError(const QSqlError& error);
 
 // Whether a failed statement means the connection itself is gone (server
@@ -37,10 +41,22 @@ ClassroomProblem classifyOpenError(const QSqlError& error);
 // sending again may succeed.
 bool isConnectionLost(const QSqlError& error);
 
+// Whether the server refused the row itself (a constraint, a check, a
+// trigger, a row-level policy): the same row would be refused again, and
+// every other row may still go.
+bool isRowRefused(const QSqlError& error);
+
 // What a failed statement means when the connection is still there.
 ClassroomProblem classifyStatementError(const QSqlError& error);
 
 // One sentence for the user, in the language shown on screen.
 QString describe(ClassroomProblem problem);
+
+// Why the server refused a row, from its SQLSTATE, as words for the user;
+// the server's own words go beside them.
+QString describeRefusal(const QString& sqlState);
+
+// The first line of the server's message, without its "ERROR:" mark.
+QString serverWords(const QString& message);
 
 } // namespace numberlark::classroom

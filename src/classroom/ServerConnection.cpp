@@ -1,7 +1,15 @@
 #include "classroom/ServerConnection.h"
 
+#include "classroom/StatementWatch.h"
+
+#include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QUuid>
+
+#include <libpq-fe.h>
+
+#include <optional>
 
 namespace numberlark::classroom {
 
@@ -45,19 +53,44 @@ ServerConnection::~ServerConnection()
 
 QString ServerConnection::connectOptions(const QString& server)
 {
+    // libpq's least connect_timeout is 2 s; a server that takes the
+    // connection and never answers would otherwise hold the delivery thread
+    // for ever. Keepalives and tcp_user_timeout tell a network that went
+    // silent (a cable pulled, a machine off) within about 20 s on TCP.
+    static const std::pair<const char*, const char*> kDefaults[] = {
+        {"connect_timeout", "10"},          {"keepalives", "1"},
+        {"keepalives_idle", "5"},           {"keepalives_interval", "5"},
+        {"keepalives_count", "3"},          {"tcp_user_timeout", "20000"},
+        {"application_name", "Numberlark"},
+    };
     QString options;
-    // libpq's least limit is 2 s; a server that takes the connection and
-    // never answers would otherwise hold the delivery thread for ever.
-    if (!server.contains(QLatin1String("connect_timeout"))) {
-        options += QStringLiteral("connect_timeout=10 ");
-    }
-    if (!server.contains(QLatin1String("application_name"))) {
-        options += QStringLiteral("application_name=Numberlark ");
+    for (const auto& [key, value] : kDefaults) {
+        const QRegularExpression named(QStringLiteral("(^|\\s)%1\\s*=").arg(QLatin1String(key)));
+        if (!server.contains(named)) {
+            options +=
+                QLatin1String(key) + QLatin1Char('=') + QLatin1String(value) + QLatin1Char(' ');
+        }
     }
     return options + server.trimmed();
 }
 
-ClassroomStatus ServerConnection::open()
+int ServerConnection::socket() const
+{
+    const QSqlDatabase db = database();
+    if (!db.isOpen() || db.driver() == nullptr) {
+        return -1;
+    }
+    // Qt's PostgreSQL driver hands out libpq's connection, under the name
+    // of the struct behind PGconn.
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "pg_conn*") != 0 && qstrcmp(handle.typeName(), "PGconn*") != 0) {
+        return -1;
+    }
+    auto* const connection = *static_cast<PGconn* const*>(handle.constData());
+    return connection == nullptr ? -1 : PQsocket(connection);
+}
+
+ClassroomStatus ServerConnection::open(StatementWatch* watch)
 {
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
         return {ClassroomProblem::NoDriver, {}};
@@ -73,13 +106,20 @@ ClassroomStatus ServerConnection::open()
             return {classifyOpenError(db.lastError()), db.lastError().databaseText().trimmed()};
         }
     }
+    std::optional<StatementWatch::Guard> guard;
+    if (watch != nullptr) {
+        guard.emplace(*watch, socket());
+    }
     return checkSchema();
 }
 
 ClassroomStatus ServerConnection::checkSchema()
 {
     QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM numberlark_schema")) ||
+    // The server's own limit on every statement of this session.
+    if (!query.exec(QStringLiteral("SET statement_timeout = %1")
+                        .arg(std::chrono::milliseconds(kServerStatementLimit).count())) ||
+        !query.exec(QStringLiteral("SELECT MAX(version) FROM numberlark_schema")) ||
         !query.next()) {
         return {classifyStatementError(query.lastError()),
                 query.lastError().databaseText().trimmed()};

@@ -5,10 +5,22 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <chrono>
+
 namespace numberlark::classroom {
+
+class StatementWatch;
 
 // The newest classroom database this program knows how to fill.
 inline constexpr int kServerSchemaVersion = 1;
+
+// How long the server may take over one statement before it gives up on it
+// itself (statement_timeout), and how long before this program cuts the
+// connection, in case the server is too frozen to give up on anything.
+// Connecting has a limit of its own (connect_timeout), so a frozen server
+// is told within the two together.
+inline constexpr std::chrono::seconds kServerStatementLimit{15};
+inline constexpr std::chrono::seconds kExchangeLimit{20};
 
 // One connection to the school's PostgreSQL, under a name of its own, used
 // only by the thread that made it. Qt's driver never reconnects by itself:
@@ -25,13 +37,17 @@ public:
 
     // Opens the connection if it is not open and checks the server's schema
     // version; a database set up for a newer program is refused unchanged.
-    ClassroomStatus open();
+    // With a watch, the exchanges after connecting are under its limit.
+    ClassroomStatus open(StatementWatch* watch = nullptr);
     void close();
     QSqlDatabase database() const;
+    // The open connection's socket, for a StatementWatch; -1 when closed.
+    int socket() const;
 
-    // What libpq is given: the setting, with a limit on how long connecting
-    // may take and the program's name for the server's activity list, unless
-    // the setting names them itself.
+    // What libpq is given: the setting, with limits on how long connecting
+    // may take and on how long a silent network is trusted (keepalives),
+    // and the program's name for the server's activity list, unless the
+    // setting names them itself.
     static QString connectOptions(const QString& server);
 
 private:

@@ -37,6 +37,10 @@ inline constexpr LogColumn kTestColumns[] = {
     // resend from a new test; delivered is 1 once that server holds it.
     {"uuid", "TEXT", 3},
     {"delivered", "SMALLINT NOT NULL DEFAULT 0", 3},
+    // Why the school's server last refused it, while it waits: the server's
+    // SQLSTATE and its own words. NULL when it never did.
+    {"refused_code", "TEXT", 4},
+    {"refused_words", "TEXT", 4},
 };
 
 inline constexpr LogColumn kAnswerColumns[] = {
@@ -60,6 +64,8 @@ inline constexpr LogColumn kPracticeSessionColumns[] = {
     {"minutes", "INTEGER NOT NULL", 3},
     {"limit_ms", "INTEGER", 3},
     {"delivered", "SMALLINT NOT NULL DEFAULT 0", 3},
+    {"refused_code", "TEXT", 4},
+    {"refused_words", "TEXT", 4},
 };
 
 inline constexpr LogColumn kPracticeAnswerColumns[] = {

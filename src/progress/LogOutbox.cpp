@@ -55,24 +55,81 @@ ClassroomPractice travelling(const PracticeSessionRecord& session)
     return practice;
 }
 
+// The rows of `table` waiting after key `after`; tests imported from a
+// results file never wait.
+QString waiting(const QString& prefix, bool tests)
+{
+    return QStringLiteral("%1delivered = 0 AND %1id > ?").arg(prefix) +
+           (tests ? QStringLiteral(" AND %1imported = 0").arg(prefix) : QString());
+}
+
+// The condition on `table`, named `alias`, for the part asked for; the
+// newest are found through the index of waiting rows, by key.
+QString waitingWhere(const QString& table, const QString& alias, bool tests, const OutboxPart& part,
+                     std::int64_t after, QVariantList& values)
+{
+    values << qlonglong{after};
+    QString where = waiting(alias + QLatin1Char('.'), tests);
+    if (part.newest > 0) {
+        values << qlonglong{after} << part.newest;
+        where += QStringLiteral(" AND %1.id IN (SELECT id FROM %2 WHERE %3 ORDER BY id DESC"
+                                " LIMIT ?)")
+                     .arg(alias, table, waiting({}, tests));
+    }
+    return where;
+}
+
 // Tests brought in from a results file stay on this computer: the same file
 // imported on two computers would reach the server twice.
-QSqlError selectOutbox(const QSqlDatabase& db, classroom::Outbox& outbox)
+QSqlError selectOutbox(const QSqlDatabase& db, const OutboxPart& part, classroom::Outbox& outbox,
+                       OutboxPart& reached)
 {
     std::vector<TestRecord> tests;
     std::vector<PracticeSessionRecord> sessions;
-    QSqlError error =
-        selectTestsWhere(db, QStringLiteral("t.delivered = 0 AND t.imported = 0"), {}, tests);
+    QVariantList testValues;
+    const QString testsWhere = waitingWhere(QStringLiteral("tests"), QStringLiteral("t"), true,
+                                            part, part.testsAfter, testValues);
+    QVariantList practiceValues;
+    const QString practiceWhere =
+        waitingWhere(QStringLiteral("practice_sessions"), QStringLiteral("s"), false, part,
+                     part.practiceAfter, practiceValues);
+    QSqlError error = selectTestsWhere(db, testsWhere, testValues, tests);
     if (!error.isValid()) {
-        error = selectPracticeWhere(db, QStringLiteral("s.delivered = 0"), {}, sessions);
+        error = selectPracticeWhere(db, practiceWhere, practiceValues, sessions);
     }
+    reached = part;
     for (const TestRecord& test : tests) {
         outbox.tests.push_back(travelling(test));
+        reached.testsAfter = std::max(reached.testsAfter, test.id);
     }
     for (const PracticeSessionRecord& session : sessions) {
         outbox.practice.push_back(travelling(session));
+        reached.practiceAfter = std::max(reached.practiceAfter, session.id);
     }
     return error;
+}
+
+// Why the server refused rows that still wait, as an earlier run noted it.
+QSqlError selectRefused(const QSqlDatabase& db, std::vector<classroom::SetAside>& refused)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT uuid, child, taken_ms, utc_offset, refused_code, refused_words, 0 FROM tests"
+            " WHERE delivered = 0 AND refused_code IS NOT NULL UNION ALL"
+            " SELECT uuid, child, started_ms, utc_offset, refused_code, refused_words, 1"
+            " FROM practice_sessions WHERE delivered = 0 AND refused_code IS NOT NULL"
+            " ORDER BY 3"))) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        refused.push_back(
+            {QUuid::fromString(query.value(0).toString()), query.value(1).toString(),
+             QDateTime::fromMSecsSinceEpoch(query.value(2).toLongLong(), Qt::OffsetFromUTC,
+                                            query.value(3).toInt()),
+             query.value(6).toInt() != 0, query.value(4).toString(), query.value(5).toString()});
+    }
+    return query.lastError();
 }
 
 // The log keeps uuids in lower case without braces, the form QUuid writes;
@@ -84,7 +141,8 @@ QSqlError markIn(QSqlDatabase& db, const QString& table, std::span<const QUuid> 
         marks << QStringLiteral("?");
     }
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("UPDATE %1 SET delivered = 1 WHERE lower(uuid) IN (%2)")
+    query.prepare(QStringLiteral("UPDATE %1 SET delivered = 1, refused_code = NULL,"
+                                 " refused_words = NULL WHERE lower(uuid) IN (%2)")
                       .arg(table, marks.join(QStringLiteral(", "))));
     for (const QUuid& uuid : uuids) {
         query.addBindValue(uuid.toString(QUuid::WithoutBraces));
@@ -94,16 +152,21 @@ QSqlError markIn(QSqlDatabase& db, const QString& table, std::span<const QUuid> 
 
 } // namespace
 
-LogStatus readOutbox(ProgressLog& log, classroom::Outbox& outbox)
+LogStatus readOutbox(ProgressLog& log, classroom::Outbox& outbox, const OutboxPart& part,
+                     OutboxPart* reached)
 {
     outbox = {};
     LogStatus status = log.open();
     if (!status.done()) {
         return status;
     }
-    if (const QSqlError error = selectOutbox(log.database(), outbox); error.isValid()) {
+    OutboxPart last;
+    if (const QSqlError error = selectOutbox(log.database(), part, outbox, last); error.isValid()) {
         outbox = {};
         return log.statusFor(error);
+    }
+    if (reached != nullptr) {
+        *reached = last;
     }
     return status;
 }
@@ -122,6 +185,46 @@ LogStatus markDelivered(ProgressLog& log, const std::vector<QUuid>& uuids)
                 if (QSqlError error = markIn(db, QLatin1String(table), part); error.isValid()) {
                     return error;
                 }
+            }
+        }
+        return QSqlError();
+    });
+    return error.isValid() ? log.statusFor(error) : status;
+}
+
+} // namespace numberlark::progress
+
+namespace numberlark::progress {
+
+LogStatus readRefused(ProgressLog& log, std::vector<classroom::SetAside>& refused)
+{
+    refused.clear();
+    LogStatus status = log.open();
+    if (!status.done()) {
+        return status;
+    }
+    const QSqlError error = selectRefused(log.database(), refused);
+    return error.isValid() ? log.statusFor(error) : status;
+}
+
+LogStatus markRefused(ProgressLog& log, const std::vector<classroom::SetAside>& refused)
+{
+    LogStatus status = log.open();
+    if (!status.done() || refused.empty()) {
+        return status;
+    }
+    const QSqlError error = inTransaction(log.database(), [&refused](QSqlDatabase& db) {
+        for (const classroom::SetAside& item : refused) {
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("UPDATE %1 SET refused_code = ?, refused_words = ?"
+                                         " WHERE lower(uuid) = ?")
+                              .arg(item.practice ? QLatin1String("practice_sessions")
+                                                 : QLatin1String("tests")));
+            query.addBindValue(item.sqlState);
+            query.addBindValue(item.words);
+            query.addBindValue(item.uuid.toString(QUuid::WithoutBraces));
+            if (!query.exec()) {
+                return query.lastError();
             }
         }
         return QSqlError();

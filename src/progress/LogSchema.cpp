@@ -38,16 +38,23 @@ QString columnsOf(const QSqlDatabase& db, std::span<const LogColumn> columns, in
     return parts.join(QStringLiteral(", "));
 }
 
-QStringList addedTestColumns(const QSqlDatabase& db, int version)
+QStringList addedColumns(const QSqlDatabase& db, const char* table,
+                         std::span<const LogColumn> columns, int version)
 {
     QStringList statements;
-    for (const LogColumn& column : kTestColumns) {
+    for (const LogColumn& column : columns) {
         if (column.since == version) {
-            statements << QStringLiteral("ALTER TABLE tests ADD COLUMN %1 %2")
-                              .arg(QString::fromLatin1(column.name), columnType(db, column));
+            statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                              .arg(QLatin1String(table), QString::fromLatin1(column.name),
+                                   columnType(db, column));
         }
     }
     return statements;
+}
+
+QStringList addedTestColumns(const QSqlDatabase& db, int version)
+{
+    return addedColumns(db, "tests", kTestColumns, version);
 }
 
 // The tables a log of `version` holds, sorted by name.
@@ -89,6 +96,14 @@ QStringList stepTo(const QSqlDatabase& db, int version)
                << QStringLiteral("CREATE UNIQUE INDEX practice_by_uuid ON practice_sessions (uuid)")
                << QStringLiteral("CREATE INDEX practice_to_deliver ON practice_sessions (id)"
                                  " WHERE delivered = 0");
+    case 4:
+        // The courier marks what the server took by lower(uuid), which
+        // matches a uuid written in capitals by another tool too.
+        return addedTestColumns(db, 4) +
+                   addedColumns(db, "practice_sessions", kPracticeSessionColumns, 4)
+               << QStringLiteral("CREATE INDEX tests_by_lower_uuid ON tests (lower(uuid))")
+               << QStringLiteral("CREATE INDEX practice_by_lower_uuid ON practice_sessions"
+                                 " (lower(uuid))");
     default:
         return {};
     }

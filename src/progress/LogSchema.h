@@ -13,7 +13,8 @@ namespace numberlark::progress {
 //      read, and a key per line so an import adds nothing twice
 //   3  a uuid per test and whether the school's server holds it; practice
 //      sessions and their answers
-inline constexpr int kLogVersion = 3;
+//   4  why the school's server refused a test or session that still waits
+inline constexpr int kLogVersion = 4;
 
 // An SQLite expression that makes a random (version 4) uuid in the form
 // QUuid::WithoutBraces writes, for rows the program adds by a statement.

@@ -211,7 +211,8 @@ TEST_F(ClassroomServer, ALostConnectionIsOpenedAgainAndTheTestsSentAgain)
 TEST_F(ClassroomServer, TheCallerWaitsNoLongerThanItChose)
 {
     // A server that takes the connection and never answers holds the
-    // delivery's thread, not the caller; once it goes, the delivery ends.
+    // delivery's thread, not the caller; once it goes, taking the waiting
+    // connection with it, the delivery ends, told as a dropped connection.
     QTemporaryDir folder;
     QLocalServer frozen; // never accepts: connections wait in its backlog
     ASSERT_TRUE(frozen.listen(folder.filePath(u".s.PGSQL.5432"_s)));
@@ -220,7 +221,7 @@ TEST_F(ClassroomServer, TheCallerWaitsNoLongerThanItChose)
     EXPECT_FALSE(held->waitFor(200ms));
     frozen.close();
     ASSERT_TRUE(held->waitFor(60s));
-    EXPECT_EQ(held->report()->status.problem, ClassroomProblem::ServerUnreachable);
+    EXPECT_EQ(held->report()->status.problem, ClassroomProblem::ConnectionDropped);
 }
 
 TEST_F(ClassroomServer, EachFailureIsNamedAndNothingIsSent)

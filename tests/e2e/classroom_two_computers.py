@@ -13,14 +13,20 @@ window in Class saves a report of Ada that counts both tests.
 Usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER
 """
 
+import re
 import socket
 import sqlite3
 import subprocess
 import sys
 import tempfile
-import time
 
-from e2e_support import ProgramUnderTest, fail, require_tools, skip, stop, take_a_test
+from e2e_support import ACCESSIBLE_ENV, AccessibilityBus, ProgramUnderTest, \
+    accessibility_bindings, accessible_desktop, fail, require_tools, skip, stop, take_a_test, \
+    wait_for_accessible, wait_until
+
+# Under the system's interpreter when that is the one with the bindings that
+# read the screen, before anything starts.
+accessibility_bindings()
 
 # One question, so one round of tries always finishes the test.
 SETTINGS = {"allow_saving": 1, "num_of_questions": 1}
@@ -45,66 +51,61 @@ def waiting_in_log(run):
         return db.execute("SELECT COUNT(*) FROM tests WHERE delivered = 0").fetchone()[0]
 
 
-def take_a_test_and_quit(run, conninfo, table):
+def take_a_test_and_quit(run, conninfo, table, desktop):
     set_server(run, conninfo)
     run.start()
-    take_a_test(run.keyboard, table, "Ada")
+    take_a_test(run.keyboard, table, "Ada", desktop=desktop)
     run.wait_for_exit(timeout=QUIT_WAIT_S)
 
 
-def first_computer(binary, conninfo):
-    with ProgramUnderTest(binary, settings=SETTINGS, start=False) as run, \
+def first_computer(binary, conninfo, desktop):
+    with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False,
+                          desktop=desktop) as run, \
             tempfile.TemporaryDirectory() as frozen_folder, \
             socket.socket(socket.AF_UNIX) as frozen:
         frozen.bind(f"{frozen_folder}/.s.PGSQL.5432")
         frozen.listen(16)  # connections wait in the backlog, never answered
-        take_a_test_and_quit(run, conninfo.replace(conninfo.split()[0], f"host={frozen_folder}"), 3)
+        take_a_test_and_quit(run, conninfo.replace(conninfo.split()[0], f"host={frozen_folder}"), 3,
+                             desktop)
         if waiting_in_log(run) != 1:
             fail("the test the frozen server never took is not waiting in the log")
         set_server(run, conninfo)
         run.start(focus=False)
-        for _ in range(60):
-            if not waiting_in_log(run):
-                break
-            time.sleep(0.5)
+        wait_until(lambda: not waiting_in_log(run), "the next start to deliver the waiting test",
+                   timeout=30, step=0.5)
         stop(run.program)
-        if waiting_in_log(run):
-            fail("the next start did not deliver the waiting test")
 
 
-def second_computer(binary, conninfo):
-    with ProgramUnderTest(binary, settings=SETTINGS, start=False) as run:
-        take_a_test_and_quit(run, conninfo, 4)
+def second_computer(binary, conninfo, desktop):
+    with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False,
+                          desktop=desktop) as run:
+        take_a_test_and_quit(run, conninfo, 4, desktop)
         if waiting_in_log(run):
             fail("the test was not delivered at Quit")
 
 
-def teacher_sees_both(binary, conninfo):
-    with ProgramUnderTest(binary, settings=SETTINGS, start=False) as run:
+def teacher_sees_both(binary, conninfo, desktop):
+    with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False,
+                          desktop=desktop) as run:
         set_server(run, conninfo)
         run.start()
         keyboard = run.keyboard
-        keyboard.keys("alt+t")
-        time.sleep(0.5)
-        keyboard.keys("p")
+        keyboard.keys("alt+t", "p")
         keyboard.focus_window("^Progress$")
-        time.sleep(3)  # the login is checked off the window's thread
+        # The login is checked, and the class read, off the window's thread.
+        wait_for_accessible(desktop, re.compile("^Class$"), states=("showing",), timeout=30)
         keyboard.keys("alt+a")
-        time.sleep(3)  # the class is read off the window's thread
+        wait_for_accessible(desktop, re.compile("^Progress of the whole class$"), timeout=30)
         keyboard.keys("alt+c", "Down")  # past "Whole Class" to the one child
-        time.sleep(2)
+        wait_for_accessible(desktop, re.compile("^Progress of Ada$"), timeout=30)
         report = run.root / "class-report.pdf"
         keyboard.keys("alt+r")
         keyboard.focus_window("^Save Report as PDF$")
         keyboard.keys("ctrl+a")
         keyboard.type(str(report))
         keyboard.keys("Return")
-        for _ in range(30):
-            if report.exists():
-                break
-            time.sleep(0.5)
-        if not report.exists():
-            fail("the teacher's window saved no report of the class's child")
+        wait_until(report.exists, "the teacher's window to save a report of the class's child",
+                   timeout=15, step=0.5)
         text = subprocess.run(["pdftotext", "-layout", str(report), "-"], capture_output=True,
                               text=True, check=True).stdout
         if "Ada" not in text or "2 tests" not in text:
@@ -115,7 +116,12 @@ def teacher_sees_both(binary, conninfo):
 def main():
     if len(sys.argv) != 3:
         fail("usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER")
-    require_tools("pdftotext")
+    require_tools("pdftotext", "dbus-daemon")
+    with AccessibilityBus():
+        deliver_and_read(accessible_desktop())
+
+
+def deliver_and_read(desktop):
     server = subprocess.Popen([sys.argv[2]], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                               text=True)
     try:
@@ -124,12 +130,13 @@ def main():
             skip(ready)
         if ready != "ready":
             fail(f"the private classroom server did not start: {ready}")
-        first_computer(sys.argv[1], ask(server, "login pc1 numberlark_computer"))
-        second_computer(sys.argv[1], ask(server, "login pc2 numberlark_computer"))
+        first_computer(sys.argv[1], ask(server, "login pc1 numberlark_computer"), desktop)
+        second_computer(sys.argv[1], ask(server, "login pc2 numberlark_computer"), desktop)
         held = ask(server, "sql SELECT child, table_number, delivered_by FROM tests"
                            " ORDER BY delivered_by")
         if held == "Ada|3|pc1|Ada|4|pc2":
-            teacher_sees_both(sys.argv[1], ask(server, "login teacher numberlark_teacher"))
+            teacher_sees_both(sys.argv[1], ask(server, "login teacher numberlark_teacher"),
+                              desktop)
     finally:
         server.stdin.close()
         server.wait(timeout=60)

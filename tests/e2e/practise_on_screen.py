@@ -18,11 +18,11 @@ Usage: practise_on_screen.py PATH_TO_NUMBERLARK
 import re
 import sqlite3
 import sys
-import time
 from pathlib import Path
 
-from e2e_support import BUS_LAUNCHER, WAIT_S, AccessibilityBus, ProgramUnderTest, \
-    accessibility_bindings, fail, require_tools, skip
+from e2e_support import BUS_LAUNCHER, AccessibilityBus, ProgramUnderTest, \
+    accessibility_bindings, accessible_nodes, fail, require_tools, skip, wait_for_accessible, \
+    wait_until
 
 gi = accessibility_bindings()
 
@@ -31,37 +31,14 @@ QUESTION = re.compile(r"^(\d+) x (\d+)$")
 SHOWN_FACT = re.compile(r"^(\d+) x (\d+) = (\d+)$")
 
 
-def nodes(desktop, depth_limit=12):
-    def walk(node, depth):
-        yield node
-        if depth < depth_limit:
-            for index in range(node.get_child_count()):
-                child = node.get_child_at_index(index)
-                if child is not None:
-                    yield from walk(child, depth + 1)
-    for index in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(index)
-        if app is not None and app.get_name() == "Numberlark":
-            yield from walk(app, 0)
-
-
 def wait_for_label(desktop, pattern, not_this=None, role="label"):
-    deadline = time.monotonic() + WAIT_S
-    while time.monotonic() < deadline:
-        for node in nodes(desktop):
-            name = node.get_name() or ""
-            found = pattern.match(name)
-            if found and name != not_this and node.get_role_name() == role:
-                return found
-        time.sleep(0.2)
-    fail(f"no {role} like {pattern.pattern} is on screen")
+    return wait_for_accessible(desktop, pattern, not_this=not_this, role=role)
 
 
 def practise(run, desktop):
     """Returns the facts answered, in order, the first answered wrongly."""
-    run.keyboard.keys("alt+t")
-    time.sleep(0.5)
-    run.keyboard.keys("r")
+    # The menu opens while alt+t is handled, before the next key is read.
+    run.keyboard.keys("alt+t", "r")
     run.keyboard.focus_window("^Practice$")
     run.keyboard.type(NAME)
     run.keyboard.keys("Return")
@@ -82,13 +59,11 @@ def practise(run, desktop):
         run.keyboard.keys("Return")
         answered.append(question.group(1, 2))
         previous = question.group(0)
-    time.sleep(0.5)
+    wait_for_label(desktop, QUESTION, not_this=previous)  # the last answer was taken
     run.keyboard.keys("Escape")
-    time.sleep(1)
+    run.keyboard.wait_for_window_gone("^Practice$")
     run.keyboard.focus_window()
-    run.keyboard.keys("alt+f")
-    time.sleep(0.5)
-    run.keyboard.keys("x")
+    run.keyboard.keys("alt+f", "x")
     run.wait_for_exit()
     return [(int(a), int(b)) for a, b in answered]
 
@@ -106,16 +81,17 @@ def check_log(data, answered):
 
 def check_grid(run, desktop, answered):
     run.start()
-    run.keyboard.keys("alt+t")
-    time.sleep(0.5)
-    run.keyboard.keys("p")
-    run.keyboard.focus_window("^Progress$")
-    time.sleep(1)
-    cells = {}
-    for node in nodes(desktop):
-        found = re.match(r"^(\d+) times (\d+), (.+)$", node.get_name() or "")
-        if found and node.get_role_name() == "table cell":
-            cells[(int(found[1]), int(found[2]))] = found[3]
+    run.keyboard.keys("alt+t", "p")
+    run.keyboard.focus_window("^Progress$", accessible_name=f"^Progress of {NAME}$")
+
+    def grid():
+        cells = {}
+        for node in accessible_nodes(desktop):
+            found = re.match(r"^(\d+) times (\d+), (.+)$", node.get_name() or "")
+            if found and node.get_role_name() == "table cell":
+                cells[(int(found[1]), int(found[2]))] = found[3]
+        return cells if len(cells) == 144 else None
+    cells = wait_until(grid, "the grid's 144 facts", step=0.2)
     grades = {fact: cells.get(fact) for fact in answered}
     if len(cells) != 144 or any(g in (None, "Not asked yet") for g in grades.values()):
         fail(f"the grid ({len(cells)} cells) shows the practised facts as {grades}")
@@ -135,7 +111,7 @@ def main():
     with AccessibilityBus(), ProgramUnderTest(sys.argv[1], settings={"allow_saving": 1},
                                               env=env, start=False) as run:
         Atspi.init()
-        desktop = Atspi.get_desktop(0)
+        desktop = run.keyboard.desktop = Atspi.get_desktop(0)
         run.start()
         answered = practise(run, desktop)
         check_log(run.data, answered)

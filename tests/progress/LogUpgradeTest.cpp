@@ -1,3 +1,4 @@
+#include "progress/LogOutbox.h"
 #include "progress/LogSchema.h"
 #include "progress/ProgressLog.h"
 
@@ -66,6 +67,17 @@ TEST_P(LogUpgrade, AnOlderLogIsUpgradedWithEverythingInIt)
     EXPECT_NE(tests[1].uuid, sams);
     EXPECT_FALSE(tests[0].delivered);
 
+    // Why the school's server refused one is kept beside it while it waits.
+    ASSERT_EQ(markRefused(log, {{tests[0].uuid, zoe, tests[0].when, false, QStringLiteral("23514"),
+                                 QStringLiteral("ERROR: check")}})
+                  .kind,
+              LogStatus::Kind::Ok);
+    std::vector<numberlark::classroom::SetAside> refused;
+    ASSERT_EQ(readRefused(log, refused).kind, LogStatus::Kind::Ok);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused[0].uuid, tests[0].uuid);
+    EXPECT_EQ(refused[0].sqlState, QStringLiteral("23514"));
+
     TestRecord added = tests[1];
     added.imported = true;
     added.uuid = {};
@@ -91,6 +103,6 @@ TEST_P(LogUpgrade, AnOlderLogIsUpgradedWithEverythingInIt)
     EXPECT_EQ(log.children().size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(FromEachEarlierLayout, LogUpgrade, testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(FromEachEarlierLayout, LogUpgrade, testing::Values(1, 2, 3));
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "classroom/courier/Courier.h"
 
 #include "classroom/ClassroomSetting.h"
-#include "progress/LogOutbox.h"
-#include "progress/ProgressLog.h"
 
 #include <algorithm>
 
@@ -13,10 +11,19 @@ namespace {
 // The window's thread reads and marks the log: a copy of the program that
 // holds it now is waited for only briefly, and the next try comes later.
 constexpr std::chrono::milliseconds kLogWait{500};
+// The end of Quit's time kept for marking in the log what arrived last.
+constexpr std::chrono::milliseconds kLastMark{50};
 
 int countOf(const Outbox& outbox)
 {
     return static_cast<int>(outbox.tests.size() + outbox.practice.size());
+}
+
+std::chrono::milliseconds leftUntil(std::chrono::steady_clock::time_point deadline)
+{
+    return std::max(std::chrono::duration_cast<std::chrono::milliseconds>(
+                        deadline - std::chrono::steady_clock::now()),
+                    std::chrono::milliseconds{0});
 }
 
 } // namespace
@@ -38,6 +45,16 @@ void Courier::deliverWhileRunning(const QString& logPath, const QString& server)
     }
 }
 
+// What this run set aside stays out of its later deliveries; it still waits.
+int Courier::keepBackSetAside(Outbox& outbox) const
+{
+    const auto refused = [this](const auto& item) { return m_refusedHere.contains(item.uuid); };
+    const int before = countOf(outbox);
+    std::erase_if(outbox.tests, refused);
+    std::erase_if(outbox.practice, refused);
+    return before - countOf(outbox);
+}
+
 // Reads the outbox and hands it to a worker; false when nothing waits or the
 // log could not be read.
 bool Courier::startDelivery()
@@ -46,17 +63,20 @@ bool Courier::startDelivery()
     // transaction and not an opening too.
     m_log = std::make_unique<progress::ProgressLog>(m_logPath, kLogWait);
     Outbox outbox;
-    const progress::LogStatus read = progress::readOutbox(*m_log, outbox);
-    m_state.waiting = countOf(outbox);
-    if (!read.done() || m_state.waiting == 0) {
-        m_log.reset();
+    progress::LogStatus read = progress::readOutbox(*m_log, outbox, {}, &m_readUpTo);
+    if (read.done()) {
+        read = progress::readRefused(*m_log, m_state.setAside);
     }
     if (!read.done()) {
+        m_log.reset();
         m_state.reason = read.message;
         m_retry.start(pauseAfterFailures(++m_failures));
         return false;
     }
-    if (m_state.waiting == 0) {
+    const int keptBack = keepBackSetAside(outbox);
+    m_state.waiting = countOf(outbox) + keptBack;
+    if (countOf(outbox) == 0) {
+        m_log.reset();
         m_state.reason.clear();
         return false;
     }
@@ -72,17 +92,20 @@ void Courier::lookAtDelivery()
     if (m_run == nullptr) {
         return;
     }
-    markWhatArrived();
-    if (const auto report = m_run->report()) {
+    // The report first: once it is there, so is every uuid delivered, and
+    // none that arrives between the two looks goes unmarked.
+    const auto report = m_run->report();
+    markWhatArrived(*m_run, m_marked);
+    if (report) {
         endDelivery(*report);
     }
 }
 
-void Courier::markWhatArrived()
+void Courier::markWhatArrived(DeliveryRun& run, std::set<QUuid>& marked)
 {
     std::vector<QUuid> arrived;
-    for (const QUuid& uuid : m_run->deliveredSoFar()) {
-        if (m_marked.insert(uuid).second) {
+    for (const QUuid& uuid : run.deliveredSoFar()) {
+        if (marked.insert(uuid).second) {
             arrived.push_back(uuid);
         }
     }
@@ -93,11 +116,31 @@ void Courier::markWhatArrived()
     // only one of each, so sending them again does no harm.
     if (progress::markDelivered(*m_log, arrived).done()) {
         m_state.waiting = std::max(0, m_state.waiting - static_cast<int>(arrived.size()));
+        std::erase_if(m_state.setAside,
+                      [&marked](const SetAside& item) { return marked.contains(item.uuid); });
+    }
+}
+
+// The refused are noted in the log, for the window and for the next start.
+void Courier::noteRefused(const DeliveryReport& report)
+{
+    if (report.refused.empty()) {
+        return;
+    }
+    // A log held by another copy now loses only the note: the next start
+    // meets the same refusal again.
+    static_cast<void>(progress::markRefused(*m_log, report.refused));
+    for (const SetAside& item : report.refused) {
+        m_refusedHere.insert(item.uuid);
+        std::erase_if(m_state.setAside,
+                      [&item](const SetAside& known) { return known.uuid == item.uuid; });
+        m_state.setAside.push_back(item);
     }
 }
 
 void Courier::endDelivery(const DeliveryReport& report)
 {
+    noteRefused(report);
     m_look.stop();
     m_run.reset();
     m_log.reset();
@@ -107,44 +150,96 @@ void Courier::endDelivery(const DeliveryReport& report)
         m_failures = 0;
         return;
     }
-    m_retry.start(pauseAfterFailures(++m_failures));
+    // A connection that dropped again and again is tried again soon; the
+    // pause grows only for a server that cannot be had at all.
+    m_retry.start(pauseAfterFailures(
+        report.status.problem == ClassroomProblem::ConnectionDropped ? 1 : ++m_failures));
 }
 
-// Whatever the running delivery has not sent yet is sent again by the next
-// one; the server keeps one of each.
-void Courier::leaveDeliveryBehind()
+// Whatever a delivery has not sent yet is sent again by the next one; the
+// server keeps one of each.
+void Courier::leaveBehind(std::shared_ptr<DeliveryRun>& run)
 {
-    m_look.stop();
-    m_retry.stop();
-    if (m_run == nullptr) {
+    if (run == nullptr) {
         return;
     }
-    markWhatArrived();
-    m_run->stop();
-    if (!m_run->report()) {
-        m_leftBehind.push_back(m_run);
+    run->stop();
+    if (!run->report()) {
+        m_leftBehind.push_back(run);
     }
-    m_run.reset();
-    m_log.reset();
-    m_state.delivering = false;
+    run.reset();
 }
 
+std::shared_ptr<DeliveryRun> Courier::startRun(Outbox outbox, int alsoWaiting)
+{
+    m_state.waiting = alsoWaiting + countOf(outbox);
+    return countOf(outbox) == 0 ? nullptr : DeliveryRun::start(m_server, std::move(outbox));
+}
+
+// Quit's time covers everything: the log is read only for what the running
+// delivery does not carry (the test just recorded, practice of this run),
+// newest first and only as much as could be sent; the running delivery goes
+// on beside it until the time is up.
 void Courier::deliverBeforeQuit(const QString& logPath, const QString& server,
                                 std::chrono::milliseconds limit)
 {
     const auto deadline = std::chrono::steady_clock::now() + limit;
-    leaveDeliveryBehind();
+    m_look.stop();
+    m_retry.stop();
+    if (m_run != nullptr && (logPath != m_logPath || server != m_server)) {
+        markWhatArrived(*m_run, m_marked);
+        leaveBehind(m_run);
+    }
     m_logPath = logPath;
     m_server = server;
-    if (!startDelivery()) {
-        m_retry.stop();
-        return;
+    if (m_log == nullptr) {
+        m_log = std::make_unique<progress::ProgressLog>(m_logPath, kLogWait);
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    m_run->waitFor(std::max(left, std::chrono::milliseconds{0}));
-    lookAtDelivery();
-    leaveDeliveryBehind();
+    progress::OutboxPart part{.newest = kNewestAtQuit};
+    if (m_run != nullptr) {
+        part.testsAfter = m_readUpTo.testsAfter;
+        part.practiceAfter = m_readUpTo.practiceAfter;
+        markWhatArrived(*m_run, m_marked);
+    }
+    Outbox outbox;
+    std::shared_ptr<DeliveryRun> last;
+    std::set<QUuid> lastMarked;
+    if (progress::readOutbox(*m_log, outbox, part).done()) {
+        keepBackSetAside(outbox);
+        last = startRun(std::move(outbox), m_run == nullptr ? 0 : m_state.waiting);
+    }
+    // Marked as they arrive, so that what is left to mark when the time is
+    // up fits in the little time kept back for it.
+    const auto markingFrom = deadline - kLastMark;
+    const auto ended = [](const std::shared_ptr<DeliveryRun>& run) {
+        return run == nullptr || run->report().has_value();
+    };
+    while (leftUntil(markingFrom).count() > 0 && !(ended(last) && ended(m_run))) {
+        const auto& waitedFor = ended(last) ? m_run : last;
+        waitedFor->waitFor(std::min(leftUntil(markingFrom), kLookInterval));
+        if (last != nullptr) {
+            markWhatArrived(*last, lastMarked);
+        }
+        if (m_run != nullptr) {
+            markWhatArrived(*m_run, m_marked);
+        }
+    }
+    const std::pair<std::shared_ptr<DeliveryRun>*, std::set<QUuid>*> runs[] = {{&last, &lastMarked},
+                                                                               {&m_run, &m_marked}};
+    for (const auto& [run, marked] : runs) {
+        if (*run == nullptr) {
+            continue;
+        }
+        const auto report = (*run)->report();
+        markWhatArrived(**run, *marked);
+        if (report) {
+            noteRefused(*report);
+            m_state.reason = describe(report->status.problem);
+        }
+        leaveBehind(*run);
+    }
+    m_log.reset();
+    m_state.delivering = false;
 }
 
 bool Courier::deliveryRunning() const

@@ -64,7 +64,8 @@ std::optional<classroom::OutboxState> ClassroomDelivery::state() const
     if (m_courier == nullptr) {
         // Before the first delivery nothing is known yet; a module that
         // could not be loaded is the reason nothing goes.
-        return classroom::OutboxState{.waiting = 0, .reason = m_loadFailure, .delivering = false};
+        return classroom::OutboxState{
+            .waiting = 0, .reason = m_loadFailure, .delivering = false, .setAside = {}};
     }
     return m_courier->state();
 }

@@ -24,6 +24,9 @@ public:
 
     // The sentence for a state; empty when there is nothing to tell.
     static QString textFor(const classroom::OutboxState& state);
+    // What the server refused and why: the first by its child and date, and
+    // how many more.
+    static QString setAsideText(const std::vector<classroom::SetAside>& setAside);
 
     // How often the line looks at the delivery again.
     static constexpr std::chrono::milliseconds kRefreshInterval{1000};
