@@ -5,6 +5,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/Translations.h"
 #include "ui/main/CertificatePrinter.h"
+#include "ui/main/EndingSignals.h"
 #include "ui/main/Form1.h"
 #include "ui/options/FrmOptions.h"
 #include "ui/practice/PracticeWindowLoader.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QSettings>
 #include <QTimer>
 
@@ -24,6 +26,9 @@ namespace {
 
 // Long enough for the window to be drawn before the classroom module loads.
 constexpr std::chrono::milliseconds kClassroomAfterShown{500};
+// How long start-up waits for another copy of the program holding the log;
+// what it cannot hand over then goes when the log is next opened.
+constexpr std::chrono::milliseconds kStartLogWait{1000};
 
 numberlark::CertificateWindowValues certificateValues(const numberlark::Form1& window)
 {
@@ -55,6 +60,41 @@ void connectWindows(numberlark::Form1& window, numberlark::SettingsStore& settin
         [&window, &printer] { printer.MnuSavePdf_Click(certificateValues(window)); });
 }
 
+// Set while the window exists and main() has not returned: an exit() before
+// that is the toolkit giving up on a lost display.
+numberlark::Form1* g_window = nullptr;
+
+void keepWorkIfDisplayLost()
+{
+    if (g_window != nullptr) {
+        g_window->keepWorkWithoutDisplay();
+        std::fflush(nullptr);
+    }
+}
+
+// Every other way of ending keeps what Quit keeps: a signal from a shutdown,
+// a logout or Ctrl+C; the desktop session ending; the display going away,
+// after which the toolkit calls exit() from inside its event handling.
+void keepWorkAtEveryEnding(QApplication& app, numberlark::Form1& window)
+{
+    auto* signals = new numberlark::EndingSignals(&window);
+    QObject::connect(signals, &numberlark::EndingSignals::endRequested, &window,
+                     &numberlark::Form1::endKeepingWork);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager& /*manager*/) { window.endKeepingWork(); });
+    g_window = &window;
+    std::atexit(keepWorkIfDisplayLost);
+}
+
+// What an ending could not write into the log, because another copy held it,
+// goes in at the next start, once the window is on the screen.
+void takeInKeptWork(numberlark::Form1& window)
+{
+    QTimer::singleShot(kClassroomAfterShown, &window, [&window] {
+        window.progressRecording().takeInJournal(kStartLogWait);
+    });
+}
+
 // Without any display Qt would abort with a long message; one clear line
 // says what is wrong and what to do.
 bool displayAvailable()
@@ -81,6 +121,7 @@ void startClassroomDelivery(numberlark::Form1& window)
 // log is closed and every file written by now, so the process ends here.
 int endProgram(numberlark::Form1& window, int exitCode)
 {
+    g_window = nullptr;
     if (window.classroomDelivery().deliveryRunning()) {
         std::fflush(nullptr);
         std::_Exit(exitCode);
@@ -106,7 +147,9 @@ int main(int argc, char** argv)
     numberlark::Form1 window(settings, std::make_unique<numberlark::ClockSeededRandom>());
     numberlark::CertificatePrinter printer(window.session(), &window);
     connectWindows(window, settings, printer);
+    keepWorkAtEveryEnding(app, window);
     window.show();
+    takeInKeptWork(window);
     startClassroomDelivery(window);
     return endProgram(window, QApplication::exec());
 }
