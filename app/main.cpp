@@ -10,6 +10,7 @@
 #include "ui/options/FrmOptions.h"
 #include "ui/practice/PracticeWindowLoader.h"
 #include "ui/progress/ProgressWindowLoader.h"
+#include "workers/WorkerThreads.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +30,8 @@ constexpr std::chrono::milliseconds kClassroomAfterShown{500};
 // How long start-up waits for another copy of the program holding the log;
 // what it cannot hand over then goes when the log is next opened.
 constexpr std::chrono::milliseconds kStartLogWait{1000};
+// What the end of the program gives workers that are ending anyway.
+constexpr std::chrono::milliseconds kWorkersAtEnd{250};
 
 numberlark::CertificateWindowValues certificateValues(const numberlark::Form1& window)
 {
@@ -77,8 +80,8 @@ void keepWorkIfDisplayLost()
 // after which the toolkit calls exit() from inside its event handling.
 void keepWorkAtEveryEnding(QApplication& app, numberlark::Form1& window)
 {
-    auto* signals = new numberlark::EndingSignals(&window);
-    QObject::connect(signals, &numberlark::EndingSignals::endRequested, &window,
+    auto* endings = new numberlark::EndingSignals(&window);
+    QObject::connect(endings, &numberlark::EndingSignals::endRequested, &window,
                      &numberlark::Form1::endKeepingWork);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager& /*manager*/) { window.endKeepingWork(); });
@@ -116,16 +119,21 @@ void startClassroomDelivery(numberlark::Form1& window)
     }
 }
 
-// A delivery still waiting on a frozen server at the end runs on a thread of
-// its own, inside Qt SQL: the static destructors must not run under it. The
-// log is closed and every file written by now, so the process ends here.
-int endProgram(numberlark::Form1& window, int exitCode)
+// The window and everything it made go before the workers are waited for,
+// so a worker the window was feeding (the class view's reader, the bell) is
+// told to stop first.
+int runProgram(QApplication& app)
 {
+    numberlark::QSettingsStore settings;
+    numberlark::Form1 window(settings, std::make_unique<numberlark::ClockSeededRandom>());
+    numberlark::CertificatePrinter printer(window.session(), &window);
+    connectWindows(window, settings, printer);
+    keepWorkAtEveryEnding(app, window);
+    window.show();
+    takeInKeptWork(window);
+    startClassroomDelivery(window);
+    const int exitCode = QApplication::exec();
     g_window = nullptr;
-    if (window.classroomDelivery().deliveryRunning()) {
-        std::fflush(nullptr);
-        std::_Exit(exitCode);
-    }
     return exitCode;
 }
 
@@ -143,13 +151,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Numberlark"));
     numberlark::installFontSubstitutions();
     numberlark::installLanguage(numberlark::chooseLanguage(QLocale::system().uiLanguages()));
-    numberlark::QSettingsStore settings;
-    numberlark::Form1 window(settings, std::make_unique<numberlark::ClockSeededRandom>());
-    numberlark::CertificatePrinter printer(window.session(), &window);
-    connectWindows(window, settings, printer);
-    keepWorkAtEveryEnding(app, window);
-    window.show();
-    takeInKeptWork(window);
-    startClassroomDelivery(window);
-    return endProgram(window, QApplication::exec());
+    // A worker still waiting on a frozen server runs inside Qt SQL or libpq,
+    // whose globals the static destructors tear down: past a short wait the
+    // process ends without them. The log is closed and every file written by now.
+    return numberlark::WorkerThreads::endProgram(runProgram(app), kWorkersAtEnd);
 }

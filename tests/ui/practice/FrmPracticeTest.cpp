@@ -1,9 +1,12 @@
 #include "ui/practice/FrmPractice.h"
+#include "progress/RecordJournal.h"
 #include "settings/SettingsStore.h"
+#include "support/DamagedLog.h"
 #include "support/LongestStall.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
+#include "support/TestRecordBuilder.h"
 #include "ui/practice/QuestionPage.h"
 #include "ui/practice/SummaryPage.h"
 #include "ui/practice/WhoPage.h"
@@ -30,10 +33,13 @@ namespace {
 // A practice window on a private log, a clock moved by hand and a fixed
 // wall clock; Ada practises for the first time.
 struct Practice {
-    explicit Practice(bool savingOn)
+    explicit Practice(bool savingOn, const std::function<void(const QString& log)>& prepare = {})
     {
+        if (prepare) {
+            prepare(logPath());
+        }
         window = std::make_unique<FrmPractice>(
-            PracticeWindowContext{dir.filePath(QStringLiteral("progress.sqlite")),
+            PracticeWindowContext{logPath(),
                                   std::make_shared<MemorySettingsStore>(),
                                   [savingOn] { return savingOn; }, QStringLiteral("Ada")});
         window->seams().dialogs = dialogs;
@@ -45,6 +51,7 @@ struct Practice {
         QTest::keyClick(window->whoPage()->namePicker(), Qt::Key_Return);
     }
 
+    QString logPath() const { return dir.filePath(QStringLiteral("progress.sqlite")); }
     QLineEdit* box() const { return window->questionPage()->answerBox(); }
     QString shown() const { return window->questionPage()->questionLabel()->text(); }
     // The product of the question on screen, or -1 when no question is.
@@ -207,6 +214,54 @@ TEST(FrmPractice, BehavioursThatCanBreak)
         c.check(practice);
         EXPECT_TRUE(practice.dialogs->told.empty());
     }
+}
+
+// The log is found damaged when Ada's history is read: the child hears where
+// it was set aside before any question, as the progress window says it.
+TEST(FrmPractice, ADamagedLogIsToldBeforeTheChildStarts)
+{
+    for (const auto& [name, damage] : numberlark::testing::logDamages()) {
+        SCOPED_TRACE(name);
+        Practice p(true, [damage = damage](const QString& log) {
+            const QString whole = log + QStringLiteral(".whole");
+            for (int i = 0; i < 40; ++i) {
+                ASSERT_TRUE(progress::ProgressLog(whole)
+                                .record(numberlark::testing::TestRecordBuilder(
+                                    QStringLiteral("Ada")))
+                                .done());
+            }
+            ASSERT_TRUE(numberlark::testing::writeDamagedCopy(whole, log, damage));
+        });
+        const QString notice = p.window->whoPage()->notice()->text();
+        EXPECT_TRUE(notice.contains(QStringLiteral("could not be read"))) << notice.toStdString();
+        EXPECT_TRUE(notice.contains(QStringLiteral("-unreadable-"))) << notice.toStdString();
+    }
+}
+
+// Another copy holds the log past the wait: the session waits in the journal
+// beside the log, and the log holds it once it is opened again.
+TEST(FrmPractice, ASessionTheLogCouldNotTakeWaitsInTheJournal)
+{
+    Practice p(true);
+    p.answerRight();
+    const progress::RecordJournal journal(p.logPath());
+    {
+        QSqlDatabase holder =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(p.logPath());
+        ASSERT_TRUE(holder.open());
+        ASSERT_TRUE(QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        p.window->close();
+        EXPECT_FALSE(journal.isEmpty());
+        QSqlQuery(holder).exec(QStringLiteral("COMMIT"));
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    ASSERT_EQ(p.dialogs->told.size(), 1U);
+    EXPECT_TRUE(p.dialogs->told[0].text.contains(journal.path()));
+    ASSERT_EQ(p.kept().size(), 1U);
+    EXPECT_EQ(p.kept()[0].answers.size(), 1U);
+    EXPECT_TRUE(journal.isEmpty());
 }
 
 } // namespace
