@@ -1,6 +1,7 @@
 #include "progress/RecordJournal.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -136,6 +137,8 @@ Outcome RecordJournal::replace(const Kept& left)
     for (const PracticeSessionRecord& session : left.practice) {
         practice.append(toJson(session));
     }
+    // On a first run the folder the log will live in may not exist yet.
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
     if (m_path.isEmpty() || !file.open(QIODevice::WriteOnly) ||
         file.write(QJsonDocument(QJsonObject{{"tests", tests}, {"practice", practice}}).toJson()) <

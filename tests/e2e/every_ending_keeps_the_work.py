@@ -28,6 +28,7 @@ gi = accessibility_bindings()
 
 NAME = "Ada"
 TABLE = 3
+QUESTIONS = 3
 
 
 def practice_mid_session(run, desktop):
@@ -43,16 +44,31 @@ def practice_mid_session(run, desktop):
     return {"practice": [(NAME, 1)], "tests": [], "lines": 0}
 
 
+def answer(run, desktop, done):
+    """Answers the question on screen, the one after `done` answered."""
+    question = wait_for_label(desktop, re.compile(r"^\s*(\d+) x\s*(\d+)$"))
+    run.keyboard.type(str(int(question[1]) * int(question[2])))
+    run.keyboard.keys("Return")
+    if done + 1 < QUESTIONS:
+        wait_for_label(desktop, re.compile(rf"^\s*{done + 2} of\s*{QUESTIONS}$"))
+        # The box takes the next answer once the pause after "correct" ends.
+        deadline = time.monotonic() + 10
+        while any(n.get_name() == "correct" for n in nodes(desktop)):
+            if time.monotonic() > deadline:
+                fail("the pause after a right answer never ended")
+            time.sleep(0.1)
+
+
 def test_mid_way(run, desktop):
     choose_table(run.keyboard, TABLE)
-    run.keyboard.try_every_product(TABLE, 1, range(1, 13))
-    wait_for_label(desktop, re.compile(r"^\s*([2-9]|1\d) of\s*20\s*$"))
+    answer(run, desktop, 0)
     return {"practice": [], "tests": [("", 0)], "lines": 1}
 
 
 def certificate_with_name(run, desktop):
     choose_table(run.keyboard, TABLE)
-    run.keyboard.try_every_product(TABLE, 1, range(1, 13))
+    for done in range(QUESTIONS):
+        answer(run, desktop, done)
     wait_for_showing(desktop, "Your name", "text")
     type_name(run.keyboard, NAME)
     wait_for_text(desktop, "Your name", NAME)
@@ -125,7 +141,8 @@ def start_again(run):
 
 def end_at(binary, ending, moment):
     env = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
-    with ProgramUnderTest(binary, settings={"allow_saving": 1}, env=env, start=False) as run:
+    with ProgramUnderTest(binary, settings={"allow_saving": 1, "num_of_questions": QUESTIONS},
+                          env=env, start=False) as run:
         from gi.repository import Atspi
         desktop = Atspi.get_desktop(0)
         run.start()

@@ -1,4 +1,5 @@
 #include "MainWindowHarness.h"
+#include "WorkingDirectory.h"
 #include "support/HungServer.h"
 #include "ui/progress/FrmProgress.h"
 #include "workers/WorkerThreads.h"
@@ -20,7 +21,7 @@ namespace {
 // presses Quit. The process then ends as the program's main() ends it.
 [[noreturn]] void quitWhileEveryConnectionHangs()
 {
-    const testing::HungServer server;
+    const numberlark::testing::HungServer server;
     const QTemporaryDir sockets;
     if (!server.isListening() ||
         !QFile::link(QString::fromLocal8Bit(server.path()),
@@ -30,8 +31,11 @@ namespace {
     const QString silent = QStringLiteral("host=%1 port=5432 dbname=numberlark user=pc1")
                                .arg(sockets.path());
     QSettings().setValue(QStringLiteral("Classroom/server"), silent);
+    bool deliveryWaits = false;
     {
-        testing::MainWindowHarness harness;
+        const numberlark::testing::TemporaryWorkingDirectory folder;
+        numberlark::testing::MainWindowHarness harness;
+        harness.store("allow_saving", "1");
         Form1& window = harness.window();
         window.classroomDelivery().setServer(silent);
         window.classroomDelivery().setLogPath(harness.progressLogPath());
@@ -43,6 +47,11 @@ namespace {
         window.MnuProgress_Click();
         harness.takeWholeTest();
         window.CmdQuit_Click(1);
+        deliveryWaits = window.classroomDelivery().deliveryRunning();
+    }
+    // Status 3: neither waited on the server, so nothing here was tried.
+    if (WorkerThreads::waitForAll(0ms) || !deliveryWaits) {
+        std::exit(3);
     }
     std::exit(WorkerThreads::endProgram(0, 250ms));
 }
