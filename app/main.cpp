@@ -93,9 +93,8 @@ void keepWorkAtEveryEnding(QApplication& app, numberlark::Form1& window)
 // goes in at the next start, once the window is on the screen.
 void takeInKeptWork(numberlark::Form1& window)
 {
-    QTimer::singleShot(kClassroomAfterShown, &window, [&window] {
-        window.progressRecording().takeInJournal(kStartLogWait);
-    });
+    QTimer::singleShot(kClassroomAfterShown, &window,
+                       [&window] { window.progressRecording().takeInJournal(kStartLogWait); });
 }
 
 // Without any display Qt would abort with a long message; one clear line

@@ -46,10 +46,9 @@ TestRecord testOf(const QJsonObject& o)
     test.resultsKey = o.value("resultsKey").toString();
     for (const QJsonValue& v : o.value("answers").toArray()) {
         const QJsonArray a = v.toArray();
-        test.answers.push_back({static_cast<std::int16_t>(a.at(0).toInt()),
-                                static_cast<std::int16_t>(a.at(1).toInt()),
-                                static_cast<std::int16_t>(a.at(2).toInt()), a.at(3).toInt(),
-                                a.at(4).toInteger()});
+        test.answers.push_back(
+            {static_cast<std::int16_t>(a.at(0).toInt()), static_cast<std::int16_t>(a.at(1).toInt()),
+             static_cast<std::int16_t>(a.at(2).toInt()), a.at(3).toInt(), a.at(4).toInteger()});
     }
     return test;
 }
@@ -58,8 +57,7 @@ QJsonObject toJson(const PracticeSessionRecord& session)
 {
     QJsonArray answers;
     for (const PracticeAnswerRecord& a : session.answers) {
-        answers.append(
-            QJsonArray{a.first, a.second, a.wrongTries, static_cast<qint64>(a.millis)});
+        answers.append(QJsonArray{a.first, a.second, a.wrongTries, static_cast<qint64>(a.millis)});
     }
     QJsonObject o{{"uuid", session.uuid.toString(QUuid::WithoutBraces)},
                   {"child", session.child},
@@ -94,9 +92,9 @@ PracticeSessionRecord practiceOf(const QJsonObject& o)
 } // namespace
 
 RecordJournal::RecordJournal(const QString& logPath)
-    : m_path(logPath.isEmpty() ? QString()
-                               : QFileInfo(logPath).absolutePath() +
-                                     QStringLiteral("/progress-journal.json"))
+    : m_path(logPath.isEmpty()
+                 ? QString()
+                 : QFileInfo(logPath).absolutePath() + QStringLiteral("/progress-journal.json"))
 {
 }
 

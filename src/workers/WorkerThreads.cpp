@@ -1,9 +1,9 @@
 #include "workers/WorkerThreads.h"
 
 #include <condition_variable>
-#include <dlfcn.h>
 #include <cstdio>
 #include <cstdlib>
+#include <dlfcn.h>
 #include <mutex>
 #include <thread>
 

@@ -255,9 +255,8 @@ void Form1::endKeepingWork()
         if (saved.failed()) {
             qWarning("numberlark: %s", qPrintable(saved.message));
         }
-        m_progress.setNotice([](const QString& message) {
-            qWarning("numberlark: %s", qPrintable(message));
-        });
+        m_progress.setNotice(
+            [](const QString& message) { qWarning("numberlark: %s", qPrintable(message)); });
         static_cast<void>(m_progress.record(m_session, quitFacts()));
     }
     m_progress.takeInJournal(kEndingLogWait);

@@ -47,20 +47,28 @@ TEST(QuitWindow, QuitSavesOnlyWithSavingOnAndAScore)
         {"1", false, "<no file>"},
         {"0", true, "<no file>"},
     };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(std::string(test.saving) + (test.answer ? " answered" : " no score"));
-        TemporaryWorkingDirectory folder;
-        ASSERT_TRUE(folder.valid());
-        MainWindowHarness harness;
-        harness.store("allow_saving", test.saving);
-        harness.window();
-        if (test.answer) {
-            answerOneQuestion(harness);
+    // The end of the desktop session (or a signal) keeps what Quit keeps.
+    for (const bool byQuit : {true, false}) {
+        for (const Case& test : cases) {
+            SCOPED_TRACE(std::string(test.saving) + (test.answer ? " answered" : " no score") +
+                         (byQuit ? ", Quit" : ", the session's end"));
+            TemporaryWorkingDirectory folder;
+            ASSERT_TRUE(folder.valid());
+            MainWindowHarness harness;
+            harness.store("allow_saving", test.saving);
+            harness.window();
+            if (test.answer) {
+                answerOneQuestion(harness);
+            }
+            if (byQuit) {
+                QTest::mouseClick(harness.controls().CmdQuit, Qt::LeftButton);
+            } else {
+                harness.window().endKeepingWork();
+            }
+            EXPECT_FALSE(harness.window().isVisible()) << "the program ends";
+            EXPECT_EQ(resultsFile(folder), test.expected);
+            EXPECT_EQ(QFile::exists(harness.progressLogPath()), test.expected != "<no file>");
         }
-        QTest::mouseClick(harness.controls().CmdQuit, Qt::LeftButton);
-        EXPECT_FALSE(harness.window().isVisible()) << "the program ends";
-        EXPECT_EQ(resultsFile(folder), test.expected);
-        EXPECT_EQ(QFile::exists(harness.progressLogPath()), test.expected != "<no file>");
     }
 }
 

@@ -23,13 +23,12 @@ namespace {
 {
     const numberlark::testing::HungServer server;
     const QTemporaryDir sockets;
-    if (!server.isListening() ||
-        !QFile::link(QString::fromLocal8Bit(server.path()),
-                     sockets.filePath(QStringLiteral(".s.PGSQL.5432")))) {
+    if (!server.isListening() || !QFile::link(QString::fromLocal8Bit(server.path()),
+                                              sockets.filePath(QStringLiteral(".s.PGSQL.5432")))) {
         std::exit(2);
     }
-    const QString silent = QStringLiteral("host=%1 port=5432 dbname=numberlark user=pc1")
-                               .arg(sockets.path());
+    const QString silent =
+        QStringLiteral("host=%1 port=5432 dbname=numberlark user=pc1").arg(sockets.path());
     QSettings().setValue(QStringLiteral("Classroom/server"), silent);
     bool deliveryWaits = false;
     {
@@ -41,8 +40,8 @@ namespace {
         window.classroomDelivery().setLogPath(harness.progressLogPath());
         window.classroomDelivery().setModulePaths({QStringLiteral(NUMBERLARK_COURIER_MODULE)});
         window.setProgressWindowFactory([&harness] {
-            return new FrmProgress(ProgressWindowContext{
-                harness.progressLogPath(), QString(), [] { return true; }});
+            return new FrmProgress(
+                ProgressWindowContext{harness.progressLogPath(), QString(), [] { return true; }});
         });
         window.MnuProgress_Click();
         harness.takeWholeTest();

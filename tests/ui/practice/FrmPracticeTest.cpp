@@ -39,8 +39,7 @@ struct Practice {
             prepare(logPath());
         }
         window = std::make_unique<FrmPractice>(
-            PracticeWindowContext{logPath(),
-                                  std::make_shared<MemorySettingsStore>(),
+            PracticeWindowContext{logPath(), std::make_shared<MemorySettingsStore>(),
                                   [savingOn] { return savingOn; }, QStringLiteral("Ada")});
         window->seams().dialogs = dialogs;
         window->seams().clock = clock;
@@ -225,10 +224,10 @@ TEST(FrmPractice, ADamagedLogIsToldBeforeTheChildStarts)
         Practice p(true, [damage = damage](const QString& log) {
             const QString whole = log + QStringLiteral(".whole");
             for (int i = 0; i < 40; ++i) {
-                ASSERT_TRUE(progress::ProgressLog(whole)
-                                .record(numberlark::testing::TestRecordBuilder(
-                                    QStringLiteral("Ada")))
-                                .done());
+                ASSERT_TRUE(
+                    progress::ProgressLog(whole)
+                        .record(numberlark::testing::TestRecordBuilder(QStringLiteral("Ada")))
+                        .done());
             }
             ASSERT_TRUE(numberlark::testing::writeDamagedCopy(whole, log, damage));
         });
