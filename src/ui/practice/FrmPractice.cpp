@@ -205,8 +205,8 @@ Outcome FrmPractice::recordSession()
     }
     Outcome outcome = m_seams.record(*session);
     if (outcome.kind == Outcome::Kind::Busy && keepInJournal(*session).done()) {
-        outcome.message = tr("Another copy of Number Lark is using the progress log, so this "
-                             "practice waits in %1 and is added to the log as soon as it is "
+        outcome.message = tr("Another copy of Numberlark is using the progress log, so this "
+                             "practice waits in %1 and goes into the log as soon as it is "
                              "free.")
                               .arg(progress::RecordJournal(m_log->path()).path());
     }
