@@ -836,6 +836,13 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
     </message>
 </context>
 <context>
+    <name>RecordJournal</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ResultsFile</name>
     <message>
         <source>Not a regular file</source>
@@ -1328,6 +1335,10 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     <message>
         <source>This practice could not be kept in the progress log.</source>
         <translation>Diese Übung konnte nicht im Fortschrittsprotokoll gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Another copy of Numberlark is using the progress log, so this practice waits in %1 and goes into the log as soon as it is free.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
