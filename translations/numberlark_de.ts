@@ -839,7 +839,7 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
     <name>RecordJournal</name>
     <message>
         <source>%1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1338,7 +1338,7 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     </message>
     <message>
         <source>Another copy of Numberlark is using the progress log, so this practice waits in %1 and goes into the log as soon as it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Kopie von Numberlark benutzt gerade das Fortschrittsprotokoll. Diese Übung wartet deshalb in %1 und kommt ins Protokoll, sobald es frei ist.</translation>
     </message>
 </context>
 <context>

@@ -839,7 +839,7 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
     <name>RecordJournal</name>
     <message>
         <source>%1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1338,7 +1338,7 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     </message>
     <message>
         <source>Another copy of Numberlark is using the progress log, so this practice waits in %1 and goes into the log as soon as it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia de Numberlark está usando el registro de progreso, así que esta práctica espera en %1 y pasará al registro en cuanto quede libre.</translation>
     </message>
 </context>
 <context>

@@ -839,7 +839,7 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     <name>RecordJournal</name>
     <message>
         <source>%1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1338,7 +1338,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>Another copy of Numberlark is using the progress log, so this practice waits in %1 and goes into the log as soon as it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre Numberlark ouvert utilise le journal des progrès&#xa0;: cet entraînement attend dans %1 et y sera ajouté dès qu’il sera libre.</translation>
     </message>
 </context>
 <context>

@@ -854,7 +854,7 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
     <name>RecordJournal</name>
     <message>
         <source>%1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1357,7 +1357,7 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     </message>
     <message>
         <source>Another copy of Numberlark is using the progress log, so this practice waits in %1 and goes into the log as soon as it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inna kopia programu Numberlark używa dziennika postępów, więc to ćwiczenie czeka w %1 i trafi do dziennika, gdy tylko będzie wolny.</translation>
     </message>
 </context>
 <context>
