@@ -1,10 +1,9 @@
 #!/usr/bin/env python3
-"""Every way the program can be ended keeps what Quit keeps: each ending
-(SIGTERM, SIGHUP, SIGINT, the X server killed, then a next start) at each
-moment (practice with one answer, the certificate with the name typed, a test
-half-way). The screen is read from the accessibility bus, so each key waits
-for what it needs. The session's end runs the signals' handler; the widget
-test drives it (no session manager runs here).
+"""Each ending other than Quit (SIGTERM, SIGHUP, SIGINT, the X server killed
+and a next start) at each moment (practice with one answer, the certificate
+with the name typed, a test half-way) keeps what Quit keeps, in the log and
+the results file. The screen is read from the accessibility bus. The
+session's end runs the signals' handler: the widget test drives it.
 
 Usage: every_ending_keeps_the_work.py PATH_TO_NUMBERLARK
 """
@@ -17,21 +16,24 @@ import time
 from pathlib import Path
 
 from e2e_support import BUS_LAUNCHER, AccessibilityBus, Keyboard, ProgramUnderTest, \
-    accessibility_bindings, fail, nodes, require_tools, skip, start_xvfb, stop, \
-    type_name, wait_for_label
+    accessibility_bindings, fail, nodes, require_tools, skip, start_xvfb, stop, type_name, \
+    wait_for_label
 
 gi = accessibility_bindings()
+NAME, QUESTIONS = "Ada", 3
+QUESTION = re.compile(r"^\s*(\d+) x\s*(\d+)$")
 
-NAME = "Ada"
-QUESTIONS = 3
 
-
-def poll(found, what, limit=10):
-    deadline = time.monotonic() + limit
+def poll(found, what, keys=(), run=None):
+    """Waits for `found()`, pressing `keys` again every second: a key pressed
+    while a new window settles may be lost."""
+    deadline = time.monotonic() + 15
     while not found():
         if time.monotonic() > deadline:
             fail(f"never came: {what}")
-        time.sleep(0.1)
+        if keys:
+            run.keyboard.keys(*keys)
+        time.sleep(1 if keys else 0.1)
 
 
 def showing(desktop, name, role, text=None):
@@ -42,24 +44,38 @@ def showing(desktop, name, role, text=None):
                for n in nodes(desktop))
 
 
-def press_until(run, keys, seen, what):
-    """Presses `keys` until `seen()`: a key pressed while the window is
-    still settling after its start may be lost."""
-    def pressed():
-        run.keyboard.keys(*keys)
-        return any(seen() or time.sleep(0.1) for _ in range(10))
-    poll(pressed, what)
-
-
 def question(desktop):
-    return next((re.match(r"^\s*(\d+) x\s*(\d+)$", n.get_name()) for n in nodes(desktop)
-                 if n.get_role_name() == "label" and re.match(r"^\s*\d+ x\s*\d+$",
-                                                              n.get_name() or "")), None)
+    return next((QUESTION.match(n.get_name() or "") for n in nodes(desktop)
+                 if n.get_role_name() == "label" and QUESTION.match(n.get_name() or "")), None)
+
+
+class OnlyThisRun:
+    """The desktop with only this run's program: asking the programs of
+    earlier runs, gone now, only waits. Now and then the bus never hears of
+    a program started just after another ended; it is started again."""
+
+    def __init__(self, desktop, run):
+        for _ in range(3):
+            run.start()
+            for _ in range(75):
+                apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
+                self.app = next((a for a in apps if a and a.get_process_id() == run.program.pid),
+                                None)
+                if self.app:
+                    return
+                time.sleep(0.2)
+            stop(run.program)
+        fail("the program never came on the accessibility bus")
+
+    def get_child_count(self):
+        return 1
+
+    def get_child_at_index(self, _):
+        return self.app
 
 
 def practice_mid_session(run, desktop):
-    press_until(run, ["Escape", "alt+t"], lambda: showing(desktop, "Practise...", "menu item"),
-                "the Tools menu")
+    poll(lambda: showing(desktop, "Practise...", "menu item"), "the menu", ["Escape", "alt+t"], run)
     run.keyboard.keys("r")
     run.keyboard.focus_window("^Practice$")
     run.keyboard.type(NAME)
@@ -70,51 +86,38 @@ def practice_mid_session(run, desktop):
     return {"practice": [(NAME, 1)], "tests": [], "lines": 0}
 
 
-def answer(run, desktop, done):
-    """Answers the question on screen, the one after `done` answered."""
-    asked = question(desktop)
-    run.keyboard.keys("ctrl+a")
-    run.keyboard.type(str(int(asked[1]) * int(asked[2])))
-    run.keyboard.keys("Return")
-    if done + 1 < QUESTIONS:
-        wait_for_label(desktop, re.compile(rf"^\s*{done + 2} of\s*{QUESTIONS}$"))
-        # The box takes the next answer once the pause after "correct" ends.
-        poll(lambda: not showing(desktop, "correct", "label"), "the end of the pause")
-
-
-def start_test(run, desktop):
+def answer_questions(run, desktop, count):
     """TEST has the focus at the start: the 9 times table."""
-    press_until(run, ["space"], lambda: question(desktop) is not None, "the first question")
+    poll(lambda: question(desktop), "the first question", ["space"], run)
+    for done in range(count):
+        asked = question(desktop)
+        run.keyboard.keys("ctrl+a", *str(int(asked[1]) * int(asked[2])), "Return")
+        if done + 1 < QUESTIONS:
+            wait_for_label(desktop, re.compile(rf"^\s*{done + 2} of\s*{QUESTIONS}$"))
+            # The box takes the next answer once the pause after "correct" ends.
+            poll(lambda: not showing(desktop, "correct", "label"), "the end of the pause")
 
 
 def test_mid_way(run, desktop):
-    start_test(run, desktop)
-    answer(run, desktop, 0)
+    answer_questions(run, desktop, 1)
     return {"practice": [], "tests": [("", 0)], "lines": 1}
 
 
 def certificate_with_name(run, desktop):
-    start_test(run, desktop)
-    for done in range(QUESTIONS):
-        answer(run, desktop, done)
+    answer_questions(run, desktop, QUESTIONS)
     poll(lambda: showing(desktop, "Your name", "text"), "the certificate")
     type_name(run.keyboard, NAME)
     poll(lambda: showing(desktop, "Your name", "text", NAME), "the typed name")
     return {"practice": [], "tests": [(NAME, 1)], "lines": 1}
 
 
-MOMENTS = {
-    "practice mid-session": practice_mid_session,
-    "certificate with a name typed": certificate_with_name,
-    "test mid-way": test_mid_way,
-}
-
-ENDINGS = {
-    "SIGTERM": lambda run: run.program.send_signal(signal.SIGTERM),
-    "SIGHUP": lambda run: run.program.send_signal(signal.SIGHUP),
-    "SIGINT": lambda run: run.program.send_signal(signal.SIGINT),
-    "X server killed": lambda run: stop(run.server),
-}
+MOMENTS = {"practice mid-session": practice_mid_session,
+           "certificate with a name typed": certificate_with_name,
+           "test mid-way": test_mid_way}
+ENDINGS = {"SIGTERM": lambda run: run.program.send_signal(signal.SIGTERM),
+           "SIGHUP": lambda run: run.program.send_signal(signal.SIGHUP),
+           "SIGINT": lambda run: run.program.send_signal(signal.SIGINT),
+           "X server killed": lambda run: stop(run.server)}
 
 
 def what_was_kept(run):
@@ -131,35 +134,8 @@ def what_was_kept(run):
     return kept
 
 
-class OnlyThisRun:
-    """The accessibility desktop with only this run's program on it: asking
-    the programs of earlier runs, gone now, would only wait."""
-
-    def __init__(self, desktop, run):
-        # Now and then the bus never hears of a program started just after
-        # another ended; that program is started again.
-        for _ in range(3):
-            run.start()
-            deadline = time.monotonic() + 15
-            while time.monotonic() < deadline:
-                apps = (desktop.get_child_at_index(i) for i in range(desktop.get_child_count()))
-                self.app = next((a for a in apps if a is not None
-                                 and a.get_process_id() == run.program.pid), None)
-                if self.app is not None:
-                    return
-                time.sleep(0.2)
-            stop(run.program)
-        fail("the program never came on the accessibility bus")
-
-    def get_child_count(self):
-        return 1
-
-    def get_child_at_index(self, _):
-        return self.app
-
-
 def end_at(binary, ending, moment, desktop):
-    """What the log and the results file hold after `ending` at `moment`."""
+    """None when the log and the results file hold what Quit would have kept."""
     env = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
     with ProgramUnderTest(binary, settings={"allow_saving": 1, "num_of_questions": QUESTIONS},
                           env=env, start=False) as run:

@@ -16,37 +16,47 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The school's server takes every connection and never answers; the class
-// view is still connecting, and a test waits to be delivered, when the child
-// presses Quit. The process then ends as the program's main() ends it.
+// A school's server that takes every connection and never answers, where
+// libpq looks for one in `sockets`.
+QString silentServer(const numberlark::testing::HungServer& server, const QTemporaryDir& sockets)
+{
+    const QString socket = sockets.filePath(QStringLiteral(".s.PGSQL.5432"));
+    if (!server.isListening() || !QFile::link(QString::fromLocal8Bit(server.path()), socket)) {
+        return {};
+    }
+    return QStringLiteral("host=%1 port=5432 dbname=numberlark user=pc1").arg(sockets.path());
+}
+
+void deliverTo(const QString& server, numberlark::testing::MainWindowHarness& harness)
+{
+    ClassroomDelivery& delivery = harness.window().classroomDelivery();
+    delivery.setServer(server);
+    delivery.setLogPath(harness.progressLogPath());
+    delivery.setModulePaths({QStringLiteral(NUMBERLARK_COURIER_MODULE)});
+}
+
+// The class view is still connecting, and a test waits to be delivered,
+// when the child presses Quit; the process then ends as main() ends it.
 [[noreturn]] void quitWhileEveryConnectionHangs()
 {
     const numberlark::testing::HungServer server;
     const QTemporaryDir sockets;
-    if (!server.isListening() || !QFile::link(QString::fromLocal8Bit(server.path()),
-                                              sockets.filePath(QStringLiteral(".s.PGSQL.5432")))) {
-        std::exit(2);
-    }
-    const QString silent =
-        QStringLiteral("host=%1 port=5432 dbname=numberlark user=pc1").arg(sockets.path());
+    const QString silent = silentServer(server, sockets);
     QSettings().setValue(QStringLiteral("Classroom/server"), silent);
     bool deliveryWaits = false;
     {
         const numberlark::testing::TemporaryWorkingDirectory folder;
         numberlark::testing::MainWindowHarness harness;
         harness.store("allow_saving", "1");
-        Form1& window = harness.window();
-        window.classroomDelivery().setServer(silent);
-        window.classroomDelivery().setLogPath(harness.progressLogPath());
-        window.classroomDelivery().setModulePaths({QStringLiteral(NUMBERLARK_COURIER_MODULE)});
-        window.setProgressWindowFactory([&harness] {
+        deliverTo(silent, harness);
+        harness.window().setProgressWindowFactory([&harness] {
             return new FrmProgress(
                 ProgressWindowContext{harness.progressLogPath(), QString(), [] { return true; }});
         });
-        window.MnuProgress_Click();
+        harness.window().MnuProgress_Click();
         harness.takeWholeTest();
-        window.CmdQuit_Click(1);
-        deliveryWaits = window.classroomDelivery().deliveryRunning();
+        harness.window().CmdQuit_Click(1);
+        deliveryWaits = harness.window().classroomDelivery().deliveryRunning();
     }
     // Status 3: neither waited on the server, so nothing here was tried.
     if (WorkerThreads::waitForAll(0ms) || !deliveryWaits) {
@@ -59,6 +69,22 @@ TEST(QuitWithASilentServer, EndsCleanlyWhileTheClassViewAndTheDeliveryWait)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(quitWhileEveryConnectionHangs(), ::testing::ExitedWithCode(0), "");
+}
+
+// With saving off nothing is recorded, so nothing may make a log either:
+// not the delivery after the window is shown, nor Quit's.
+TEST(QuitWithASilentServer, WithSavingOffNoLogIsMade)
+{
+    const numberlark::testing::HungServer server;
+    const QTemporaryDir sockets;
+    const numberlark::testing::TemporaryWorkingDirectory folder;
+    numberlark::testing::MainWindowHarness harness;
+    harness.store("allow_saving", "0");
+    deliverTo(silentServer(server, sockets), harness);
+    harness.window().classroomDelivery().startAfterShown();
+    harness.takeWholeTest();
+    harness.window().CmdQuit_Click(1);
+    EXPECT_FALSE(QFile::exists(harness.progressLogPath()));
 }
 
 } // namespace
