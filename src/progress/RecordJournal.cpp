@@ -103,14 +103,25 @@ bool RecordJournal::isEmpty() const
     return m_path.isEmpty() || !QFileInfo::exists(m_path);
 }
 
-RecordJournal::Kept RecordJournal::read() const
+RecordJournal::Kept RecordJournal::read()
 {
     Kept kept;
     QFile file(m_path);
     if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         return kept;
     }
-    const QJsonObject all = QJsonDocument::fromJson(file.readAll()).object();
+    QJsonParseError error;
+    const QJsonObject all = QJsonDocument::fromJson(file.readAll(), &error).object();
+    file.close();
+    if (error.error != QJsonParseError::NoError) {
+        // Someone who can mend it finds it beside the log; it is never
+        // written over or taken as empty.
+        const QString aside = QFileInfo(m_path).absolutePath() +
+                              QStringLiteral("/progress-journal-unreadable-%1.json")
+                                  .arg(QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"));
+        QFile::rename(m_path, aside);
+        return kept;
+    }
     for (const QJsonValue& v : all.value("tests").toArray()) {
         kept.tests.push_back(testOf(v.toObject()));
     }

@@ -32,8 +32,9 @@ public:
     // log can tell whether it already holds it. Written whole or not at all.
     Outcome keep(TestRecord test);
     Outcome keep(PracticeSessionRecord session);
-    // What waits. A file that cannot be read is left as it is and reads as empty.
-    Kept read() const;
+    // What waits. A file that is not a journal (cut short, overwritten) is
+    // kept aside under a dated name and reads as empty.
+    Kept read();
     // Replaces what waits by `left` (removing the file when nothing is left).
     Outcome replace(const Kept& left);
 

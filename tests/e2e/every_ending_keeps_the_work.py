@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
-"""Each ending other than Quit (SIGTERM, SIGHUP, SIGINT, the X server killed
-and a next start) at each moment (practice with one answer, the certificate
-with the name typed, a test half-way) keeps what Quit keeps, in the log and
-the results file. The screen is read from the accessibility bus. The
-session's end runs the signals' handler: the widget test drives it.
-
-Usage: every_ending_keeps_the_work.py PATH_TO_NUMBERLARK
-"""
+"""Each ending but Quit (SIGTERM, SIGHUP, SIGINT, the X server killed and a
+next start) at each moment (practice, the certificate with a name, a test
+half-way) keeps what Quit keeps. The session's end: see the widget test.
+Usage: every_ending_keeps_the_work.py PATH_TO_NUMBERLARK"""
 
 import re
 import signal
@@ -16,8 +12,8 @@ import time
 from pathlib import Path
 
 from e2e_support import BUS_LAUNCHER, AccessibilityBus, Keyboard, ProgramUnderTest, \
-    accessibility_bindings, fail, nodes, require_tools, skip, start_xvfb, stop, type_name, \
-    wait_for_label
+    accessibility_bindings, fail, require_tools, skip, start_xvfb, stop, type_name
+from practise_on_screen import nodes, wait_for_label
 
 gi = accessibility_bindings()
 NAME, QUESTIONS = "Ada", 3
@@ -25,8 +21,7 @@ QUESTION = re.compile(r"^\s*(\d+) x\s*(\d+)$")
 
 
 def poll(found, what, keys=(), run=None):
-    """Waits for `found()`, pressing `keys` again every second: a key pressed
-    while a new window settles may be lost."""
+    """Waits for `found()`, pressing `keys` every second: a new window may lose one."""
     deadline = time.monotonic() + 15
     while not found():
         if time.monotonic() > deadline:
@@ -70,7 +65,7 @@ class OnlyThisRun:
     def get_child_count(self):
         return 1
 
-    def get_child_at_index(self, _):
+    def get_child_at_index(self, _):  # noqa: the one program
         return self.app
 
 
@@ -111,17 +106,13 @@ def certificate_with_name(run, desktop):
     return {"practice": [], "tests": [(NAME, 1)], "lines": 1}
 
 
-MOMENTS = {"practice mid-session": practice_mid_session,
-           "certificate with a name typed": certificate_with_name,
-           "test mid-way": test_mid_way}
-ENDINGS = {"SIGTERM": lambda run: run.program.send_signal(signal.SIGTERM),
-           "SIGHUP": lambda run: run.program.send_signal(signal.SIGHUP),
-           "SIGINT": lambda run: run.program.send_signal(signal.SIGINT),
-           "X server killed": lambda run: stop(run.server)}
+MOMENTS = {"practice mid-session": practice_mid_session, "test mid-way": test_mid_way,
+           "certificate with a name typed": certificate_with_name}
+ENDINGS = ["SIGTERM", "SIGHUP", "SIGINT", "X server killed"]
 
 
 def what_was_kept(run):
-    log = run.data / "Numberlark" / "Numberlark" / "progress.sqlite"
+    log = run.data / "Numberlark/Numberlark/progress.sqlite"
     results = run.work / "numberlark.csv"
     kept = {"practice": [], "tests": [],
             "lines": len(results.read_text().splitlines()) if results.exists() else 0}
@@ -141,17 +132,19 @@ def end_at(binary, ending, moment, desktop):
                           env=env, start=False) as run:
         expected = MOMENTS[moment](run, OnlyThisRun(desktop, run))
         began = time.monotonic()
-        ENDINGS[ending](run)
+        if ending.startswith("SIG"):
+            run.program.send_signal(getattr(signal, ending))
+        else:
+            stop(run.server)
         code = run.program.wait(timeout=10)
         print(f"e2e: {ending} at {moment}: ended with {code} after "
               f"{time.monotonic() - began:.2f} s")
-        if ending == "X server killed":
-            # The next start, on a new display, takes in what waited in the journal.
+        if ending == "X server killed":  # the next start takes in the journal
             run.server, run.display = start_xvfb()
             run.keyboard = Keyboard(run.display)
             run.start()
-            journal = run.data / "Numberlark" / "Numberlark" / "progress-journal.json"
-            poll(lambda: not journal.exists(), "the journal taken in")
+            poll(lambda: not (run.data / "Numberlark/Numberlark/progress-journal.json").exists(),
+                 "the journal taken in")
             run.program.send_signal(signal.SIGTERM)
             run.program.wait(timeout=10)
         elif code != 0:

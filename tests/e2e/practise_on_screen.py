@@ -21,14 +21,40 @@ import sys
 import time
 from pathlib import Path
 
-from e2e_support import BUS_LAUNCHER, AccessibilityBus, ProgramUnderTest, \
-    accessibility_bindings, fail, nodes, require_tools, skip, wait_for_label
+from e2e_support import BUS_LAUNCHER, WAIT_S, AccessibilityBus, ProgramUnderTest, \
+    accessibility_bindings, fail, require_tools, skip
 
 gi = accessibility_bindings()
 
 NAME = "Ada"
 QUESTION = re.compile(r"^(\d+) x (\d+)$")
 SHOWN_FACT = re.compile(r"^(\d+) x (\d+) = (\d+)$")
+
+
+def nodes(desktop, depth_limit=12):
+    def walk(node, depth):
+        yield node
+        if depth < depth_limit:
+            for index in range(node.get_child_count()):
+                child = node.get_child_at_index(index)
+                if child is not None:
+                    yield from walk(child, depth + 1)
+    for index in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(index)
+        if app is not None and app.get_name() == "Numberlark":
+            yield from walk(app, 0)
+
+
+def wait_for_label(desktop, pattern, not_this=None, role="label"):
+    deadline = time.monotonic() + WAIT_S
+    while time.monotonic() < deadline:
+        for node in nodes(desktop):
+            name = node.get_name() or ""
+            found = pattern.match(name)
+            if found and name != not_this and node.get_role_name() == role:
+                return found
+        time.sleep(0.2)
+    fail(f"no {role} like {pattern.pattern} is on screen")
 
 
 def practise(run, desktop):

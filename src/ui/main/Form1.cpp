@@ -250,15 +250,7 @@ void Form1::endKeepingWork()
     m_ending = true;
     hide();
     keepPracticeBeforeEnd();
-    if (m_session.quitShouldSave()) {
-        const Outcome saved = appendResultsOnce(resultsEntry());
-        if (saved.failed()) {
-            qWarning("numberlark: %s", qPrintable(saved.message));
-        }
-        m_progress.setNotice(
-            [](const QString& message) { qWarning("numberlark: %s", qPrintable(message)); });
-        static_cast<void>(m_progress.record(m_session, quitFacts()));
-    }
+    keepTestAskingNobody(false);
     m_progress.takeInJournal(kEndingLogWait);
     m_classroom.deliverBeforeQuit();
     endProgram();
@@ -266,18 +258,32 @@ void Form1::endKeepingWork()
 
 void Form1::keepWorkWithoutDisplay()
 {
-    if (m_ending) {
+    if (!m_ending) {
+        m_ending = true;
+        keepPracticeBeforeEnd();
+        keepTestAskingNobody(true);
+    }
+}
+
+// Under Quit's own condition; a problem goes to the terminal, as nobody may
+// be there to read it. Without a display the log waits for the next start.
+void Form1::keepTestAskingNobody(bool displayGone)
+{
+    if (!m_session.quitShouldSave()) {
         return;
     }
-    m_ending = true;
-    keepPracticeBeforeEnd();
-    if (m_session.quitShouldSave()) {
-        const Outcome saved = appendResultsOnce(resultsEntry());
-        if (saved.failed()) {
-            std::fprintf(stderr, "numberlark: %s\n", saved.message.toLocal8Bit().constData());
-        }
-        m_progress.keepInJournal(m_session, quitFacts());
+    const auto tell = [](const QString& message) {
+        std::fprintf(stderr, "numberlark: %s\n", message.toLocal8Bit().constData());
+    };
+    if (const Outcome saved = appendResultsOnce(resultsEntry()); saved.failed()) {
+        tell(saved.message);
     }
+    if (displayGone) {
+        m_progress.keepInJournal(m_session, quitFacts());
+        return;
+    }
+    m_progress.setNotice(tell);
+    static_cast<void>(m_progress.record(m_session, quitFacts()));
 }
 
 // The practice window lives in a module; it is asked by name.

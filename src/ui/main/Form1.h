@@ -110,6 +110,7 @@ private:
     ResultsEntry resultsEntry() const;
     void endProgram();
     void keepPracticeBeforeEnd();
+    void keepTestAskingNobody(bool displayGone);
     QuitFacts quitFacts() const;
     bool m_ending = false; // Quit or another ending is under way
 

@@ -1,7 +1,6 @@
 #include "ui/progress/FrmProgress.h"
 #include "output/RecordingCanvas.h"
 #include "progress/ProgressLog.h"
-#include "support/DamagedLog.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestRecordBuilder.h"
 #include "ui/progress/FactGradeStyle.h"
@@ -305,12 +304,50 @@ TEST_F(FrmProgressTest, FactsBeyondTheGridAreListedUnderIt)
     EXPECT_TRUE(listed.contains(QStringLiteral("4 times 13: Tricky")));
 }
 
+namespace {
+
+// The page where the log keeps its tests, read as another program would.
+int testsPage(const QString& path)
+{
+    int page = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "peek");
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        if (db.open() &&
+            query.exec(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'tests'")) &&
+            query.next()) {
+            page = query.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+    return page;
+}
+
+} // namespace
+
 TEST_F(FrmProgressTest, ADamagedLogIsToldInWordsNotShownAsEmpty)
 {
-    for (const auto& [name, damage] : numberlark::testing::logDamages()) {
+    constexpr qsizetype kPage = 4096;
+    const std::vector<std::pair<const char*, std::function<void(QByteArray&)>>> cases = {
+        {"a truncated log", [](QByteArray& bytes) { bytes.truncate(2 * kPage + 100); }},
+        {"garbage in a middle page",
+         [this](QByteArray& bytes) {
+             bytes.replace((testsPage(logPath()) - 1) * kPage, kPage, QByteArray(kPage, '\x5a'));
+         }},
+    };
+    for (const auto& [name, damage] : cases) {
         SCOPED_TRACE(name);
         const QString damaged = m_dir.filePath(QString::fromLatin1(name) + ".sqlite");
-        ASSERT_TRUE(numberlark::testing::writeDamagedCopy(logPath(), damaged, damage));
+        QFile log(logPath());
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        QByteArray bytes = log.readAll();
+        log.close();
+        damage(bytes);
+        QFile copy(damaged);
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(bytes);
+        copy.close();
 
         const auto progress = window(true, damaged);
         const QString notice = progress->logNotice()->text();
