@@ -284,7 +284,12 @@ class AccessibilityBus:
             skip("the private session bus did not start")
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.address
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)  # never the desktop's own bus
+        # Its socket goes under the runtime folder, else one per user in
+        # ~/.cache, where another test's launcher would replace it.
+        runtime = Path(self._temp.name) / "runtime"
+        runtime.mkdir(mode=0o700)
         self.launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"],
+                                         env=dict(os.environ, XDG_RUNTIME_DIR=str(runtime)),
                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not self._wait_for_launcher():
             self.__exit__()

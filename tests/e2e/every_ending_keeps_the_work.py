@@ -46,21 +46,16 @@ def question(desktop):
 
 class OnlyThisRun:
     """The desktop with only this run's program: asking the programs of
-    earlier runs, gone now, only waits. Now and then the bus never hears of
-    a program started just after another ended; it is started again."""
+    earlier runs, gone now, would only wait."""
 
     def __init__(self, desktop, run):
-        for _ in range(3):
-            run.start()
-            for _ in range(75):
-                apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
-                self.app = next((a for a in apps if a and a.get_process_id() == run.program.pid),
-                                None)
-                if self.app:
-                    return
-                time.sleep(0.2)
-            stop(run.program)
-        fail("the program never came on the accessibility bus")
+        run.start()
+        poll(lambda: self._find(desktop, run.program.pid), "the program on the accessibility bus")
+
+    def _find(self, desktop, pid):
+        apps = (desktop.get_child_at_index(i) for i in range(desktop.get_child_count()))
+        self.app = next((a for a in apps if a and a.get_process_id() == pid), None)
+        return self.app
 
     def get_child_count(self):
         return 1
