@@ -253,7 +253,9 @@ void Form1::endKeepingWork()
     keepTestAskingNobody(false);
     m_progress.takeInJournal(kEndingLogWait);
     m_classroom.deliverBeforeQuit();
-    endProgram();
+    // It may come inside a box's own loop, whose box lives on the stack of a
+    // window: every loop ends, and the windows go only once unwound.
+    QCoreApplication::exit(0);
 }
 
 void Form1::keepWorkWithoutDisplay()
