@@ -219,26 +219,21 @@ TEST(FrmPractice, BehavioursThatCanBreak)
 // read: she hears where the log was set aside before any question.
 TEST(FrmPractice, ADamagedLogIsToldBeforeTheChildStarts)
 {
-    Practice p(true, [](const QString& log) {
-        for (int i = 0; i < 40; ++i) {
-            ASSERT_TRUE(progress::ProgressLog(log)
-                            .record(numberlark::testing::TestRecordBuilder(QStringLiteral("Ada")))
-                            .done());
-        }
+    Practice p(true, [](const QString& path) {
         int page = 0;
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "peek");
-            db.setDatabaseName(log);
-            QSqlQuery query(db);
-            ASSERT_TRUE(db.open() &&
-                        query.exec("SELECT rootpage FROM sqlite_master"
-                                   " WHERE name = 'tests'") &&
-                        query.next());
-            page = query.value(0).toInt();
+            progress::ProgressLog log(path);
+            for (int i = 0; i < 40; ++i) {
+                ASSERT_TRUE(
+                    log.record(numberlark::testing::TestRecordBuilder(QStringLiteral("Ada")))
+                        .done());
+            }
+            QSqlQuery query(log.database());
+            ASSERT_TRUE(query.exec("SELECT rootpage FROM sqlite_master WHERE name = 'tests'"));
+            page = query.next() ? query.value(0).toInt() : 0;
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("peek"));
-        QFile file(log);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096));
+        QFile file(path);
+        ASSERT_TRUE(page > 1 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096));
         file.write(QByteArray(4096, '\x5a'));
     });
     const QString notice = p.window->whoPage()->notice()->text();
