@@ -44,26 +44,6 @@ def question(desktop):
                  if n.get_role_name() == "label" and QUESTION.match(n.get_name() or "")), None)
 
 
-class OnlyThisRun:
-    """The desktop with only this run's program: asking the programs of
-    earlier runs, gone now, would only wait."""
-
-    def __init__(self, desktop, run):
-        run.start()
-        poll(lambda: self._find(desktop, run.program.pid), "the program on the accessibility bus")
-
-    def _find(self, desktop, pid):
-        apps = (desktop.get_child_at_index(i) for i in range(desktop.get_child_count()))
-        self.app = next((a for a in apps if a and a.get_process_id() == pid), None)
-        return self.app
-
-    def get_child_count(self):
-        return 1
-
-    def get_child_at_index(self, _):  # noqa: the one program
-        return self.app
-
-
 def practice_mid_session(run, desktop):
     poll(lambda: showing(desktop, "Practise...", "menu item"), "the menu", ["Escape", "alt+t"], run)
     run.keyboard.keys("r")
@@ -124,8 +104,8 @@ def end_at(binary, ending, moment, desktop):
     """None when the log and the results file hold what Quit would have kept."""
     env = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
     with ProgramUnderTest(binary, settings={"allow_saving": 1, "num_of_questions": QUESTIONS},
-                          env=env, start=False) as run:
-        expected = MOMENTS[moment](run, OnlyThisRun(desktop, run))
+                          env=env) as run:
+        expected = MOMENTS[moment](run, desktop)
         began = time.monotonic()
         if ending.startswith("SIG"):
             run.program.send_signal(getattr(signal, ending))
