@@ -5,14 +5,17 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/Translations.h"
 #include "ui/main/CertificatePrinter.h"
+#include "ui/main/EndingSignals.h"
 #include "ui/main/Form1.h"
 #include "ui/options/FrmOptions.h"
 #include "ui/practice/PracticeWindowLoader.h"
 #include "ui/progress/ProgressWindowLoader.h"
+#include "workers/WorkerThreads.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QSettings>
 #include <QTimer>
 
@@ -24,6 +27,11 @@ namespace {
 
 // Long enough for the window to be drawn before the classroom module loads.
 constexpr std::chrono::milliseconds kClassroomAfterShown{500};
+// How long start-up waits for another copy of the program holding the log;
+// what it cannot hand over then goes when the log is next opened.
+constexpr std::chrono::milliseconds kStartLogWait{1000};
+// What the end of the program gives workers that are ending anyway.
+constexpr std::chrono::milliseconds kWorkersAtEnd{250};
 
 numberlark::CertificateWindowValues certificateValues(const numberlark::Form1& window)
 {
@@ -55,6 +63,40 @@ void connectWindows(numberlark::Form1& window, numberlark::SettingsStore& settin
         [&window, &printer] { printer.MnuSavePdf_Click(certificateValues(window)); });
 }
 
+// Set while the window exists and main() has not returned: an exit() before
+// that is the toolkit giving up on a lost display.
+numberlark::Form1* g_window = nullptr;
+
+void keepWorkIfDisplayLost()
+{
+    if (g_window != nullptr) {
+        g_window->keepWorkWithoutDisplay();
+        std::fflush(nullptr);
+    }
+}
+
+// Every other way of ending keeps what Quit keeps: a signal from a shutdown,
+// a logout or Ctrl+C; the desktop session ending; the display going away,
+// after which the toolkit calls exit() from inside its event handling.
+void keepWorkAtEveryEnding(QApplication& app, numberlark::Form1& window)
+{
+    auto* endings = new numberlark::EndingSignals(&window);
+    QObject::connect(endings, &numberlark::EndingSignals::endRequested, &window,
+                     &numberlark::Form1::endKeepingWork);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager& /*manager*/) { window.endKeepingWork(); });
+    g_window = &window;
+    std::atexit(keepWorkIfDisplayLost);
+}
+
+// What an ending could not write into the log, because another copy held it,
+// goes in at the next start, once the window is on the screen.
+void takeInKeptWork(numberlark::Form1& window)
+{
+    QTimer::singleShot(kClassroomAfterShown, &window,
+                       [&window] { window.progressRecording().takeInJournal(kStartLogWait); });
+}
+
 // Without any display Qt would abort with a long message; one clear line
 // says what is wrong and what to do.
 bool displayAvailable()
@@ -76,15 +118,21 @@ void startClassroomDelivery(numberlark::Form1& window)
     }
 }
 
-// A delivery still waiting on a frozen server at the end runs on a thread of
-// its own, inside Qt SQL: the static destructors must not run under it. The
-// log is closed and every file written by now, so the process ends here.
-int endProgram(numberlark::Form1& window, int exitCode)
+// The window and everything it made go before the workers are waited for,
+// so a worker the window was feeding (the class view's reader, the bell) is
+// told to stop first.
+int runProgram(QApplication& app)
 {
-    if (window.classroomDelivery().deliveryRunning()) {
-        std::fflush(nullptr);
-        std::_Exit(exitCode);
-    }
+    numberlark::QSettingsStore settings;
+    numberlark::Form1 window(settings, std::make_unique<numberlark::ClockSeededRandom>());
+    numberlark::CertificatePrinter printer(window.session(), &window);
+    connectWindows(window, settings, printer);
+    keepWorkAtEveryEnding(app, window);
+    window.show();
+    takeInKeptWork(window);
+    startClassroomDelivery(window);
+    const int exitCode = QApplication::exec();
+    g_window = nullptr;
     return exitCode;
 }
 
@@ -102,11 +150,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Numberlark"));
     numberlark::installFontSubstitutions();
     numberlark::installLanguage(numberlark::chooseLanguage(QLocale::system().uiLanguages()));
-    numberlark::QSettingsStore settings;
-    numberlark::Form1 window(settings, std::make_unique<numberlark::ClockSeededRandom>());
-    numberlark::CertificatePrinter printer(window.session(), &window);
-    connectWindows(window, settings, printer);
-    window.show();
-    startClassroomDelivery(window);
-    return endProgram(window, QApplication::exec());
+    // A worker still waiting on a frozen server runs inside Qt SQL or libpq,
+    // whose globals the static destructors tear down: past a short wait the
+    // process ends without them. The log is closed and every file written by now.
+    return numberlark::WorkerThreads::endProgram(runProgram(app), kWorkersAtEnd);
 }

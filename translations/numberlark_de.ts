@@ -880,6 +880,13 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
     </message>
 </context>
 <context>
+    <name>RecordJournal</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsFile</name>
     <message>
         <source>Not a regular file</source>
@@ -1430,6 +1437,10 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     <message>
         <source>This practice could not be kept in the progress log.</source>
         <translation>Diese Übung konnte nicht im Fortschrittsprotokoll gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Another copy of Numberlark is using the progress log, so this practice waits in %1 and goes into the log as soon as it is free.</source>
+        <translation>Eine andere Kopie von Numberlark benutzt gerade das Fortschrittsprotokoll. Diese Übung wartet deshalb in %1 und kommt ins Protokoll, sobald es frei ist.</translation>
     </message>
 </context>
 <context>

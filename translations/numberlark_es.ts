@@ -880,6 +880,13 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
     </message>
 </context>
 <context>
+    <name>RecordJournal</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>No se ha podido escribir %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsFile</name>
     <message>
         <source>Not a regular file</source>
@@ -1430,6 +1437,10 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     <message>
         <source>This practice could not be kept in the progress log.</source>
         <translation>Esta práctica no se pudo guardar en el registro de progreso.</translation>
+    </message>
+    <message>
+        <source>Another copy of Numberlark is using the progress log, so this practice waits in %1 and goes into the log as soon as it is free.</source>
+        <translation>Otra copia de Numberlark está usando el registro de progreso, así que esta práctica espera en %1 y pasará al registro en cuanto quede libre.</translation>
     </message>
 </context>
 <context>

@@ -880,6 +880,13 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     </message>
 </context>
 <context>
+    <name>RecordJournal</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsFile</name>
     <message>
         <source>Not a regular file</source>
@@ -1430,6 +1437,10 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     <message>
         <source>This practice could not be kept in the progress log.</source>
         <translation>Cet entraînement n’a pas pu être gardé dans le journal de progression.</translation>
+    </message>
+    <message>
+        <source>Another copy of Numberlark is using the progress log, so this practice waits in %1 and goes into the log as soon as it is free.</source>
+        <translation>Un autre Numberlark ouvert utilise le journal des progrès&#xa0;: cet entraînement attend dans %1 et y sera ajouté dès qu’il sera libre.</translation>
     </message>
 </context>
 <context>

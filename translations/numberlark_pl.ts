@@ -895,6 +895,13 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
     </message>
 </context>
 <context>
+    <name>RecordJournal</name>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>Nie udało się zapisać %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsFile</name>
     <message>
         <source>Not a regular file</source>
@@ -1450,6 +1457,10 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     <message>
         <source>This practice could not be kept in the progress log.</source>
         <translation>Nie udało się zapisać tego ćwiczenia w dzienniku postępów.</translation>
+    </message>
+    <message>
+        <source>Another copy of Numberlark is using the progress log, so this practice waits in %1 and goes into the log as soon as it is free.</source>
+        <translation>Inna kopia programu Numberlark używa dziennika postępów, więc to ćwiczenie czeka w %1 i trafi do dziennika, gdy tylko będzie wolny.</translation>
     </message>
 </context>
 <context>

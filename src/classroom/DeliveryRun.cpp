@@ -2,16 +2,16 @@
 
 #include "classroom/ServerConnection.h"
 
-#include <thread>
+#include "workers/WorkerThreads.h"
 
 namespace numberlark::classroom {
 
 std::shared_ptr<DeliveryRun> DeliveryRun::start(QString server, Outbox outbox)
 {
     auto delivery = std::make_shared<DeliveryRun>(Token{}, std::move(server), std::move(outbox));
-    // Detached: a frozen server may hold the thread past the program's own
-    // wait, and the shared pointer it holds keeps everything it uses alive.
-    std::thread([delivery] { delivery->run(); }).detach();
+    // Not waited for: a frozen server may hold the worker past the program's
+    // own wait, and the shared pointer it holds keeps everything it uses alive.
+    WorkerThreads::start([delivery] { delivery->run(); });
     return delivery;
 }
 

@@ -12,7 +12,8 @@
 
 namespace numberlark::classroom {
 
-// One delivery on a thread of its own, never the caller's. The caller waits
+// One delivery on a thread of its own (a WorkerThreads worker, fenced by the
+// end of main()), never the caller's. The caller waits
 // as long as it can afford (at Quit, 2 s in all) and may then walk away:
 // the thread owns its connection and this shared state, and goes on until
 // the server answers, the connection times out, or the batch in flight ends

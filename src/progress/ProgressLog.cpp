@@ -1,5 +1,6 @@
 #include "progress/ProgressLog.h"
 
+#include "progress/JournalReplay.h"
 #include "progress/LogFailure.h"
 #include "progress/LogFiles.h"
 #include "progress/LogLocation.h"
@@ -93,7 +94,10 @@ LogStatus ProgressLog::open()
     m_open = status.done();
     if (!m_open) {
         closeConnection();
+        return consumeNotice(status);
     }
+    // What waited for the log while another copy held it comes in first.
+    takeInJournal(*this);
     return consumeNotice(status);
 }
 

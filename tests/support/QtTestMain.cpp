@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/common/Fonts.h"
+#include "workers/WorkerThreads.h"
 
 int main(int argc, char** argv)
 {
@@ -20,5 +21,7 @@ int main(int argc, char** argv)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
     numberlark::installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    // As the program ends: no worker a test left behind runs under the
+    // static destructors.
+    return numberlark::WorkerThreads::endProgram(RUN_ALL_TESTS(), std::chrono::seconds{2});
 }

@@ -2,11 +2,11 @@
 
 #include "modules/ModuleLoader.h"
 #include "platform/sound/ThemeBell.h"
+#include "workers/WorkerThreads.h"
 
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <thread>
 
 namespace numberlark {
 
@@ -89,7 +89,10 @@ BellThread::BellThread(QStringList modulePaths, QByteArray applicationName, Repo
     : m_state(std::make_shared<BellThreadState>())
 {
     m_state->report = std::move(report);
-    std::thread(run, m_state, std::move(modulePaths), std::move(applicationName)).detach();
+    WorkerThreads::start([state = m_state, modulePaths = std::move(modulePaths),
+                          applicationName = std::move(applicationName)] {
+        run(state, modulePaths, applicationName);
+    });
 }
 
 BellThread::~BellThread()

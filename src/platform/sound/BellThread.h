@@ -13,7 +13,8 @@ struct BellThreadState;
 
 // Loads the sound module, opens the sound server and starts each ring on a
 // thread of its own. A sound server that takes a connection and never
-// answers holds only that thread: play() and the destructor never wait.
+// answers holds only that thread (a WorkerThreads worker, fenced by the end
+// of main()): play() and the destructor never wait.
 class BellThread {
 public:
     enum class Ring {

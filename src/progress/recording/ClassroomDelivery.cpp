@@ -4,6 +4,8 @@
 #include "modules/ModuleLoader.h"
 #include "progress/LogLocation.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace numberlark {
@@ -29,16 +31,18 @@ QString ClassroomDelivery::logPath() const
     return m_logPath.isEmpty() ? progress::defaultLogPath() : m_logPath;
 }
 
+// Without a log nothing waits, and opening one would create it, which a
+// computer with saving off must never do.
 void ClassroomDelivery::startAfterShown()
 {
-    if (m_server && courier() != nullptr) {
+    if (m_server && QFileInfo::exists(logPath()) && courier() != nullptr) {
         m_courier->deliverWhileRunning(logPath(), *m_server);
     }
 }
 
 void ClassroomDelivery::deliverBeforeQuit()
 {
-    if (!m_server) {
+    if (!m_server || !QFileInfo::exists(logPath())) {
         return;
     }
     const auto start = std::chrono::steady_clock::now();

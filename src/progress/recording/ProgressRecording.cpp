@@ -2,6 +2,7 @@
 
 #include "modules/ModuleLoader.h"
 #include "progress/LogLocation.h"
+#include "progress/RecordJournal.h"
 #include "progress/ResultsLineKey.h"
 #include "progress/recording/TestRecorder.h"
 #include "quiz/Completion.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace numberlark {
 
@@ -50,9 +52,32 @@ ProgressRecording::ProgressRecording(Notice notice)
 {
 }
 
+QString ProgressRecording::logPath() const
+{
+    return m_logPath.isEmpty() ? progress::defaultLogPath() : m_logPath;
+}
+
+void ProgressRecording::keepInJournal(const QuizSession& session, const QuitFacts& facts) const
+{
+    const Outcome kept = progress::RecordJournal(logPath()).keep(progressRecordOf(session, facts));
+    if (kept.failed()) {
+        std::fprintf(stderr, "numberlark: %s\n", kept.message.toLocal8Bit().constData());
+    }
+}
+
+void ProgressRecording::takeInJournal(std::chrono::milliseconds busyWait) const
+{
+    if (progress::RecordJournal(logPath()).isEmpty()) {
+        return;
+    }
+    if (const auto recorder = loadModule<TestRecorder>(m_modulePaths); recorder.service) {
+        recorder.service->takeInJournal(logPath(), busyWait);
+    }
+}
+
 progress::LogStatus ProgressRecording::record(const QuizSession& session, const QuitFacts& facts)
 {
-    const QString logPath = m_logPath.isEmpty() ? progress::defaultLogPath() : m_logPath;
+    const QString logPath = this->logPath();
     const auto recorder = loadModule<TestRecorder>(m_modulePaths);
     // Without its module the log is not reached at all: the module is what
     // failed, not the log.

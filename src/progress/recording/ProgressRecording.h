@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
 
 namespace numberlark {
@@ -42,8 +43,17 @@ public:
     void setModulePaths(QStringList paths) { m_modulePaths = std::move(paths); }
 
     progress::LogStatus record(const QuizSession& session, const QuitFacts& facts);
+    // While the program ends without its display: the test goes to the
+    // journal beside the log, a plain file, for the log to take in at the
+    // next start. Touches no database and tells nobody.
+    void keepInJournal(const QuizSession& session, const QuitFacts& facts) const;
+    // When anything waits in the journal, hands it to the log, waiting at
+    // most `busyWait` for another copy of the program that holds the log.
+    void takeInJournal(std::chrono::milliseconds busyWait) const;
 
 private:
+    QString logPath() const;
+
     QString m_logPath; // empty: ProgressLog::defaultPath()
     Notice m_notice;
     QStringList m_modulePaths;

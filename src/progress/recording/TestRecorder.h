@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 namespace numberlark {
 
 // What the recording module offers: the one object its entry point returns.
@@ -18,6 +20,10 @@ public:
     // Records the test in the log at `logPath` and says how it went.
     virtual progress::LogStatus record(const QString& logPath,
                                        const progress::TestRecord& test) const = 0;
+    // Opens the log at `logPath`, which takes in what waits in its journal,
+    // waiting at most `busyWait` for another copy of the program.
+    virtual void takeInJournal(const QString& logPath,
+                               std::chrono::milliseconds busyWait) const = 0;
 };
 
 } // namespace numberlark

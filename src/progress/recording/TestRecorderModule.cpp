@@ -12,6 +12,12 @@ public:
         numberlark::progress::ProgressLog log(logPath);
         return log.record(test);
     }
+
+    void takeInJournal(const QString& logPath, std::chrono::milliseconds busyWait) const override
+    {
+        numberlark::progress::ProgressLog log(logPath, busyWait);
+        static_cast<void>(log.open());
+    }
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/classview/ClassReader.h"
 
 #include "classroom/ServerConnection.h"
+#include "workers/WorkerThreads.h"
 
 #include <QMetaObject>
 #include <QSqlDatabase>
@@ -10,7 +11,6 @@
 #include <functional>
 #include <mutex>
 #include <system_error>
-#include <thread>
 
 namespace numberlark {
 
@@ -104,9 +104,8 @@ ClassReader::ClassReader(QString server, QObject* parent)
 {
     m_worker->owner = this;
     try {
-        std::thread([worker = m_worker, server = std::move(server)] {
-            worker->run(server);
-        }).detach();
+        WorkerThreads::start(
+            [worker = m_worker, server = std::move(server)] { worker->run(server); });
     } catch (const std::system_error&) {
         // No thread, no server: the window hears so at its first request.
         m_noThread = true;

@@ -14,8 +14,9 @@ namespace numberlark {
 // Reads the class from the school's server on a thread of its own, one
 // request after another, and reports each answer on the window's thread.
 // Nothing here ever waits on the network: a slow or silent server only
-// delays the answer. The thread owns its connection and outlives this
-// object if it must; whatever it reads after that is dropped.
+// delays the answer. The thread (a WorkerThreads worker, never waited for
+// here) owns its connection and outlives this object if it must; whatever it
+// reads after that is dropped, and the end of main() fences it.
 class ClassReader : public QObject {
     Q_OBJECT
 

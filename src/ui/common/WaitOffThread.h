@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workers/WorkerThreads.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -11,7 +13,6 @@
 #include <memory>
 #include <optional>
 #include <system_error>
-#include <thread>
 
 namespace numberlark {
 
@@ -30,10 +31,10 @@ std::optional<Result> waitOffThread(std::function<Result()> work, std::chrono::m
     };
     const auto shared = std::make_shared<Shared>();
     try {
-        std::thread([shared, work = std::move(work)] {
+        WorkerThreads::start([shared, work = std::move(work)] {
             shared->result = work();
             shared->done = true;
-        }).detach();
+        });
     } catch (const std::system_error&) {
         return std::nullopt;
     }

@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace numberlark {
 
 namespace {
@@ -34,6 +36,10 @@ const char* const kInstructions = QT_TRANSLATE_NOOP(
     "Form1",
     "How fast can you answer 20 times table questions?\r\rThis program will time you. Choose "
     "the times table you want to practise the press the TEST button.\r\rGood Luck!");
+
+// How long an ending waits for another copy of the program that holds the
+// progress log; what it cannot write by then waits in the log's journal.
+constexpr std::chrono::milliseconds kEndingLogWait{1000};
 
 } // namespace
 
@@ -57,6 +63,7 @@ Form1::~Form1()
     delete m_options.window();
     delete m_about.window();
     delete m_progressWindow.window();
+    keepPracticeBeforeEnd();
     delete m_practiceWindow.window();
 }
 
@@ -215,17 +222,83 @@ void Form1::Timer1_Timer()
     m_testFlow->tick();
 }
 
+// The practice window closes first, keeping its session, so the delivery
+// below takes it too. The window goes once nothing more can be asked.
 void Form1::CmdQuit_Click(int /*index*/)
 {
+    if (m_ending) {
+        return;
+    }
+    m_ending = true;
+    m_practiceWindow.close();
     if (m_session.quitShouldSave()) {
         save_results();
         // The recording tells the user of a problem itself, before the window goes.
-        static_cast<void>(m_progress.record(
-            m_session, {nameText(), mixedSelected(), m_seams.now(), resultsEntry()}));
+        static_cast<void>(m_progress.record(m_session, quitFacts()));
     }
+    hide();
     // Also without a test: practice recorded during this run waits to go.
     m_classroom.deliverBeforeQuit();
     endProgram();
+}
+
+void Form1::endKeepingWork()
+{
+    if (m_ending) {
+        return;
+    }
+    m_ending = true;
+    hide();
+    keepPracticeBeforeEnd();
+    keepTestAskingNobody(false);
+    m_progress.takeInJournal(kEndingLogWait);
+    m_classroom.deliverBeforeQuit();
+    // It may come inside a box's own loop, whose box lives on the stack of a
+    // window: every loop ends, and the windows go only once unwound.
+    QCoreApplication::exit(0);
+}
+
+void Form1::keepWorkWithoutDisplay()
+{
+    if (!m_ending) {
+        m_ending = true;
+        keepPracticeBeforeEnd();
+        keepTestAskingNobody(true);
+    }
+}
+
+// Under Quit's own condition; a problem goes to the terminal, as nobody may
+// be there to read it. Without a display the log waits for the next start.
+void Form1::keepTestAskingNobody(bool displayGone)
+{
+    if (!m_session.quitShouldSave()) {
+        return;
+    }
+    const auto tell = [](const QString& message) {
+        std::fprintf(stderr, "numberlark: %s\n", message.toLocal8Bit().constData());
+    };
+    if (const Outcome saved = appendResultsOnce(resultsEntry()); saved.failed()) {
+        tell(saved.message);
+    }
+    if (displayGone) {
+        m_progress.keepInJournal(m_session, quitFacts());
+        return;
+    }
+    m_progress.setNotice(tell);
+    static_cast<void>(m_progress.record(m_session, quitFacts()));
+}
+
+// The practice window lives in a module; it is asked by name.
+void Form1::keepPracticeBeforeEnd()
+{
+    if (QWidget* practice = m_practiceWindow.window()) {
+        QMetaObject::invokeMethod(practice, "keepBeforeEnd", Qt::DirectConnection);
+    }
+}
+
+QuitFacts Form1::quitFacts() const
+{
+    return {nameText(), mixedSelected(), m_seams.now(), resultsEntry()};
 }
 
 void Form1::Cmdprint_Click(int /*index*/)

@@ -83,6 +83,15 @@ public:
     void practise(const QString& child);
     void MnuAbout_Click();
 
+    // Another ending than Quit (a signal, the end of the desktop session):
+    // keeps what Quit keeps, the practice window's answers included, asks
+    // nobody anything, and ends the program.
+    void endKeepingWork();
+    // The display is gone and the program is inside exit(): the practice and
+    // a test Quit would keep go to the journal beside the log and the results
+    // line to its file, through files alone.
+    void keepWorkWithoutDisplay();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -100,6 +109,10 @@ private:
     void save_results();
     ResultsEntry resultsEntry() const;
     void endProgram();
+    void keepPracticeBeforeEnd();
+    void keepTestAskingNobody(bool displayGone);
+    QuitFacts quitFacts() const;
+    bool m_ending = false; // Quit or another ending is under way
 
     SessionRecord m_record;
     std::unique_ptr<RandomSource> m_random;

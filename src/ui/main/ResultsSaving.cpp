@@ -23,11 +23,15 @@ Outcome resultsFileOutcome(const AppendOutcome& appended)
     return Outcome::failure(message, path, reason);
 }
 
+Outcome appendResultsOnce(const ResultsEntry& entry)
+{
+    return resultsFileOutcome(append_results_line(kResultsFileName, results_line(entry)));
+}
+
 bool appendResultsWithRetry(const ResultsEntry& entry, Dialogs& dialogs)
 {
-    const std::string line = results_line(entry);
     for (;;) {
-        const Outcome outcome = resultsFileOutcome(append_results_line(kResultsFileName, line));
+        const Outcome outcome = appendResultsOnce(entry);
         if (outcome.done()) {
             return true;
         }

@@ -16,6 +16,10 @@ class Dialogs;
 // writer's path and reason, and the sentence the user reads on failure.
 Outcome resultsFileOutcome(const AppendOutcome& appended);
 
+// Appends the line to the results file in the current working directory,
+// once, asking nobody: for the endings where nobody may be there to answer.
+Outcome appendResultsOnce(const ResultsEntry& entry);
+
 // Appends the line to the results file in the current working directory.
 // While the write fails the user is shown the file's full path and the
 // system's reason and chooses to retry or to go on without saving. True

@@ -1,6 +1,7 @@
 #include "ui/practice/FrmPractice.h"
 
 #include "progress/PracticeHistory.h"
+#include "progress/RecordJournal.h"
 #include "settings/PracticeChoices.h"
 #include "ui/practice/PracticeRecord.h"
 #include "ui/practice/PracticeSettingsDialog.h"
@@ -82,10 +83,15 @@ void FrmPractice::CmdStart_Click()
     if (child.isEmpty() || m_session) {
         return;
     }
-    progress::LogStatus status;
-    const auto tests = m_log->testsOf(child, &status);
-    const auto practised =
-        status.done() ? m_log->practiceOf(child, &status) : decltype(m_log->practiceOf(child)){};
+    progress::LogStatus testsStatus;
+    progress::LogStatus practiceStatus;
+    const auto tests = m_log->testsOf(child, &testsStatus);
+    const auto practised = testsStatus.done() ? m_log->practiceOf(child, &practiceStatus)
+                                              : decltype(m_log->practiceOf(child)){};
+    if (tellLogSetAside(testsStatus, practiceStatus)) {
+        return;
+    }
+    const progress::LogStatus& status = testsStatus.done() ? practiceStatus : testsStatus;
     if (!status.done()) {
         m_seams.dialogs->tell(tr("Practice"), status.message, QMessageBox::Warning);
         return;
@@ -170,21 +176,75 @@ void FrmPractice::finish()
     m_pages->setCurrentWidget(m_summary);
 }
 
+// A log found damaged while the child's history was read has been set aside
+// and a new one started: what was read is gone. The child hears where the
+// old log went, as the progress window says it, and starts again from the
+// names the new log knows, instead of practising on an empty history unawares.
+bool FrmPractice::tellLogSetAside(const progress::LogStatus& tests,
+                                  const progress::LogStatus& practice)
+{
+    const progress::LogStatus& setAside =
+        tests.kind == progress::LogStatus::Kind::StartedAfresh ? tests : practice;
+    if (setAside.kind != progress::LogStatus::Kind::StartedAfresh) {
+        return false;
+    }
+    const QString child = m_who->chosenName();
+    m_who->setChildren(m_log->children(), child);
+    m_who->tellLogProblem(setAside.message);
+    m_seams.dialogs->tell(tr("Practice"), setAside.message, QMessageBox::Warning);
+    return true;
+}
+
 // Once per session, at its end or when the window closes first; only what
 // was answered, and only while saving is on.
 Outcome FrmPractice::recordSession()
 {
-    const bool savingOn = !m_context.savingOn || m_context.savingOn();
-    if (m_recorded || !m_session || m_session->answers().empty() || !savingOn) {
+    const auto session = sessionToRecord();
+    if (!session) {
         return Outcome::success();
     }
-    m_recorded = true;
-    Outcome outcome =
-        m_seams.record(practiceRecordOf(m_child, m_started, m_settings, m_session->answers()));
+    Outcome outcome = m_seams.record(*session);
+    if (outcome.kind == Outcome::Kind::Busy && keepInJournal(*session).done()) {
+        outcome.message = tr("Another copy of Numberlark is using the progress log, so this "
+                             "practice waits in %1 and goes into the log as soon as it is "
+                             "free.")
+                              .arg(progress::RecordJournal(m_log->path()).path());
+    }
     if (outcome.mustTell()) {
         m_seams.dialogs->tell(tr("Practice"), outcome.message, QMessageBox::Warning);
     }
     return outcome;
+}
+
+// The session as the log keeps it, once: none when nothing was answered, it
+// was kept already, or saving is off. Its uuid is fixed here, so a copy that
+// reaches the log twice (late from a slow log and from the journal) is kept once.
+std::optional<progress::PracticeSessionRecord> FrmPractice::sessionToRecord()
+{
+    const bool savingOn = !m_context.savingOn || m_context.savingOn();
+    if (m_recorded || !m_session || m_session->answers().empty() || !savingOn) {
+        return std::nullopt;
+    }
+    m_recorded = true;
+    auto session = practiceRecordOf(m_child, m_started, m_settings, m_session->answers());
+    session.uuid = QUuid::createUuid();
+    return session;
+}
+
+Outcome FrmPractice::keepInJournal(const progress::PracticeSessionRecord& session)
+{
+    const Outcome kept = progress::RecordJournal(m_log->path()).keep(session);
+    if (kept.failed()) {
+        qWarning("numberlark: %s", qPrintable(kept.message));
+    }
+    return kept;
+}
+
+void FrmPractice::keepBeforeEnd()
+{
+    if (const auto session = sessionToRecord()) {
+        static_cast<void>(keepInJournal(*session));
+    }
 }
 
 QString FrmPractice::keptNotice(const Outcome& recorded) const

@@ -40,6 +40,12 @@ public:
     void CmdStart_Click();
     void CmdSettings_Click();
     void TxtAnswer_Enter(int value);
+    // The program is ending some other way than by this window (Quit with
+    // the window open, a signal, the end of the desktop session, a lost
+    // display): the answers so far go to the journal beside the log, which
+    // the log takes in when it next opens. Asks nothing and touches no
+    // database, so it is safe while the program is going down.
+    Q_INVOKABLE void keepBeforeEnd();
 
     // The parts tests look at.
     WhoPage* whoPage() const { return m_who; }
@@ -55,6 +61,9 @@ private:
     void askNext(const QString& verdict, bool focusArrives = false);
     void finish();
     Outcome recordSession();
+    std::optional<progress::PracticeSessionRecord> sessionToRecord();
+    Outcome keepInJournal(const progress::PracticeSessionRecord& session);
+    bool tellLogSetAside(const progress::LogStatus& tests, const progress::LogStatus& practice);
     QString keptNotice(const Outcome& recorded) const;
 
     PracticeWindowContext m_context;

@@ -2,7 +2,7 @@
 
 #include "progress/ProgressLog.h"
 
-#include <QThread>
+#include <QMetaObject>
 
 namespace numberlark {
 
@@ -13,17 +13,20 @@ ResultsImportJob::ResultsImportJob(QString logPath, QString filePath, QObject* p
 
 ResultsImportJob::~ResultsImportJob()
 {
-    if (m_thread) {
+    if (m_worker) {
         m_cancelled = true;
-        m_thread->wait();
+        m_worker->join();
     }
 }
 
 void ResultsImportJob::start()
 {
-    m_thread.reset(QThread::create([this] { run(); }));
-    connect(m_thread.get(), &QThread::finished, this, [this] { emit finished(m_outcome); });
-    m_thread->start();
+    m_worker = WorkerThreads::start([this] {
+        run();
+        // Dropped unread when the job has gone meanwhile.
+        QMetaObject::invokeMethod(
+            this, [this] { emit finished(m_outcome); }, Qt::QueuedConnection);
+    });
 }
 
 void ResultsImportJob::run()

@@ -1,22 +1,21 @@
 #pragma once
 
 #include "progress/ResultsImport.h"
+#include "workers/WorkerThreads.h"
 
 #include <QObject>
 #include <QString>
 
 #include <atomic>
-#include <memory>
-
-class QThread;
+#include <optional>
 
 namespace numberlark {
 
 // Imports a results file on a thread of its own, through a connection to the
 // log of its own, so the window stays responsive however large the file.
 // Reports its progress in thousandths of the file and its outcome once, on
-// the thread that made it. Destroying the job stops the import and waits for
-// the batch under way.
+// the thread that made it. The job owns its WorkerThreads worker: destroying
+// the job stops the import and waits for the batch under way.
 class ResultsImportJob : public QObject {
     Q_OBJECT
 
@@ -39,7 +38,7 @@ private:
     QString m_filePath;
     std::atomic<bool> m_cancelled{false};
     progress::ImportOutcome m_outcome; // written by the thread, read after it ends
-    std::unique_ptr<QThread> m_thread;
+    std::optional<WorkerThreads::Worker> m_worker;
 };
 
 } // namespace numberlark

@@ -47,8 +47,12 @@ TEST(QuitWindow, QuitSavesOnlyWithSavingOnAndAScore)
         {"1", false, "<no file>"},
         {"0", true, "<no file>"},
     };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(std::string(test.saving) + (test.answer ? " answered" : " no score"));
+    // Each case by Quit, then by the desktop session's end (or a signal).
+    for (int run = 0; run < 6; ++run) {
+        const Case& test = cases[run % 3];
+        const bool byQuit = run < 3;
+        SCOPED_TRACE(std::string(test.saving) + (test.answer ? " answered" : " no score") +
+                     (byQuit ? ", Quit" : ", the session's end"));
         TemporaryWorkingDirectory folder;
         ASSERT_TRUE(folder.valid());
         MainWindowHarness harness;
@@ -57,7 +61,11 @@ TEST(QuitWindow, QuitSavesOnlyWithSavingOnAndAScore)
         if (test.answer) {
             answerOneQuestion(harness);
         }
-        QTest::mouseClick(harness.controls().CmdQuit, Qt::LeftButton);
+        if (byQuit) {
+            QTest::mouseClick(harness.controls().CmdQuit, Qt::LeftButton);
+        } else {
+            harness.window().endKeepingWork();
+        }
         EXPECT_FALSE(harness.window().isVisible()) << "the program ends";
         EXPECT_EQ(resultsFile(folder), test.expected);
         EXPECT_EQ(QFile::exists(harness.progressLogPath()), test.expected != "<no file>");

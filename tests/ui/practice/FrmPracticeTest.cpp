@@ -1,14 +1,17 @@
 #include "ui/practice/FrmPractice.h"
+#include "progress/RecordJournal.h"
 #include "settings/SettingsStore.h"
 #include "support/LongestStall.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
+#include "support/TestRecordBuilder.h"
 #include "ui/practice/QuestionPage.h"
 #include "ui/practice/SummaryPage.h"
 #include "ui/practice/WhoPage.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,11 +33,13 @@ namespace {
 // A practice window on a private log, a clock moved by hand and a fixed
 // wall clock; Ada practises for the first time.
 struct Practice {
-    explicit Practice(bool savingOn)
+    explicit Practice(bool savingOn, const std::function<void(const QString& log)>& prepare = {})
     {
+        if (prepare) {
+            prepare(logPath());
+        }
         window = std::make_unique<FrmPractice>(
-            PracticeWindowContext{dir.filePath(QStringLiteral("progress.sqlite")),
-                                  std::make_shared<MemorySettingsStore>(),
+            PracticeWindowContext{logPath(), std::make_shared<MemorySettingsStore>(),
                                   [savingOn] { return savingOn; }, QStringLiteral("Ada")});
         window->seams().dialogs = dialogs;
         window->seams().clock = clock;
@@ -45,6 +50,7 @@ struct Practice {
         QTest::keyClick(window->whoPage()->namePicker(), Qt::Key_Return);
     }
 
+    QString logPath() const { return dir.filePath(QStringLiteral("progress.sqlite")); }
     QLineEdit* box() const { return window->questionPage()->answerBox(); }
     QString shown() const { return window->questionPage()->questionLabel()->text(); }
     // The product of the question on screen, or -1 when no question is.
@@ -207,6 +213,59 @@ TEST(FrmPractice, BehavioursThatCanBreak)
         c.check(practice);
         EXPECT_TRUE(practice.dialogs->told.empty());
     }
+}
+
+// Noise over the page that keeps the tests is found when Ada's history is
+// read: she hears where the log was set aside before any question.
+TEST(FrmPractice, ADamagedLogIsToldBeforeTheChildStarts)
+{
+    Practice p(true, [](const QString& path) {
+        int page = 0;
+        {
+            progress::ProgressLog log(path);
+            for (int i = 0; i < 40; ++i) {
+                ASSERT_TRUE(
+                    log.record(numberlark::testing::TestRecordBuilder(QStringLiteral("Ada")))
+                        .done());
+            }
+            QSqlQuery query(log.database());
+            ASSERT_TRUE(query.exec("SELECT rootpage FROM sqlite_master WHERE name = 'tests'"));
+            page = query.next() ? query.value(0).toInt() : 0;
+        }
+        QFile file(path);
+        ASSERT_TRUE(page > 1 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096));
+        file.write(QByteArray(4096, '\x5a'));
+    });
+    const QString notice = p.window->whoPage()->notice()->text();
+    EXPECT_TRUE(notice.contains(QStringLiteral("could not be read"))) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("-unreadable-"))) << notice.toStdString();
+    EXPECT_EQ(p.window->currentPage(), p.window->whoPage());
+}
+
+// Another copy holds the log past the wait: the session waits in the journal
+// beside the log, and the log holds it once it is opened again.
+TEST(FrmPractice, ASessionTheLogCouldNotTakeWaitsInTheJournal)
+{
+    Practice p(true);
+    p.answerRight();
+    const progress::RecordJournal journal(p.logPath());
+    {
+        QSqlDatabase holder =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(p.logPath());
+        ASSERT_TRUE(holder.open());
+        ASSERT_TRUE(QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        p.window->close();
+        EXPECT_FALSE(journal.isEmpty());
+        QSqlQuery(holder).exec(QStringLiteral("COMMIT"));
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    ASSERT_EQ(p.dialogs->told.size(), 1U);
+    EXPECT_TRUE(p.dialogs->told[0].text.contains(journal.path()));
+    ASSERT_EQ(p.kept().size(), 1U);
+    EXPECT_EQ(p.kept()[0].answers.size(), 1U);
+    EXPECT_TRUE(journal.isEmpty());
 }
 
 } // namespace
