@@ -11,9 +11,9 @@ import sys
 import time
 from pathlib import Path
 
-from e2e_support import BUS_LAUNCHER, AccessibilityBus, Keyboard, ProgramUnderTest, \
+from e2e_support import accessible_nodes, BUS_LAUNCHER, AccessibilityBus, Keyboard, ProgramUnderTest, \
     accessibility_bindings, fail, require_tools, skip, start_xvfb, stop, type_name
-from practise_on_screen import nodes, wait_for_label
+from practise_on_screen import wait_for_label
 
 gi = accessibility_bindings()
 NAME, QUESTIONS = "Ada", 3
@@ -36,11 +36,11 @@ def showing(desktop, name, role, text=None):
     return any(n.get_name() == name and n.get_role_name() == role
                and n.get_state_set().contains(Atspi.StateType.SHOWING)
                and (text is None or Atspi.Text.get_text(n, 0, -1) == text)
-               for n in nodes(desktop))
+               for n in accessible_nodes(desktop))
 
 
 def question(desktop):
-    return next((QUESTION.match(n.get_name() or "") for n in nodes(desktop)
+    return next((QUESTION.match(n.get_name() or "") for n in accessible_nodes(desktop)
                  if n.get_role_name() == "label" and QUESTION.match(n.get_name() or "")), None)
 
 
