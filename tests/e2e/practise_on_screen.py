@@ -114,7 +114,7 @@ def check_grid(run, desktop, answered):
     cells = {}
     for node in nodes(desktop):
         found = re.match(r"^(\d+) times (\d+), (.+)$", node.get_name() or "")
-        if found and node.get_role_name() == "table cell":
+        if found and node.get_role_name() == "list item":
             cells[(int(found[1]), int(found[2]))] = found[3]
     grades = {fact: cells.get(fact) for fact in answered}
     if len(cells) != 144 or any(g in (None, "Not asked yet") for g in grades.values()):
