@@ -202,8 +202,9 @@ def check(played, marks, questions):
             fail(f"after {label} Orca said {heard}; expected {what}")
 
     spoken = [f"{a} times {b}." for a, b in questions]
-    expect("the table group", lambda s: s == ["Quit push button.", "9 times table.",
-                                              "selected radio button"],
+    # Quit is passed in 40 ms: a busy Orca may have no time to name it.
+    expect("the table group", lambda s: s[-2:] == ["9 times table.", "selected radio button"]
+           and s[:-2] in ([], ["Quit push button."]),
            "Quit, then the selected 9 times table and it alone")
     expect("an arrow key", lambda s: s == ["10 times table.", "selected radio button"],
            "the 10 times table, selected")
@@ -237,7 +238,7 @@ def check(played, marks, questions):
         "the whole fact in words and what to type")
     expect("quick answers", lambda s: any(re.match(
         rf"Well done, {NAME}! You answered \d+ questions\. \d+ facts you know now: "
-        rf"(\d+ times \d+, )+\d+ times \d+ and \d+ times \d+\.", x)
+        r"(\d+ times \d+, )*\d+ times \d+( and \d+ times \d+)?\.", x)
         for x in s), "the summary with the facts learnt in words")
 
 
@@ -267,9 +268,9 @@ def main():
             played = orca.playback.refresh()
     Path(HEARD_FILE).unlink(missing_ok=True)
     try:
-        check(played, child.marks, questions)
         for measure, seconds in timings(played, child.marks).items():
             print(f"speech: {measure}: {seconds:.2f} s")
+        check(played, child.marks, questions)
     except BaseException:
         Path(HEARD_FILE).write_text("".join(f"{u}\n" for u in played))
         print(f"e2e: what was played is in {Path(HEARD_FILE).resolve()}", file=sys.stderr)
