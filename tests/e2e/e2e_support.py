@@ -402,9 +402,81 @@ AudioOutputMethod "pulse"
 AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
 DefaultLanguage "en"
-LogLevel 4
+LogLevel 5
 LogDir "{log}"
 """
+SPEECHD_LINE = re.compile(r"^\[\w+ (\w+ +\d+ [\d:]+ \d+) : (\d+)\] speechd: +(.*)$")
+SPEECHD_MARK = re.compile(r'<mark name="([^"]+)"/>([^<]*)')
+QUIET_S = 0.6  # speech-dispatcher logs every chunk it plays: a silent log is a silent reader
+
+
+class Utterance:
+    """One utterance as speech-dispatcher played it: its text, when its first
+    samples went to the sound server, when each marked word was reached, and
+    when it ended or was cut off."""
+
+    def __init__(self, ssml):
+        self.text = re.sub(r"<[^>]*>", "", ssml)
+        self.marks = dict(SPEECHD_MARK.findall(ssml))
+        self.words, self.start, self.end = [], None, None
+
+    def __repr__(self):
+        return f"{self.start:%H:%M:%S.%f}-{self.end:%H:%M:%S.%f} {self.text!r}"
+
+
+class PlaybackLog:
+    """Reads speech-dispatcher's own log (level 5) as it grows: what its
+    playback thread sent to the sound server, utterance by utterance."""
+
+    def __init__(self, path):
+        self.path, self.offset, self.utterances, self._current = path, 0, [], None
+        self._last = None
+        self.changed_at = time.monotonic()
+
+    def refresh(self):
+        if not self.path.exists():
+            return self.utterances
+        with open(self.path, "rb") as log:
+            log.seek(self.offset)
+            chunk = log.read()
+        complete = chunk[:chunk.rfind(b"\n") + 1]
+        if complete:
+            self.offset += len(complete)
+            self.changed_at = time.monotonic()
+        for line in complete.decode(errors="replace").splitlines():
+            self._read(line)
+        return self.utterances
+
+    def _read(self, line):
+        found = SPEECHD_LINE.match(line)
+        if not found:
+            return
+        when = datetime.datetime.strptime(found[1], "%b %d %H:%M:%S %Y") + \
+            datetime.timedelta(microseconds=int(found[2]))
+        # Its seconds and microseconds come from two clock readings: across a
+        # second's turn the seconds can lag behind.
+        if self._last and when < self._last - datetime.timedelta(seconds=0.5):
+            when += datetime.timedelta(seconds=1)
+        self._last = when
+        message, current = found[3], self._current
+        if message.startswith("Incoming text: |"):
+            self._current = Utterance(message[len("Incoming text: |"):].rstrip("|"))
+        elif current is None:
+            return
+        elif message.startswith("speak_queue Sending") and current.start is None:
+            current.start = when
+        elif message.startswith("speak_queue reporting index mark |"):
+            mark = message.split("|")[1]
+            if mark in current.marks:
+                current.words.append((when, current.marks[mark]))
+        elif message.startswith(("speak_queue playback thread reporting end",
+                                 "speak_queue Stop or pause.")) and current.start:
+            current.end = when
+            self.utterances.append(current)
+            self._current = None
+
+    def quiet(self):
+        return time.monotonic() - self.changed_at >= QUIET_S
 
 
 class Orca:
@@ -419,6 +491,7 @@ class Orca:
         self.folder.mkdir(mode=0o700, parents=True, exist_ok=True)
         self.sound = SoundServer(folder / "pulse")
         self.debug_file = folder / "orca-debug.txt"
+        self.playback = PlaybackLog(folder / "speechd" / "speech-dispatcher.log")
         for name in ("runtime", "home", "config", "data", "speechd", "speechd/modules"):
             (folder / name).mkdir(mode=0o700, exist_ok=True)
         self.env = {k: v for k, v in os.environ.items()
@@ -457,6 +530,19 @@ class Orca:
             time.sleep(0.2)
         self.log.flush()
         skip("Orca did not start: " + (self.folder / "orca.log").read_text()[-600:])
+
+    def wait_for_speech(self, since, heard=None, timeout=WAIT_S * 2):
+        """Waits until something was played after `since` (a match of the
+        pattern `heard`, when given) and the reader has fallen silent.
+        Returns what was played from `since` on."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            played = [u for u in self.playback.refresh() if u.start >= since]
+            if played and self.playback.quiet() and (
+                    heard is None or any(re.search(heard, u.text) for u in played)):
+                break
+            time.sleep(0.1)
+        return played
 
     def stop(self):
         """Ends Orca, which writes out its debug file, and returns every

@@ -88,7 +88,7 @@ def check_grid(run, desktop, answered):
         cells = {}
         for node in accessible_nodes(desktop):
             found = re.match(r"^(\d+) times (\d+), (.+)$", node.get_name() or "")
-            if found and node.get_role_name() == "table cell":
+            if found and node.get_role_name() == "list item":
                 cells[(int(found[1]), int(found[2]))] = found[3]
         return cells if len(cells) == 144 else None
     cells = wait_until(grid, "the grid's 144 facts", step=0.2)

@@ -3,6 +3,7 @@
 #include "ui/classview/ClassTableModel.h"
 #include "ui/classview/FactBlocksRuler.h"
 #include "ui/progress/FactsLegend.h"
+#include "ui/progress/SquaresView.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,9 +24,8 @@ constexpr int kSquareWidth = 6;
 constexpr int kLongestShownName = 150;
 constexpr double kMapFontScale = 0.85;
 
-QTableView* makeTable(const QString& objectName, const QString& accessibleName, QWidget* parent)
+QTableView* makeTable(QTableView* view, const QString& objectName, const QString& accessibleName)
 {
-    auto* view = new QTableView(parent);
     view->setObjectName(objectName);
     view->setAccessibleName(accessibleName);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -63,8 +63,8 @@ ClassOverviewPage::ClassOverviewPage(QWidget* parent) : QWidget(parent)
 QWidget* ClassOverviewPage::createHardestFacts()
 {
     m_hardestModel = new QStandardItemModel(0, 0, this);
-    m_hardest =
-        makeTable(QStringLiteral("HardestFacts"), tr("The facts the class finds hardest"), this);
+    m_hardest = makeTable(new QTableView(this), QStringLiteral("HardestFacts"),
+                          tr("The facts the class finds hardest"));
     m_hardest->setModel(m_hardestModel);
     m_hardest->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_hardest->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
@@ -83,7 +83,7 @@ QWidget* ClassOverviewPage::createMap()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     m_mapModel = new ClassTableModel(this);
-    m_map = makeTable(QStringLiteral("ClassMap"), tr("Each child's facts"), panel);
+    m_map = makeTable(new SquaresView(panel), QStringLiteral("ClassMap"), tr("Each child's facts"));
     m_map->setModel(m_mapModel);
     m_map->setShowGrid(false);
     QFont small = m_map->font();

@@ -1,5 +1,6 @@
 #include "ui/classview/ClassTableModel.h"
 
+#include "ui/common/SpokenTexts.h"
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/ProgressTexts.h"
 
@@ -97,9 +98,13 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
     if (section == KnownFacts && role == Qt::ToolTipRole) {
         return tr("Facts known");
     }
-    if (section >= FirstFact && (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)) {
+    if (section >= FirstFact && role == Qt::ToolTipRole) {
         const auto [first, second] = factOfColumn(section);
         return QStringLiteral("%1 × %2").arg(first).arg(second);
+    }
+    if (section >= FirstFact && role == Qt::AccessibleTextRole) {
+        const auto [first, second] = factOfColumn(section);
+        return spokenQuestion(first, second);
     }
     return {};
 }

@@ -9,27 +9,47 @@ namespace numberlark {
 namespace {
 
 const QString kNoticeName = QStringLiteral("Announcement");
+const QString kBarName = QStringLiteral("AnnouncementBar");
 
+// The notice is a notification, which readers speak as it shows; it stands
+// in a status bar because Orca names the role of any other notification
+// first ("notification correct"), which costs the child a second per answer.
 QAccessibleInterface* noticeAccessible(const QString& /*className*/, QObject* object)
 {
-    if (object->isWidgetType() && object->objectName() == kNoticeName) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    if (!object->isWidgetType()) {
+        return nullptr;
+    }
+    auto* widget = static_cast<QWidget*>(object);
+    if (object->objectName() == kNoticeName) {
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    }
+    if (object->objectName() == kBarName) {
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
     }
     return nullptr;
 }
 
-// Stands beside the box, one pixel large, painting nothing and letting the
-// mouse through: it exists only for screen readers.
+// One pixel large, painting nothing and letting the mouse through: it exists
+// only for screen readers.
+QWidget* makeUnseen(const QString& name, QWidget* parent)
+{
+    auto* unseen = new QWidget(parent);
+    unseen->setObjectName(name);
+    unseen->setAttribute(Qt::WA_TransparentForMouseEvents);
+    unseen->setFocusPolicy(Qt::NoFocus);
+    unseen->setGeometry(0, 0, 1, 1);
+    return unseen;
+}
+
+// Stands beside the box, inside its own status bar.
 QWidget* makeNotice(QWidget& answerBox)
 {
     static const bool accessibleAsNotification =
         (QAccessible::installFactory(noticeAccessible), true);
     Q_UNUSED(accessibleAsNotification);
-    auto* notice = new QWidget(answerBox.parentWidget());
-    notice->setObjectName(kNoticeName);
-    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
-    notice->setFocusPolicy(Qt::NoFocus);
-    notice->setGeometry(0, 0, 1, 1);
+    QWidget* bar = makeUnseen(kBarName, answerBox.parentWidget());
+    bar->show();
+    QWidget* notice = makeUnseen(kNoticeName, bar);
     notice->hide();
     return notice;
 }

@@ -87,7 +87,9 @@ void TestFlow::tick()
 
 // The session has drawn the question already; it is shown centred above the
 // middle. The first question arrives with the focus, and readers say the
-// box's description with it: told once more, it would be heard twice.
+// box's description with it: told once more, it would be heard twice. A
+// later one follows a right answer, and the verdict is spoken with it in
+// one breath: two announcements would each cost the child a pause.
 void TestFlow::Ask_Question(Telling telling)
 {
     CaptionLabel& label = *m_controls.LblQuestion;
@@ -101,16 +103,15 @@ void TestFlow::Ask_Question(Telling telling)
     if (telling == Telling::WithTheFocus) {
         m_announcer.describe(spoken);
     } else {
-        m_announcer.announce(spoken);
+        m_announcer.announce(verdictWithQuestion(tr("correct"), asked.first, asked.second), spoken);
     }
 }
 
-void TestFlow::showVerdict(const QString& verdict, const QString& described)
+void TestFlow::showVerdict(const QString& verdict)
 {
     CaptionLabel& label = *m_controls.LblCorrect;
     label.setCaption(verdict);
     setLeftTwips(label, (m_outerSize().width - widthTwips(label)) / 2);
-    m_announcer.announce(verdict, described);
 }
 
 // The same question stays, and the box says so when asked; it keeps a
@@ -119,13 +120,18 @@ void TestFlow::wrong()
 {
     const QString verdict = tr("wrong");
     const QuestionResult& asked = m_session.currentQuestion();
-    showVerdict(verdict, verdictWithQuestion(verdict, asked.first, asked.second));
+    showVerdict(verdict);
+    m_announcer.announce(verdict, verdictWithQuestion(verdict, asked.first, asked.second));
     Announcer::unannounced([this] { m_controls.TxtAnswer->setText(QStringLiteral(" ")); });
 }
 
+// Said with what comes after the pause (the next question, or "Well done!"),
+// and meanwhile told when asked.
 void TestFlow::correct()
 {
-    showVerdict(tr("correct"), tr("correct"));
+    const QString verdict = tr("correct");
+    showVerdict(verdict);
+    m_announcer.describe(verdict);
     m_controls.LblCorrect->repaint();
     show_progress();
     setClosedToInput(*m_controls.TxtAnswer, true);
@@ -156,7 +162,7 @@ void TestFlow::afterPause()
     m_controls.LblCorrect->setCaption(QString());
     if (m_session.continueAfterPause() == QuizSession::AfterPause::NextQuestion) {
         setClosedToInput(*m_controls.TxtAnswer, false);
-        Ask_Question(Telling::Now);
+        Ask_Question(Telling::AfterARightAnswer);
     } else {
         emit testFinished();
     }

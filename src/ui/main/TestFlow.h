@@ -32,10 +32,10 @@ signals:
     void testFinished();
 
 private:
-    enum class Telling { Now, WithTheFocus };
+    enum class Telling { WithTheFocus, AfterARightAnswer };
 
     void Ask_Question(Telling telling);
-    void showVerdict(const QString& verdict, const QString& described);
+    void showVerdict(const QString& verdict);
     void wrong();
     void correct();
     void show_progress();

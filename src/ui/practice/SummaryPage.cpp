@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -83,9 +84,15 @@ void SummaryPage::show(const Summary& summary)
     m_notice->setText(summary.notice);
     m_notice->setVisible(!summary.notice.isEmpty());
     m_close->setFocus();
-    QStringList said{m_headline->text(), m_factsTitle->text()};
+    // One fact after the other, with the language's own separators, so that
+    // "1 times 10, 2 times 10" is not heard as "1 times 10 2 times 10".
+    QStringList facts;
     for (const practice::Fact fact : summary.newlyKnown) {
-        said << spokenQuestion(fact.first, fact.second);
+        facts << spokenQuestion(fact.first, fact.second);
+    }
+    QStringList said{m_headline->text(), m_factsTitle->text()};
+    if (!facts.isEmpty()) {
+        said << QLocale().createSeparatedList(facts) + QLatin1Char('.');
     }
     said << summary.comeBack << summary.notice;
     said.removeAll(QString());

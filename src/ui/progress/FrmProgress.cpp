@@ -13,6 +13,7 @@
 #include "ui/progress/ProgressReport.h"
 #include "ui/progress/ProgressTexts.h"
 #include "ui/progress/ResultsImportJob.h"
+#include "ui/progress/SquaresView.h"
 #include "ui/progress/TestsModel.h"
 
 #include <QComboBox>
@@ -200,7 +201,7 @@ QWidget* FrmProgress::createFactsPanel()
     column->setContentsMargins(0, 0, 0, 0);
     auto* title = new QLabel(tr("<b>Facts</b> (point at a square for its figures)"), panel);
     m_gridModel = new FactGridModel(this);
-    m_grid = new QTableView(panel);
+    m_grid = new SquaresView(panel);
     m_grid->setObjectName(QStringLiteral("FactGrid"));
     m_grid->setAccessibleName(tr("Facts from 1 times 1 to 12 times 12"));
     m_grid->setModel(m_gridModel);
