@@ -1,5 +1,7 @@
 #include "progress/FactStats.h"
 
+#include "progress/PracticeHistory.h"
+
 #include <algorithm>
 #include <map>
 
@@ -18,47 +20,34 @@ std::int64_t median(std::vector<std::int64_t>& values)
     return values[middle - 1] + (values[middle] - values[middle - 1]) / 2;
 }
 
-double firstTryShare(const FactStats& stats)
-{
-    return static_cast<double>(stats.rightFirstTime) / static_cast<double>(stats.asked);
-}
-
 } // namespace
 
-Fact factOf(std::int16_t a, std::int16_t b)
-{
-    return a <= b ? Fact{a, b} : Fact{b, a};
-}
-
 std::vector<FactStats> collectFactStats(const std::vector<TestRecord>& tests,
-                                        const std::vector<PracticeSessionRecord>& practice)
+                                        const std::vector<PracticeSessionRecord>& practice,
+                                        practice::FluencyLimit limit)
 {
+    std::vector<practice::PracticeAnswer> history = practiceHistory(tests, practice);
+    // The fluency model reads a fact's answers oldest first; within a test
+    // the answers keep their question order.
+    std::stable_sort(history.begin(), history.end(),
+                     [](const auto& a, const auto& b) { return a.when < b.when; });
     std::map<Fact, FactStats> byFact;
     std::map<Fact, std::vector<std::int64_t>> times;
-    const auto count = [&](std::int16_t first, std::int16_t second, int wrong,
-                           std::int64_t millis) {
-        const Fact fact = factOf(first, second);
-        FactStats& stats = byFact[fact];
-        stats.fact = fact;
+    std::map<Fact, practice::RecentTries> tries;
+    for (const practice::PracticeAnswer& answer : history) {
+        FactStats& stats = byFact[answer.fact];
+        stats.fact = answer.fact;
         ++stats.asked;
-        stats.rightFirstTime += wrong == 0 ? 1 : 0;
-        stats.wrongAnswers += std::max(wrong, 0);
-        times[fact].push_back(std::max<std::int64_t>(millis, 0));
-    };
-    for (const TestRecord& test : tests) {
-        for (const AnsweredQuestion& answer : test.answers) {
-            count(answer.first, answer.second, answer.wrongBefore, answer.millisToRight);
-        }
-    }
-    for (const PracticeSessionRecord& session : practice) {
-        for (const PracticeAnswerRecord& answer : session.answers) {
-            count(answer.first, answer.second, answer.wrongTries, answer.millis);
-        }
+        stats.rightFirstTime += answer.wrongTries == 0 ? 1 : 0;
+        stats.wrongAnswers += std::max(answer.wrongTries, 0);
+        times[answer.fact].push_back(std::max<std::int64_t>(answer.took.count(), 0));
+        tries[answer.fact].add(answer, limit);
     }
     std::vector<FactStats> result;
     result.reserve(byFact.size());
     for (auto& [fact, stats] : byFact) {
         stats.medianMillis = median(times[fact]);
+        stats.fluency = tries[fact].fluency();
         result.push_back(stats);
     }
     return result;
@@ -77,17 +66,11 @@ FactStats statsFor(const std::vector<FactStats>& all, Fact fact)
     return none;
 }
 
-FactGrade gradeFact(const FactStats& stats)
+int countWith(const std::vector<FactStats>& all, practice::Fluency fluency)
 {
-    if (stats.asked <= 0) {
-        return FactGrade::NotAsked;
-    }
-    const double share = firstTryShare(stats);
-    if (share < kTrickyFirstTryShare) {
-        return FactGrade::Tricky;
-    }
-    const bool quick = stats.medianMillis && *stats.medianMillis <= kQuickMillis;
-    return share >= kKnownFirstTryShare && quick ? FactGrade::Known : FactGrade::Slow;
+    return static_cast<int>(std::count_if(all.begin(), all.end(), [fluency](const FactStats& s) {
+        return s.fluency == fluency;
+    }));
 }
 
 } // namespace numberlark::progress

@@ -54,7 +54,7 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const
 QVariant ClassTableModel::factData(int row, int fact, int role) const
 {
     const classroom::ChildFactCounts* counts = m_rows[row][fact];
-    const progress::FactGrade grade = counts ? gradeOf(*counts) : progress::FactGrade::NotAsked;
+    const practice::Fluency grade = counts ? gradeOf(*counts) : practice::Fluency::NotAskedYet;
     const auto [first, second] = factOfColumn(fact + FirstFact);
     switch (role) {
     case Qt::BackgroundRole:

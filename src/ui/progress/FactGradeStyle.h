@@ -9,13 +9,13 @@ namespace numberlark {
 
 // The colour of a fact's cell on screen and on paper: soft enough that the
 // product printed over it stays easy to read.
-QColor gradeColour(progress::FactGrade grade);
+QColor gradeColour(practice::Fluency grade);
 // One or two words, e.g. "Tricky".
-QString gradeName(progress::FactGrade grade);
+QString gradeName(practice::Fluency grade);
 // What the colour means, as the legend says it.
-QString gradeMeaning(progress::FactGrade grade);
+QString gradeMeaning(practice::Fluency grade);
 
-// "7 × 8" with the smaller number first.
+// "7 × 8", in the order the question showed it.
 QString factText(const progress::Fact& fact);
 // The figures behind a cell, one per line: for the tooltip.
 QString factToolTip(const progress::FactStats& stats);
@@ -29,8 +29,8 @@ QString factAccessibleName(int first, int second, const progress::FactStats& sta
 // the figures.
 QString factAccessibleDescription(const progress::FactStats& stats);
 
-inline constexpr progress::FactGrade kAllGrades[] = {
-    progress::FactGrade::Known, progress::FactGrade::Slow, progress::FactGrade::Tricky,
-    progress::FactGrade::NotAsked};
+inline constexpr practice::Fluency kAllGrades[] = {
+    practice::Fluency::Known, practice::Fluency::GettingThere, practice::Fluency::Tricky,
+    practice::Fluency::NotAskedYet};
 
 } // namespace numberlark

@@ -19,7 +19,7 @@ FactsLegend::FactsLegend(QWidget* parent) : QWidget(parent)
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     int row = 0;
-    for (const progress::FactGrade grade : kAllGrades) {
+    for (const practice::Fluency grade : kAllGrades) {
         auto* swatch = new QLabel(this);
         swatch->setFixedSize(kSwatchSize, kSwatchSize);
         swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #888;")

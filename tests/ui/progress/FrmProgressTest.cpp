@@ -24,6 +24,7 @@
 
 using namespace numberlark;
 using namespace numberlark::progress;
+using numberlark::practice::Fluency;
 
 namespace {
 
@@ -45,7 +46,7 @@ TestRecord testOf(const QString& child, QDateTime when, TableChoiceRecord table,
 constexpr TableChoiceRecord kSeven{TableChoiceRecord::Kind::Table, 7};
 constexpr TableChoiceRecord kMixed{TableChoiceRecord::Kind::Mixed, 0};
 
-// Sam met 7 x 8 twice (two wrong answers the first time), 3 x 4 quickly and
+// Sam met 7 x 8 with two wrong answers, 8 x 7, 4 x 3 and 3 x 4 quickly, and
 // 6 x 9 slowly; Ann took the most recent test; one test has no name.
 class FrmProgressTest : public ::testing::Test {
 protected:
@@ -103,20 +104,22 @@ TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
     // A short name, so that a row read aloud is short; the figures on request.
     struct Case {
         int first, second;
-        FactGrade grade;
+        Fluency grade;
         QString name, description;
     };
     const Case cases[] = {
-        {7, 8, FactGrade::Tricky, QStringLiteral("7 times 8, Tricky"),
-         QStringLiteral("often wrong; asked 2 times, right first time once, 2 wrong answers, "
-                        "median time 6.0 seconds")},
-        {8, 7, FactGrade::Tricky, QStringLiteral("8 times 7, Tricky"),
-         QStringLiteral("often wrong; asked 2 times")},
-        {4, 3, FactGrade::Known, QStringLiteral("4 times 3, Known"),
+        {7, 8, Fluency::Tricky, QStringLiteral("7 times 8, Tricky"),
+         QStringLiteral("often wrong; asked once, never right first time, 2 wrong answers, "
+                        "median time 9.0 seconds")},
+        {8, 7, Fluency::Known, QStringLiteral("8 times 7, Known"),
+         QStringLiteral("right first time and quick; asked once")},
+        {4, 3, Fluency::Known, QStringLiteral("4 times 3, Known"),
          QStringLiteral("right first time and quick; asked")},
-        {9, 6, FactGrade::Slow, QStringLiteral("9 times 6, Getting there"),
+        {6, 9, Fluency::GettingThere, QStringLiteral("6 times 9, Getting there"),
          QStringLiteral("right, but slow")},
-        {12, 12, FactGrade::NotAsked, QStringLiteral("12 times 12, Not asked yet"),
+        {9, 6, Fluency::NotAskedYet, QStringLiteral("9 times 6, Not asked yet"),
+         QStringLiteral("no questions yet")},
+        {12, 12, Fluency::NotAskedYet, QStringLiteral("12 times 12, Not asked yet"),
          QStringLiteral("no questions yet")},
     };
     for (const Case& c : cases) {
@@ -276,7 +279,7 @@ TEST_F(FrmProgressTest, WithoutAPrinterThePracticeSheetIsOfferedAsAPdf)
         return std::vector<PracticeQuestion>{{7, 8, " 7 x 8"}};
     };
     progress->CmdPractice_Click(false);
-    EXPECT_EQ(chosenFrom.size(), 3U); // 7 x 8, 3 x 4 and 6 x 9
+    EXPECT_EQ(chosenFrom.size(), 5U); // 7 x 8, 8 x 7, 4 x 3, 3 x 4 and 6 x 9
     ASSERT_EQ(dialogs->offered.size(), 1U);
     EXPECT_TRUE(dialogs->offered.front().text.contains(QStringLiteral("No printer")));
     EXPECT_TRUE(QFile::exists(path));
@@ -311,7 +314,7 @@ TEST_F(FrmProgressTest, FactsBeyondTheGridAreListedUnderIt)
     ASSERT_EQ(progress->currentChild(), QStringLiteral("Ola"));
     const QString listed = progress->findChild<QLabel*>(QStringLiteral("FactsBeyondGrid"))->text();
     EXPECT_TRUE(listed.contains(QStringLiteral("2 times 13: Known")));
-    EXPECT_TRUE(listed.contains(QStringLiteral("4 times 13: Tricky")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("13 times 4: Tricky"))) << "as it was asked";
 }
 
 namespace {
@@ -406,7 +409,7 @@ TEST_F(FrmProgressTest, ReportPageShowsTheChildTheGradedGridAndTheChart)
                 cell.reset();
             }
         }
-        const QString notAsked = gradeColour(FactGrade::NotAsked).name();
+        const QString notAsked = gradeColour(Fluency::NotAskedYet).name();
         EXPECT_EQ(cellColours.value(QStringLiteral("1")), QStringList{notAsked});
         EXPECT_EQ(cellColours.value(QStringLiteral("56")).size(), 2);
         EXPECT_FALSE(cellColours.value(QStringLiteral("56")).contains(notAsked));
