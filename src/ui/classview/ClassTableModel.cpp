@@ -1,6 +1,7 @@
 #include "ui/classview/ClassTableModel.h"
 
 #include "ui/progress/FactGradeStyle.h"
+#include "ui/progress/FactMarkDelegate.h"
 #include "ui/progress/ProgressTexts.h"
 
 #include <QBrush>
@@ -59,6 +60,10 @@ QVariant ClassTableModel::factData(int row, int fact, int role) const
     switch (role) {
     case Qt::BackgroundRole:
         return QBrush(gradeColour(grade));
+    case Qt::ForegroundRole:
+        return QBrush(gradeTextColour(grade));
+    case kFactMarkRole:
+        return gradeMark(grade);
     case Qt::AccessibleTextRole:
         return tr("%1 times %2, %3").arg(first).arg(second).arg(gradeName(grade));
     case Qt::ToolTipRole: {

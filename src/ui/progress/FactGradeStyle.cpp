@@ -11,16 +11,37 @@ using progress::FactStats;
 QColor gradeColour(Fluency grade)
 {
     switch (grade) {
+    // CIE lightness 60, 78, 37 and 97.
     case Fluency::Known:
-        return QColor(0x8f, 0xd1, 0x7f);
+        return QColor(0x52, 0xa0, 0x62);
     case Fluency::GettingThere:
-        return QColor(0xf7, 0xc9, 0x5c);
+        return QColor(0xed, 0xba, 0x42);
     case Fluency::Tricky:
-        return QColor(0xee, 0x83, 0x7a);
+        return QColor(0xa3, 0x26, 0x1f);
     case Fluency::NotAskedYet:
         break;
     }
-    return QColor(0xe4, 0xe4, 0xe4);
+    return QColor(0xf7, 0xf7, 0xf7);
+}
+
+QColor gradeTextColour(Fluency grade)
+{
+    return grade == Fluency::Tricky ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QString gradeMark(Fluency grade)
+{
+    switch (grade) {
+    case Fluency::Known:
+        return QStringLiteral("\u2713");
+    case Fluency::GettingThere:
+        return QStringLiteral("\u2022");
+    case Fluency::Tricky:
+        return QStringLiteral("!");
+    case Fluency::NotAskedYet:
+        break;
+    }
+    return {};
 }
 
 QString gradeName(Fluency grade)

@@ -7,9 +7,17 @@
 
 namespace numberlark {
 
-// The colour of a fact's cell on screen and on paper: soft enough that the
-// product printed over it stays easy to read.
+// The colour of a fact's cell on screen and on paper. The four differ in
+// lightness as much as in hue, so they stay apart for a child's parent who
+// does not see red and green apart, and on a grey printout.
 QColor gradeColour(practice::Fluency grade);
+// The colour of what is written on a cell of that grade: white on the dark
+// Tricky, black on the others.
+QColor gradeTextColour(practice::Fluency grade);
+// The mark each grade carries besides its colour, so that no grade is told
+// by colour alone: a tick for Known, a dot for Getting there, an
+// exclamation mark for Tricky, nothing for Not asked yet.
+QString gradeMark(practice::Fluency grade);
 // One or two words, e.g. "Tricky".
 QString gradeName(practice::Fluency grade);
 // What the colour means, as the legend says it.

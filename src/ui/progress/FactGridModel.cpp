@@ -1,6 +1,7 @@
 #include "ui/progress/FactGridModel.h"
 
 #include "ui/progress/FactGradeStyle.h"
+#include "ui/progress/FactMarkDelegate.h"
 
 #include <QBrush>
 
@@ -45,7 +46,9 @@ QVariant FactGridModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         return QBrush(gradeColour(statsAt(index.row(), index.column()).fluency));
     case Qt::ForegroundRole:
-        return QBrush(Qt::black);
+        return QBrush(gradeTextColour(statsAt(index.row(), index.column()).fluency));
+    case kFactMarkRole:
+        return gradeMark(statsAt(index.row(), index.column()).fluency);
     case Qt::ToolTipRole:
         return factToolTip(statsAt(index.row(), index.column()));
     case Qt::AccessibleTextRole:

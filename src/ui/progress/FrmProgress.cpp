@@ -8,6 +8,7 @@
 #include "ui/classview/ClassSourceBar.h"
 #include "ui/progress/ClassroomLine.h"
 #include "ui/progress/FactGridModel.h"
+#include "ui/progress/FactMarkDelegate.h"
 #include "ui/progress/FactsLegend.h"
 #include "ui/progress/PracticeSheetPrinter.h"
 #include "ui/progress/ProgressChart.h"
@@ -205,6 +206,7 @@ QWidget* FrmProgress::createFactsPanel()
     m_grid->setObjectName(QStringLiteral("FactGrid"));
     m_grid->setAccessibleName(tr("Facts from 1 times 1 to 12 times 12"));
     m_grid->setModel(m_gridModel);
+    m_grid->setItemDelegate(new FactMarkDelegate(m_grid));
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->horizontalHeader()->setDefaultSectionSize(kCellWidth);

@@ -4,6 +4,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestRecordBuilder.h"
 #include "ui/progress/FactGradeStyle.h"
+#include "ui/progress/FactMarkDelegate.h"
 #include "ui/progress/ProgressChart.h"
 #include "ui/progress/ProgressReport.h"
 #include "ui/progress/TestsModel.h"
@@ -18,6 +19,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
+
+#include <array>
+#include <cmath>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -25,6 +29,7 @@
 using namespace numberlark;
 using namespace numberlark::progress;
 using numberlark::practice::Fluency;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -134,6 +139,83 @@ TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
     // A reader's first words on the window name the child shown.
     EXPECT_EQ(progress->accessibleName(), QStringLiteral("Progress of Sam"));
     EXPECT_EQ(progress->childPicker()->accessibleDescription(), QStringLiteral("Sam"));
+}
+
+namespace {
+
+using Rgb = std::array<double, 3>;
+using Matrix = std::array<Rgb, 3>;
+
+// Machado, Oliveira and Fernandes (2009), full severity, on linear RGB.
+constexpr Matrix kDeuteranopia{{{0.367322, 0.860646, -0.227968},
+                                {0.280085, 0.672501, 0.047413},
+                                {-0.011820, 0.042940, 0.968881}}};
+constexpr Matrix kProtanopia{{{0.152286, 1.052583, -0.204868},
+                              {0.114503, 0.786281, 0.099216},
+                              {-0.003882, -0.048116, 1.051998}}};
+// Luminance in every channel: a grey printout.
+constexpr Matrix kGrey{{{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}};
+
+Rgb linear(const QColor& colour)
+{
+    const auto one = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return {one(colour.redF()), one(colour.greenF()), one(colour.blueF())};
+}
+
+// CIE L*a*b* (D65) of a colour seen through `seen`.
+Rgb labSeen(const QColor& colour, const Matrix& seen)
+{
+    const Rgb rgb = linear(colour);
+    Rgb c{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        c[i] = std::clamp(seen[i][0] * rgb[0] + seen[i][1] * rgb[1] + seen[i][2] * rgb[2], 0.0, 1.0);
+    }
+    const double x = (0.4124 * c[0] + 0.3576 * c[1] + 0.1805 * c[2]) / 0.95047;
+    const double y = 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2];
+    const double z = (0.0193 * c[0] + 0.1192 * c[1] + 0.9505 * c[2]) / 1.08883;
+    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0; };
+    return {116.0 * f(y) - 16.0, 500.0 * (f(x) - f(y)), 200.0 * (f(y) - f(z))};
+}
+
+} // namespace
+
+// The grid as drawn, its four grades' squares seen without red, without
+// green and in grey: every two stay far apart, and every grade has a mark.
+TEST_F(FrmProgressTest, TheFourGradesStayApartWithoutColourVision)
+{
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(1);
+    QTableView* grid = progress->factGrid();
+    const QImage drawn = grid->viewport()->grab().toImage();
+    const std::pair<int, int> squares[] = {{8, 7}, {6, 9}, {7, 8}, {12, 12}}; // Known ... Not asked
+    std::vector<QColor> colours;
+    QStringList marks;
+    for (const auto& [first, second] : squares) {
+        const QModelIndex cell = grid->model()->index(first - 1, second - 1);
+        const QRect rect = grid->visualRect(cell);
+        colours.push_back(drawn.pixelColor(rect.left() + 2, rect.bottom() - 2));
+        marks << cell.data(kFactMarkRole).toString();
+    }
+    EXPECT_EQ(marks, (QStringList{u"\u2713"_s, u"\u2022"_s, u"!"_s, QString()}));
+    const std::tuple<const char*, Matrix, bool> seeings[] = {
+        {"deuteranopia", kDeuteranopia, false},
+        {"protanopia", kProtanopia, false},
+        {"grey", kGrey, true}};
+    for (const auto& [name, matrix, lightnessOnly] : seeings) {
+        for (std::size_t a = 0; a < colours.size(); ++a) {
+            for (std::size_t b = a + 1; b < colours.size(); ++b) {
+                const Rgb la = labSeen(colours[a], matrix);
+                const Rgb lb = labSeen(colours[b], matrix);
+                const double apart = lightnessOnly ? std::abs(la[0] - lb[0])
+                                                   : std::hypot(la[0] - lb[0], la[1] - lb[1],
+                                                                la[2] - lb[2]);
+                EXPECT_GE(apart, lightnessOnly ? 15.0 : 20.0)
+                    << name << ": squares " << a << " and " << b;
+            }
+        }
+    }
 }
 
 TEST_F(FrmProgressTest, ChartHasALineAndPointsPerTableChoice)
