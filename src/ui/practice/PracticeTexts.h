@@ -23,9 +23,10 @@ QString copyPrompt(practice::Fact fact); // "Type 56 to go on."
 QString verdictCorrect();                // "correct"
 QString verdictNotYet();                 // "not yet"
 
-// When to come back, from the day the session was on: "Tomorrow: 6 facts to
-// review." Nothing tried yet: come back tomorrow.
+// When to come back, from the day the session was on, and for how long:
+// "See you tomorrow: 5 minutes of practice." Nothing tried yet: come back
+// tomorrow.
 QString comeBackText(const std::optional<practice::Schedule::Reviews>& next,
-                     std::chrono::local_days today);
+                     std::chrono::local_days today, std::chrono::minutes length);
 
 } // namespace numberlark

@@ -25,7 +25,7 @@ public:
         QString child;
         int answered = 0;
         std::vector<practice::Fact> newlyKnown;
-        QString comeBack; // "Tomorrow: 6 facts to review."
+        QString comeBack; // "See you tomorrow: 5 minutes of practice."
         QString notice;   // why nothing was kept, or empty
     };
 

@@ -176,11 +176,11 @@ void theSummaryStarsEachFactLearnt(Practice& p)
     starred.sort();
     expected.sort();
     EXPECT_EQ(starred, expected);
-    // Known at first sight, each is next reviewed three days on.
+    // Known at first sight, each is next reviewed three days on; the child
+    // is told the day and the session's length, not how many facts wait.
     EXPECT_EQ(summary.comeBack()->text(),
-              QStringLiteral("%1: %2 facts to review.")
-                  .arg(QLocale().toString(QDate(2026, 12, 10), QLocale::LongFormat))
-                  .arg(asked.size()));
+              QStringLiteral("See you on %1: 5 minutes of practice.")
+                  .arg(QLocale().toString(QDate(2026, 12, 10), QLocale::LongFormat)));
     EXPECT_EQ(p.kept().size(), 1U);
     p.window->close();
     EXPECT_EQ(p.kept().size(), 1U) << "kept once";
