@@ -487,27 +487,19 @@
         <source>Come back tomorrow to practise again.</source>
         <translation>Vuelve mañana para practicar otra vez.</translation>
     </message>
-    <message>
-        <source>Tomorrow: 1 fact to review.</source>
-        <translation>Mañana: 1 operación para repasar.</translation>
-    </message>
     <message numerus="yes">
-        <source>Tomorrow: %n facts to review.</source>
+        <source>See you tomorrow: %n minutes of practice.</source>
         <translation>
-            <numerusform>Mañana: %n operación para repasar.</numerusform>
-            <numerusform>Mañana: %n operaciones para repasar.</numerusform>
+            <numerusform>Hasta mañana: %n minuto de práctica.</numerusform>
+            <numerusform>Hasta mañana: %n minutos de práctica.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1: 1 fact to review.</source>
-        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
-        <translation>%1: 1 operación para repasar.</translation>
-    </message>
     <message numerus="yes">
-        <source>%1: %n facts to review.</source>
+        <source>See you on %1: %n minutes of practice.</source>
+        <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
         <translation>
-            <numerusform>%1: %n operación para repasar.</numerusform>
-            <numerusform>%1: %n operaciones para repasar.</numerusform>
+            <numerusform>Hasta el %1: %n minuto de práctica.</numerusform>
+            <numerusform>Hasta el %1: %n minutos de práctica.</numerusform>
         </translation>
     </message>
 </context>
