@@ -57,6 +57,16 @@ QString verdictNotYet()
     return QCoreApplication::translate("PracticeTexts", "not yet");
 }
 
+QString endingText(practice::PracticeSession::Ending ending)
+{
+    if (ending != practice::PracticeSession::Ending::NothingLeft) {
+        return {};
+    }
+    return QCoreApplication::translate(
+               "PracticeTexts", "That's all for today: you have done every fact that was due.") +
+           QLatin1Char(' ');
+}
+
 QString comeBackText(const std::optional<practice::Schedule::Reviews>& next,
                      std::chrono::local_days today, std::chrono::minutes length)
 {
