@@ -502,6 +502,10 @@
             <numerusform>Bis %1: %n Minuten Üben.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>That&apos;s all for today: you have done every fact that was due.</source>
+        <translation>Das war’s für heute: Du hast alle Aufgaben geübt, die dran waren.</translation>
+    </message>
 </context>
 <context>
     <name>PracticeWindowLoader</name>

@@ -502,6 +502,10 @@
             <numerusform>Hasta el %1: %n minutos de práctica.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>That&apos;s all for today: you have done every fact that was due.</source>
+        <translation>Eso es todo por hoy: has hecho todas las operaciones que tocaban.</translation>
+    </message>
 </context>
 <context>
     <name>PracticeWindowLoader</name>

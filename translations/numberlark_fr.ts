@@ -502,6 +502,10 @@
             <numerusform>À %1 : %n minutes d’entraînement.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>That&apos;s all for today: you have done every fact that was due.</source>
+        <translation>C’est tout pour aujourd’hui : tu as fait tous les calculs prévus.</translation>
+    </message>
 </context>
 <context>
     <name>PracticeWindowLoader</name>

@@ -512,6 +512,10 @@
             <numerusform>Do zobaczenia %1: %n minut ćwiczeń.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>That&apos;s all for today: you have done every fact that was due.</source>
+        <translation>To wszystko na dziś: zrobiłeś wszystkie działania, które były na dziś zaplanowane.</translation>
+    </message>
 </context>
 <context>
     <name>PracticeWindowLoader</name>
