@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>That&apos;s all for today: you have done every fact that was due.</source>
-        <translation>To wszystko na dziś: zrobiłeś wszystkie działania, które były na dziś zaplanowane.</translation>
+        <translation>To wszystko na dziś: wszystkie zaplanowane działania są już zrobione.</translation>
     </message>
 </context>
 <context>
