@@ -1595,6 +1595,13 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
             <numerusform>%n operaciones que ya sabes:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>numberlark::TestFlow</name>

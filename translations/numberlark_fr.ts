@@ -1595,6 +1595,13 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
             <numerusform>%n calculs que tu sais maintenant&#xa0;:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n de plus</numerusform>
+            <numerusform>et %n de plus</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>numberlark::TestFlow</name>

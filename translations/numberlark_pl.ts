@@ -1619,6 +1619,14 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
             <numerusform>%n działań, które już umiesz:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>numberlark::TestFlow</name>
