@@ -46,16 +46,15 @@ void connectWindows(numberlark::Form1& window, numberlark::SettingsStore& settin
     });
     window.setAboutWindowFactory([] { return new numberlark::FrmAbout; });
     const auto savingOn = [&window] { return window.record().allow_saving; };
+    const auto practiceChoices = std::make_shared<numberlark::QSettingsStore>(
+        numberlark::QSettingsStore::forGroup(numberlark::QSettingsStore::kPracticeGroup));
     window.setProgressWindowFactory(numberlark::progressWindowFactory(
         {QString(), QDir::currentPath(), savingOn,
          [&window] { return window.classroomDelivery().state(); },
-         [&window](const QString& child) { window.practise(child); }},
+         [&window](const QString& child) { window.practise(child); }, practiceChoices},
         numberlark::progressWindowModulePaths(QCoreApplication::applicationDirPath())));
     window.setPracticeWindowFactory(numberlark::practiceWindowFactory(
-        {QString(),
-         std::make_shared<numberlark::QSettingsStore>(
-             numberlark::QSettingsStore::forGroup(numberlark::QSettingsStore::kPracticeGroup)),
-         savingOn, QString()},
+        {QString(), practiceChoices, savingOn, QString()},
         numberlark::practiceWindowModulePaths(QCoreApplication::applicationDirPath())));
     window.setPrintHandler(
         [&window, &printer] { printer.MnuPrint_Click(certificateValues(window)); });

@@ -531,28 +531,24 @@
         <source>Come back tomorrow to practise again.</source>
         <translation>Komm morgen wieder zum Üben.</translation>
     </message>
-    <message>
-        <source>Tomorrow: 1 fact to review.</source>
-        <translation>Morgen: 1 Aufgabe zum Wiederholen.</translation>
-    </message>
     <message numerus="yes">
-        <source>Tomorrow: %n facts to review.</source>
+        <source>See you tomorrow: %n minutes of practice.</source>
         <translation>
-            <numerusform>Morgen: %n Aufgabe zum Wiederholen.</numerusform>
-            <numerusform>Morgen: %n Aufgaben zum Wiederholen.</numerusform>
+            <numerusform>Bis morgen: %n Minute Üben.</numerusform>
+            <numerusform>Bis morgen: %n Minuten Üben.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1: 1 fact to review.</source>
+    <message numerus="yes">
+        <source>See you on %1: %n minutes of practice.</source>
         <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
-        <translation>%1: 1 Aufgabe zum Wiederholen.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n facts to review.</source>
         <translation>
-            <numerusform>%1: %n Aufgabe zum Wiederholen.</numerusform>
-            <numerusform>%1: %n Aufgaben zum Wiederholen.</numerusform>
+            <numerusform>Bis %1: %n Minute Üben.</numerusform>
+            <numerusform>Bis %1: %n Minuten Üben.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>That&apos;s all for today: you have done every fact that was due.</source>
+        <translation>Das war’s für heute: Du hast alle Aufgaben geübt, die dran waren.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1663,13 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <translation>
             <numerusform>%n Aufgabe kannst du jetzt:</numerusform>
             <numerusform>%n Aufgaben kannst du jetzt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
 </context>

@@ -531,28 +531,24 @@
         <source>Come back tomorrow to practise again.</source>
         <translation>Vuelve mañana para practicar otra vez.</translation>
     </message>
-    <message>
-        <source>Tomorrow: 1 fact to review.</source>
-        <translation>Mañana: 1 operación para repasar.</translation>
-    </message>
     <message numerus="yes">
-        <source>Tomorrow: %n facts to review.</source>
+        <source>See you tomorrow: %n minutes of practice.</source>
         <translation>
-            <numerusform>Mañana: %n operación para repasar.</numerusform>
-            <numerusform>Mañana: %n operaciones para repasar.</numerusform>
+            <numerusform>Hasta mañana: %n minuto de práctica.</numerusform>
+            <numerusform>Hasta mañana: %n minutos de práctica.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1: 1 fact to review.</source>
+    <message numerus="yes">
+        <source>See you on %1: %n minutes of practice.</source>
         <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
-        <translation>%1: 1 operación para repasar.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n facts to review.</source>
         <translation>
-            <numerusform>%1: %n operación para repasar.</numerusform>
-            <numerusform>%1: %n operaciones para repasar.</numerusform>
+            <numerusform>Hasta el %1: %n minuto de práctica.</numerusform>
+            <numerusform>Hasta el %1: %n minutos de práctica.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>That&apos;s all for today: you have done every fact that was due.</source>
+        <translation>Eso es todo por hoy: has hecho todas las operaciones que tocaban.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1663,13 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <translation>
             <numerusform>%n operación que ya sabes:</numerusform>
             <numerusform>%n operaciones que ya sabes:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
         </translation>
     </message>
 </context>

@@ -531,28 +531,24 @@
         <source>Come back tomorrow to practise again.</source>
         <translation>Reviens demain pour t’entraîner encore.</translation>
     </message>
-    <message>
-        <source>Tomorrow: 1 fact to review.</source>
-        <translation>Demain&#xa0;: 1 calcul à revoir.</translation>
-    </message>
     <message numerus="yes">
-        <source>Tomorrow: %n facts to review.</source>
+        <source>See you tomorrow: %n minutes of practice.</source>
         <translation>
-            <numerusform>Demain&#xa0;: %n calcul à revoir.</numerusform>
-            <numerusform>Demain&#xa0;: %n calculs à revoir.</numerusform>
+            <numerusform>À demain : %n minute d’entraînement.</numerusform>
+            <numerusform>À demain : %n minutes d’entraînement.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1: 1 fact to review.</source>
+    <message numerus="yes">
+        <source>See you on %1: %n minutes of practice.</source>
         <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
-        <translation>%1&#xa0;: 1 calcul à revoir.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n facts to review.</source>
         <translation>
-            <numerusform>%1&#xa0;: %n calcul à revoir.</numerusform>
-            <numerusform>%1&#xa0;: %n calculs à revoir.</numerusform>
+            <numerusform>À %1 : %n minute d’entraînement.</numerusform>
+            <numerusform>À %1 : %n minutes d’entraînement.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>That&apos;s all for today: you have done every fact that was due.</source>
+        <translation>C’est tout pour aujourd’hui : tu as fait tous les calculs prévus.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1663,13 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <translation>
             <numerusform>%n calcul que tu sais maintenant&#xa0;:</numerusform>
             <numerusform>%n calculs que tu sais maintenant&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n de plus</numerusform>
+            <numerusform>et %n de plus</numerusform>
         </translation>
     </message>
 </context>

@@ -539,30 +539,26 @@
         <source>Come back tomorrow to practise again.</source>
         <translation>Wróć jutro, żeby znowu poćwiczyć.</translation>
     </message>
-    <message>
-        <source>Tomorrow: 1 fact to review.</source>
-        <translation>Jutro: 1 działanie do powtórki.</translation>
-    </message>
     <message numerus="yes">
-        <source>Tomorrow: %n facts to review.</source>
+        <source>See you tomorrow: %n minutes of practice.</source>
         <translation>
-            <numerusform>Jutro: %n działanie do powtórki.</numerusform>
-            <numerusform>Jutro: %n działania do powtórki.</numerusform>
-            <numerusform>Jutro: %n działań do powtórki.</numerusform>
+            <numerusform>Do jutra: %n minuta ćwiczeń.</numerusform>
+            <numerusform>Do jutra: %n minuty ćwiczeń.</numerusform>
+            <numerusform>Do jutra: %n minut ćwiczeń.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1: 1 fact to review.</source>
+    <message numerus="yes">
+        <source>See you on %1: %n minutes of practice.</source>
         <extracomment>%1 is a date (&quot;Friday, 11 December 2026&quot;).</extracomment>
-        <translation>%1: 1 działanie do powtórki.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n facts to review.</source>
         <translation>
-            <numerusform>%1: %n działanie do powtórki.</numerusform>
-            <numerusform>%1: %n działania do powtórki.</numerusform>
-            <numerusform>%1: %n działań do powtórki.</numerusform>
+            <numerusform>Do zobaczenia %1: %n minuta ćwiczeń.</numerusform>
+            <numerusform>Do zobaczenia %1: %n minuty ćwiczeń.</numerusform>
+            <numerusform>Do zobaczenia %1: %n minut ćwiczeń.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>That&apos;s all for today: you have done every fact that was due.</source>
+        <translation>To wszystko na dziś: wszystkie zaplanowane działania są już zrobione.</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1688,14 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
             <numerusform>%n działanie, które już umiesz:</numerusform>
             <numerusform>%n działania, które już umiesz:</numerusform>
             <numerusform>%n działań, które już umiesz:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
         </translation>
     </message>
 </context>

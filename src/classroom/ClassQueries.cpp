@@ -9,31 +9,30 @@ namespace numberlark::classroom {
 
 namespace {
 
-// Every answer a child gave, in tests and in practice alike, as one table.
+// Every answer a child gave, in tests and in practice alike, as one table,
+// with when it was given: tests before practice at the same moment, a
+// test's or session's answers in their order, as the child's own computer
+// reads them.
 const QString kEveryAnswer = QStringLiteral(
     "(SELECT t.child AS child, a.shown_first AS first, a.shown_second AS second,"
-    " a.wrong_before AS wrong, a.millis AS millis"
-    " FROM tests t JOIN answers a ON a.test_uuid = t.uuid"
-    " UNION ALL SELECT p.child, q.fact_first, q.fact_second, q.wrong_tries, q.millis"
+    " a.wrong_before AS wrong, a.millis AS millis, t.taken_ms AS at_ms, 0 AS source, t.id AS"
+    " owner, a.seq AS seq FROM tests t JOIN answers a ON a.test_uuid = t.uuid"
+    " UNION ALL SELECT p.child, q.fact_first, q.fact_second, q.wrong_tries, q.millis,"
+    " p.started_ms, 1, p.id, q.seq"
     " FROM practice_sessions p JOIN practice_answers q ON q.session_uuid = p.uuid) e");
 
-// A child knows a fact when at least nine in ten answers were right at the
-// first try and at least half came within the quick time: the median test
-// without a median function.
-bool isKnown(const ChildFactCounts& counts)
+// Among facts Tricky for as many children, wrong answers and answers not
+// right at the first try per answer, so a fact asked often is not hard for
+// that alone.
+double missedShare(const ClassFact& fact)
 {
-    return 10 * counts.rightFirstTime >= 9 * counts.asked &&
-           2 * counts.quickAnswers >= counts.asked;
+    return static_cast<double>(fact.wrongAnswers + fact.asked - fact.rightFirstTime) / fact.asked;
 }
 
-// Hardness per answer, so a fact asked often is not hard for that alone:
-// wrong answers and answers not right at the first try, plus every second
-// of the average beyond a quick answer.
-double hardness(const ClassFact& fact)
+bool harder(const ClassFact& a, const ClassFact& b)
 {
-    const double slowness = std::max(fact.averageMillis - kQuickMillis, 0.0) / 1000.0;
-    return static_cast<double>(fact.wrongAnswers + fact.asked - fact.rightFirstTime) / fact.asked +
-           slowness;
+    return a.trickyFor != b.trickyFor ? a.trickyFor > b.trickyFor
+                                      : missedShare(a) > missedShare(b);
 }
 
 // Each child with her tests; one who has only practised has none.
@@ -64,17 +63,18 @@ std::vector<ClassFact> hardestOf(const std::vector<ChildFactCounts>& counts, int
         fact.asked += child.asked;
         fact.rightFirstTime += child.rightFirstTime;
         fact.wrongAnswers += child.wrongAnswers;
+        fact.trickyFor += child.fluency == practice::Fluency::Tricky ? 1 : 0;
         millis[{child.first, child.second}] += child.totalMillis;
     }
     std::vector<ClassFact> hardest;
     for (auto& [key, fact] : facts) {
         fact.averageMillis = static_cast<double>(millis[key]) / fact.asked;
-        hardest.push_back(fact);
+        if (fact.trickyFor > 0) {
+            hardest.push_back(fact);
+        }
     }
     // In fact order already, so equally hard facts stay in it.
-    std::stable_sort(hardest.begin(), hardest.end(), [](const ClassFact& a, const ClassFact& b) {
-        return hardness(a) > hardness(b);
-    });
+    std::stable_sort(hardest.begin(), hardest.end(), harder);
     hardest.resize(std::min(hardest.size(), static_cast<std::size_t>(std::max(count, 0))));
     return hardest;
 }
@@ -128,27 +128,30 @@ QSqlError readAnswers(const QSqlDatabase& db, const QString& child,
 
 } // namespace
 
-QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children)
+QSqlError classChildren(const QSqlDatabase& db, practice::FluencyLimit limit,
+                        std::vector<ChildSummary>& children)
 {
     ClassCounts counts;
-    QSqlError error = readClassCounts(db, 0, counts);
+    QSqlError error = readClassCounts(db, 0, limit, counts);
     children = std::move(counts.children);
     return error;
 }
 
-QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts)
+QSqlError hardestFacts(const QSqlDatabase& db, int count, practice::FluencyLimit limit,
+                       std::vector<ClassFact>& facts)
 {
     std::vector<ChildFactCounts> counts;
-    QSqlError error = childFactCounts(db, counts);
+    QSqlError error = childFactCounts(db, limit, counts);
     facts = hardestOf(counts, count);
     return error;
 }
 
-QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, ClassCounts& counts)
+QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, practice::FluencyLimit limit,
+                          ClassCounts& counts)
 {
     QSqlError error = readChildren(db, counts.children);
     if (!error.isValid()) {
-        error = childFactCounts(db, counts.facts);
+        error = childFactCounts(db, limit, counts.facts);
     }
     if (error.isValid()) {
         return error;
@@ -159,7 +162,7 @@ QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, ClassCounts&
     }
     for (const ChildFactCounts& fact : counts.facts) {
         const auto found = childNamed.find(fact.child);
-        if (found != childNamed.end() && isKnown(fact)) {
+        if (found != childNamed.end() && fact.fluency == practice::Fluency::Known) {
             ++found->second->knownFacts;
         }
     }
@@ -167,27 +170,45 @@ QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, ClassCounts&
     return {};
 }
 
-QSqlError childFactCounts(const QSqlDatabase& db, std::vector<ChildFactCounts>& counts)
+QSqlError childFactCounts(const QSqlDatabase& db, practice::FluencyLimit limit,
+                          std::vector<ChildFactCounts>& counts)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT child, first, second, COUNT(*),"
-                       " SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END), SUM(wrong),"
-                       " SUM(CASE WHEN millis <= ? THEN 1 ELSE 0 END), SUM(millis) FROM %1"
-                       " GROUP BY child, first, second ORDER BY child, first, second")
-            .arg(kEveryAnswer));
-    query.addBindValue(kQuickMillis);
-    if (!query.exec()) {
+    if (!query.exec(QStringLiteral("SELECT child, first, second, wrong, millis FROM %1"
+                                   " ORDER BY child, first, second, at_ms, source, owner, seq")
+                        .arg(kEveryAnswer))) {
         return query.lastError();
     }
+    practice::RecentTries tries;
+    const auto finish = [&] {
+        if (!counts.empty()) {
+            counts.back().fluency = tries.fluency();
+        }
+        tries = {};
+    };
     while (query.next()) {
-        counts.push_back({query.value(0).toString(),
-                          static_cast<std::int16_t>(query.value(1).toInt()),
-                          static_cast<std::int16_t>(query.value(2).toInt()), query.value(3).toInt(),
-                          query.value(4).toInt(), query.value(5).toInt(), query.value(6).toInt(),
-                          query.value(7).toLongLong()});
+        const QString child = query.value(0).toString();
+        const auto first = static_cast<std::int16_t>(query.value(1).toInt());
+        const auto second = static_cast<std::int16_t>(query.value(2).toInt());
+        if (counts.empty() || counts.back().child != child || counts.back().first != first ||
+            counts.back().second != second) {
+            finish();
+            counts.push_back({child, first, second});
+        }
+        const int wrong = query.value(3).toInt();
+        const std::int64_t millis = query.value(4).toLongLong();
+        ChildFactCounts& fact = counts.back();
+        ++fact.asked;
+        fact.rightFirstTime += wrong == 0 ? 1 : 0;
+        fact.wrongAnswers += wrong;
+        fact.totalMillis += millis;
+        tries.add({.fact = {first, second},
+                   .wrongTries = wrong,
+                   .took = std::chrono::milliseconds{millis}},
+                  limit);
     }
+    finish();
     return query.lastError();
 }
 

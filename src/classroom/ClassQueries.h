@@ -2,6 +2,7 @@
 
 #include "classroom/ClassroomPractice.h"
 #include "classroom/ClassroomTest.h"
+#include "practice/Fluency.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -28,6 +29,7 @@ struct ClassFact {
     int rightFirstTime = 0;
     int wrongAnswers = 0;
     double averageMillis = 0;
+    int trickyFor = 0; // children who find it Tricky
 };
 
 // One child's answers to one fact (an ordered pair), counted on the server.
@@ -38,14 +40,14 @@ struct ChildFactCounts {
     int asked = 0;
     int rightFirstTime = 0;
     int wrongAnswers = 0;
-    int quickAnswers = 0;         // answered within kQuickMillis
     std::int64_t totalMillis = 0; // of every answer, for the class's average
+    practice::Fluency fluency = practice::Fluency::NotAskedYet;
 };
 
 // The whole class as the teacher's overview shows it.
 struct ClassCounts {
     std::vector<ChildSummary> children; // by name
-    std::vector<ClassFact> hardest;     // hardest first
+    std::vector<ClassFact> hardest;     // Tricky for the most children first
     std::vector<ChildFactCounts> facts; // by child, then fact
 };
 
@@ -55,22 +57,26 @@ struct DeliveredTest {
     QString deliveredBy;
 };
 
-// A fact is known when at least nine in ten answers were right at the
-// first try and at least half of them came within this time, as the facts
-// grid's "known" asks of a median.
-inline constexpr int kQuickMillis = 5000;
-
 // The teacher's reading of the class, over every computer's tests and
 // practice sessions. The queries are portable SQL (SQLite runs them too);
-// the facts they count are the ordered pairs the questions showed.
-QSqlError classChildren(const QSqlDatabase& db, std::vector<ChildSummary>& children);
-QSqlError hardestFacts(const QSqlDatabase& db, int count, std::vector<ClassFact>& facts);
-// Every child's answers counted per fact, for the class-by-fact map.
-QSqlError childFactCounts(const QSqlDatabase& db, std::vector<ChildFactCounts>& counts);
+// the facts they count are the ordered pairs the questions showed. Which
+// facts a child knows comes from her answers in the order she gave them,
+// through the same fluency rule as on her own computer, under `limit`.
+QSqlError classChildren(const QSqlDatabase& db, practice::FluencyLimit limit,
+                        std::vector<ChildSummary>& children);
+// At most `count` facts that at least one child finds Tricky, those Tricky
+// for the most children first; fewer when fewer are.
+QSqlError hardestFacts(const QSqlDatabase& db, int count, practice::FluencyLimit limit,
+                       std::vector<ClassFact>& facts);
+// Every child's answers counted per fact, with her fluency on it, for the
+// class-by-fact map.
+QSqlError childFactCounts(const QSqlDatabase& db, practice::FluencyLimit limit,
+                          std::vector<ChildFactCounts>& counts);
 // The class's children, its `hardestCount` hardest facts and every child's
 // counts per fact, from one pass over every answer: classChildren() and
 // hardestFacts() in one, as a class of a school year needs it.
-QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, ClassCounts& counts);
+QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, practice::FluencyLimit limit,
+                          ClassCounts& counts);
 QSqlError childTests(const QSqlDatabase& db, const QString& child,
                      std::vector<DeliveredTest>& tests);
 // A child's practice sessions on every computer, oldest first, with their answers.

@@ -6,11 +6,11 @@
 namespace numberlark::practice {
 
 // A fact is an ordered pair, as the question shows it: 7 x 8 and 8 x 7 are
-// two facts, because children find them unequally hard. Both factors are
-// 1 to 12, so there are 144 facts.
+// two facts, because children find them unequally hard. The grid's factors
+// are 1 to 12, so it has 144 facts; a typed Other table makes larger ones.
 struct Fact {
-    std::int8_t first = 1;
-    std::int8_t second = 1;
+    std::int16_t first = 1;
+    std::int16_t second = 1;
 
     // clang-tidy mistakes the defaulted comparison's 0 for a null pointer.
     friend auto operator<=>(const Fact&, const Fact&) = default; // NOLINT(modernize-use-nullptr)
@@ -33,8 +33,8 @@ constexpr int factIndex(Fact fact)
 
 constexpr Fact factAt(int index)
 {
-    return {static_cast<std::int8_t>(index / kLargestFactor + 1),
-            static_cast<std::int8_t>(index % kLargestFactor + 1)};
+    return {static_cast<std::int16_t>(index / kLargestFactor + 1),
+            static_cast<std::int16_t>(index % kLargestFactor + 1)};
 }
 
 // The tables in the order children usually learn them. A fact belongs to

@@ -1,22 +1,21 @@
 #include "practice/FactState.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace numberlark::practice {
 
-bool isFluent(const PracticeAnswer& answer, std::optional<std::chrono::milliseconds> limit)
+bool isFluent(const PracticeAnswer& answer, FluencyLimit limit)
 {
     return answer.wrongTries == 0 && (!limit || answer.took <= *limit);
 }
 
-void FactState::record(const PracticeAnswer& answer, bool fluent)
+void FactState::record(const PracticeAnswer& answer, FluencyLimit limit)
 {
+    const bool fluent = isFluent(answer, limit);
     const auto day = std::chrono::floor<std::chrono::days>(answer.when);
     const bool wasDue = isDue(day);
     const bool firstTry = !tried();
-    m_recentFluent = static_cast<std::uint8_t>(((m_recentFluent << 1) | (fluent ? 1 : 0)) & 0b111);
-    ++m_tries;
+    m_recent.add(answer, limit);
     m_lastWrongInTest = answer.wrongTries > 0 && answer.source == PracticeAnswer::Source::Test;
 
     if (firstTry) {
@@ -30,12 +29,6 @@ void FactState::record(const PracticeAnswer& answer, bool fluent)
         moveTo(fluent && known() ? std::min(m_box + 1, kBoxCount) : m_box, day);
     }
     // Answers between reviews rehearse a fact without moving it.
-}
-
-bool FactState::known() const
-{
-    const int fluentTries = std::popcount(m_recentFluent);
-    return m_tries == 1 ? fluentTries == 1 : fluentTries >= 2;
 }
 
 std::chrono::local_days FactState::dueDay() const

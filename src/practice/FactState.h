@@ -1,5 +1,6 @@
 #pragma once
 
+#include "practice/Fluency.h"
 #include "practice/PracticeAnswer.h"
 
 #include <chrono>
@@ -9,7 +10,7 @@
 namespace numberlark::practice {
 
 // Right at the first try, and within the limit when there is one.
-bool isFluent(const PracticeAnswer& answer, std::optional<std::chrono::milliseconds> limit);
+bool isFluent(const PracticeAnswer& answer, FluencyLimit limit);
 
 // What a child's answers so far say about one fact: its box and how its
 // latest tries went. Answers must be recorded in the order they were given.
@@ -19,12 +20,12 @@ public:
     static constexpr int kBoxCount = 5;
     static constexpr int kReviewAfterDays[kBoxCount] = {1, 3, 7, 14, 30};
 
-    void record(const PracticeAnswer& answer, bool fluent);
+    void record(const PracticeAnswer& answer, FluencyLimit limit);
 
     bool tried() const { return m_box > 0; }
     int box() const { return m_box; } // 0 while never tried
-    // Fluent in 2 of the last 3 tries; with one try, fluent at first sight.
-    bool known() const;
+    Fluency fluency() const { return m_recent.fluency(); }
+    bool known() const { return fluency() == Fluency::Known; }
     // The day its review is due; only meaningful once tried.
     std::chrono::local_days dueDay() const;
     bool isDue(std::chrono::local_days today) const { return tried() && dueDay() <= today; }
@@ -36,8 +37,7 @@ private:
 
     int m_box = 0;
     std::chrono::local_days m_boxDay{};
-    std::uint8_t m_recentFluent = 0; // bit 0 is the latest try
-    int m_tries = 0;
+    RecentTries m_recent;
     bool m_lastWrongInTest = false;
 };
 

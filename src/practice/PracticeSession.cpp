@@ -39,6 +39,9 @@ std::optional<Fact> PracticeSession::next()
     const std::optional<Pick> chosen = pick();
     if (!chosen) {
         m_finished = true;
+        m_ending = m_counts.full() ? Ending::AllQuestions
+                   : timeIsUp()    ? Ending::TimeUp
+                                   : Ending::NothingLeft;
         return std::nullopt;
     }
     ask(*chosen);

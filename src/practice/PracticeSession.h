@@ -47,6 +47,10 @@ public:
     Verdict answer(bool right, std::chrono::milliseconds took);
 
     bool finished() const { return m_finished; }
+    // Why next() gave nothing: the session's length or its number of
+    // questions was reached, or every fact there was to ask was asked.
+    enum class Ending { TimeUp, AllQuestions, NothingLeft };
+    Ending ending() const { return m_ending; }
     // This session's answers, in order, for the log.
     const std::vector<PracticeAnswer>& answers() const { return m_answers; }
     // The facts known now that were not known when the session began.
@@ -73,6 +77,7 @@ private:
     std::optional<Pick> knownFiller(bool choose);
     bool mayAsk(Fact fact) const;
     bool timeIsUp() const;
+    Ending m_ending = Ending::TimeUp;
     void ask(const Pick& pick);
     void scheduleReturn(Fact fact, bool wasReturn, bool right);
 

@@ -48,7 +48,7 @@ Schedule::Schedule(const std::vector<PracticeAnswer>& answers, Limit fluencyLimi
 void Schedule::record(const PracticeAnswer& answer)
 {
     if (isValidFact(answer.fact)) {
-        m_states[factIndex(answer.fact)].record(answer, isFluent(answer));
+        m_states[factIndex(answer.fact)].record(answer, m_limit);
     }
 }
 

@@ -15,7 +15,7 @@ namespace numberlark::practice {
 // outside 1 to 12 (a typed "Other" table) say nothing about these facts.
 class Schedule {
 public:
-    using Limit = std::optional<std::chrono::milliseconds>;
+    using Limit = FluencyLimit;
 
     explicit Schedule(Limit fluencyLimit) : m_limit(fluencyLimit) {}
     // The answers in any order; answers given at the same second keep theirs.
@@ -26,6 +26,7 @@ public:
 
     const FactState& state(Fact fact) const { return m_states[factIndex(fact)]; }
     bool isKnown(Fact fact) const { return state(fact).known(); }
+    Fluency fluency(Fact fact) const { return state(fact).fluency(); }
     bool isFluent(const PracticeAnswer& answer) const
     {
         return practice::isFluent(answer, m_limit);

@@ -1,5 +1,7 @@
 #include "progress/FactStats.h"
 
+#include "progress/PracticeHistory.h"
+
 #include <algorithm>
 #include <map>
 
@@ -9,58 +11,76 @@ namespace {
 
 std::int64_t median(std::vector<std::int64_t>& values)
 {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
     if (values.size() % 2 == 1) {
-        return values[middle];
+        return *middle;
     }
     // The mean of the two middle values, without overflow.
-    return values[middle - 1] + (values[middle] - values[middle - 1]) / 2;
+    const std::int64_t below = *std::max_element(values.begin(), middle);
+    return below + (*middle - below) / 2;
 }
 
-double firstTryShare(const FactStats& stats)
-{
-    return static_cast<double>(stats.rightFirstTime) / static_cast<double>(stats.asked);
-}
+// One fact's figures while its answers are read.
+struct Tally {
+    FactStats stats;
+    std::vector<std::int64_t> times;
+    practice::RecentTries tries;
+
+    void add(const practice::PracticeAnswer& answer, practice::FluencyLimit limit)
+    {
+        ++stats.asked;
+        stats.rightFirstTime += answer.wrongTries == 0 ? 1 : 0;
+        stats.wrongAnswers += std::max(answer.wrongTries, 0);
+        times.push_back(std::max<std::int64_t>(answer.took.count(), 0));
+        tries.add(answer, limit);
+    }
+
+    FactStats finished(Fact fact)
+    {
+        stats.fact = fact;
+        stats.medianMillis = median(times);
+        stats.fluency = tries.fluency();
+        return stats;
+    }
+};
 
 } // namespace
 
-Fact factOf(std::int16_t a, std::int16_t b)
-{
-    return a <= b ? Fact{a, b} : Fact{b, a};
-}
-
 std::vector<FactStats> collectFactStats(const std::vector<TestRecord>& tests,
-                                        const std::vector<PracticeSessionRecord>& practice)
+                                        const std::vector<PracticeSessionRecord>& practice,
+                                        practice::FluencyLimit limit)
 {
-    std::map<Fact, FactStats> byFact;
-    std::map<Fact, std::vector<std::int64_t>> times;
-    const auto count = [&](std::int16_t first, std::int16_t second, int wrong,
-                           std::int64_t millis) {
-        const Fact fact = factOf(first, second);
-        FactStats& stats = byFact[fact];
-        stats.fact = fact;
-        ++stats.asked;
-        stats.rightFirstTime += wrong == 0 ? 1 : 0;
-        stats.wrongAnswers += std::max(wrong, 0);
-        times[fact].push_back(std::max<std::int64_t>(millis, 0));
-    };
-    for (const TestRecord& test : tests) {
-        for (const AnsweredQuestion& answer : test.answers) {
-            count(answer.first, answer.second, answer.wrongBefore, answer.millisToRight);
-        }
+    std::vector<practice::PracticeAnswer> history = practiceHistory(tests, practice);
+    // The fluency rule reads a fact's answers oldest first; within a test
+    // the answers keep their question order. The log hands tests over in
+    // time order, so the sort is mostly skipped.
+    const auto byTime = [](const auto& a, const auto& b) { return a.when < b.when; };
+    if (!std::is_sorted(history.begin(), history.end(), byTime)) {
+        std::stable_sort(history.begin(), history.end(), byTime);
     }
-    for (const PracticeSessionRecord& session : practice) {
-        for (const PracticeAnswerRecord& answer : session.answers) {
-            count(answer.first, answer.second, answer.wrongTries, answer.millis);
-        }
+    // The grid's facts in an array, a typed Other table's few beyond it.
+    std::vector<Tally> grid(practice::kFactCount);
+    std::map<Fact, Tally> beyond;
+    for (const practice::PracticeAnswer& answer : history) {
+        Tally& tally = practice::isValidFact(answer.fact)
+                           ? grid[static_cast<std::size_t>(practice::factIndex(answer.fact))]
+                           : beyond[answer.fact];
+        tally.add(answer, limit);
     }
     std::vector<FactStats> result;
-    result.reserve(byFact.size());
-    for (auto& [fact, stats] : byFact) {
-        stats.medianMillis = median(times[fact]);
-        result.push_back(stats);
+    for (int index = 0; index < practice::kFactCount; ++index) {
+        Tally& tally = grid[static_cast<std::size_t>(index)];
+        if (tally.stats.asked > 0) {
+            result.push_back(tally.finished(practice::factAt(index)));
+        }
     }
+    for (auto& [fact, tally] : beyond) {
+        result.push_back(tally.finished(fact));
+    }
+    // Fact order, for statsFor().
+    std::sort(result.begin(), result.end(),
+              [](const FactStats& a, const FactStats& b) { return a.fact < b.fact; });
     return result;
 }
 
@@ -77,17 +97,11 @@ FactStats statsFor(const std::vector<FactStats>& all, Fact fact)
     return none;
 }
 
-FactGrade gradeFact(const FactStats& stats)
+int countWith(const std::vector<FactStats>& all, practice::Fluency fluency)
 {
-    if (stats.asked <= 0) {
-        return FactGrade::NotAsked;
-    }
-    const double share = firstTryShare(stats);
-    if (share < kTrickyFirstTryShare) {
-        return FactGrade::Tricky;
-    }
-    const bool quick = stats.medianMillis && *stats.medianMillis <= kQuickMillis;
-    return share >= kKnownFirstTryShare && quick ? FactGrade::Known : FactGrade::Slow;
+    return static_cast<int>(std::count_if(all.begin(), all.end(), [fluency](const FactStats& s) {
+        return s.fluency == fluency;
+    }));
 }
 
 } // namespace numberlark::progress

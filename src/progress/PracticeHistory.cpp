@@ -4,12 +4,12 @@ namespace numberlark::progress {
 
 namespace {
 
-std::optional<practice::Fact> factShown(int first, int second)
+// A typed Other table makes facts beyond the grid; the schedule leaves them
+// out, the facts list names them.
+std::optional<practice::Fact> factShown(std::int16_t first, std::int16_t second)
 {
-    const practice::Fact fact{static_cast<std::int8_t>(first), static_cast<std::int8_t>(second)};
-    const bool inGrid = first >= 1 && first <= practice::kLargestFactor && second >= 1 &&
-                        second <= practice::kLargestFactor;
-    return inGrid ? std::optional(fact) : std::nullopt;
+    return first >= 1 && second >= 1 ? std::optional(practice::Fact{first, second})
+                                     : std::nullopt;
 }
 
 } // namespace

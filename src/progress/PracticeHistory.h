@@ -15,8 +15,8 @@ namespace numberlark::progress {
 std::chrono::local_seconds localSeconds(const QDateTime& when);
 
 // Every answer the log holds for a child, tests and practice alike, as the
-// schedule reads them. Answers without a date, or about numbers beyond the
-// facts grid, are left out: they say nothing the schedule can place.
+// schedule and the facts grid read them. Answers without a date are left
+// out: they cannot be placed in time.
 std::vector<practice::PracticeAnswer>
 practiceHistory(const std::vector<TestRecord>& tests,
                 const std::vector<PracticeSessionRecord>& practice);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "practice/Fluency.h"
 #include "quiz/QuestionResult.h"
 
 #include <QDateTime>
@@ -66,15 +67,9 @@ struct PracticeSessionRecord {
     std::vector<PracticeAnswerRecord> answers;
 };
 
-// A fact is an unordered pair: 7 x 8 and 8 x 7 are one fact, kept as
-// (smaller, larger).
-struct Fact {
-    std::int16_t low = 0;
-    std::int16_t high = 0;
-
-    // clang-tidy mistakes the defaulted comparison's 0 for a null pointer.
-    friend auto operator<=>(const Fact&, const Fact&) = default; // NOLINT(modernize-use-nullptr)
-};
+// A fact is the practice schedule's one: an ordered pair, as the question
+// showed it.
+using Fact = practice::Fact;
 
 // What a child's answers say about one fact.
 struct FactStats {
@@ -83,6 +78,7 @@ struct FactStats {
     int rightFirstTime = 0;                   // of those, answered with no wrong answer first
     int wrongAnswers = 0;                     // every wrong answer given to it
     std::optional<std::int64_t> medianMillis; // to the right answer
+    practice::Fluency fluency = practice::Fluency::NotAskedYet;
 };
 
 } // namespace numberlark::progress

@@ -3,15 +3,10 @@
 #include "quiz/TextRules.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace numberlark::progress {
 
 namespace {
-
-// A child who knows a fact answers within about three seconds.
-constexpr double kQuickMillis = 3000.0;
-constexpr double kMostSlowSeconds = 10.0;
 
 struct Candidate {
     Fact fact;
@@ -58,28 +53,39 @@ std::size_t drawCandidate(const std::vector<Candidate>& pool, std::size_t previo
     return last; // rounding at the very top of the range
 }
 
-PracticeQuestion questionOf(const Fact& fact, bool lowFirst)
+PracticeQuestion questionOf(const Fact& fact)
 {
-    const std::int16_t first = lowFirst ? fact.low : fact.high;
-    const std::int16_t second = lowFirst ? fact.high : fact.low;
-    return {first, second, number_text(first) + " x" + number_text(second)};
+    return {fact.first, fact.second, number_text(fact.first) + " x" + number_text(fact.second)};
+}
+
+// Tricky facts first, then those getting there; known facts only fill a
+// pool that would otherwise be too small to draw from.
+double fluencyWeight(practice::Fluency fluency)
+{
+    switch (fluency) {
+    case practice::Fluency::Tricky:
+        return 6.0;
+    case practice::Fluency::GettingThere:
+        return 3.0;
+    case practice::Fluency::Known:
+        return 1.0;
+    case practice::Fluency::NotAskedYet:
+        break;
+    }
+    return 0.0;
 }
 
 } // namespace
 
 double trickiness(const FactStats& stats)
 {
-    if (stats.asked <= 0) {
+    if (stats.asked <= 0 || stats.fluency == practice::Fluency::NotAskedYet) {
         return 0.0;
     }
     const double asked = stats.asked;
     const double wrongEach = stats.wrongAnswers / asked;
     const double missedFirstTime = (asked - stats.rightFirstTime) / asked;
-    const double slowSeconds =
-        stats.medianMillis
-            ? std::clamp((*stats.medianMillis - kQuickMillis) / 1000.0, 0.0, kMostSlowSeconds)
-            : 0.0;
-    return 1.0 + 4.0 * wrongEach + 2.0 * missedFirstTime + slowSeconds;
+    return fluencyWeight(stats.fluency) + 4.0 * wrongEach + 2.0 * missedFirstTime;
 }
 
 std::vector<PracticeQuestion> chooseTrickyFacts(const std::vector<FactStats>& stats,
@@ -89,14 +95,14 @@ std::vector<PracticeQuestion> chooseTrickyFacts(const std::vector<FactStats>& st
     std::vector<PracticeQuestion> sheet;
     if (pool.size() < 2) {
         for (const Candidate& only : pool) {
-            sheet.push_back(questionOf(only.fact, random.next() < 0.5));
+            sheet.push_back(questionOf(only.fact));
         }
         return sheet;
     }
     std::size_t previous = pool.size(); // none yet
     for (int i = 0; i < count; ++i) {
         previous = drawCandidate(pool, previous, random);
-        sheet.push_back(questionOf(pool[previous].fact, random.next() < 0.5));
+        sheet.push_back(questionOf(pool[previous].fact));
     }
     return sheet;
 }

@@ -21,14 +21,14 @@ struct PracticeQuestion {
 // The facts a sheet draws from: the child's trickiest, at most this many.
 inline constexpr int kTrickyPool = 12;
 
-// How much a fact needs practice: every wrong answer, every question not
-// right first time, and every second of the median beyond a quick answer
-// adds to it. Facts never asked weigh nothing.
+// How much a fact needs practice: its fluency first (Tricky most), then
+// every wrong answer and every question not right first time add to it.
+// Facts never asked weigh nothing.
 double trickiness(const FactStats& stats);
 
 // `count` questions drawn from the trickiest facts, each with a chance in
 // proportion to its trickiness, never the same fact twice in a row, each
-// shown in either order. Fewer than two facts asked: each is given once.
+// shown in its own order. Fewer than two facts asked: each is given once.
 std::vector<PracticeQuestion> chooseTrickyFacts(const std::vector<FactStats>& stats,
                                                 RandomSource& random, int count = 40);
 

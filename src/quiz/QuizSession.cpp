@@ -76,9 +76,16 @@ bool QuizSession::quitShouldSave() const
     return m_record.allow_saving && m_record.score > 0;
 }
 
+long long QuizSession::shownQuestionNumber() const
+{
+    const long long next = static_cast<long long>(m_record.score) + 1;
+    return m_record.Numofquestions >= 1 && next > m_record.Numofquestions ? m_record.Numofquestions
+                                                                           : next;
+}
+
 std::string QuizSession::progressCaption() const
 {
-    return number_text(m_record.score + 1) + " of" + number_text(m_record.Numofquestions);
+    return number_text(shownQuestionNumber()) + " of" + number_text(m_record.Numofquestions);
 }
 
 std::string QuizSession::practiceQuestion()

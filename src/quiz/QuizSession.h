@@ -64,7 +64,10 @@ public:
     // Quit: whether the results line is to be written first.
     bool quitShouldSave() const;
 
-    // "k of N" for the next question: number_text(score + 1) " of" number_text(N).
+    // The number of the question on screen: score + 1, but never past N once
+    // all N are answered, so the sign never reads "21 of 20".
+    long long shownQuestionNumber() const;
+    // "k of N": number_text(shownQuestionNumber()) " of" number_text(N).
     std::string progressCaption() const;
     // The test counts as over while score equals the number of questions.
     bool testOver() const { return m_record.score == m_record.Numofquestions; }

@@ -29,8 +29,9 @@ def first_tests_fact(data):
                           " JOIN tests t ON t.id = a.test_id ORDER BY t.id, a.seq").fetchall()
     if len(rows) != 2 or rows[0][2] < 1:
         fail(f"expected two answers, the first with a wrong answer; the log has {rows}")
-    low, high = sorted(rows[0][:2])
-    return f"{low} × {high}"
+    # A fact is the question as it was shown: 9 x 7 is not 7 x 9.
+    first, second = rows[0][:2]
+    return f"{first} × {second}"
 
 
 def save_report(run, path):

@@ -203,5 +203,33 @@ TEST(PracticeSchedule, ABrandNewChildStartsOnTheTensTwosAndFives)
     }
 }
 
+TEST(PracticeSession, SaysWhyItEnded)
+{
+    const Child alwaysWrong = [](Fact) { return Reply{false, 2000ms}; };
+    const struct {
+        const char* name;
+        Child child;
+        std::chrono::minutes length;
+        PracticeSession::Ending ending;
+        std::size_t asked;
+    } rows[] = {
+        {"a quick child answers every question", fast, 5min, PracticeSession::Ending::AllQuestions,
+         30},
+        {"a one-minute session runs out of time", [](Fact) { return Reply{true, 2900ms}; }, 1min,
+         PracticeSession::Ending::TimeUp, 21},
+        {"nothing known to ask between the facts taken on", alwaysWrong, 5min,
+         PracticeSession::Ending::NothingLeft, 5},
+        {"slow at first sight is not known either", rightButSlow, 5min,
+         PracticeSession::Ending::NothingLeft, 3},
+    };
+    for (const auto& row : rows) {
+        std::vector<PracticeAnswer> log;
+        PracticeSession::Ending ending{};
+        const auto asked = playSession(log, row.child, 0, {.length = row.length}, &ending);
+        EXPECT_EQ(ending, row.ending) << row.name;
+        EXPECT_EQ(asked.size(), row.asked) << row.name;
+    }
+}
+
 } // namespace
 } // namespace numberlark::practice

@@ -34,9 +34,11 @@ inline std::chrono::local_seconds dayAt(int day)
     return local_seconds{days{20000 + day}} + hours{17};
 }
 
-// Plays one session on `day` from the child's log and adds its answers to it.
+// Plays one session on `day` from the child's log and adds its answers to it;
+// `ending`, when given, receives why it ended.
 inline std::vector<Asked> playSession(std::vector<PracticeAnswer>& log, const Child& child, int day,
-                                      const PracticeSettings& settings = {})
+                                      const PracticeSettings& settings = {},
+                                      PracticeSession::Ending* ending = nullptr)
 {
     numberlark::testing::ManualClock clock;
     ClockSeededRandom random(static_cast<unsigned>(day));
@@ -61,6 +63,9 @@ inline std::vector<Asked> playSession(std::vector<PracticeAnswer>& log, const Ch
         elapsed += reply.took;
     }
     log.insert(log.end(), session.answers().begin(), session.answers().end());
+    if (ending) {
+        *ending = session.ending();
+    }
     return played;
 }
 

@@ -7,14 +7,15 @@
 #include <map>
 
 using namespace numberlark::progress;
+using numberlark::practice::Fluency;
 using numberlark::testing::ScriptedRandom;
 
 namespace {
 
-FactStats stats(std::int16_t low, std::int16_t high, int asked, int rightFirstTime, int wrong,
-                std::int64_t medianMillis)
+FactStats stats(std::int16_t first, std::int16_t second, int asked, int rightFirstTime, int wrong,
+                std::int64_t medianMillis, Fluency fluency)
 {
-    return {{low, high}, asked, rightFirstTime, wrong, medianMillis};
+    return {{first, second}, asked, rightFirstTime, wrong, medianMillis, fluency};
 }
 
 // Twenty draws spread over [0, 1) in a scrambled order.
@@ -30,10 +31,10 @@ std::vector<double> evenDraws()
 TEST(TrickyFacts, WrongAndSlowFactsComeOftenerAndNeverTwiceInARow)
 {
     const std::vector<FactStats> facts = {
-        stats(2, 3, 10, 10, 0, 1500), // known: right first time, quick
-        stats(7, 8, 10, 4, 9, 9000),  // often wrong and slow
-        stats(6, 7, 10, 9, 1, 4000),  // now and then
-        stats(3, 4, 0, 0, 0, 0),      // never asked
+        stats(2, 3, 10, 10, 0, 1500, Fluency::Known),
+        stats(7, 8, 10, 4, 9, 9000, Fluency::Tricky),
+        stats(6, 7, 10, 9, 1, 4000, Fluency::GettingThere),
+        stats(3, 4, 0, 0, 0, 0, Fluency::NotAskedYet),
     };
     ScriptedRandom random(evenDraws());
     const std::vector<PracticeQuestion> sheet = chooseTrickyFacts(facts, random);
@@ -58,14 +59,15 @@ TEST(TrickyFacts, WrongAndSlowFactsComeOftenerAndNeverTwiceInARow)
     EXPECT_GT(rarely, 0);
 }
 
-TEST(TrickyFacts, TheDrawsChooseTheFactAndTheOrderOfItsNumbers)
+TEST(TrickyFacts, TheDrawsChooseTheFactShownInItsOwnOrder)
 {
-    const std::vector<FactStats> facts = {stats(6, 7, 4, 3, 1, 4000), stats(7, 8, 4, 0, 8, 9000)};
-    // Per question: the fact, then the order (below one half: smaller first).
+    const std::vector<FactStats> facts = {stats(6, 7, 4, 3, 1, 4000, Fluency::GettingThere),
+                                          stats(8, 7, 4, 0, 8, 9000, Fluency::Tricky)};
+    // One draw per question: the fact; 8 x 7 is 8 x 7, never 7 x 8.
     ScriptedRandom random({0.0, 0.2, 0.0, 0.7});
     const std::vector<PracticeQuestion> sheet = chooseTrickyFacts(facts, random, 4);
     const std::vector<PracticeQuestion> expected = {
-        {7, 8, " 7 x 8"}, {7, 6, " 7 x 6"}, {7, 8, " 7 x 8"}, {7, 6, " 7 x 6"}};
+        {8, 7, " 8 x 7"}, {6, 7, " 6 x 7"}, {8, 7, " 8 x 7"}, {6, 7, " 6 x 7"}};
     EXPECT_EQ(sheet, expected);
 }
 
@@ -73,9 +75,9 @@ TEST(TrickyFacts, OnlyTheTrickiestFactsAreDrawnFromAndAFewFactsGiveAShortSheet)
 {
     std::vector<FactStats> facts;
     for (std::int16_t n = 1; n <= kTrickyPool; ++n) {
-        facts.push_back(stats(n, 12, 5, 2, 4, 7000));
+        facts.push_back(stats(n, 12, 5, 2, 4, 7000, Fluency::Tricky));
     }
-    facts.push_back(stats(2, 2, 5, 5, 0, 1000));
+    facts.push_back(stats(2, 2, 5, 5, 0, 1000, Fluency::Known));
     ScriptedRandom random(evenDraws());
     for (const PracticeQuestion& question : chooseTrickyFacts(facts, random)) {
         EXPECT_NE(question.text, " 2 x 2");

@@ -26,18 +26,6 @@ std::vector<ChildFactRow> factRows(const ClassOverview& overview)
     return rows;
 }
 
-progress::FactGrade gradeOf(const classroom::ChildFactCounts& counts)
-{
-    progress::FactStats stats;
-    stats.fact = progress::factOf(counts.first, counts.second);
-    stats.asked = counts.asked;
-    stats.rightFirstTime = counts.rightFirstTime;
-    stats.wrongAnswers = counts.wrongAnswers;
-    const bool quick = 2 * counts.quickAnswers >= counts.asked;
-    stats.medianMillis = quick ? progress::kQuickMillis : progress::kQuickMillis + 1;
-    return progress::gradeFact(stats);
-}
-
 progress::TestRecord toTestRecord(const classroom::DeliveredTest& delivered)
 {
     using Kind = progress::TableChoiceRecord::Kind;

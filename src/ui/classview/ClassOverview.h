@@ -24,10 +24,11 @@ inline constexpr int kMapFacts = kMapSide * kMapSide;
 using ChildFactRow = std::array<const classroom::ChildFactCounts*, kMapFacts>;
 std::vector<ChildFactRow> factRows(const ClassOverview& overview);
 
-// A child's grade on one fact, as her own facts grid would colour it. The
-// server counts answers within the quick time instead of taking a median;
-// "at least half of them quick" is the same test of the median.
-progress::FactGrade gradeOf(const classroom::ChildFactCounts& counts);
+// A child's grade on one fact, as her own facts grid would colour it.
+inline practice::Fluency gradeOf(const classroom::ChildFactCounts& counts)
+{
+    return counts.fluency;
+}
 
 // A test on the school's server in the shape the progress window shows, so
 // every piece of the window works on the class as on this computer's log.

@@ -2,6 +2,7 @@
 
 #include "ui/classview/ClassTableModel.h"
 #include "ui/classview/FactBlocksRuler.h"
+#include "ui/progress/FactMarkDelegate.h"
 #include "ui/progress/FactsLegend.h"
 #include "ui/progress/SquaresView.h"
 
@@ -85,6 +86,7 @@ QWidget* ClassOverviewPage::createMap()
     m_mapModel = new ClassTableModel(this);
     m_map = makeTable(new SquaresView(panel), QStringLiteral("ClassMap"), tr("Each child's facts"));
     m_map->setModel(m_mapModel);
+    m_map->setItemDelegate(new FactMarkDelegate(m_map));
     m_map->setShowGrid(false);
     QFont small = m_map->font();
     small.setPointSizeF(small.pointSizeF() * kMapFontScale);

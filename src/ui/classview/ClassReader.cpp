@@ -144,13 +144,13 @@ void ClassReader::checkAccess()
     });
 }
 
-void ClassReader::readOverview()
+void ClassReader::readOverview(practice::FluencyLimit limit)
 {
-    m_worker->add([worker = m_worker.get()](ServerConnection& connection) {
+    m_worker->add([worker = m_worker.get(), limit](ServerConnection& connection) {
         ClassOverview overview;
-        const ClassroomStatus status = query(connection, [&overview](const QSqlDatabase& db) {
+        const ClassroomStatus status = query(connection, [&overview, limit](const QSqlDatabase& db) {
             overview = {};
-            return classroom::readClassCounts(db, kHardestFactsShown, overview);
+            return classroom::readClassCounts(db, kHardestFactsShown, limit, overview);
         });
         worker->post([overview = std::move(overview), status](ClassReader& reader) {
             emit reader.overviewRead(overview, status);

@@ -27,7 +27,8 @@ public:
     ClassReader& operator=(const ClassReader&) = delete;
 
     void checkAccess();
-    void readOverview();
+    // Which facts each child knows follows this computer's fluency limit.
+    void readOverview(practice::FluencyLimit limit);
     void readChild(const QString& child);
 
 signals:

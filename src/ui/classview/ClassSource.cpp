@@ -26,9 +26,10 @@ constexpr int kWholeClassRole = Qt::UserRole + 1;
 
 } // namespace
 
-ClassSource::ClassSource(QComboBox* picker, QWidget* window)
+ClassSource::ClassSource(QComboBox* picker, QWidget* window,
+                         std::function<practice::FluencyLimit()> fluencyLimit)
     : QObject(window), m_picker(picker), m_bar(new ClassSourceBar(window)),
-      m_overview(new ClassOverviewPage(window))
+      m_overview(new ClassOverviewPage(window)), m_fluencyLimit(std::move(fluencyLimit))
 {
     m_bar->hide();
 }
@@ -72,7 +73,7 @@ void ClassSource::readChildren(const std::optional<QString>& child)
     }
     emit messageShown(tr("Reading the class from the school's server..."));
     m_picker->setEnabled(false);
-    m_reader->readOverview();
+    m_reader->readOverview(m_fluencyLimit());
 }
 
 void ClassSource::readChild(int pickerIndex)

@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -30,8 +31,10 @@ class ClassSource : public QObject, public ChildSource {
 
 public:
     // `picker` is the window's child picker. The source bar and the overview
-    // page are made over `window`; the window places them.
-    ClassSource(QComboBox* picker, QWidget* window);
+    // page are made over `window`; the window places them. `fluencyLimit`
+    // gives this computer's limit each time the class is read.
+    ClassSource(QComboBox* picker, QWidget* window,
+                std::function<practice::FluencyLimit()> fluencyLimit);
 
     // Asks the school's server in the settings what this login may read.
     // Without a server nothing is started, the bar stays hidden and the
@@ -72,6 +75,7 @@ private:
     ClassSourceBar* m_bar;
     ClassOverviewPage* m_overview;
     ClassReader* m_reader = nullptr;
+    std::function<practice::FluencyLimit()> m_fluencyLimit;
     bool m_chosen = false;
     // What the view waits for: a child, or the whole class when empty.
     std::optional<QString> m_wanted;

@@ -51,7 +51,7 @@ std::vector<QStringList> classTableRows(const ClassOverview& overview)
         QStringList row{shownChildName(child.child), QString::number(child.tests),
                         QString::number(child.knownFacts)};
         for (const classroom::ChildFactCounts* counts : facts[i]) {
-            row << gradeName(counts ? gradeOf(*counts) : progress::FactGrade::NotAsked);
+            row << gradeName(counts ? gradeOf(*counts) : practice::Fluency::NotAskedYet);
         }
         rows.push_back(row);
     }

@@ -2,6 +2,7 @@
 
 #include "ui/common/SpokenTexts.h"
 #include "ui/progress/FactGradeStyle.h"
+#include "ui/progress/FactMarkDelegate.h"
 #include "ui/progress/ProgressTexts.h"
 
 #include <QBrush>
@@ -55,11 +56,15 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const
 QVariant ClassTableModel::factData(int row, int fact, int role) const
 {
     const classroom::ChildFactCounts* counts = m_rows[row][fact];
-    const progress::FactGrade grade = counts ? gradeOf(*counts) : progress::FactGrade::NotAsked;
+    const practice::Fluency grade = counts ? gradeOf(*counts) : practice::Fluency::NotAskedYet;
     const auto [first, second] = factOfColumn(fact + FirstFact);
     switch (role) {
     case Qt::BackgroundRole:
         return QBrush(gradeColour(grade));
+    case Qt::ForegroundRole:
+        return QBrush(gradeTextColour(grade));
+    case kFactMarkRole:
+        return gradeMark(grade);
     case Qt::AccessibleTextRole:
         return tr("%1 times %2, %3").arg(first).arg(second).arg(gradeName(grade));
     case Qt::ToolTipRole: {

@@ -150,7 +150,7 @@ void TestFlow::show_progress()
     }
     CaptionLabel& label = *m_controls.lblscoresofar;
     label.setCaption(
-        progressCaption(QString::fromStdString(number_text(m_session.record().score + 1)),
+        progressCaption(QString::fromStdString(number_text(m_session.shownQuestionNumber())),
                         m_session.record().Numofquestions));
     setLeftTwips(label, outer.width - widthTwips(label) - 800);
 }

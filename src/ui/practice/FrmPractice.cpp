@@ -172,7 +172,9 @@ void FrmPractice::finish()
     const auto today = std::chrono::floor<std::chrono::days>(progress::localSeconds(m_started));
     m_summary->show(
         {m_child, static_cast<int>(m_session->answers().size()), m_session->newlyKnown(),
-         comeBackText(m_session->schedule().nextReviews(today), today), keptNotice(recorded)});
+         endingText(m_session->ending()) +
+             comeBackText(m_session->schedule().nextReviews(today), today, m_settings.length),
+         keptNotice(recorded)});
     m_pages->setCurrentWidget(m_summary);
 }
 

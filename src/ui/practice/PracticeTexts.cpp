@@ -57,26 +57,36 @@ QString verdictNotYet()
     return QCoreApplication::translate("PracticeTexts", "not yet");
 }
 
+QString endingText(practice::PracticeSession::Ending ending)
+{
+    if (ending != practice::PracticeSession::Ending::NothingLeft) {
+        return {};
+    }
+    return QCoreApplication::translate(
+               "PracticeTexts", "That's all for today: you have done every fact that was due.") +
+           QLatin1Char(' ');
+}
+
 QString comeBackText(const std::optional<practice::Schedule::Reviews>& next,
-                     std::chrono::local_days today)
+                     std::chrono::local_days today, std::chrono::minutes length)
 {
     if (!next) {
         return QCoreApplication::translate("PracticeTexts",
                                            "Come back tomorrow to practise again.");
     }
-    // The program has no English plural forms of its own: one fact has its
-    // own sentence.
-    const bool one = next->count == 1;
+    // The day and a session's length, never how many facts wait: a long
+    // list is no reason for a child to come back. Every length offered is
+    // more than one minute.
+    const int minutes = static_cast<int>(length.count());
     if (next->day == today + std::chrono::days{1}) {
-        return one ? QCoreApplication::translate("PracticeTexts", "Tomorrow: 1 fact to review.")
-                   : QCoreApplication::translate("PracticeTexts", "Tomorrow: %n facts to review.",
-                                                 nullptr, next->count);
+        return QCoreApplication::translate("PracticeTexts",
+                                           "See you tomorrow: %n minutes of practice.", nullptr,
+                                           minutes);
     }
     const QString day = QLocale().toString(dateOf(next->day), QLocale::LongFormat);
     //: %1 is a date ("Friday, 11 December 2026").
-    return (one ? QCoreApplication::translate("PracticeTexts", "%1: 1 fact to review.")
-                : QCoreApplication::translate("PracticeTexts", "%1: %n facts to review.", nullptr,
-                                              next->count))
+    return QCoreApplication::translate("PracticeTexts", "See you on %1: %n minutes of practice.",
+                                       nullptr, minutes)
         .arg(day);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/Fact.h"
+#include "practice/PracticeSession.h"
 #include "practice/Schedule.h"
 
 #include <QString>
@@ -23,9 +24,14 @@ QString copyPrompt(practice::Fact fact); // "Type 56 to go on."
 QString verdictCorrect();                // "correct"
 QString verdictNotYet();                 // "not yet"
 
-// When to come back, from the day the session was on: "Tomorrow: 6 facts to
-// review." Nothing tried yet: come back tomorrow.
+// Why a session ended, when it ended before its time: "That's all for
+// today: ...", with a space after it; empty otherwise.
+QString endingText(practice::PracticeSession::Ending ending);
+
+// When to come back, from the day the session was on, and for how long:
+// "See you tomorrow: 5 minutes of practice." Nothing tried yet: come back
+// tomorrow.
 QString comeBackText(const std::optional<practice::Schedule::Reviews>& next,
-                     std::chrono::local_days today);
+                     std::chrono::local_days today, std::chrono::minutes length);
 
 } // namespace numberlark

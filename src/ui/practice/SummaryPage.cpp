@@ -10,9 +10,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace numberlark {
 
 namespace {
+
+// More stars than this would make each one small.
+constexpr std::size_t kBigStars = 3;
 
 QLabel* wrappedLabel(const char* name, double scale, QWidget* parent)
 {
@@ -41,8 +46,10 @@ SummaryPage::SummaryPage(QWidget* parent) : QWidget(parent)
     m_facts->setFocusPolicy(Qt::NoFocus);
     m_facts->setSelectionMode(QAbstractItemView::NoSelection);
     QFont factsFont = m_facts->font();
-    factsFont.setPointSizeF(factsFont.pointSizeF() * 1.5);
+    factsFont.setPointSizeF(factsFont.pointSizeF() * 2.5);
+    factsFont.setBold(true);
     m_facts->setFont(factsFont);
+    m_more = wrappedLabel("MoreFacts", 1.3, this);
     m_comeBack = wrappedLabel("ComeBack", 1.4, this);
     m_notice = wrappedLabel("SummaryNotice", 1.0, this);
     m_close = new QPushButton(tr("&Close"), this);
@@ -52,7 +59,9 @@ SummaryPage::SummaryPage(QWidget* parent) : QWidget(parent)
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_headline);
     column->addWidget(m_factsTitle);
-    column->addWidget(m_facts, 1);
+    column->addWidget(m_facts);
+    column->addWidget(m_more);
+    column->addStretch(1);
     column->addWidget(m_comeBack);
     column->addWidget(m_notice);
     column->addWidget(m_close, 0, Qt::AlignHCenter);
@@ -75,11 +84,21 @@ void SummaryPage::show(const Summary& summary)
                           : learnt == 1 ? tr("1 fact you know now:")
                                         : tr("%n facts you know now:", nullptr, learnt));
     m_facts->clear();
-    for (const practice::Fact fact : summary.newlyKnown) {
+    const std::size_t big = std::min(summary.newlyKnown.size(), kBigStars);
+    for (std::size_t i = 0; i < big; ++i) {
+        const practice::Fact fact = summary.newlyKnown[i];
         auto* item = new QListWidgetItem(QStringLiteral("\u2605 %1").arg(shownFact(fact)), m_facts);
         item->setData(Qt::AccessibleTextRole, spokenQuestion(fact.first, fact.second));
     }
-    m_facts->setVisible(!summary.newlyKnown.empty());
+    m_facts->setVisible(big > 0);
+    if (big > 0) {
+        // One row of stars: the box is no taller than they are.
+        m_facts->setFixedHeight(m_facts->sizeHintForRow(0) + 2 * m_facts->spacing() +
+                                2 * m_facts->frameWidth());
+    }
+    const int more = learnt - static_cast<int>(big);
+    m_more->setText(more > 0 ? tr("and %n more", nullptr, more) : QString());
+    m_more->setVisible(more > 0);
     m_comeBack->setText(summary.comeBack);
     m_notice->setText(summary.notice);
     m_notice->setVisible(!summary.notice.isEmpty());

@@ -16,7 +16,8 @@ namespace numberlark {
 class Announcer;
 
 // The end of a session, in words a child understands: how many she
-// answered, each fact she came to know (with a star), and when to come back.
+// answered, the facts she came to know (the first three large, with a star,
+// and how many more), and when to come back.
 class SummaryPage : public QWidget {
     Q_OBJECT
 
@@ -25,7 +26,7 @@ public:
         QString child;
         int answered = 0;
         std::vector<practice::Fact> newlyKnown;
-        QString comeBack; // "Tomorrow: 6 facts to review."
+        QString comeBack; // "See you tomorrow: 5 minutes of practice."
         QString notice;   // why nothing was kept, or empty
     };
 
@@ -36,6 +37,7 @@ public:
 
     QLabel* headline() const { return m_headline; }
     QListWidget* starredFacts() const { return m_facts; }
+    QLabel* moreFacts() const { return m_more; }
     QLabel* comeBack() const { return m_comeBack; }
     QLabel* notice() const { return m_notice; }
     QPushButton* closeButton() const { return m_close; }
@@ -47,6 +49,7 @@ private:
     QLabel* m_headline = nullptr;
     QLabel* m_factsTitle = nullptr;
     QListWidget* m_facts = nullptr;
+    QLabel* m_more = nullptr;
     QLabel* m_comeBack = nullptr;
     QLabel* m_notice = nullptr;
     QPushButton* m_close = nullptr;

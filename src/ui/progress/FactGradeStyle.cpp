@@ -5,50 +5,71 @@
 
 namespace numberlark {
 
-using progress::FactGrade;
+using practice::Fluency;
 using progress::FactStats;
 
-QColor gradeColour(FactGrade grade)
+QColor gradeColour(Fluency grade)
 {
     switch (grade) {
-    case FactGrade::Known:
-        return QColor(0x8f, 0xd1, 0x7f);
-    case FactGrade::Slow:
-        return QColor(0xf7, 0xc9, 0x5c);
-    case FactGrade::Tricky:
-        return QColor(0xee, 0x83, 0x7a);
-    case FactGrade::NotAsked:
+    // CIE lightness 60, 78, 37 and 97.
+    case Fluency::Known:
+        return QColor(0x52, 0xa0, 0x62);
+    case Fluency::GettingThere:
+        return QColor(0xed, 0xba, 0x42);
+    case Fluency::Tricky:
+        return QColor(0xa3, 0x26, 0x1f);
+    case Fluency::NotAskedYet:
         break;
     }
-    return QColor(0xe4, 0xe4, 0xe4);
+    return QColor(0xf7, 0xf7, 0xf7);
 }
 
-QString gradeName(FactGrade grade)
+QColor gradeTextColour(Fluency grade)
+{
+    return grade == Fluency::Tricky ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QString gradeMark(Fluency grade)
 {
     switch (grade) {
-    case FactGrade::Known:
+    case Fluency::Known:
+        return QStringLiteral("\u2713");
+    case Fluency::GettingThere:
+        return QStringLiteral("\u2022");
+    case Fluency::Tricky:
+        return QStringLiteral("!");
+    case Fluency::NotAskedYet:
+        break;
+    }
+    return {};
+}
+
+QString gradeName(Fluency grade)
+{
+    switch (grade) {
+    case Fluency::Known:
         return QCoreApplication::translate("FactGradeStyle", "Known");
-    case FactGrade::Slow:
+    case Fluency::GettingThere:
         return QCoreApplication::translate("FactGradeStyle", "Getting there");
-    case FactGrade::Tricky:
+    case Fluency::Tricky:
         return QCoreApplication::translate("FactGradeStyle", "Tricky");
-    case FactGrade::NotAsked:
+    case Fluency::NotAskedYet:
         break;
     }
     return QCoreApplication::translate("FactGradeStyle", "Not asked yet");
 }
 
-QString gradeMeaning(FactGrade grade)
+QString gradeMeaning(Fluency grade)
 {
     switch (grade) {
-    case FactGrade::Known:
+    case Fluency::Known:
         return QCoreApplication::translate("FactGradeStyle", "right first time and quick");
-    case FactGrade::Slow:
+    case Fluency::GettingThere:
         return QCoreApplication::translate("FactGradeStyle",
                                            "right, but slow or not always first time");
-    case FactGrade::Tricky:
+    case Fluency::Tricky:
         return QCoreApplication::translate("FactGradeStyle", "often wrong");
-    case FactGrade::NotAsked:
+    case Fluency::NotAskedYet:
         break;
     }
     return QCoreApplication::translate("FactGradeStyle", "no questions yet");
@@ -56,7 +77,7 @@ QString gradeMeaning(FactGrade grade)
 
 QString factText(const progress::Fact& fact)
 {
-    return QStringLiteral("%1 × %2").arg(fact.low).arg(fact.high);
+    return QStringLiteral("%1 × %2").arg(fact.first).arg(fact.second);
 }
 
 namespace {
@@ -93,10 +114,10 @@ QString figures(const FactStats& stats, const QString& separator)
 
 QString factToolTip(const FactStats& stats)
 {
-    const FactGrade grade = progress::gradeFact(stats);
+    const Fluency grade = stats.fluency;
     QString heading = QStringLiteral("%1 = %2: %3")
                           .arg(factText(stats.fact))
-                          .arg(int{stats.fact.low} * int{stats.fact.high})
+                          .arg(int{stats.fact.first} * int{stats.fact.second})
                           .arg(gradeName(grade));
     if (stats.asked <= 0) {
         return heading;
@@ -108,10 +129,10 @@ QString factToolTip(const FactStats& stats)
 
 QString factAccessibleText(const FactStats& stats)
 {
-    const FactGrade grade = progress::gradeFact(stats);
+    const Fluency grade = stats.fluency;
     const QString opening = QCoreApplication::translate("FactGradeStyle", "%1 times %2: %3, %4")
-                                .arg(stats.fact.low)
-                                .arg(stats.fact.high)
+                                .arg(stats.fact.first)
+                                .arg(stats.fact.second)
                                 .arg(gradeName(grade), gradeMeaning(grade));
     if (stats.asked <= 0) {
         return opening + QLatin1Char('.');
@@ -125,12 +146,12 @@ QString factAccessibleName(int first, int second, const FactStats& stats)
     return QCoreApplication::translate("FactGradeStyle", "%1 times %2, %3")
         .arg(first)
         .arg(second)
-        .arg(gradeName(progress::gradeFact(stats)));
+        .arg(gradeName(stats.fluency));
 }
 
 QString factAccessibleDescription(const FactStats& stats)
 {
-    QString meaning = gradeMeaning(progress::gradeFact(stats));
+    QString meaning = gradeMeaning(stats.fluency);
     if (stats.asked <= 0) {
         return meaning;
     }

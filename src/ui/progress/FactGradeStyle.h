@@ -7,15 +7,23 @@
 
 namespace numberlark {
 
-// The colour of a fact's cell on screen and on paper: soft enough that the
-// product printed over it stays easy to read.
-QColor gradeColour(progress::FactGrade grade);
+// The colour of a fact's cell on screen and on paper. The four differ in
+// lightness as much as in hue, so they stay apart for a child's parent who
+// does not see red and green apart, and on a grey printout.
+QColor gradeColour(practice::Fluency grade);
+// The colour of what is written on a cell of that grade: white on the dark
+// Tricky, black on the others.
+QColor gradeTextColour(practice::Fluency grade);
+// The mark each grade carries besides its colour, so that no grade is told
+// by colour alone: a tick for Known, a dot for Getting there, an
+// exclamation mark for Tricky, nothing for Not asked yet.
+QString gradeMark(practice::Fluency grade);
 // One or two words, e.g. "Tricky".
-QString gradeName(progress::FactGrade grade);
+QString gradeName(practice::Fluency grade);
 // What the colour means, as the legend says it.
-QString gradeMeaning(progress::FactGrade grade);
+QString gradeMeaning(practice::Fluency grade);
 
-// "7 × 8" with the smaller number first.
+// "7 × 8", in the order the question showed it.
 QString factText(const progress::Fact& fact);
 // The figures behind a cell, one per line: for the tooltip.
 QString factToolTip(const progress::FactStats& stats);
@@ -29,8 +37,8 @@ QString factAccessibleName(int first, int second, const progress::FactStats& sta
 // the figures.
 QString factAccessibleDescription(const progress::FactStats& stats);
 
-inline constexpr progress::FactGrade kAllGrades[] = {
-    progress::FactGrade::Known, progress::FactGrade::Slow, progress::FactGrade::Tricky,
-    progress::FactGrade::NotAsked};
+inline constexpr practice::Fluency kAllGrades[] = {
+    practice::Fluency::Known, practice::Fluency::GettingThere, practice::Fluency::Tricky,
+    practice::Fluency::NotAskedYet};
 
 } // namespace numberlark

@@ -1,6 +1,7 @@
 #include "ui/progress/FactGridModel.h"
 
 #include "ui/progress/FactGradeStyle.h"
+#include "ui/progress/FactMarkDelegate.h"
 
 #include <QBrush>
 
@@ -18,9 +19,8 @@ void FactGridModel::setStats(std::vector<FactStats> stats)
 
 FactStats FactGridModel::statsAt(int row, int column) const
 {
-    const auto first = static_cast<std::int16_t>(row + 1);
-    const auto second = static_cast<std::int16_t>(column + 1);
-    return progress::statsFor(m_stats, progress::factOf(first, second));
+    return progress::statsFor(m_stats, progress::Fact{static_cast<std::int16_t>(row + 1),
+                                                      static_cast<std::int16_t>(column + 1)});
 }
 
 int FactGridModel::rowCount(const QModelIndex& parent) const
@@ -44,9 +44,11 @@ QVariant FactGridModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return int{Qt::AlignCenter};
     case Qt::BackgroundRole:
-        return QBrush(gradeColour(progress::gradeFact(statsAt(index.row(), index.column()))));
+        return QBrush(gradeColour(statsAt(index.row(), index.column()).fluency));
     case Qt::ForegroundRole:
-        return QBrush(Qt::black);
+        return QBrush(gradeTextColour(statsAt(index.row(), index.column()).fluency));
+    case kFactMarkRole:
+        return gradeMark(statsAt(index.row(), index.column()).fluency);
     case Qt::ToolTipRole:
         return factToolTip(statsAt(index.row(), index.column()));
     case Qt::AccessibleTextRole:
@@ -76,7 +78,7 @@ QStringList factsBeyondGrid(const std::vector<FactStats>& stats)
 {
     QStringList lines;
     for (const FactStats& fact : stats) {
-        if (fact.fact.low < 1 || fact.fact.high > FactGridModel::kSize) {
+        if (fact.fact.first > FactGridModel::kSize || fact.fact.second > FactGridModel::kSize) {
             lines << factAccessibleText(fact);
         }
     }

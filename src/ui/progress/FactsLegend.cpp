@@ -19,11 +19,13 @@ FactsLegend::FactsLegend(QWidget* parent) : QWidget(parent)
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     int row = 0;
-    for (const progress::FactGrade grade : kAllGrades) {
-        auto* swatch = new QLabel(this);
+    for (const practice::Fluency grade : kAllGrades) {
+        auto* swatch = new QLabel(gradeMark(grade), this);
+        swatch->setAlignment(Qt::AlignCenter);
         swatch->setFixedSize(kSwatchSize, kSwatchSize);
-        swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #888;")
-                                  .arg(gradeColour(grade).name()));
+        swatch->setStyleSheet(
+            QStringLiteral("background: %1; color: %2; border: 1px solid #888; font-weight: bold;")
+                .arg(gradeColour(grade).name(), gradeTextColour(grade).name()));
         auto* text = new QLabel(
             QStringLiteral("<b>%1</b>: %2").arg(gradeName(grade), gradeMeaning(grade)), this);
         layout->addWidget(swatch, row, 0);

@@ -2,11 +2,13 @@
 
 #include "output/ResultsLine.h"
 #include "progress/FactStats.h"
+#include "settings/PracticeChoices.h"
 #include "ui/classview/ClassOverviewPage.h"
 #include "ui/classview/ClassSource.h"
 #include "ui/classview/ClassSourceBar.h"
 #include "ui/progress/ClassroomLine.h"
 #include "ui/progress/FactGridModel.h"
+#include "ui/progress/FactMarkDelegate.h"
 #include "ui/progress/FactsLegend.h"
 #include "ui/progress/PracticeSheetPrinter.h"
 #include "ui/progress/ProgressChart.h"
@@ -53,7 +55,7 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     setWindowTitle(tr("Progress"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createToolBar());
-    m_classSource = new ClassSource(m_children, this);
+    m_classSource = new ClassSource(m_children, this, [this] { return fluencyLimit(); });
     layout->insertWidget(0, m_classSource->bar());
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("LogNotice"));
@@ -205,6 +207,7 @@ QWidget* FrmProgress::createFactsPanel()
     m_grid->setObjectName(QStringLiteral("FactGrid"));
     m_grid->setAccessibleName(tr("Facts from 1 times 1 to 12 times 12"));
     m_grid->setModel(m_gridModel);
+    m_grid->setItemDelegate(new FactMarkDelegate(m_grid));
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->horizontalHeader()->setDefaultSectionSize(kCellWidth);
@@ -415,10 +418,17 @@ void FrmProgress::showRecords(const std::vector<progress::TestRecord>& tests,
     showTests();
 }
 
+// Read afresh each time: the practice window may have changed it meanwhile.
+practice::FluencyLimit FrmProgress::fluencyLimit() const
+{
+    return m_context.practiceChoices ? LoadPracticeChoices(*m_context.practiceChoices).fluencyLimit
+                                     : practice::PracticeSettings{}.fluencyLimit;
+}
+
 // The tests and practice of the child the picker shows, from whichever source.
 void FrmProgress::showTests()
 {
-    m_gridModel->setStats(progress::collectFactStats(m_tests, m_practiceSessions));
+    m_gridModel->setStats(progress::collectFactStats(m_tests, m_practiceSessions, fluencyLimit()));
     m_testsModel->setTests(m_tests);
     m_testsView->resizeColumnsToContents();
     m_chart->setTests(m_tests);
@@ -526,7 +536,7 @@ void FrmProgress::CmdPractice_Click(bool toPdf)
 void FrmProgress::CmdReport_Click()
 {
     if (childShown()) {
-        ProgressReport(currentChild(), m_tests, m_practiceSessions).save(m_seams);
+        ProgressReport(currentChild(), m_tests, m_practiceSessions, fluencyLimit()).save(m_seams);
     }
 }
 

@@ -91,6 +91,7 @@ private:
     void importFinished(const progress::ImportOutcome& outcome);
     QString shownName(const QString& child) const;
     void showTests();
+    practice::FluencyLimit fluencyLimit() const;
     // This computer's own log as the window's source.
     void readChildren(const std::optional<QString>& child) override;
     void readChild(int pickerIndex) override;

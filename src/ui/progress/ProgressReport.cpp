@@ -18,7 +18,7 @@
 
 namespace numberlark {
 
-using progress::FactGrade;
+using practice::Fluency;
 using progress::FactStats;
 using progress::PracticeSessionRecord;
 using progress::TestRecord;
@@ -150,22 +150,27 @@ void paintGrid(ReportPage& page, const std::vector<FactStats>& stats, double top
                           true, Qt::AlignCenter);
                 continue;
             }
-            const auto fact =
-                progress::factOf(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
-            page.fill(cell, gradeColour(progress::gradeFact(progress::statsFor(stats, fact))),
-                      kGridLines);
+            const progress::Fact fact{static_cast<std::int16_t>(row),
+                                      static_cast<std::int16_t>(column)};
+            const practice::Fluency grade = progress::statsFor(stats, fact).fluency;
+            page.fill(cell, gradeColour(grade), kGridLines);
             page.text(cell, QString::number(row * column), 7.5, false, Qt::AlignCenter);
+            // The mark tells the grade on a grey printout too.
+            if (const QString mark = gradeMark(grade); !mark.isEmpty()) {
+                page.text(cell.adjusted(0.0, 0.1, -0.4, -kCellMm / 2.0), mark, 5.0, true,
+                          Qt::AlignRight | Qt::AlignTop);
+            }
         }
     }
 }
 
 // The facts of one grade, each kept on one line ("7 × 8" never breaks), at
 // most kListedFacts of them so the list stays beside the grid.
-QString factsGraded(const std::vector<FactStats>& stats, FactGrade grade)
+QString factsGraded(const std::vector<FactStats>& stats, Fluency grade)
 {
     QStringList facts;
     for (const FactStats& fact : stats) {
-        if (progress::gradeFact(fact) == grade) {
+        if (fact.fluency == grade) {
             facts << factText(fact.fact).replace(QLatin1Char(' '), QChar::Nbsp);
         }
     }
@@ -187,10 +192,10 @@ QString factsBeyond(const std::vector<FactStats>& stats)
 {
     QStringList facts;
     for (const FactStats& fact : stats) {
-        if (fact.fact.low < 1 || fact.fact.high > FactGridModel::kSize) {
+        if (fact.fact.first > FactGridModel::kSize || fact.fact.second > FactGridModel::kSize) {
             facts << QStringLiteral("%1 (%2)").arg(
                 factText(fact.fact).replace(QLatin1Char(' '), QChar::Nbsp),
-                gradeName(progress::gradeFact(fact)).toLower());
+                gradeName(fact.fluency).toLower());
         }
     }
     return facts.join(QStringLiteral(", "));
@@ -201,8 +206,9 @@ void paintLegend(ReportPage& page, const std::vector<FactStats>& stats, double t
     const double left = (FactGridModel::kSize + 1) * kCellMm + 6.0;
     const double textWidth = page.width() - left - 7.0;
     double y = top;
-    for (const FactGrade grade : kAllGrades) {
+    for (const Fluency grade : kAllGrades) {
         page.fill(box(left, y + 0.5, 4.0, 4.0), gradeColour(grade), kGridLines);
+        page.text(box(left, y + 0.5, 4.0, 4.0), gradeMark(grade), 7.0, true, Qt::AlignCenter);
         page.text(box(left + 6.0, y, textWidth, 5.0),
                   QStringLiteral("%1: %2").arg(gradeName(grade), gradeMeaning(grade)), 9);
         y += 6.5;
@@ -213,9 +219,9 @@ void paintLegend(ReportPage& page, const std::vector<FactStats>& stats, double t
     y += 6.0;
     const QString beyond = factsBeyond(stats);
     const QString lists[] = {QCoreApplication::translate("ProgressReport", "Tricky: ") +
-                                 factsGraded(stats, FactGrade::Tricky),
+                                 factsGraded(stats, Fluency::Tricky),
                              QCoreApplication::translate("ProgressReport", "Getting there: ") +
-                                 factsGraded(stats, FactGrade::Slow),
+                                 factsGraded(stats, Fluency::GettingThere),
                              beyond.isEmpty()
                                  ? QString()
                                  : QCoreApplication::translate("ProgressReport", "Other tables: ") +
@@ -265,8 +271,10 @@ void paintTests(ReportPage& page, const std::vector<TestRecord>& tests, double t
 } // namespace
 
 ProgressReport::ProgressReport(QString child, std::vector<TestRecord> tests,
-                               std::vector<PracticeSessionRecord> practice)
-    : m_child(std::move(child)), m_tests(std::move(tests)), m_practice(std::move(practice))
+                               std::vector<PracticeSessionRecord> practice,
+                               practice::FluencyLimit limit)
+    : m_child(std::move(child)), m_tests(std::move(tests)), m_practice(std::move(practice)),
+      m_limit(limit)
 {
 }
 
@@ -287,7 +295,7 @@ void ProgressReport::draw(PageCanvas& canvas, const PrintedDocument::FailureRepo
     page.oneLine(box(0, 10.0, page.width(), 8.0), isolatedChildName(m_child), 15, true);
     page.text(box(0, 18.0, page.width(), 6.0), reportSummary(m_tests), 10);
     paintChart(page, m_tests, 26.0);
-    const std::vector<FactStats> stats = progress::collectFactStats(m_tests, m_practice);
+    const std::vector<FactStats> stats = progress::collectFactStats(m_tests, m_practice, m_limit);
     const double gridTop = 26.0 + kChartHeightMm + 4.0;
     paintGrid(page, stats, gridTop);
     paintLegend(page, stats, gridTop);

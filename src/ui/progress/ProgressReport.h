@@ -1,6 +1,7 @@
 #pragma once
 
 #include "outcome/Outcome.h"
+#include "practice/PracticeSettings.h"
 #include "progress/ProgressRecords.h"
 #include "ui/print/PrintedDocument.h"
 #include "ui/progress/ProgressSeams.h"
@@ -21,7 +22,8 @@ public:
     // The chart and the tests list are the tests alone; the facts grid counts
     // the practice answers too.
     ProgressReport(QString child, std::vector<progress::TestRecord> tests,
-                   std::vector<progress::PracticeSessionRecord> practice = {});
+                   std::vector<progress::PracticeSessionRecord> practice = {},
+                   practice::FluencyLimit limit = practice::PracticeSettings{}.fluencyLimit);
 
     // Asks for a file (Documents, "Numberlark progress - Sam.pdf") and
     // writes the report there, as the document printer saves every PDF.
@@ -41,6 +43,7 @@ private:
     QString m_child;
     std::vector<progress::TestRecord> m_tests;
     std::vector<progress::PracticeSessionRecord> m_practice;
+    practice::FluencyLimit m_limit;
 };
 
 } // namespace numberlark

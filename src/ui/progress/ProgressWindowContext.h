@@ -6,11 +6,14 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace numberlark {
+
+class SettingsStore;
 
 // What the progress window needs from the program that opens it.
 struct ProgressWindowContext {
@@ -20,6 +23,8 @@ struct ProgressWindowContext {
     // What waits for the school's server and why; none without a server.
     std::function<std::optional<classroom::OutboxState>()> classroomState = {};
     std::function<void(const QString& child)> practise = {}; // opens the practice window for her
+    // The [Practice] section: its fluency limit decides which facts are known.
+    std::shared_ptr<SettingsStore> practiceChoices = {};
 };
 
 // What the progress window module offers: the one object its entry point

@@ -178,9 +178,9 @@ TEST_F(ClassView, TheTeacherSeesEveryComputersTestsTheClassAndExportsIt)
             .value<QBrush>()
             .color();
     };
-    EXPECT_EQ(colourOf(0, 7, 8), gradeColour(progress::FactGrade::Known));
-    EXPECT_EQ(colourOf(0, 8, 7), gradeColour(progress::FactGrade::Tricky));
-    EXPECT_EQ(colourOf(1, 8, 7), gradeColour(progress::FactGrade::NotAsked));
+    EXPECT_EQ(colourOf(0, 7, 8), gradeColour(practice::Fluency::Known));
+    EXPECT_EQ(colourOf(0, 8, 7), gradeColour(practice::Fluency::Tricky));
+    EXPECT_EQ(colourOf(1, 8, 7), gradeColour(practice::Fluency::NotAskedYet));
     EXPECT_EQ(
         window->classOverview()->hardestFacts()->model()->headerData(0, Qt::Horizontal).toString(),
         u"8 × 7"_s);
@@ -207,8 +207,8 @@ TEST_F(ClassView, TheTeacherSeesEveryComputersTestsTheClassAndExportsIt)
             .value<QBrush>()
             .color();
     };
-    EXPECT_EQ(gridColour(8, 7), gradeColour(progress::FactGrade::Tricky));
-    EXPECT_EQ(gridColour(2, 2), gradeColour(progress::FactGrade::Known));
+    EXPECT_EQ(gridColour(8, 7), gradeColour(practice::Fluency::Tricky));
+    EXPECT_EQ(gridColour(2, 2), gradeColour(practice::Fluency::Known));
     EXPECT_FALSE(window->forgetButton()->isEnabled());
 }
 

@@ -4,6 +4,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestRecordBuilder.h"
 #include "ui/progress/FactGradeStyle.h"
+#include "ui/progress/FactMarkDelegate.h"
 #include "ui/progress/ProgressChart.h"
 #include "ui/progress/ProgressReport.h"
 #include "ui/progress/TestsModel.h"
@@ -18,12 +19,17 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
+
+#include <array>
+#include <cmath>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace numberlark;
 using namespace numberlark::progress;
+using numberlark::practice::Fluency;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -45,7 +51,7 @@ TestRecord testOf(const QString& child, QDateTime when, TableChoiceRecord table,
 constexpr TableChoiceRecord kSeven{TableChoiceRecord::Kind::Table, 7};
 constexpr TableChoiceRecord kMixed{TableChoiceRecord::Kind::Mixed, 0};
 
-// Sam met 7 x 8 twice (two wrong answers the first time), 3 x 4 quickly and
+// Sam met 7 x 8 with two wrong answers, 8 x 7, 4 x 3 and 3 x 4 quickly, and
 // 6 x 9 slowly; Ann took the most recent test; one test has no name.
 class FrmProgressTest : public ::testing::Test {
 protected:
@@ -103,20 +109,22 @@ TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
     // A short name, so that a row read aloud is short; the figures on request.
     struct Case {
         int first, second;
-        FactGrade grade;
+        Fluency grade;
         QString name, description;
     };
     const Case cases[] = {
-        {7, 8, FactGrade::Tricky, QStringLiteral("7 times 8, Tricky"),
-         QStringLiteral("often wrong; asked 2 times, right first time once, 2 wrong answers, "
-                        "median time 6.0 seconds")},
-        {8, 7, FactGrade::Tricky, QStringLiteral("8 times 7, Tricky"),
-         QStringLiteral("often wrong; asked 2 times")},
-        {4, 3, FactGrade::Known, QStringLiteral("4 times 3, Known"),
+        {7, 8, Fluency::Tricky, QStringLiteral("7 times 8, Tricky"),
+         QStringLiteral("often wrong; asked once, never right first time, 2 wrong answers, "
+                        "median time 9.0 seconds")},
+        {8, 7, Fluency::Known, QStringLiteral("8 times 7, Known"),
+         QStringLiteral("right first time and quick; asked once")},
+        {4, 3, Fluency::Known, QStringLiteral("4 times 3, Known"),
          QStringLiteral("right first time and quick; asked")},
-        {9, 6, FactGrade::Slow, QStringLiteral("9 times 6, Getting there"),
+        {6, 9, Fluency::GettingThere, QStringLiteral("6 times 9, Getting there"),
          QStringLiteral("right, but slow")},
-        {12, 12, FactGrade::NotAsked, QStringLiteral("12 times 12, Not asked yet"),
+        {9, 6, Fluency::NotAskedYet, QStringLiteral("9 times 6, Not asked yet"),
+         QStringLiteral("no questions yet")},
+        {12, 12, Fluency::NotAskedYet, QStringLiteral("12 times 12, Not asked yet"),
          QStringLiteral("no questions yet")},
     };
     for (const Case& c : cases) {
@@ -131,6 +139,83 @@ TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
     // A reader's first words on the window name the child shown.
     EXPECT_EQ(progress->accessibleName(), QStringLiteral("Progress of Sam"));
     EXPECT_EQ(progress->childPicker()->accessibleDescription(), QStringLiteral("Sam"));
+}
+
+namespace {
+
+using Rgb = std::array<double, 3>;
+using Matrix = std::array<Rgb, 3>;
+
+// Machado, Oliveira and Fernandes (2009), full severity, on linear RGB.
+constexpr Matrix kDeuteranopia{{{0.367322, 0.860646, -0.227968},
+                                {0.280085, 0.672501, 0.047413},
+                                {-0.011820, 0.042940, 0.968881}}};
+constexpr Matrix kProtanopia{{{0.152286, 1.052583, -0.204868},
+                              {0.114503, 0.786281, 0.099216},
+                              {-0.003882, -0.048116, 1.051998}}};
+// Luminance in every channel: a grey printout.
+constexpr Matrix kGrey{{{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}};
+
+Rgb linear(const QColor& colour)
+{
+    const auto one = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return {one(colour.redF()), one(colour.greenF()), one(colour.blueF())};
+}
+
+// CIE L*a*b* (D65) of a colour seen through `seen`.
+Rgb labSeen(const QColor& colour, const Matrix& seen)
+{
+    const Rgb rgb = linear(colour);
+    Rgb c{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        c[i] = std::clamp(seen[i][0] * rgb[0] + seen[i][1] * rgb[1] + seen[i][2] * rgb[2], 0.0, 1.0);
+    }
+    const double x = (0.4124 * c[0] + 0.3576 * c[1] + 0.1805 * c[2]) / 0.95047;
+    const double y = 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2];
+    const double z = (0.0193 * c[0] + 0.1192 * c[1] + 0.9505 * c[2]) / 1.08883;
+    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0; };
+    return {116.0 * f(y) - 16.0, 500.0 * (f(x) - f(y)), 200.0 * (f(y) - f(z))};
+}
+
+} // namespace
+
+// The grid as drawn, its four grades' squares seen without red, without
+// green and in grey: every two stay far apart, and every grade has a mark.
+TEST_F(FrmProgressTest, TheFourGradesStayApartWithoutColourVision)
+{
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(1);
+    QTableView* grid = progress->factGrid();
+    const QImage drawn = grid->viewport()->grab().toImage();
+    const std::pair<int, int> squares[] = {{8, 7}, {6, 9}, {7, 8}, {12, 12}}; // Known ... Not asked
+    std::vector<QColor> colours;
+    QStringList marks;
+    for (const auto& [first, second] : squares) {
+        const QModelIndex cell = grid->model()->index(first - 1, second - 1);
+        const QRect rect = grid->visualRect(cell);
+        colours.push_back(drawn.pixelColor(rect.left() + 2, rect.bottom() - 2));
+        marks << cell.data(kFactMarkRole).toString();
+    }
+    EXPECT_EQ(marks, (QStringList{u"\u2713"_s, u"\u2022"_s, u"!"_s, QString()}));
+    const std::tuple<const char*, Matrix, bool> seeings[] = {
+        {"deuteranopia", kDeuteranopia, false},
+        {"protanopia", kProtanopia, false},
+        {"grey", kGrey, true}};
+    for (const auto& [name, matrix, lightnessOnly] : seeings) {
+        for (std::size_t a = 0; a < colours.size(); ++a) {
+            for (std::size_t b = a + 1; b < colours.size(); ++b) {
+                const Rgb la = labSeen(colours[a], matrix);
+                const Rgb lb = labSeen(colours[b], matrix);
+                const double apart = lightnessOnly ? std::abs(la[0] - lb[0])
+                                                   : std::hypot(la[0] - lb[0], la[1] - lb[1],
+                                                                la[2] - lb[2]);
+                EXPECT_GE(apart, lightnessOnly ? 15.0 : 20.0)
+                    << name << ": squares " << a << " and " << b;
+            }
+        }
+    }
 }
 
 TEST_F(FrmProgressTest, ChartHasALineAndPointsPerTableChoice)
@@ -276,7 +361,7 @@ TEST_F(FrmProgressTest, WithoutAPrinterThePracticeSheetIsOfferedAsAPdf)
         return std::vector<PracticeQuestion>{{7, 8, " 7 x 8"}};
     };
     progress->CmdPractice_Click(false);
-    EXPECT_EQ(chosenFrom.size(), 3U); // 7 x 8, 3 x 4 and 6 x 9
+    EXPECT_EQ(chosenFrom.size(), 5U); // 7 x 8, 8 x 7, 4 x 3, 3 x 4 and 6 x 9
     ASSERT_EQ(dialogs->offered.size(), 1U);
     EXPECT_TRUE(dialogs->offered.front().text.contains(QStringLiteral("No printer")));
     EXPECT_TRUE(QFile::exists(path));
@@ -311,7 +396,7 @@ TEST_F(FrmProgressTest, FactsBeyondTheGridAreListedUnderIt)
     ASSERT_EQ(progress->currentChild(), QStringLiteral("Ola"));
     const QString listed = progress->findChild<QLabel*>(QStringLiteral("FactsBeyondGrid"))->text();
     EXPECT_TRUE(listed.contains(QStringLiteral("2 times 13: Known")));
-    EXPECT_TRUE(listed.contains(QStringLiteral("4 times 13: Tricky")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("13 times 4: Tricky"))) << "as it was asked";
 }
 
 namespace {
@@ -406,7 +491,7 @@ TEST_F(FrmProgressTest, ReportPageShowsTheChildTheGradedGridAndTheChart)
                 cell.reset();
             }
         }
-        const QString notAsked = gradeColour(FactGrade::NotAsked).name();
+        const QString notAsked = gradeColour(Fluency::NotAskedYet).name();
         EXPECT_EQ(cellColours.value(QStringLiteral("1")), QStringList{notAsked});
         EXPECT_EQ(cellColours.value(QStringLiteral("56")).size(), 2);
         EXPECT_FALSE(cellColours.value(QStringLiteral("56")).contains(notAsked));
