@@ -17,7 +17,7 @@
 #include "progress/LogTransaction.h"
 #include "progress/ProgressLog.h"
 #include "progress/TestTable.h"
-#include "progress/recording/ClassroomDelivery.h"
+#include "classroom/ClassroomDelivery.h"
 #include "support/PrivatePostgres.h"
 #include "ui/classview/ClassOverviewPage.h"
 #include "ui/classview/ClassSourceBar.h"

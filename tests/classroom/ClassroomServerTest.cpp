@@ -3,7 +3,7 @@
 #include "classroom/OutboxDelivery.h"
 #include "classroom/ServerConnection.h"
 #include "classroom/courier/Courier.h"
-#include "progress/LogOutbox.h"
+#include "classroom/LogOutbox.h"
 #include "progress/ProgressLog.h"
 #include "support/ClassroomFixture.h"
 #include "support/TestRecordBuilder.h"

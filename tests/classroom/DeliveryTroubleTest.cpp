@@ -2,7 +2,7 @@
 // connections, or the program quits in the middle of a big outbox.
 #include "classroom/OutboxDelivery.h"
 #include "classroom/courier/Courier.h"
-#include "progress/LogOutbox.h"
+#include "classroom/LogOutbox.h"
 #include "progress/LogTransaction.h"
 #include "progress/ProgressLog.h"
 #include "progress/TestTable.h"

@@ -2,7 +2,7 @@
 
 #include "classroom/ClassroomCourier.h"
 #include "classroom/DeliveryRun.h"
-#include "progress/LogOutbox.h"
+#include "classroom/LogOutbox.h"
 #include "progress/ProgressLog.h"
 
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "progress/LogOutbox.h"
+#include "classroom/LogOutbox.h"
 
 #include "progress/LogTransaction.h"
 #include "progress/PracticeTable.h"
