@@ -12,12 +12,12 @@
 // Prints one "label: figure" line per measure; nothing when PostgreSQL's
 // server programs are missing.
 #include "classroom/ClassQueries.h"
+#include "classroom/ClassroomDelivery.h"
 #include "classroom/OutboxDelivery.h"
 #include "modules/ModuleLoader.h"
 #include "progress/LogTransaction.h"
 #include "progress/ProgressLog.h"
 #include "progress/TestTable.h"
-#include "classroom/ClassroomDelivery.h"
 #include "support/PrivatePostgres.h"
 #include "ui/classview/ClassOverviewPage.h"
 #include "ui/classview/ClassSourceBar.h"

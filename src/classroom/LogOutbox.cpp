@@ -11,12 +11,11 @@
 
 #include <span>
 
-namespace numberlark::progress {
+namespace numberlark::classroom {
+
+using namespace progress;
 
 namespace {
-
-using classroom::ClassroomPractice;
-using classroom::ClassroomTest;
 
 // Statements of at most this many uuids, far below SQLite's limit on
 // bound values.
@@ -192,9 +191,9 @@ LogStatus markDelivered(ProgressLog& log, const std::vector<QUuid>& uuids)
     return error.isValid() ? log.statusFor(error) : status;
 }
 
-} // namespace numberlark::progress
+} // namespace numberlark::classroom
 
-namespace numberlark::progress {
+namespace numberlark::classroom {
 
 LogStatus readRefused(ProgressLog& log, std::vector<classroom::SetAside>& refused)
 {
@@ -232,4 +231,4 @@ LogStatus markRefused(ProgressLog& log, const std::vector<classroom::SetAside>& 
     return error.isValid() ? log.statusFor(error) : status;
 }
 
-} // namespace numberlark::progress
+} // namespace numberlark::classroom

@@ -1,9 +1,9 @@
 #include "classroom/ClassQueries.h"
 #include "classroom/DeliveryRun.h"
+#include "classroom/LogOutbox.h"
 #include "classroom/OutboxDelivery.h"
 #include "classroom/ServerConnection.h"
 #include "classroom/courier/Courier.h"
-#include "classroom/LogOutbox.h"
 #include "progress/ProgressLog.h"
 #include "support/ClassroomFixture.h"
 #include "support/TestRecordBuilder.h"
@@ -328,7 +328,7 @@ TEST_F(ClassroomServer, QuitWaitsTwoSecondsAtMostAndTheNextStartDeliversTheRest)
     Courier again;
     again.deliverBeforeQuit(logPath, server("pc2"), 2s);
     Outbox left;
-    ASSERT_TRUE(progress::readOutbox(log, left).done());
+    ASSERT_TRUE(readOutbox(log, left).done());
     EXPECT_EQ(left.tests.size() + left.practice.size(), 0U);
     EXPECT_EQ(rows("tests"), static_cast<int>(cases.size()));
     EXPECT_EQ(rows("practice_answers"), 1);
