@@ -21,39 +21,6 @@ namespace {
 // bound values.
 constexpr std::size_t kUuidsPerStatement = 200;
 
-ClassroomTest travelling(const TestRecord& test)
-{
-    // Every answer of a test is a right one in the end: a wrong answer keeps
-    // the question until it is answered right.
-    return {.uuid = test.uuid,
-            .child = test.child,
-            .when = test.when,
-            .tableKind = static_cast<classroom::TableKind>(test.table.kind),
-            .tableNumber = test.table.number,
-            .questions = test.questions,
-            .rightAnswers = static_cast<int>(test.answers.size()),
-            .seconds = test.seconds,
-            .finished = test.finished,
-            .answers = test.answers};
-}
-
-ClassroomPractice travelling(const PracticeSessionRecord& session)
-{
-    ClassroomPractice practice{.uuid = session.uuid,
-                               .child = session.child,
-                               .started = session.started,
-                               .minutes = session.minutes,
-                               .limitMillis = session.limitMillis,
-                               .answers = {}};
-    for (const PracticeAnswerRecord& answer : session.answers) {
-        practice.answers.push_back({.first = static_cast<std::int8_t>(answer.first),
-                                    .second = static_cast<std::int8_t>(answer.second),
-                                    .wrongTries = answer.wrongTries,
-                                    .millis = answer.millis});
-    }
-    return practice;
-}
-
 // The rows of `table` waiting after key `after`; tests imported from a
 // results file never wait.
 QString waiting(const QString& prefix, bool tests)
@@ -97,13 +64,13 @@ QSqlError selectOutbox(const QSqlDatabase& db, const OutboxPart& part, classroom
         error = selectPracticeWhere(db, practiceWhere, practiceValues, sessions);
     }
     reached = part;
-    for (const TestRecord& test : tests) {
-        outbox.tests.push_back(travelling(test));
+    for (TestRecord& test : tests) {
         reached.testsAfter = std::max(reached.testsAfter, test.id);
+        outbox.tests.push_back(std::move(test));
     }
-    for (const PracticeSessionRecord& session : sessions) {
-        outbox.practice.push_back(travelling(session));
+    for (PracticeSessionRecord& session : sessions) {
         reached.practiceAfter = std::max(reached.practiceAfter, session.id);
+        outbox.practice.push_back(std::move(session));
     }
     return error;
 }

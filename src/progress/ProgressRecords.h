@@ -40,6 +40,8 @@ struct TestRecord {
     QUuid uuid;             // made when the test is recorded, if it has none yet
     bool delivered = false; // the school's server holds it
     std::vector<AnsweredQuestion> answers;
+
+    friend bool operator==(const TestRecord&, const TestRecord&) = default;
 };
 
 // One answer of a practice session: the fact in the order shown, the wrong
@@ -64,6 +66,8 @@ struct PracticeSessionRecord {
     std::optional<int> limitMillis; // the fluency limit; none when untimed
     bool delivered = false;         // the school's server holds it
     std::vector<PracticeAnswerRecord> answers;
+
+    friend bool operator==(const PracticeSessionRecord&, const PracticeSessionRecord&) = default;
 };
 
 // A fact is an unordered pair: 7 x 8 and 8 x 7 are one fact, kept as
