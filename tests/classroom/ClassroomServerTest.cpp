@@ -37,15 +37,9 @@ progress::TestRecord makeTest(const QString& child, int minute,
                                   {7, 8, 7, 0, 2000}, {8, 7, 7, 2, 9000}})
 {
     const QDateTime when(QDate(2026, 3, 2), QTime(9, minute), Qt::OffsetFromUTC, 3600);
-    progress::TestRecord test;
+    progress::TestRecord test =
+        TestRecordBuilder(child).at(when).seconds(9).answers(std::move(answers));
     test.uuid = QUuid::createUuid();
-    test.child = child;
-    test.when = when;
-    test.table = {progress::TableChoiceRecord::Kind::Table, 7};
-    test.questions = static_cast<int>(answers.size());
-    test.seconds = 9;
-    test.finished = true;
-    test.answers = std::move(answers);
     return test;
 }
 

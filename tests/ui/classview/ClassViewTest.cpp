@@ -31,15 +31,10 @@ progress::TestRecord testOf(const QString& child, int day,
                             std::vector<progress::AnsweredQuestion> answers)
 {
     const QDateTime when(QDate(2026, 3, day), QTime(9, 0), Qt::OffsetFromUTC, 3600);
-    progress::TestRecord test;
+    progress::TestRecord test =
+        numberlark::testing::TestRecordBuilder(child).at(when).seconds(20).answers(
+            std::move(answers));
     test.uuid = QUuid::createUuid();
-    test.child = child;
-    test.when = when;
-    test.table = {progress::TableChoiceRecord::Kind::Table, 7};
-    test.questions = static_cast<int>(answers.size());
-    test.seconds = 20;
-    test.finished = true;
-    test.answers = std::move(answers);
     return test;
 }
 
