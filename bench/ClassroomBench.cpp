@@ -12,12 +12,12 @@
 // Prints one "label: figure" line per measure; nothing when PostgreSQL's
 // server programs are missing.
 #include "classroom/ClassQueries.h"
+#include "classroom/ClassroomDelivery.h"
 #include "classroom/OutboxDelivery.h"
 #include "modules/ModuleLoader.h"
 #include "progress/LogTransaction.h"
 #include "progress/ProgressLog.h"
 #include "progress/TestTable.h"
-#include "progress/recording/ClassroomDelivery.h"
 #include "support/PrivatePostgres.h"
 #include "ui/classview/ClassOverviewPage.h"
 #include "ui/classview/ClassSourceBar.h"
@@ -39,6 +39,7 @@
 namespace {
 
 using namespace numberlark::classroom;
+namespace progress = numberlark::progress;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kOutbox = 1000;
@@ -46,27 +47,26 @@ constexpr int kChildren = 30;
 constexpr int kTestsPerChild = 200;
 constexpr int kAnswersPerTest = 20;
 
-std::vector<ClassroomTest> sampleTests(int children, int testsPerChild, std::mt19937& engine)
+std::vector<progress::TestRecord> sampleTests(int children, int testsPerChild, std::mt19937& engine)
 {
     std::uniform_int_distribution<int> factor(1, 12);
     std::uniform_int_distribution<int> millis(800, 9000);
     std::bernoulli_distribution wrong(0.15);
-    std::vector<ClassroomTest> tests;
+    std::vector<progress::TestRecord> tests;
     const QDateTime start(QDate(2025, 9, 1), QTime(9, 0), Qt::OffsetFromUTC, 7200);
     for (int t = 0; t < children * testsPerChild; ++t) {
-        ClassroomTest test{QUuid::createUuid(),
-                           QStringLiteral("Child %1").arg(t % children),
-                           start.addSecs(3600LL * t),
-                           TableKind::Table,
-                           static_cast<std::int16_t>(factor(engine)),
-                           kAnswersPerTest,
-                           kAnswersPerTest,
-                           60,
-                           true,
-                           {}};
+        progress::TestRecord test;
+        test.uuid = QUuid::createUuid();
+        test.child = QStringLiteral("Child %1").arg(t % children);
+        test.when = start.addSecs(3600LL * t);
+        test.table = {progress::TableChoiceRecord::Kind::Table,
+                      static_cast<std::int16_t>(factor(engine))};
+        test.questions = kAnswersPerTest;
+        test.seconds = 60;
+        test.finished = true;
         for (int q = 0; q < kAnswersPerTest; ++q) {
-            test.answers.push_back({static_cast<std::int16_t>(factor(engine)), test.tableNumber,
-                                    test.tableNumber, wrong(engine) ? 1 : 0, millis(engine)});
+            test.answers.push_back({static_cast<std::int16_t>(factor(engine)), test.table.number,
+                                    test.table.number, wrong(engine) ? 1 : 0, millis(engine)});
         }
         tests.push_back(std::move(test));
     }
@@ -94,14 +94,14 @@ void timeQuit(const std::optional<QString>& server, const char* label)
         QStringLiteral("libnumberlark_classroom_courier.so"),
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../app"))));
     for (int run = 0; run < kRuns; ++run) {
-        numberlark::progress::TestRecord test;
+        progress::TestRecord test;
         test.child = QStringLiteral("Ada");
         test.when = QDateTime::currentDateTime();
-        test.table = {numberlark::progress::TableChoiceRecord::Kind::Table, 7};
+        test.table = {progress::TableChoiceRecord::Kind::Table, 7};
         test.questions = kAnswersPerTest;
         test.finished = true;
         test.answers.assign(kAnswersPerTest, {7, 8, 7, 0, 2500});
-        if (!numberlark::progress::ProgressLog(logPath).record(test).done()) {
+        if (!progress::ProgressLog(logPath).record(test).done()) {
             std::fprintf(stderr, "bench_classroom: the test could not be recorded\n");
             return;
         }
@@ -136,26 +136,17 @@ void timeQuitDuringDelivery(const QString& server)
     QTemporaryDir home;
     const QString logPath = home.filePath(QStringLiteral("progress.sqlite"));
     std::mt19937 engine(15);
-    std::vector<ClassroomTest> tests = sampleTests(30, kBigOutbox / 30, engine);
-    numberlark::progress::ProgressLog log(logPath);
-    if (!log.open().done() ||
-        numberlark::progress::inTransaction(log.database(), [&tests](QSqlDatabase& db) {
-            numberlark::progress::TestWriter writer(db);
-            for (const ClassroomTest& sample : tests) {
-                numberlark::progress::TestRecord test;
-                test.child = sample.child;
-                test.when = sample.when;
-                test.table = {numberlark::progress::TableChoiceRecord::Kind::Table,
-                              sample.tableNumber};
-                test.questions = sample.questions;
-                test.finished = true;
-                test.answers = sample.answers;
-                if (QSqlError error = writer.write(test); error.isValid()) {
-                    return error;
-                }
-            }
-            return QSqlError();
-        }).isValid()) {
+    std::vector<progress::TestRecord> tests = sampleTests(30, kBigOutbox / 30, engine);
+    progress::ProgressLog log(logPath);
+    if (!log.open().done() || progress::inTransaction(log.database(), [&tests](QSqlDatabase& db) {
+                                  progress::TestWriter writer(db);
+                                  for (progress::TestRecord& test : tests) {
+                                      if (QSqlError error = writer.write(test); error.isValid()) {
+                                          return error;
+                                      }
+                                  }
+                                  return QSqlError();
+                              }).isValid()) {
         std::fprintf(stderr, "bench_classroom: the outbox could not be written\n");
         return;
     }
@@ -170,10 +161,10 @@ void timeQuitDuringDelivery(const QString& server)
         std::fprintf(stderr, "bench_classroom: the big outbox did not start going\n");
         return;
     }
-    numberlark::progress::TestRecord test;
+    progress::TestRecord test;
     test.child = QStringLiteral("Ada");
     test.when = QDateTime::currentDateTime();
-    test.table = {numberlark::progress::TableChoiceRecord::Kind::Table, 7};
+    test.table = {progress::TableChoiceRecord::Kind::Table, 7};
     test.questions = 1;
     test.finished = true;
     test.answers = {{7, 8, 7, 0, 2500}};
@@ -236,7 +227,7 @@ int main(int argc, char** argv)
     }
     std::mt19937 engine(20);
     ServerConnection computer(server.conninfo(QStringLiteral("pc1")));
-    const std::vector<ClassroomTest> outbox = sampleTests(1, kOutbox, engine);
+    const std::vector<progress::TestRecord> outbox = sampleTests(1, kOutbox, engine);
     auto start = Clock::now();
     const DeliveryReport report = deliver(computer, {outbox, {}});
     std::printf("classroom: outbox of %d tests delivered: %.0f ms\n", kOutbox, millisSince(start));

@@ -79,19 +79,32 @@ std::vector<ClassFact> hardestOf(const std::vector<ChildFactCounts>& counts, int
     return hardest;
 }
 
-ClassroomTest testFromRow(const QSqlQuery& row, const QString& child)
+// The server keeps the log's numbers for how the table was chosen.
+progress::TableChoiceRecord tableChoice(int kind, int number)
 {
-    ClassroomTest test;
+    using Kind = progress::TableChoiceRecord::Kind;
+    switch (kind) {
+    case static_cast<int>(Kind::Mixed):
+        return {Kind::Mixed, 0};
+    case static_cast<int>(Kind::Other):
+        return {Kind::Other, static_cast<std::int16_t>(number)};
+    default:
+        return {Kind::Table, static_cast<std::int16_t>(number)};
+    }
+}
+
+progress::TestRecord testFromRow(const QSqlQuery& row, const QString& child)
+{
+    progress::TestRecord test;
     test.uuid = QUuid::fromString(row.value(0).toString());
     test.child = child;
     test.when = QDateTime::fromMSecsSinceEpoch(row.value(1).toLongLong(), Qt::OffsetFromUTC,
                                                row.value(2).toInt());
-    test.tableKind = static_cast<TableKind>(row.value(3).toInt());
-    test.tableNumber = static_cast<std::int16_t>(row.value(4).toInt());
+    test.table = tableChoice(row.value(3).toInt(), row.value(4).toInt());
     test.questions = row.value(5).toInt();
-    test.rightAnswers = row.value(6).toInt();
     test.seconds = row.value(7).toInt();
     test.finished = row.value(8).toInt() != 0;
+    test.delivered = true;
     return test;
 }
 
@@ -213,7 +226,7 @@ QSqlError childFactCounts(const QSqlDatabase& db, practice::FluencyLimit limit,
 }
 
 QSqlError childPractice(const QSqlDatabase& db, const QString& child,
-                        std::vector<ClassroomPractice>& sessions)
+                        std::vector<progress::PracticeSessionRecord>& sessions)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -229,14 +242,13 @@ QSqlError childPractice(const QSqlDatabase& db, const QString& child,
     while (query.next()) {
         const QUuid uuid = QUuid::fromString(query.value(0).toString());
         if (sessions.empty() || sessions.back().uuid != uuid) {
-            ClassroomPractice session{uuid,
-                                      child,
-                                      QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong(),
-                                                                     Qt::OffsetFromUTC,
-                                                                     query.value(2).toInt()),
-                                      query.value(3).toInt(),
-                                      std::nullopt,
-                                      {}};
+            progress::PracticeSessionRecord session;
+            session.uuid = uuid;
+            session.child = child;
+            session.started = QDateTime::fromMSecsSinceEpoch(
+                query.value(1).toLongLong(), Qt::OffsetFromUTC, query.value(2).toInt());
+            session.minutes = query.value(3).toInt();
+            session.delivered = true;
             if (!query.value(4).isNull()) {
                 session.limitMillis = query.value(4).toInt();
             }
@@ -244,8 +256,8 @@ QSqlError childPractice(const QSqlDatabase& db, const QString& child,
         }
         // A session with no answers comes as one row of NULL answer columns.
         if (!query.value(5).isNull()) {
-            sessions.back().answers.push_back({static_cast<std::int8_t>(query.value(5).toInt()),
-                                               static_cast<std::int8_t>(query.value(6).toInt()),
+            sessions.back().answers.push_back({static_cast<std::int16_t>(query.value(5).toInt()),
+                                               static_cast<std::int16_t>(query.value(6).toInt()),
                                                query.value(7).toInt(),
                                                query.value(8).toLongLong()});
         }

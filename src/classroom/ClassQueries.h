@@ -1,8 +1,7 @@
 #pragma once
 
-#include "classroom/ClassroomPractice.h"
-#include "classroom/ClassroomTest.h"
 #include "practice/Fluency.h"
+#include "progress/ProgressRecords.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -53,7 +52,7 @@ struct ClassCounts {
 
 // A test on the server, with the login of the computer that delivered it.
 struct DeliveredTest {
-    ClassroomTest test;
+    progress::TestRecord test;
     QString deliveredBy;
 };
 
@@ -81,7 +80,7 @@ QSqlError childTests(const QSqlDatabase& db, const QString& child,
                      std::vector<DeliveredTest>& tests);
 // A child's practice sessions on every computer, oldest first, with their answers.
 QSqlError childPractice(const QSqlDatabase& db, const QString& child,
-                        std::vector<ClassroomPractice>& sessions);
+                        std::vector<progress::PracticeSessionRecord>& sessions);
 
 // Fails with the server's "permission denied" (SQLSTATE 42501) for a login
 // that may not read the class, as a computer's may not.

@@ -15,17 +15,17 @@ namespace {
 
 constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
 
-bool isSendable(const ClassroomTest& test)
+bool isSendable(const progress::TestRecord& test)
 {
     return !test.uuid.isNull() && test.when.isValid();
 }
 
-bool isSendable(const ClassroomPractice& session)
+bool isSendable(const progress::PracticeSessionRecord& session)
 {
     return !session.uuid.isNull() && session.started.isValid();
 }
 
-SetAside setAside(const ClassroomTest& test, const QSqlError& error)
+SetAside setAside(const progress::TestRecord& test, const QSqlError& error)
 {
     return {test.uuid,
             test.child,
@@ -35,7 +35,7 @@ SetAside setAside(const ClassroomTest& test, const QSqlError& error)
             error.databaseText().trimmed()};
 }
 
-SetAside setAside(const ClassroomPractice& session, const QSqlError& error)
+SetAside setAside(const progress::PracticeSessionRecord& session, const QSqlError& error)
 {
     return {session.uuid, session.child,           session.started,
             true,         error.nativeErrorCode(), error.databaseText().trimmed()};

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "classroom/ClassroomPractice.h"
 #include "classroom/ClassroomProblem.h"
-#include "classroom/ClassroomTest.h"
 #include "classroom/OutboxState.h"
 #include "classroom/ServerConnection.h"
+#include "progress/ProgressRecords.h"
 
 #include <QUuid>
 
@@ -16,8 +15,8 @@ namespace numberlark::classroom {
 
 // What waits on this computer to be delivered, oldest first.
 struct Outbox {
-    std::vector<ClassroomTest> tests;
-    std::vector<ClassroomPractice> practice;
+    std::vector<progress::TestRecord> tests;
+    std::vector<progress::PracticeSessionRecord> practice;
 };
 
 // What a delivery achieved: the tests and sessions the server now holds

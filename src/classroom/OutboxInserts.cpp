@@ -67,22 +67,24 @@ QSqlError OutboxInserts::insertAnswers(const QString& head, const std::vector<An
     return {};
 }
 
-QSqlError OutboxInserts::insert(const ClassroomTest& test)
+QSqlError OutboxInserts::insert(const progress::TestRecord& test)
 {
     const QString uuid = uuidText(test.uuid);
     QSqlError error = exec(
         insertSql(QStringLiteral("INSERT INTO tests (uuid, child, taken_ms, utc_offset, table_kind,"
                                  " table_number, questions, right_answers, seconds, finished)"),
                   1),
+        // Every answer of a test is a right one in the end: a wrong answer
+        // keeps the question until it is answered right.
         {uuid, test.child, test.when.toMSecsSinceEpoch(), test.when.offsetFromUtc(),
-         static_cast<int>(test.tableKind), static_cast<int>(test.tableNumber), test.questions,
-         test.rightAnswers, std::max(test.seconds, 0), test.finished ? 1 : 0});
+         static_cast<int>(test.table.kind), static_cast<int>(test.table.number), test.questions,
+         static_cast<int>(test.answers.size()), std::max(test.seconds, 0), test.finished ? 1 : 0});
     if (error.isValid()) {
         return error;
     }
     return insertAnswers(QStringLiteral("INSERT INTO answers (test_uuid, seq, shown_first,"
                                         " shown_second, table_number, wrong_before, millis)"),
-                         test.answers, [&uuid](int seq, const ClassroomAnswer& answer) {
+                         test.answers, [&uuid](int seq, const progress::AnsweredQuestion& answer) {
                              return QVariantList{uuid,
                                                  seq,
                                                  static_cast<int>(answer.first),
@@ -93,7 +95,7 @@ QSqlError OutboxInserts::insert(const ClassroomTest& test)
                          });
 }
 
-QSqlError OutboxInserts::insert(const ClassroomPractice& session)
+QSqlError OutboxInserts::insert(const progress::PracticeSessionRecord& session)
 {
     const QString uuid = uuidText(session.uuid);
     // A limit of none, or of no time at all, is stored as no limit.
@@ -113,7 +115,7 @@ QSqlError OutboxInserts::insert(const ClassroomPractice& session)
     return insertAnswers(
         QStringLiteral("INSERT INTO practice_answers (session_uuid, seq, fact_first,"
                        " fact_second, wrong_tries, millis)"),
-        session.answers, [&uuid](int seq, const ClassroomPracticeAnswer& answer) {
+        session.answers, [&uuid](int seq, const progress::PracticeAnswerRecord& answer) {
             return QVariantList{uuid,
                                 seq,
                                 static_cast<int>(answer.first),

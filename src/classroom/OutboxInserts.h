@@ -1,7 +1,6 @@
 #pragma once
 
-#include "classroom/ClassroomPractice.h"
-#include "classroom/ClassroomTest.h"
+#include "progress/ProgressRecords.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -20,8 +19,8 @@ class OutboxInserts {
 public:
     explicit OutboxInserts(const QSqlDatabase& db);
 
-    QSqlError insert(const ClassroomTest& test);
-    QSqlError insert(const ClassroomPractice& session);
+    QSqlError insert(const progress::TestRecord& test);
+    QSqlError insert(const progress::PracticeSessionRecord& session);
 
     // Answers go in statements of at most this many rows.
     static constexpr std::size_t kRowsPerStatement = 200;

@@ -41,6 +41,8 @@ struct TestRecord {
     QUuid uuid;             // made when the test is recorded, if it has none yet
     bool delivered = false; // the school's server holds it
     std::vector<AnsweredQuestion> answers;
+
+    friend bool operator==(const TestRecord&, const TestRecord&) = default;
 };
 
 // One answer of a practice session: the fact in the order shown, the wrong
@@ -65,6 +67,8 @@ struct PracticeSessionRecord {
     std::optional<int> limitMillis; // the fluency limit; none when untimed
     bool delivered = false;         // the school's server holds it
     std::vector<PracticeAnswerRecord> answers;
+
+    friend bool operator==(const PracticeSessionRecord&, const PracticeSessionRecord&) = default;
 };
 
 // A fact is the practice schedule's one: an ordered pair, as the question

@@ -1,9 +1,9 @@
 #include "classroom/ClassQueries.h"
 #include "classroom/DeliveryRun.h"
+#include "classroom/LogOutbox.h"
 #include "classroom/OutboxDelivery.h"
 #include "classroom/ServerConnection.h"
 #include "classroom/courier/Courier.h"
-#include "progress/LogOutbox.h"
 #include "progress/ProgressLog.h"
 #include "support/ClassroomFixture.h"
 #include "support/TestRecordBuilder.h"
@@ -32,28 +32,36 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-ClassroomTest makeTest(const QString& child, int minute,
-                       std::vector<ClassroomAnswer> answers = {{7, 8, 7, 0, 2000},
-                                                               {8, 7, 7, 2, 9000}})
+progress::TestRecord makeTest(const QString& child, int minute,
+                              std::vector<progress::AnsweredQuestion> answers = {
+                                  {7, 8, 7, 0, 2000}, {8, 7, 7, 2, 9000}})
 {
     const QDateTime when(QDate(2026, 3, 2), QTime(9, minute), Qt::OffsetFromUTC, 3600);
-    const int n = static_cast<int>(answers.size());
-    return {QUuid::createUuid(), child, when, TableKind::Table, 7, n, n, 9, true,
-            std::move(answers)};
+    progress::TestRecord test =
+        TestRecordBuilder(child).at(when).seconds(9).answers(std::move(answers));
+    test.uuid = QUuid::createUuid();
+    return test;
 }
 
-std::vector<ClassroomTest> manyTests(int count)
+std::vector<progress::TestRecord> manyTests(int count)
 {
-    std::vector<ClassroomTest> tests;
+    std::vector<progress::TestRecord> tests;
     for (int i = 0; i < count; ++i) {
         tests.push_back(makeTest(u"Ada"_s, i % 60));
     }
     return tests;
 }
 
-ClassroomPractice makePractice(const QString& child)
+progress::PracticeSessionRecord makePractice(const QString& child)
 {
-    return {QUuid::createUuid(), child, QDateTime::currentDateTime(), 10, 6000, {{2, 2, 0, 900}}};
+    progress::PracticeSessionRecord session;
+    session.uuid = QUuid::createUuid();
+    session.child = child;
+    session.started = QDateTime::currentDateTime();
+    session.minutes = 10;
+    session.limitMillis = 6000;
+    session.answers = {{2, 2, 0, 900}};
+    return session;
 }
 
 class ClassroomServer : public numberlark::testing::ClassroomFixture {
@@ -74,8 +82,8 @@ protected:
 
 TEST_F(ClassroomServer, TwoComputersDeliverOneChildAndTheTeacherSeesBoth)
 {
-    const ClassroomTest first = makeTest(u"Ada"_s, 1);
-    const ClassroomTest second = makeTest(u"Ada"_s, 2, {{7, 8, 7, 0, 1500}});
+    progress::TestRecord first = makeTest(u"Ada"_s, 1);
+    progress::TestRecord second = makeTest(u"Ada"_s, 2, {{7, 8, 7, 0, 1500}});
     ASSERT_TRUE(send(server("pc1"), {{first, makeTest(u"Ben"_s, 3, {{3, 4, 3, 0, 1000}})}, {}})
                     .status.ok());
     ASSERT_TRUE(send(server("pc2"), {{second}, {makePractice(u"Cleo"_s)}}).status.ok());
@@ -85,6 +93,7 @@ TEST_F(ClassroomServer, TwoComputersDeliverOneChildAndTheTeacherSeesBoth)
     std::vector<DeliveredTest> ada;
     ASSERT_FALSE(childTests(teacher.database(), u"Ada"_s, ada).isValid());
     ASSERT_EQ(ada.size(), 2U);
+    first.delivered = second.delivered = true; // as the server reads them back
     EXPECT_EQ(ada[0].test, first);
     EXPECT_EQ(ada[0].deliveredBy, u"pc1"_s);
     EXPECT_EQ(ada[1].test, second);
@@ -329,7 +338,7 @@ TEST_F(ClassroomServer, QuitWaitsTwoSecondsAtMostAndTheNextStartDeliversTheRest)
     Courier again;
     again.deliverBeforeQuit(logPath, server("pc2"), 2s);
     Outbox left;
-    ASSERT_TRUE(progress::readOutbox(log, left).done());
+    ASSERT_TRUE(readOutbox(log, left).done());
     EXPECT_EQ(left.tests.size() + left.practice.size(), 0U);
     EXPECT_EQ(rows("tests"), static_cast<int>(cases.size()));
     EXPECT_EQ(rows("practice_answers"), 1);

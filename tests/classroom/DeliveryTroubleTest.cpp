@@ -1,8 +1,8 @@
 // What a delivery does when the server refuses a row, freezes, drops its
 // connections, or the program quits in the middle of a big outbox.
+#include "classroom/LogOutbox.h"
 #include "classroom/OutboxDelivery.h"
 #include "classroom/courier/Courier.h"
-#include "progress/LogOutbox.h"
 #include "progress/LogTransaction.h"
 #include "progress/ProgressLog.h"
 #include "progress/TestTable.h"
@@ -65,14 +65,14 @@ protected:
     {
         progress::ProgressLog log(path);
         Outbox outbox;
-        EXPECT_TRUE(progress::readOutbox(log, outbox).done());
+        EXPECT_TRUE(readOutbox(log, outbox).done());
         return outbox;
     }
     static std::vector<SetAside> refusedIn(const QString& path)
     {
         progress::ProgressLog log(path);
         std::vector<SetAside> refused;
-        EXPECT_TRUE(progress::readRefused(log, refused).done());
+        EXPECT_TRUE(readRefused(log, refused).done());
         return refused;
     }
 

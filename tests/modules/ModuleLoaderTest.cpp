@@ -1,4 +1,5 @@
 #include "modules/ModuleLoader.h"
+#include "classroom/ClassroomCourier.h"
 #include "modules/ModuleImage.h"
 #include "platform/print/CertificateQueue.h"
 #include "platform/sound/ThemeBell.h"
@@ -109,6 +110,7 @@ TEST(ModuleLoader, EveryModuleGivesItsServiceOrTheRealReason)
     checkModule<TestRecorder>(QStringLiteral(NUMBERLARK_RECORDING_MODULE), print);
     checkModule<ProgressWindowMaker>(QStringLiteral(NUMBERLARK_PROGRESS_WINDOW_MODULE), print);
     checkModule<PracticeWindowMaker>(QStringLiteral(NUMBERLARK_PRACTICE_WINDOW_MODULE), print);
+    checkModule<classroom::ClassroomCourier>(QStringLiteral(NUMBERLARK_COURIER_MODULE), print);
 }
 
 } // namespace

@@ -63,9 +63,9 @@ bool Courier::startDelivery()
     // transaction and not an opening too.
     m_log = std::make_unique<progress::ProgressLog>(m_logPath, kLogWait);
     Outbox outbox;
-    progress::LogStatus read = progress::readOutbox(*m_log, outbox, {}, &m_readUpTo);
+    progress::LogStatus read = readOutbox(*m_log, outbox, {}, &m_readUpTo);
     if (read.done()) {
-        read = progress::readRefused(*m_log, m_state.setAside);
+        read = readRefused(*m_log, m_state.setAside);
     }
     if (!read.done()) {
         m_log.reset();
@@ -114,7 +114,7 @@ void Courier::markWhatArrived(DeliveryRun& run, std::set<QUuid>& marked)
     }
     // A log that cannot be written now keeps them waiting: the server keeps
     // only one of each, so sending them again does no harm.
-    if (progress::markDelivered(*m_log, arrived).done()) {
+    if (markDelivered(*m_log, arrived).done()) {
         m_state.waiting = std::max(0, m_state.waiting - static_cast<int>(arrived.size()));
         std::erase_if(m_state.setAside,
                       [&marked](const SetAside& item) { return marked.contains(item.uuid); });
@@ -129,7 +129,7 @@ void Courier::noteRefused(const DeliveryReport& report)
     }
     // A log held by another copy now loses only the note: the next start
     // meets the same refusal again.
-    static_cast<void>(progress::markRefused(*m_log, report.refused));
+    static_cast<void>(markRefused(*m_log, report.refused));
     for (const SetAside& item : report.refused) {
         m_refusedHere.insert(item.uuid);
         std::erase_if(m_state.setAside,
@@ -195,7 +195,7 @@ void Courier::deliverBeforeQuit(const QString& logPath, const QString& server,
     if (m_log == nullptr) {
         m_log = std::make_unique<progress::ProgressLog>(m_logPath, kLogWait);
     }
-    progress::OutboxPart part{.newest = kNewestAtQuit};
+    OutboxPart part{.newest = kNewestAtQuit};
     if (m_run != nullptr) {
         part.testsAfter = m_readUpTo.testsAfter;
         part.practiceAfter = m_readUpTo.practiceAfter;
@@ -204,7 +204,7 @@ void Courier::deliverBeforeQuit(const QString& logPath, const QString& server,
     Outbox outbox;
     std::shared_ptr<DeliveryRun> last;
     std::set<QUuid> lastMarked;
-    if (progress::readOutbox(*m_log, outbox, part).done()) {
+    if (readOutbox(*m_log, outbox, part).done()) {
         keepBackSetAside(outbox);
         last = startRun(std::move(outbox), m_run == nullptr ? 0 : m_state.waiting);
     }

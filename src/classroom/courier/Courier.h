@@ -2,7 +2,7 @@
 
 #include "classroom/ClassroomCourier.h"
 #include "classroom/DeliveryRun.h"
-#include "progress/LogOutbox.h"
+#include "classroom/LogOutbox.h"
 #include "progress/ProgressLog.h"
 
 #include <QObject>
@@ -50,9 +50,9 @@ private:
     QString m_server;
     std::unique_ptr<progress::ProgressLog> m_log; // open while a delivery runs
     std::shared_ptr<DeliveryRun> m_run;
-    std::set<QUuid> m_marked;        // of the running delivery, marked in the log already
-    progress::OutboxPart m_readUpTo; // where the running delivery's outbox ends in the log
-    std::set<QUuid> m_refusedHere;   // refused during this run: not sent again before the next
+    std::set<QUuid> m_marked;      // of the running delivery, marked in the log already
+    OutboxPart m_readUpTo;         // where the running delivery's outbox ends in the log
+    std::set<QUuid> m_refusedHere; // refused during this run: not sent again before the next
     // Deliveries given up on at Quit, still held by a frozen server.
     std::vector<std::shared_ptr<DeliveryRun>> m_leftBehind;
     int m_failures = 0;

@@ -26,62 +26,13 @@ std::vector<ChildFactRow> factRows(const ClassOverview& overview)
     return rows;
 }
 
-progress::TestRecord toTestRecord(const classroom::DeliveredTest& delivered)
-{
-    using Kind = progress::TableChoiceRecord::Kind;
-    const classroom::ClassroomTest& test = delivered.test;
-    progress::TestRecord record;
-    record.child = test.child;
-    record.when = test.when;
-    switch (test.tableKind) {
-    case classroom::TableKind::Mixed:
-        record.table = {Kind::Mixed, 0};
-        break;
-    case classroom::TableKind::Other:
-        record.table = {Kind::Other, test.tableNumber};
-        break;
-    case classroom::TableKind::Table:
-        record.table = {Kind::Table, test.tableNumber};
-        break;
-    }
-    record.questions = test.questions;
-    record.seconds = test.seconds;
-    record.finished = test.finished;
-    record.answers = test.answers;
-    record.uuid = test.uuid;
-    record.delivered = true;
-    return record;
-}
-
 std::vector<progress::TestRecord>
 toTestRecords(const std::vector<classroom::DeliveredTest>& delivered)
 {
     std::vector<progress::TestRecord> records;
     records.reserve(delivered.size());
     for (const classroom::DeliveredTest& test : delivered) {
-        records.push_back(toTestRecord(test));
-    }
-    return records;
-}
-
-std::vector<progress::PracticeSessionRecord>
-toPracticeRecords(const std::vector<classroom::ClassroomPractice>& sessions)
-{
-    std::vector<progress::PracticeSessionRecord> records;
-    records.reserve(sessions.size());
-    for (const classroom::ClassroomPractice& session : sessions) {
-        progress::PracticeSessionRecord record;
-        record.uuid = session.uuid;
-        record.child = session.child;
-        record.started = session.started;
-        record.minutes = session.minutes;
-        record.limitMillis = session.limitMillis;
-        record.delivered = true;
-        for (const classroom::ClassroomPracticeAnswer& answer : session.answers) {
-            record.answers.push_back(
-                {answer.first, answer.second, answer.wrongTries, answer.millis});
-        }
-        records.push_back(std::move(record));
+        records.push_back(test.test);
     }
     return records;
 }

@@ -30,12 +30,10 @@ inline practice::Fluency gradeOf(const classroom::ChildFactCounts& counts)
     return counts.fluency;
 }
 
-// A test on the school's server in the shape the progress window shows, so
-// every piece of the window works on the class as on this computer's log.
-progress::TestRecord toTestRecord(const classroom::DeliveredTest& delivered);
+// The tests on the school's server without who delivered them, as the
+// progress window shows a log's, so every piece of the window works on the
+// class as on this computer's log.
 std::vector<progress::TestRecord>
 toTestRecords(const std::vector<classroom::DeliveredTest>& delivered);
-std::vector<progress::PracticeSessionRecord>
-toPracticeRecords(const std::vector<classroom::ClassroomPractice>& sessions);
 
 } // namespace numberlark

@@ -162,15 +162,15 @@ void ClassReader::readChild(const QString& child)
 {
     m_worker->add([worker = m_worker.get(), child](ServerConnection& connection) {
         std::vector<classroom::DeliveredTest> delivered;
-        std::vector<classroom::ClassroomPractice> practised;
+        std::vector<progress::PracticeSessionRecord> practised;
         const ClassroomStatus status = query(connection, [&](const QSqlDatabase& db) {
             delivered.clear();
             practised.clear();
             const QSqlError error = classroom::childTests(db, child, delivered);
             return error.isValid() ? error : classroom::childPractice(db, child, practised);
         });
-        worker->post([child, tests = toTestRecords(delivered),
-                      practice = toPracticeRecords(practised), status](ClassReader& reader) {
+        worker->post([child, tests = toTestRecords(delivered), practice = std::move(practised),
+                      status](ClassReader& reader) {
             emit reader.childRead(child, tests, practice, status);
         });
     });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "progress/recording/ClassroomDelivery.h"
+#include "classroom/ClassroomDelivery.h"
 #include "progress/recording/ProgressRecording.h"
 #include "quiz/QuizSession.h"
 #include "quiz/RandomSource.h"

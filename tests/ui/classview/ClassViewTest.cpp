@@ -27,12 +27,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-ClassroomTest testOf(const QString& child, int day, std::vector<ClassroomAnswer> answers)
+progress::TestRecord testOf(const QString& child, int day,
+                            std::vector<progress::AnsweredQuestion> answers)
 {
     const QDateTime when(QDate(2026, 3, day), QTime(9, 0), Qt::OffsetFromUTC, 3600);
-    const int n = static_cast<int>(answers.size());
-    return {QUuid::createUuid(), child, when, TableKind::Table, 7, n, n, 20, true,
-            std::move(answers)};
+    progress::TestRecord test =
+        numberlark::testing::TestRecordBuilder(child).at(when).seconds(20).answers(
+            std::move(answers));
+    test.uuid = QUuid::createUuid();
+    return test;
 }
 
 bool loadedPostgresDriver()
@@ -55,12 +58,13 @@ protected:
         deliverFrom(u"pc1"_s, {testOf(u"Ada"_s, 1, {{7, 8, 7, 0, 2000}}),
                                testOf(u"Ben"_s, 1, {{3, 4, 3, 0, 1000}})});
         deliverFrom(u"pc2"_s, {testOf(u"Ada"_s, 2, {{8, 7, 7, 2, 9000}})},
-                    {{QUuid::createUuid(),
-                      u"Ada"_s,
-                      QDateTime::currentDateTime(),
-                      5,
-                      {},
-                      {{2, 2, 0, 900}}}});
+                    {{.uuid = QUuid::createUuid(),
+                      .child = u"Ada"_s,
+                      .started = QDateTime::currentDateTime(),
+                      .minutes = 5,
+                      .limitMillis = std::nullopt,
+                      .delivered = false,
+                      .answers = {{2, 2, 0, 900}}}});
     }
     void TearDown() override
     {
@@ -68,8 +72,8 @@ protected:
         qunsetenv("PGSERVICEFILE");
     }
 
-    void deliverFrom(const QString& login, std::vector<ClassroomTest> tests,
-                     std::vector<ClassroomPractice> practice = {})
+    void deliverFrom(const QString& login, std::vector<progress::TestRecord> tests,
+                     std::vector<progress::PracticeSessionRecord> practice = {})
     {
         ServerConnection connection(m_server->conninfo(login));
         ASSERT_TRUE(deliver(connection, {std::move(tests), std::move(practice)}).status.ok());

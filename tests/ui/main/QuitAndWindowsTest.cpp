@@ -161,6 +161,40 @@ TEST(QuitWindow, AFailingProgressLogNeverStopsTheLineOrQuit)
     }
 }
 
+// A school's server out of reach, or no courier module to reach it with:
+// Quit still ends, the test waits in the log for a later start, and the
+// classroom line has its reason, naming the module when that is what failed.
+TEST(QuitWindow, AClassroomThatCannotDeliverLosesNothingAndQuitEnds)
+{
+    for (const bool moduleMissing : {true, false}) {
+        SCOPED_TRACE(moduleMissing ? "courier missing" : "server out of reach");
+        TemporaryWorkingDirectory folder;
+        MainWindowHarness harness;
+        harness.store("allow_saving", "1");
+        ClassroomDelivery& classroom = harness.window().classroomDelivery();
+        const QString module =
+            moduleMissing ? folder.filePath(QStringLiteral("libnumberlark_classroom_courier.so"))
+                          : QStringLiteral(NUMBERLARK_COURIER_MODULE);
+        classroom.setModulePaths({module});
+        classroom.setLogPath(harness.progressLogPath());
+        classroom.setServer(QStringLiteral("host=%1 dbname=numberlark user=pc1")
+                                .arg(folder.filePath(QStringLiteral("no-server"))));
+        answerOneQuestion(harness);
+        harness.window().CmdQuit_Click(1);
+
+        EXPECT_FALSE(harness.window().isVisible());
+        EXPECT_FALSE(classroom.deliveryRunning());
+        const std::optional<classroom::OutboxState> state = classroom.state();
+        ASSERT_TRUE(state.has_value());
+        EXPECT_FALSE(state->reason.isEmpty());
+        EXPECT_EQ(state->reason.contains(module), moduleMissing);
+        const std::vector<progress::TestRecord> tests =
+            progress::ProgressLog(harness.progressLogPath()).testsOf(QString());
+        ASSERT_EQ(tests.size(), 1u);
+        EXPECT_FALSE(tests[0].delivered);
+    }
+}
+
 TEST(QuitWindow, FinishedTestSavesTheNameAndTheDateLine)
 {
     TemporaryWorkingDirectory folder;

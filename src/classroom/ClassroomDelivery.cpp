@@ -1,4 +1,4 @@
-#include "progress/recording/ClassroomDelivery.h"
+#include "classroom/ClassroomDelivery.h"
 
 #include "classroom/ClassroomCourier.h"
 #include "modules/ModuleLoader.h"

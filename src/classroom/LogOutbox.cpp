@@ -1,4 +1,4 @@
-#include "progress/LogOutbox.h"
+#include "classroom/LogOutbox.h"
 
 #include "progress/LogTransaction.h"
 #include "progress/PracticeTable.h"
@@ -11,49 +11,15 @@
 
 #include <span>
 
-namespace numberlark::progress {
+namespace numberlark::classroom {
+
+using namespace progress;
 
 namespace {
-
-using classroom::ClassroomPractice;
-using classroom::ClassroomTest;
 
 // Statements of at most this many uuids, far below SQLite's limit on
 // bound values.
 constexpr std::size_t kUuidsPerStatement = 200;
-
-ClassroomTest travelling(const TestRecord& test)
-{
-    // Every answer of a test is a right one in the end: a wrong answer keeps
-    // the question until it is answered right.
-    return {.uuid = test.uuid,
-            .child = test.child,
-            .when = test.when,
-            .tableKind = static_cast<classroom::TableKind>(test.table.kind),
-            .tableNumber = test.table.number,
-            .questions = test.questions,
-            .rightAnswers = static_cast<int>(test.answers.size()),
-            .seconds = test.seconds,
-            .finished = test.finished,
-            .answers = test.answers};
-}
-
-ClassroomPractice travelling(const PracticeSessionRecord& session)
-{
-    ClassroomPractice practice{.uuid = session.uuid,
-                               .child = session.child,
-                               .started = session.started,
-                               .minutes = session.minutes,
-                               .limitMillis = session.limitMillis,
-                               .answers = {}};
-    for (const PracticeAnswerRecord& answer : session.answers) {
-        practice.answers.push_back({.first = static_cast<std::int8_t>(answer.first),
-                                    .second = static_cast<std::int8_t>(answer.second),
-                                    .wrongTries = answer.wrongTries,
-                                    .millis = answer.millis});
-    }
-    return practice;
-}
 
 // The rows of `table` waiting after key `after`; tests imported from a
 // results file never wait.
@@ -98,13 +64,13 @@ QSqlError selectOutbox(const QSqlDatabase& db, const OutboxPart& part, classroom
         error = selectPracticeWhere(db, practiceWhere, practiceValues, sessions);
     }
     reached = part;
-    for (const TestRecord& test : tests) {
-        outbox.tests.push_back(travelling(test));
+    for (TestRecord& test : tests) {
         reached.testsAfter = std::max(reached.testsAfter, test.id);
+        outbox.tests.push_back(std::move(test));
     }
-    for (const PracticeSessionRecord& session : sessions) {
-        outbox.practice.push_back(travelling(session));
+    for (PracticeSessionRecord& session : sessions) {
         reached.practiceAfter = std::max(reached.practiceAfter, session.id);
+        outbox.practice.push_back(std::move(session));
     }
     return error;
 }
@@ -192,9 +158,9 @@ LogStatus markDelivered(ProgressLog& log, const std::vector<QUuid>& uuids)
     return error.isValid() ? log.statusFor(error) : status;
 }
 
-} // namespace numberlark::progress
+} // namespace numberlark::classroom
 
-namespace numberlark::progress {
+namespace numberlark::classroom {
 
 LogStatus readRefused(ProgressLog& log, std::vector<classroom::SetAside>& refused)
 {
@@ -232,4 +198,4 @@ LogStatus markRefused(ProgressLog& log, const std::vector<classroom::SetAside>& 
     return error.isValid() ? log.statusFor(error) : status;
 }
 
-} // namespace numberlark::progress
+} // namespace numberlark::classroom

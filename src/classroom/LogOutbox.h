@@ -9,8 +9,10 @@
 #include <vector>
 
 namespace numberlark::progress {
-
 class ProgressLog;
+}
+
+namespace numberlark::classroom {
 
 // Which part of the outbox to read: the rows recorded after these log keys
 // and, when `newest` is above 0, only that many of the newest of each kind.
@@ -25,17 +27,17 @@ struct OutboxPart {
 // results file they came from may have been imported on other computers
 // too, each time under a new uuid. `reached`, when given, gets the log keys
 // of the last test and session read, for a later read of what came since.
-LogStatus readOutbox(ProgressLog& log, classroom::Outbox& outbox, const OutboxPart& part = {},
-                     OutboxPart* reached = nullptr);
+progress::LogStatus readOutbox(progress::ProgressLog& log, Outbox& outbox,
+                               const OutboxPart& part = {}, OutboxPart* reached = nullptr);
 
 // Notes in the log, in one writing transaction, that the server holds these.
-LogStatus markDelivered(ProgressLog& log, const std::vector<QUuid>& uuids);
+progress::LogStatus markDelivered(progress::ProgressLog& log, const std::vector<QUuid>& uuids);
 
 // Those waiting that the server refused before, with its reasons.
-LogStatus readRefused(ProgressLog& log, std::vector<classroom::SetAside>& refused);
+progress::LogStatus readRefused(progress::ProgressLog& log, std::vector<SetAside>& refused);
 
 // Notes beside each of these, in one writing transaction, why the server
 // refused it; it waits all the same.
-LogStatus markRefused(ProgressLog& log, const std::vector<classroom::SetAside>& refused);
+progress::LogStatus markRefused(progress::ProgressLog& log, const std::vector<SetAside>& refused);
 
-} // namespace numberlark::progress
+} // namespace numberlark::classroom
