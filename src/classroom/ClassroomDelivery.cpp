@@ -69,7 +69,7 @@ std::optional<classroom::OutboxState> ClassroomDelivery::state() const
         // Before the first delivery nothing is known yet; a module that
         // could not be loaded is the reason nothing goes.
         return classroom::OutboxState{
-            .waiting = 0, .reason = m_loadFailure, .delivering = false, .setAside = {}};
+            .waiting = 0, .failure = m_loadFailure, .delivering = false, .setAside = {}};
     }
     return m_courier->state();
 }

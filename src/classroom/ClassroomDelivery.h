@@ -55,7 +55,7 @@ private:
     QStringList m_modulePaths;
     classroom::ClassroomCourier* m_courier = nullptr;
     bool m_loadTried = false;
-    QString m_loadFailure;
+    Outcome m_loadFailure;
 };
 
 } // namespace numberlark

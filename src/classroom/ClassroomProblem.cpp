@@ -118,6 +118,11 @@ ClassroomProblem classifyStatementError(const QSqlError& error)
     return ClassroomProblem::Refused;
 }
 
+Outcome ClassroomStatus::told() const
+{
+    return ok() ? Outcome::success() : Outcome::failure(describe(problem), {}, detail);
+}
+
 QString describe(ClassroomProblem problem)
 {
     switch (problem) {

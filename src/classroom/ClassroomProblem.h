@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome/Outcome.h"
+
 #include <QSqlError>
 #include <QString>
 
@@ -29,6 +31,9 @@ struct ClassroomStatus {
     QString detail;
 
     bool ok() const { return problem == ClassroomProblem::None; }
+    // As a person is told it: the sentence for the problem, with the
+    // server's own words as the reason.
+    Outcome told() const;
 };
 
 // What went wrong when a connection could not be opened. libpq gives no

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome/Outcome.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QUuid>
@@ -27,7 +29,7 @@ struct SetAside {
 // language shown on screen.
 struct OutboxState {
     int waiting = 0;
-    QString reason; // empty while a delivery is on its way or none failed
+    Outcome failure; // success while a delivery is on its way or none failed
     bool delivering = false;
     std::vector<SetAside> setAside; // among those waiting
 

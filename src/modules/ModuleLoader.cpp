@@ -1,7 +1,6 @@
 #include "modules/ModuleLoader.h"
 
 #include "modules/ModuleImage.h"
-#include "outcome/Outcome.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,7 +82,7 @@ QStringList modulePaths(const QString& fileName)
     return modulePaths(fileName, QCoreApplication::applicationDirPath());
 }
 
-QFunctionPointer loadModuleEntry(const QStringList& paths, const char* symbol, QString* failure)
+QFunctionPointer loadModuleEntry(const QStringList& paths, const char* symbol, Outcome* failure)
 {
     static std::mutex guard;
     static QHash<QString, Loaded> loaded;
@@ -93,7 +92,7 @@ QFunctionPointer loadModuleEntry(const QStringList& paths, const char* symbol, Q
     if (found == loaded.constEnd()) {
         found = loaded.insert(key, load(paths, symbol));
     }
-    *failure = found->outcome.message;
+    *failure = found->outcome;
     return found->entry;
 }
 

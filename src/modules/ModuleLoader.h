@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome/Outcome.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,9 +13,9 @@ template <typename Service> struct LoadedModule {
     // Made by the module; valid until the program ends, since a module is
     // never unloaded. Null when the module could not be loaded.
     Service* service = nullptr;
-    // The text a user is shown: the module, each place it was looked for and
-    // the system's reason there. Empty when the module was loaded.
-    QString failure;
+    // What a user is told: the module, each place it was looked for and the
+    // system's reason there. Success when the module was loaded.
+    Outcome failure;
 };
 
 // The places a module is looked for, in order: next to the program (a build
@@ -23,7 +25,7 @@ QStringList modulePaths(const QString& fileName);
 
 // The entry point `symbol` of the first of `paths` that loads, or null with
 // the reason in `failure`.
-QFunctionPointer loadModuleEntry(const QStringList& paths, const char* symbol, QString* failure);
+QFunctionPointer loadModuleEntry(const QStringList& paths, const char* symbol, Outcome* failure);
 
 // The program's own modules are shared libraries that bring in heavy
 // libraries (a print client, a sound client, a database driver, a chart
@@ -38,7 +40,7 @@ QFunctionPointer loadModuleEntry(const QStringList& paths, const char* symbol, Q
 template <typename Service> LoadedModule<Service> loadModule(const QStringList& paths)
 {
     using Entry = Service* (*)();
-    QString failure;
+    Outcome failure;
     const QFunctionPointer entry = loadModuleEntry(paths, Service::kEntryPoint, &failure);
     if (entry == nullptr) {
         return {nullptr, failure};

@@ -47,6 +47,8 @@ struct [[nodiscard]] Outcome {
     bool failed() const { return !done(); }
     // The user must be told: a failure, or a done that came with a notice.
     bool mustTell() const { return kind != Kind::Ok; }
+
+    friend bool operator==(const Outcome&, const Outcome&) = default;
 };
 
 } // namespace numberlark

@@ -123,7 +123,7 @@ TEST_F(DeliveryTrouble, ARefusedRowIsSetAsideAndEverythingElseArrives)
 
         const OutboxState first = deliverAsAtStart(logPath, pc1());
         EXPECT_EQ(rows("tests"), 300 - c.refused);
-        EXPECT_TRUE(first.reason.isEmpty()) << first.reason.toStdString();
+        EXPECT_TRUE(first.failure.done()) << first.failure.message.toStdString();
         EXPECT_EQ(first.waiting, c.refused);
         ASSERT_EQ(first.setAside.size(), static_cast<std::size_t>(c.refused));
         const QString line = ClassroomLine::textFor(first);

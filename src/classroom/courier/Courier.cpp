@@ -69,7 +69,7 @@ bool Courier::startDelivery()
     }
     if (!read.done()) {
         m_log.reset();
-        m_state.reason = read.message;
+        m_state.failure = read;
         m_retry.start(pauseAfterFailures(++m_failures));
         return false;
     }
@@ -77,7 +77,7 @@ bool Courier::startDelivery()
     m_state.waiting = countOf(outbox) + keptBack;
     if (countOf(outbox) == 0) {
         m_log.reset();
-        m_state.reason.clear();
+        m_state.failure = Outcome::success();
         return false;
     }
     m_marked.clear();
@@ -145,7 +145,7 @@ void Courier::endDelivery(const DeliveryReport& report)
     m_run.reset();
     m_log.reset();
     m_state.delivering = false;
-    m_state.reason = describe(report.status.problem);
+    m_state.failure = report.status.told();
     if (report.status.ok()) {
         m_failures = 0;
         return;
@@ -234,7 +234,7 @@ void Courier::deliverBeforeQuit(const QString& logPath, const QString& server,
         markWhatArrived(**run, *marked);
         if (report) {
             noteRefused(*report);
-            m_state.reason = describe(report->status.problem);
+            m_state.failure = report->status.told();
         }
         leaveBehind(*run);
     }

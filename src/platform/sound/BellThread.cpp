@@ -42,7 +42,7 @@ std::unique_ptr<ThemeBell> openSound(const QStringList& modulePaths,
     // reason goes to the terminal only.
     const auto sound = loadModule<SoundService>(modulePaths);
     if (sound.service == nullptr) {
-        qWarning("numberlark: %s", qPrintable(sound.failure));
+        qWarning("numberlark: %s", qPrintable(sound.failure.message));
         return nullptr;
     }
     return std::unique_ptr<ThemeBell>(

@@ -84,7 +84,7 @@ progress::LogStatus ProgressRecording::record(const QuizSession& session, const 
     progress::LogStatus status =
         recorder.service != nullptr
             ? recorder.service->record(logPath, progressRecordOf(session, facts))
-            : progress::LogStatus{progress::LogStatus::Kind::CannotWrite, recorder.failure};
+            : recorder.failure;
     if (!status.message.isEmpty() && m_notice) {
         m_notice(status.done() ? status.message
                                : status.message + QStringLiteral("\n\n") +

@@ -126,7 +126,8 @@ void ClassReader::checkAccess()
         QMetaObject::invokeMethod(
             this,
             [this] {
-                emit accessChecked(false, {ClassroomProblem::ServerUnreachable, {}});
+                emit accessChecked(false,
+                                   ClassroomStatus{ClassroomProblem::ServerUnreachable, {}}.told());
             },
             Qt::QueuedConnection);
         return;
@@ -139,8 +140,9 @@ void ClassReader::checkAccess()
             return denied ? QSqlError() : error;
         });
         const bool canRead = status.ok() && !denied;
-        worker->post(
-            [canRead, status](ClassReader& reader) { emit reader.accessChecked(canRead, status); });
+        worker->post([canRead, failure = status.told()](ClassReader& reader) {
+            emit reader.accessChecked(canRead, failure);
+        });
     });
 }
 
@@ -148,13 +150,13 @@ void ClassReader::readOverview(practice::FluencyLimit limit)
 {
     m_worker->add([worker = m_worker.get(), limit](ServerConnection& connection) {
         ClassOverview overview;
-        const ClassroomStatus status = query(connection, [&overview, limit](const QSqlDatabase& db) {
-            overview = {};
-            return classroom::readClassCounts(db, kHardestFactsShown, limit, overview);
-        });
-        worker->post([overview = std::move(overview), status](ClassReader& reader) {
-            emit reader.overviewRead(overview, status);
-        });
+        const ClassroomStatus status =
+            query(connection, [&overview, limit](const QSqlDatabase& db) {
+                overview = {};
+                return classroom::readClassCounts(db, kHardestFactsShown, limit, overview);
+            });
+        worker->post([overview = std::move(overview), failure = status.told()](
+                         ClassReader& reader) { emit reader.overviewRead(overview, failure); });
     });
 }
 
@@ -170,8 +172,8 @@ void ClassReader::readChild(const QString& child)
             return error.isValid() ? error : classroom::childPractice(db, child, practised);
         });
         worker->post([child, tests = toTestRecords(delivered), practice = std::move(practised),
-                      status](ClassReader& reader) {
-            emit reader.childRead(child, tests, practice, status);
+                      failure = status.told()](ClassReader& reader) {
+            emit reader.childRead(child, tests, practice, failure);
         });
     });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "classroom/ClassroomProblem.h"
+#include "outcome/Outcome.h"
 #include "ui/classview/ClassOverview.h"
 
 #include <QObject>
@@ -33,13 +33,13 @@ public:
 
 signals:
     // `canRead` is false for a login that may only deliver (a computer's),
-    // and for a server that could not be asked (`status` says why).
-    void accessChecked(bool canRead, const numberlark::classroom::ClassroomStatus& status);
+    // and for a server that could not be asked (`failure` says why).
+    void accessChecked(bool canRead, const numberlark::Outcome& failure);
     void overviewRead(const numberlark::ClassOverview& overview,
-                      const numberlark::classroom::ClassroomStatus& status);
+                      const numberlark::Outcome& failure);
     void childRead(const QString& child, const std::vector<numberlark::progress::TestRecord>& tests,
                    const std::vector<numberlark::progress::PracticeSessionRecord>& practice,
-                   const numberlark::classroom::ClassroomStatus& status);
+                   const numberlark::Outcome& failure);
 
 private:
     struct Worker;

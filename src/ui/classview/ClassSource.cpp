@@ -88,16 +88,15 @@ void ClassSource::readChild(int pickerIndex)
     m_reader->readChild(*m_wanted);
 }
 
-void ClassSource::overviewRead(const ClassOverview& overview,
-                               const classroom::ClassroomStatus& status)
+void ClassSource::overviewRead(const ClassOverview& overview, const Outcome& failure)
 {
     if (!m_chosen) {
         return;
     }
-    if (!status.ok()) {
+    if (failure.failed()) {
         emit messageShown(
-            tr("The class cannot be shown: %1").arg(classroom::describe(status.problem)) +
-            (status.detail.isEmpty() ? QString() : QStringLiteral("\n\n") + status.detail));
+            tr("The class cannot be shown: %1").arg(failure.message) +
+            (failure.reason.isEmpty() ? QString() : QStringLiteral("\n\n") + failure.reason));
         return;
     }
     const QSignalBlocker blocker(m_picker);
@@ -123,15 +122,15 @@ void ClassSource::overviewRead(const ClassOverview& overview,
 void ClassSource::childAnswered(const QString& child,
                                 const std::vector<progress::TestRecord>& tests,
                                 const std::vector<progress::PracticeSessionRecord>& practice,
-                                const classroom::ClassroomStatus& status)
+                                const Outcome& failure)
 {
     // A reply to an earlier choice, or for a view no longer shown.
     if (!m_chosen || m_wanted != child) {
         return;
     }
-    if (!status.ok()) {
-        emit messageShown(tr("The tests of %1 cannot be shown: %2")
-                              .arg(shownChildName(child), classroom::describe(status.problem)));
+    if (failure.failed()) {
+        emit messageShown(
+            tr("The tests of %1 cannot be shown: %2").arg(shownChildName(child), failure.message));
         return;
     }
     emit childRead(tests, practice);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "classroom/ClassroomProblem.h"
+#include "outcome/Outcome.h"
 #include "progress/ProgressRecords.h"
 #include "ui/classview/ClassOverview.h"
 #include "ui/progress/ChildSource.h"
@@ -65,10 +65,10 @@ signals:
 
 private:
     void choose(bool classView);
-    void overviewRead(const ClassOverview& overview, const classroom::ClassroomStatus& status);
+    void overviewRead(const ClassOverview& overview, const Outcome& failure);
     void childAnswered(const QString& child, const std::vector<progress::TestRecord>& tests,
                        const std::vector<progress::PracticeSessionRecord>& practice,
-                       const classroom::ClassroomStatus& status);
+                       const Outcome& failure);
     QString shownName(const QString& child) const;
 
     QComboBox* m_picker;

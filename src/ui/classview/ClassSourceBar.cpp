@@ -55,7 +55,7 @@ void ClassSourceBar::showConnecting()
     m_tryAgain->hide();
 }
 
-void ClassSourceBar::showAccess(bool canRead, const classroom::ClassroomStatus& status)
+void ClassSourceBar::showAccess(bool canRead, const Outcome& failure)
 {
     m_thisComputer->setVisible(canRead);
     m_class->setVisible(canRead);
@@ -66,13 +66,12 @@ void ClassSourceBar::showAccess(bool canRead, const classroom::ClassroomStatus& 
         return;
     }
     // A computer's login may deliver but not read: a plain fact, not a fault.
-    m_note->setText(
-        status.ok() ? tr("This computer delivers its tests to the school's server; "
-                         "the whole class is shown with a teacher's login.")
-                    : tr("The class cannot be shown: %1").arg(classroom::describe(status.problem)));
-    m_note->setToolTip(status.detail);
+    m_note->setText(failure.done() ? tr("This computer delivers its tests to the school's server; "
+                                        "the whole class is shown with a teacher's login.")
+                                   : tr("The class cannot be shown: %1").arg(failure.message));
+    m_note->setToolTip(failure.reason);
     // A server out of reach may be back in a minute; a login's rights are not.
-    m_tryAgain->setVisible(!status.ok());
+    m_tryAgain->setVisible(failure.failed());
 }
 
 bool ClassSourceBar::classChosen() const

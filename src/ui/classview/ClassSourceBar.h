@@ -1,6 +1,6 @@
 #pragma once
 
-#include "classroom/ClassroomProblem.h"
+#include "outcome/Outcome.h"
 
 #include <QWidget>
 
@@ -22,7 +22,7 @@ public:
 
     void showConnecting();
     // After the server was asked whether this login may read the class.
-    void showAccess(bool canRead, const classroom::ClassroomStatus& status);
+    void showAccess(bool canRead, const Outcome& failure);
     bool classChosen() const;
     void setExportEnabled(bool enabled);
 

@@ -28,7 +28,7 @@ QWidget* windowFromModule(const QStringList& paths, const Context& context, Name
         return maker.service->make(context);
     }
     const WindowModuleNames said = names();
-    return unavailableWindow(said.objectName, said.title, said.failure.arg(maker.failure));
+    return unavailableWindow(said.objectName, said.title, said.failure.arg(maker.failure.message));
 }
 
 } // namespace numberlark

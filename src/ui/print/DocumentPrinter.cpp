@@ -38,7 +38,7 @@ std::mutex& printServerTurn()
 
 // The default printer and its queue, as found on a thread of the print's own.
 struct FoundPrinter {
-    QString moduleFailure; // the print module could not be loaded
+    Outcome moduleFailure; // the print module could not be loaded
     std::optional<DefaultPrinter> printer;
     std::shared_ptr<CertificateQueue> queue;
     std::optional<QString> refusal;
@@ -86,8 +86,8 @@ Outcome printOnDefaultPrinter(const DocumentPrinter::Printer::Draw& draw,
     if (!found) {
         return Outcome::failure(noAnswer);
     }
-    if (!found->moduleFailure.isEmpty()) {
-        return Outcome::failure(found->moduleFailure);
+    if (found->moduleFailure.failed()) {
+        return found->moduleFailure;
     }
     if (!found->printer) {
         return Outcome::failure(document.noPrinter);

@@ -26,7 +26,7 @@ QString ClassroomLine::textFor(const classroom::OutboxState& state)
     if (state.waiting <= 0) {
         // A reason with nothing waiting is still worth telling: the next
         // test would wait too.
-        return state.reason;
+        return state.failure.message;
     }
     // The number stands last, so the English needs no plural forms.
     const QString count =
@@ -35,7 +35,7 @@ QString ClassroomLine::textFor(const classroom::OutboxState& state)
             : tr("Tests waiting to be delivered to the school's server: %n.", nullptr,
                  state.waiting);
     QStringList sentences{count};
-    for (const QString& more : {state.reason, setAsideText(state.setAside)}) {
+    for (const QString& more : {state.failure.message, setAsideText(state.setAside)}) {
         if (!more.isEmpty()) {
             sentences << more;
         }

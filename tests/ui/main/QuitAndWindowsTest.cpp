@@ -186,8 +186,8 @@ TEST(QuitWindow, AClassroomThatCannotDeliverLosesNothingAndQuitEnds)
         EXPECT_FALSE(classroom.deliveryRunning());
         const std::optional<classroom::OutboxState> state = classroom.state();
         ASSERT_TRUE(state.has_value());
-        EXPECT_FALSE(state->reason.isEmpty());
-        EXPECT_EQ(state->reason.contains(module), moduleMissing);
+        EXPECT_TRUE(state->failure.failed());
+        EXPECT_EQ(state->failure.message.contains(module), moduleMissing);
         const std::vector<progress::TestRecord> tests =
             progress::ProgressLog(harness.progressLogPath()).testsOf(QString());
         ASSERT_EQ(tests.size(), 1u);
