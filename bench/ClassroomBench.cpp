@@ -229,10 +229,10 @@ int main(int argc, char** argv)
     ServerConnection computer(server.conninfo(QStringLiteral("pc1")));
     const std::vector<progress::TestRecord> outbox = sampleTests(1, kOutbox, engine);
     auto start = Clock::now();
-    const DeliveryReport report = deliver(computer, {outbox, {}});
+    const DeliveryReport report = deliverOutbox(computer, {outbox, {}});
     std::printf("classroom: outbox of %d tests delivered: %.0f ms\n", kOutbox, millisSince(start));
     const DeliveryReport classReport =
-        deliver(computer, {sampleTests(kChildren, kTestsPerChild, engine), {}});
+        deliverOutbox(computer, {sampleTests(kChildren, kTestsPerChild, engine), {}});
     if (!report.status.ok() || !classReport.status.ok()) {
         std::fprintf(stderr, "bench_classroom: %s\n", qPrintable(classReport.status.detail));
         return 1;

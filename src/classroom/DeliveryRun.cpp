@@ -25,7 +25,7 @@ void DeliveryRun::run()
     DeliveryReport report;
     {
         ServerConnection connection(m_server);
-        report = deliver(
+        report = deliverOutbox(
             connection, m_outbox,
             [this](const QUuid& uuid) {
                 const std::lock_guard lock(m_mutex);

@@ -188,9 +188,9 @@ template <typename Item> void Delivery::send(const std::vector<Item>& items)
 
 } // namespace
 
-DeliveryReport deliver(ServerConnection& connection, const Outbox& outbox,
-                       const std::function<void(const QUuid&)>& onDelivered,
-                       const std::atomic<bool>* stop)
+DeliveryReport deliverOutbox(ServerConnection& connection, const Outbox& outbox,
+                             const std::function<void(const QUuid&)>& onDelivered,
+                             const std::atomic<bool>* stop)
 {
     Delivery delivery(connection, onDelivered, stop);
     delivery.send(outbox.tests);

@@ -47,8 +47,8 @@ inline constexpr int kReconnectTries = 2;
 // stops answering ends the delivery as ServerFrozen. `onDelivered` hears
 // each uuid as soon as its batch is committed; `stop`, when set, ends the
 // delivery between two batches.
-DeliveryReport deliver(ServerConnection& connection, const Outbox& outbox,
-                       const std::function<void(const QUuid&)>& onDelivered = {},
-                       const std::atomic<bool>* stop = nullptr);
+DeliveryReport deliverOutbox(ServerConnection& connection, const Outbox& outbox,
+                             const std::function<void(const QUuid&)>& onDelivered = {},
+                             const std::atomic<bool>* stop = nullptr);
 
 } // namespace numberlark::classroom

@@ -3,7 +3,7 @@
 #include "classroom/LogOutbox.h"
 #include "classroom/OutboxDelivery.h"
 #include "classroom/ServerConnection.h"
-#include "classroom/courier/Courier.h"
+#include "classroom/courier/OutboxCourier.h"
 #include "progress/ProgressLog.h"
 #include "support/ClassroomFixture.h"
 #include "support/TestRecordBuilder.h"
@@ -76,7 +76,7 @@ protected:
                                const std::function<void(const QUuid&)>& onDelivered = {})
     {
         ServerConnection connection(server);
-        return deliver(connection, outbox, onDelivered);
+        return deliverOutbox(connection, outbox, onDelivered);
     }
 };
 
@@ -305,7 +305,7 @@ TEST_F(ClassroomServer, QuitWaitsTwoSecondsAtMostAndTheNextStartDeliversTheRest)
             m_server->superuser(u"UPDATE numberlark_schema SET version = 99"_s);
         }
 
-        Courier atQuit;
+        OutboxCourier atQuit;
         QElapsedTimer quitting;
         quitting.start();
         atQuit.deliverBeforeQuit(logPath, setting, 2s);
@@ -322,7 +322,7 @@ TEST_F(ClassroomServer, QuitWaitsTwoSecondsAtMostAndTheNextStartDeliversTheRest)
         } else if (kind == Server::Newer) {
             m_server->superuser(u"UPDATE numberlark_schema SET version = 1"_s);
         }
-        Courier nextStart;
+        OutboxCourier nextStart;
         nextStart.deliverWhileRunning(logPath, server("pc1"));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !nextStart.state().delivering; }, 60000));
         EXPECT_EQ(nextStart.state(), OutboxState{});
@@ -335,7 +335,7 @@ TEST_F(ClassroomServer, QuitWaitsTwoSecondsAtMostAndTheNextStartDeliversTheRest)
     progress::ProgressLog log(logPath);
     ASSERT_TRUE(log.open().done());
     QSqlQuery(log.database()).exec(u"UPDATE tests SET delivered = 0"_s);
-    Courier again;
+    OutboxCourier again;
     again.deliverBeforeQuit(logPath, server("pc2"), 2s);
     Outbox left;
     ASSERT_TRUE(readOutbox(log, left).done());

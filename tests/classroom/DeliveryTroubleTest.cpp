@@ -2,7 +2,7 @@
 // connections, or the program quits in the middle of a big outbox.
 #include "classroom/LogOutbox.h"
 #include "classroom/OutboxDelivery.h"
-#include "classroom/courier/Courier.h"
+#include "classroom/courier/OutboxCourier.h"
 #include "progress/LogTransaction.h"
 #include "progress/ProgressLog.h"
 #include "progress/TestTable.h"
@@ -78,7 +78,7 @@ protected:
 
     static OutboxState deliverAsAtStart(const QString& path, const QString& server)
     {
-        Courier courier;
+        OutboxCourier courier;
         courier.deliverWhileRunning(path, server);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !courier.state().delivering; }, 120000));
         return courier.state();
@@ -156,7 +156,7 @@ TEST_F(DeliveryTrouble, AFrozenServerIsToldAsSuchAndTriedAgain)
     DeliveryReport report;
     {
         ServerConnection connection(pc1());
-        report = deliver(connection, outboxOf(logPath), [&](const QUuid&) {
+        report = deliverOutbox(connection, outboxOf(logPath), [&](const QUuid&) {
             if (stopped.isEmpty()) {
                 stopped = pc1Backends("pid");
                 ::kill(stopped.toInt(), SIGSTOP);
@@ -179,7 +179,7 @@ TEST_F(DeliveryTrouble, BackendsEndedThreeTimesDeliverEverything)
     fillLog(logPath, 200);
     std::size_t seen = 0;
     ServerConnection connection(pc1());
-    const DeliveryReport report = deliver(connection, outboxOf(logPath), [&](const QUuid&) {
+    const DeliveryReport report = deliverOutbox(connection, outboxOf(logPath), [&](const QUuid&) {
         if (++seen % kItemsPerTransaction == 0 && seen <= 3 * kItemsPerTransaction) {
             EXPECT_EQ(pc1Backends("pg_terminate_backend(pid)"), u"t"_s);
         }
@@ -197,7 +197,7 @@ TEST_F(DeliveryTrouble, QuitDuringABigDeliveryLeavesTheRestForTheNextStart)
     QTemporaryDir home;
     const QString logPath = home.filePath(u"progress.sqlite"_s);
     fillLog(logPath, kTests);
-    Courier running;
+    OutboxCourier running;
     running.deliverWhileRunning(logPath, pc1());
     ASSERT_TRUE(QTest::qWaitFor([&] { return running.state().waiting < kTests; }, 60000));
     progress::TestRecord last = TestRecordBuilder(u"Ada"_s).answers({{7, 8, 7, 0, 900}});

@@ -76,7 +76,7 @@ protected:
                      std::vector<progress::PracticeSessionRecord> practice = {})
     {
         ServerConnection connection(m_server->conninfo(login));
-        ASSERT_TRUE(deliver(connection, {std::move(tests), std::move(practice)}).status.ok());
+        ASSERT_TRUE(deliverOutbox(connection, {std::move(tests), std::move(practice)}).status.ok());
     }
 
     // The window of a computer whose settings name the server with `login`.

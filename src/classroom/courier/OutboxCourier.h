@@ -19,9 +19,9 @@ namespace numberlark::classroom {
 // after a pause that grows with each failure in a row. What the server
 // refuses for its data is noted in the log and set aside until the program
 // next starts, so it holds up nothing else.
-class Courier final : public QObject, public ClassroomCourier {
+class OutboxCourier final : public QObject, public ClassroomCourier {
 public:
-    Courier();
+    OutboxCourier();
 
     void deliverWhileRunning(const QString& logPath, const QString& server) override;
     void deliverBeforeQuit(const QString& logPath, const QString& server,

@@ -1,4 +1,4 @@
-#include "classroom/courier/Courier.h"
+#include "classroom/courier/OutboxCourier.h"
 
 #include "classroom/ClassroomSetting.h"
 
@@ -28,7 +28,7 @@ std::chrono::milliseconds leftUntil(std::chrono::steady_clock::time_point deadli
 
 } // namespace
 
-Courier::Courier()
+OutboxCourier::OutboxCourier()
 {
     m_look.setInterval(kLookInterval);
     connect(&m_look, &QTimer::timeout, this, [this] { lookAtDelivery(); });
@@ -36,7 +36,7 @@ Courier::Courier()
     connect(&m_retry, &QTimer::timeout, this, [this] { startDelivery(); });
 }
 
-void Courier::deliverWhileRunning(const QString& logPath, const QString& server)
+void OutboxCourier::deliverWhileRunning(const QString& logPath, const QString& server)
 {
     m_logPath = logPath;
     m_server = server;
@@ -46,7 +46,7 @@ void Courier::deliverWhileRunning(const QString& logPath, const QString& server)
 }
 
 // What this run set aside stays out of its later deliveries; it still waits.
-int Courier::keepBackSetAside(Outbox& outbox) const
+int OutboxCourier::keepBackSetAside(Outbox& outbox) const
 {
     const auto refused = [this](const auto& item) { return m_refusedHere.contains(item.uuid); };
     const int before = countOf(outbox);
@@ -57,7 +57,7 @@ int Courier::keepBackSetAside(Outbox& outbox) const
 
 // Reads the outbox and hands it to a worker; false when nothing waits or the
 // log could not be read.
-bool Courier::startDelivery()
+bool OutboxCourier::startDelivery()
 {
     // The log stays open while the delivery runs, so each mark costs one
     // transaction and not an opening too.
@@ -87,7 +87,7 @@ bool Courier::startDelivery()
     return true;
 }
 
-void Courier::lookAtDelivery()
+void OutboxCourier::lookAtDelivery()
 {
     if (m_run == nullptr) {
         return;
@@ -101,7 +101,7 @@ void Courier::lookAtDelivery()
     }
 }
 
-void Courier::markWhatArrived(DeliveryRun& run, std::set<QUuid>& marked)
+void OutboxCourier::markWhatArrived(DeliveryRun& run, std::set<QUuid>& marked)
 {
     std::vector<QUuid> arrived;
     for (const QUuid& uuid : run.deliveredSoFar()) {
@@ -122,7 +122,7 @@ void Courier::markWhatArrived(DeliveryRun& run, std::set<QUuid>& marked)
 }
 
 // The refused are noted in the log, for the window and for the next start.
-void Courier::noteRefused(const DeliveryReport& report)
+void OutboxCourier::noteRefused(const DeliveryReport& report)
 {
     if (report.refused.empty()) {
         return;
@@ -138,7 +138,7 @@ void Courier::noteRefused(const DeliveryReport& report)
     }
 }
 
-void Courier::endDelivery(const DeliveryReport& report)
+void OutboxCourier::endDelivery(const DeliveryReport& report)
 {
     noteRefused(report);
     m_look.stop();
@@ -158,7 +158,7 @@ void Courier::endDelivery(const DeliveryReport& report)
 
 // Whatever a delivery has not sent yet is sent again by the next one; the
 // server keeps one of each.
-void Courier::leaveBehind(std::shared_ptr<DeliveryRun>& run)
+void OutboxCourier::leaveBehind(std::shared_ptr<DeliveryRun>& run)
 {
     if (run == nullptr) {
         return;
@@ -170,7 +170,7 @@ void Courier::leaveBehind(std::shared_ptr<DeliveryRun>& run)
     run.reset();
 }
 
-std::shared_ptr<DeliveryRun> Courier::startRun(Outbox outbox, int alsoWaiting)
+std::shared_ptr<DeliveryRun> OutboxCourier::startRun(Outbox outbox, int alsoWaiting)
 {
     m_state.waiting = alsoWaiting + countOf(outbox);
     return countOf(outbox) == 0 ? nullptr : DeliveryRun::start(m_server, std::move(outbox));
@@ -180,8 +180,8 @@ std::shared_ptr<DeliveryRun> Courier::startRun(Outbox outbox, int alsoWaiting)
 // delivery does not carry (the test just recorded, practice of this run),
 // newest first and only as much as could be sent; the running delivery goes
 // on beside it until the time is up.
-void Courier::deliverBeforeQuit(const QString& logPath, const QString& server,
-                                std::chrono::milliseconds limit)
+void OutboxCourier::deliverBeforeQuit(const QString& logPath, const QString& server,
+                                      std::chrono::milliseconds limit)
 {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     m_look.stop();
@@ -242,7 +242,7 @@ void Courier::deliverBeforeQuit(const QString& logPath, const QString& server,
     m_state.delivering = false;
 }
 
-bool Courier::deliveryRunning() const
+bool OutboxCourier::deliveryRunning() const
 {
     const auto running = [](const std::shared_ptr<DeliveryRun>& run) {
         return run != nullptr && !run->report().has_value();
