@@ -197,14 +197,6 @@ class Keyboard:
         (the 2 to 7 times tables). The focus stays in the table group."""
         self.keys("Tab", "Tab", "Left", *(["Down"] * (table - 3) if table >= 3 else ["Up"]))
 
-    def try_every_product(self, table, rounds, multipliers=range(1, 11)):
-        """Answers by trying the table's products in turn, each round once:
-        a wrong try only shows "wrong", so every round in which a question
-        stays on screen answers it."""
-        for _ in range(rounds):
-            for multiplier in multipliers:
-                self.keys("ctrl+a", *str(multiplier * table), "Return")
-
     def focus_window(self, title_pattern=MAIN_WINDOW_TITLE, accessible_name=None):
         """Focuses the window of that title and waits until the program has
         made it its active window; with an accessibility bus, that window is
@@ -624,10 +616,11 @@ def wait_for_question(desktop):
     wait_for_accessible(desktop, QUESTION_ON_SCREEN, role="label", states=("showing",))
 
 
-def wait_for_certificate(desktop):
+def wait_for_certificate(desktop, name_box="Your name"):
     """The answer box becomes the name box once the completion is over, and
     has the focus unless a key moved it on."""
-    wait_for_accessible(desktop, re.compile(r"^Your name$"), states=("showing", "focused"))
+    wait_for_accessible(desktop, re.compile(f"^{re.escape(name_box)}$"),
+                        states=("showing", "focused"))
 
 
 def choose_table(keyboard, table, desktop=None):
@@ -676,10 +669,10 @@ def answer_questions(keyboard, questions, wrong_first=False, desktop=None):
             wait_until(lambda: focused_text(desktop) == "", "the end of the pause")
 
 
-def finish_test(keyboard, questions=1, wrong_first=False, desktop=None):
+def finish_test(keyboard, questions=1, wrong_first=False, desktop=None, name_box="Your name"):
     """Answers every question and waits for the certificate's name box."""
     answer_questions(keyboard, questions, wrong_first, desktop)
-    wait_for_certificate(desktop or keyboard.desktop)
+    wait_for_certificate(desktop or keyboard.desktop, name_box)
 
 
 def type_name(keyboard, name):
