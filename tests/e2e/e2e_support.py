@@ -267,8 +267,9 @@ class ProgramUnderTest:
         return self
 
     def environment(self):
+        # Never the desktop's own session manager: a test brings its own.
         env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "XDG_", "WAYLAND"))}
+               if not k.startswith(("QT_", "XDG_", "WAYLAND", "SESSION_MANAGER", "ICEAUTHORITY"))}
         runtime = self.root / "runtime"
         runtime.mkdir(mode=0o700, exist_ok=True)
         env.update(DISPLAY=self.display, HOME=str(self.root / "home"),
