@@ -7,7 +7,8 @@
 // Usage: private_session_manager ICE_AUTHORITY_FILE
 // Writes the authority file (a fresh cookie for each address), then prints
 // the value for SESSION_MANAGER and what happens, a line each:
-// "registered", "saved 1" (or 0), "ended".
+// "registered", "saved 1" (or 0), then "ended" when the client says goodbye
+// or "gone" when it went without (a program may end once it has saved).
 
 #include <X11/ICE/ICElib.h>
 #include <X11/ICE/ICEutil.h>
@@ -15,12 +16,12 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -44,6 +45,20 @@ void forget(IceConn connection)
     IceSetShutdownNegotiation(connection, False);
     IceCloseConnection(connection);
 }
+
+// A client that went without a goodbye is told apart, not an error here.
+void dropped(IceConn connection)
+{
+    const auto client = std::ranges::find(g_clients, connection, SmsGetIceConnection);
+    if (client != g_clients.end()) {
+        SmsCleanUp(*client);
+        g_clients.erase(client);
+        say("gone");
+    }
+    forget(connection);
+}
+
+void noExitOnIoError(IceConn) {}
 
 Status registerClient(SmsConn client, SmPointer, char* previousId)
 {
@@ -133,7 +148,13 @@ bool writeAuthority(const char* path, int count, IceListenObj* listeners)
             entries.push_back({const_cast<char*>(protocol), address, cookieName, 16, cookie});
         }
     }
-    IceSetPaAuthData(static_cast<int>(entries.size()), entries.data());
+    IceSetPaAuthData(static_cast<int>(entries.size()), entries.data()); // copies them
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::free(entries[i].auth_data);
+        if (i % 2 == 1) {
+            std::free(entries[i].network_id);
+        }
+    }
     return std::fclose(file) == 0;
 }
 
@@ -160,6 +181,9 @@ int main(int argc, char** argv)
         return 1;
     }
     _IceTransNoListen("tcp"); // with its aliases inet and inet6
+    // A client gone before its Die arrives is read as such at the next round.
+    IceSetIOErrorHandler(noExitOnIoError);
+    signal(SIGPIPE, SIG_IGN);
     int count = 0;
     IceListenObj* listeners = nullptr;
     if (!IceListenForConnections(&count, &listeners, sizeof error, error) ||
@@ -188,6 +212,7 @@ int main(int argc, char** argv)
         if (index == 0) {
             std::string command;
             if (!std::getline(std::cin, command)) {
+                IceFreeListenObjs(count, listeners);
                 return 0;
             }
             if (command == "logout") {
@@ -203,7 +228,7 @@ int main(int argc, char** argv)
             // A client that said goodbye was forgotten while its message was read.
             if (IceProcessMessages(connection, nullptr, nullptr) != IceProcessMessagesSuccess &&
                 std::ranges::find(g_connections, connection) != g_connections.end()) {
-                forget(connection);
+                dropped(connection);
             }
         }
     }

@@ -108,6 +108,16 @@ class SessionManager:
         self.process.stdin.write(b"logout\n")
         self.process.stdin.flush()
 
+    def end(self):
+        """Ends it as it asks, by closing its input; returns what it heard and
+        its exit code."""
+        self.process.stdin.close()
+        try:
+            self.process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            stop(self.process)
+        return self.said()[1:], self.process.returncode
+
 
 def what_was_kept(run):
     log = run.data / "Numberlark/Numberlark/progress.sqlite"
@@ -147,11 +157,11 @@ def end_at(binaries, ending, moment, desktop):
         print(f"e2e: {ending} at {moment}: ended with {code} after "
               f"{time.monotonic() - began:.2f} s")
         if manager is not None:
-            told = manager.said()[1:]
-            stop(manager.process)
+            told, manager_code = manager.end()
             print(f"e2e: the session manager heard: {', '.join(told)}")
-            if "ended" not in told:
-                return f"{ending} at {moment}: the session manager was told only {told}"
+            if "saved 1" not in told or manager_code != 0:
+                return f"{ending} at {moment}: the session manager heard only {told}, " \
+                    f"ended with {manager_code}"
         if ending == "X server killed":  # the next start takes in the journal
             run.server, run.display = start_xvfb()
             run.keyboard = Keyboard(run.display)
