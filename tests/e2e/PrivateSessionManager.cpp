@@ -27,6 +27,7 @@
 #include <vector>
 
 // libICE's own transport layer: it is exported, but in no public header.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the name is libICE's
 extern "C" int _IceTransNoListen(const char* protocol);
 
 namespace {
@@ -46,16 +47,24 @@ void forget(IceConn connection)
     IceCloseConnection(connection);
 }
 
+void leave(SmsConn client, const char* how)
+{
+    IceConn connection = SmsGetIceConnection(client);
+    std::erase(g_clients, client);
+    SmsCleanUp(client);
+    forget(connection);
+    say(how);
+}
+
 // A client that went without a goodbye is told apart, not an error here.
 void dropped(IceConn connection)
 {
     const auto client = std::ranges::find(g_clients, connection, SmsGetIceConnection);
     if (client != g_clients.end()) {
-        SmsCleanUp(*client);
-        g_clients.erase(client);
-        say("gone");
+        leave(*client, "gone");
+    } else {
+        forget(connection);
     }
-    forget(connection);
 }
 
 void noExitOnIoError(IceConn) {}
@@ -85,11 +94,7 @@ void saved(SmsConn client, SmPointer, Bool success)
 void closed(SmsConn client, SmPointer, int count, char** reasons)
 {
     SmFreeReasons(count, reasons);
-    IceConn connection = SmsGetIceConnection(client);
-    std::erase(g_clients, client);
-    SmsCleanUp(client);
-    forget(connection);
-    say("ended");
+    leave(client, "ended");
 }
 
 void setProperties(SmsConn, SmPointer, int count, SmProp** properties)
