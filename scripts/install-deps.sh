@@ -10,7 +10,7 @@ packages=(
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue
-  xvfb xauth xdotool x11-utils imagemagick poppler-utils python3
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils python3 libsm-dev libice-dev
   qt6-wayland weston
   cups printer-driver-cups-pdf libcups2-dev
   dpkg-dev desktop-file-utils appstream libx11-dev lintian

@@ -11,6 +11,7 @@ program unstarted so a test can prepare more (a printer, a sound server)
 and call start() itself.
 """
 
+import atexit
 import datetime
 import os
 import random
@@ -27,13 +28,13 @@ KEY_DELAY_MS = "40"
 DISPLAY_RANGE = range(100, 200)
 MAIN_WINDOW_TITLE = "^Number Lark$"
 SCREEN = "1280x1024x24"
+# The progress window names itself for whom it shows ("Progress of Sam").
+PROGRESS_WINDOW = {"title_pattern": "^Progress$", "accessible_name": "^Progress( of .+)?$"}
 RATE = 44100
 SINK = "numberlark_test"
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 WAIT_S = 10.0
 ORCA_SETTLE_S = 2.0
-# The completion's pauses, bells and certificate, with room to spare.
-COMPLETION_WAIT_S = 3.0
 
 
 def fail(message):
@@ -196,14 +197,6 @@ class Keyboard:
         (the 2 to 7 times tables). The focus stays in the table group."""
         self.keys("Tab", "Tab", "Left", *(["Down"] * (table - 3) if table >= 3 else ["Up"]))
 
-    def try_every_product(self, table, rounds, multipliers=range(1, 11)):
-        """Answers by trying the table's products in turn, each round once:
-        a wrong try only shows "wrong", so every round in which a question
-        stays on screen answers it."""
-        for _ in range(rounds):
-            for multiplier in multipliers:
-                self.keys("ctrl+a", *str(multiplier * table), "Return")
-
     def focus_window(self, title_pattern=MAIN_WINDOW_TITLE, accessible_name=None):
         """Focuses the window of that title and waits until the program has
         made it its active window; with an accessibility bus, that window is
@@ -225,17 +218,36 @@ class Keyboard:
                                                title_pattern),
                    f"the window {title_pattern} to close")
 
+    def choose_from_menu(self, menu_key, item_key):
+        """Opens a menu by its access key and picks an item once the menu's
+        items are on screen (on the accessibility bus, when there is one)."""
+        self.keys(menu_key)
+        if self.desktop is not None:
+            wait_for_accessible(self.desktop, re.compile(".+"), role="menu item",
+                                states=("showing",))
+        self.keys(item_key)
+
+    def close_window(self, title_pattern, *keys):
+        """Closes a secondary window by `keys` and, once it is gone, gives the
+        main window the focus back, as a window manager would."""
+        self.keys(*keys)
+        self.wait_for_window_gone(title_pattern)
+        return self.focus_window()
+
 
 class ProgramUnderTest:
     """The real binary in a private world: temporary HOME, XDG folders,
     working directory `work`, and its own Xvfb display."""
 
-    def __init__(self, binary, settings=None, env=None, start=True, screen=SCREEN, desktop=None):
+    def __init__(self, binary, settings=None, env=None, start=True, screen=SCREEN, desktop=None,
+                 readable=False):
+        """readable: the program is read through a private accessibility bus,
+        so the test can wait for what is on screen."""
         self.binary = Path(binary).resolve()
-        self.desktop = desktop
+        self.desktop = desktop or (shared_desktop() if readable else None)
         self.screen = screen
         self.settings = settings or {}
-        self.extra_env = env or {}
+        self.extra_env = dict(ACCESSIBLE_ENV if self.desktop is not None else {}, **(env or {}))
         self.autostart = start
         self.server = self.program = None
 
@@ -255,8 +267,9 @@ class ProgramUnderTest:
         return self
 
     def environment(self):
+        # Never the desktop's own session manager: a test brings its own.
         env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "XDG_", "WAYLAND"))}
+               if not k.startswith(("QT_", "XDG_", "WAYLAND", "SESSION_MANAGER", "ICEAUTHORITY"))}
         runtime = self.root / "runtime"
         runtime.mkdir(mode=0o700, exist_ok=True)
         env.update(DISPLAY=self.display, HOME=str(self.root / "home"),
@@ -585,29 +598,82 @@ def accessible_desktop():
     return Atspi.get_desktop(0)
 
 
+_shared_bus = None
+
+
+def shared_desktop():
+    """The AT-SPI desktop on one private accessibility bus for the whole
+    script: libatspi stays on the bus it first met, so every run of the
+    program in the script joins that one."""
+    global _shared_bus
+    if _shared_bus is None:
+        accessibility_bindings()
+        _shared_bus = AccessibilityBus().__enter__()
+        atexit.register(_shared_bus.__exit__)
+    return accessible_desktop()
+
+
+def wait_for_question(desktop):
+    wait_for_accessible(desktop, QUESTION_ON_SCREEN, role="label", states=("showing",))
+
+
+def wait_for_certificate(desktop, name_box="Your name"):
+    """The answer box becomes the name box once the completion is over, and
+    has the focus unless a key moved it on."""
+    wait_for_accessible(desktop, re.compile(f"^{re.escape(name_box)}$"),
+                        states=("showing", "focused"))
+
+
 def choose_table(keyboard, table, desktop=None):
     """Selects the table's option (2 to 7), then goes back over Quit to TEST
-    and starts; with `desktop`, waits for the first question on screen."""
+    and starts; waits for the first question on screen."""
     keyboard.choose_table(table)
     keyboard.keys("shift+Tab", "shift+Tab", "space")
-    if desktop is None:
-        time.sleep(0.5)
-    else:
-        wait_for_accessible(desktop, QUESTION_ON_SCREEN, role="label", states=("showing",))
+    wait_for_question(desktop or keyboard.desktop)
 
 
-def finish_test(keyboard, table, multipliers=range(1, 13), wrong_first=False, desktop=None):
-    """Answers every question by trying the products in turn (a wrong "0"
-    first if asked), and waits for the certificate: for its name box on the
-    accessibility bus when the test has one (`desktop`), else for the time
-    the completion takes."""
-    if wrong_first:
-        keyboard.keys("0", "Return")
-    keyboard.try_every_product(table, 1, multipliers)
-    if desktop is None:
-        time.sleep(COMPLETION_WAIT_S)
-    else:
-        wait_for_accessible(desktop, re.compile(r"^Your name$"))
+def shown_question(desktop):
+    """The two numbers of the question on screen, or None between questions."""
+    for node in accessible_nodes(desktop):
+        found = QUESTION_ON_SCREEN.match(node.get_name() or "")
+        if found and node.get_role_name() == "label" and has_states(node, ("showing",)):
+            return [int(n) for n in re.findall(r"-?\d+", found.group(0))]
+    return None
+
+
+def focused_text(desktop):
+    """What the focused text box holds, or None when no box has the focus."""
+    from gi.repository import Atspi
+    for node in accessible_nodes(desktop):
+        if node.get_role_name() == "text" and has_states(node, ("focused",)):
+            return Atspi.Text.get_text(node, 0, -1)
+    return None
+
+
+def answer_questions(keyboard, questions, wrong_first=False, desktop=None):
+    """Answers each question with the product of what it shows (a wrong "0"
+    first if asked), each once the pause after the previous right answer is
+    over, so no key is left over for the certificate. Only numbers are read,
+    so it serves in every language."""
+    desktop = desktop or keyboard.desktop
+    for done in range(questions):
+        first, second = wait_until(lambda: shown_question(desktop), "a question on screen")
+        if wrong_first and done == 0:
+            keyboard.keys("0", "Return")
+            # A wrong answer leaves one space in the box, ready for the next try.
+            wait_until(lambda: focused_text(desktop) == " ", "the box after a wrong answer")
+        keyboard.keys("ctrl+a", *str(first * second), "Return")
+        if done + 1 < questions:
+            # "2 of 3" comes with the right answer, the emptied box after its pause.
+            wait_for_accessible(desktop, re.compile(rf"^\s*{done + 2}\D+{questions}$"),
+                                role="label")
+            wait_until(lambda: focused_text(desktop) == "", "the end of the pause")
+
+
+def finish_test(keyboard, questions=1, wrong_first=False, desktop=None, name_box="Your name"):
+    """Answers every question and waits for the certificate's name box."""
+    answer_questions(keyboard, questions, wrong_first, desktop)
+    wait_for_certificate(desktop or keyboard.desktop, name_box)
 
 
 def type_name(keyboard, name):
@@ -625,6 +691,6 @@ def take_a_test(keyboard, table, name, wrong_first=False, desktop=None):
     """A whole session: choose the table, finish the test, type the name,
     Quit."""
     choose_table(keyboard, table, desktop)
-    finish_test(keyboard, table, wrong_first=wrong_first, desktop=desktop)
+    finish_test(keyboard, wrong_first=wrong_first, desktop=desktop)
     type_name(keyboard, name)
     quit_from_name_box(keyboard)

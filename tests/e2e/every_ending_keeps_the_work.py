@@ -1,18 +1,19 @@
 #!/usr/bin/env python3
 """Each ending but Quit (SIGTERM, SIGHUP, SIGINT, the X server killed and a
-next start) at each moment (practice, the certificate with a name, a test
-half-way) keeps what Quit keeps. The session's end: see the widget test.
-Usage: every_ending_keeps_the_work.py PATH_TO_NUMBERLARK"""
+next start, a logout by the session manager) at each moment (practice, the
+certificate with a name, a test half-way) keeps what Quit keeps.
+Usage: every_ending_keeps_the_work.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_SESSION_MANAGER"""
 
 import re
 import signal
 import sqlite3
+import subprocess
 import sys
 import time
 from pathlib import Path
 
 from e2e_support import accessible_nodes, BUS_LAUNCHER, AccessibilityBus, Keyboard, ProgramUnderTest, \
-    accessibility_bindings, fail, require_tools, skip, start_xvfb, stop, type_name
+    accessibility_bindings, fail, require_tools, skip, start_xvfb, stop, type_name, wait_until
 from practise_on_screen import wait_for_label
 
 gi = accessibility_bindings()
@@ -83,7 +84,39 @@ def certificate_with_name(run, desktop):
 
 MOMENTS = {"practice mid-session": practice_mid_session, "test mid-way": test_mid_way,
            "certificate with a name typed": certificate_with_name}
-ENDINGS = ["SIGTERM", "SIGHUP", "SIGINT", "X server killed"]
+ENDINGS = ["SIGTERM", "SIGHUP", "SIGINT", "X server killed", "session-end request"]
+
+
+class SessionManager:
+    """The tests' own session manager on a unix socket; its logout asks the
+    program to save for a shutdown, then to end."""
+
+    def __init__(self, binary, folder):
+        self.log = folder / "session-manager.log"
+        with open(self.log, "w") as log:
+            self.process = subprocess.Popen([binary, str(folder / "iceauth")],
+                                            stdin=subprocess.PIPE, stdout=log,
+                                            stderr=subprocess.STDOUT)
+        address = wait_until(lambda: self.said(), "the session manager's address")[0]
+        self.env = {"SESSION_MANAGER": address, "ICEAUTHORITY": str(folder / "iceauth")}
+
+    def said(self, line=None):
+        lines = self.log.read_text().splitlines()
+        return lines if line is None else line in lines
+
+    def logout(self):
+        self.process.stdin.write(b"logout\n")
+        self.process.stdin.flush()
+
+    def end(self):
+        """Ends it as it asks, by closing its input; returns what it heard and
+        its exit code."""
+        self.process.stdin.close()
+        try:
+            self.process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            stop(self.process)
+        return self.said()[1:], self.process.returncode
 
 
 def what_was_kept(run):
@@ -100,20 +133,35 @@ def what_was_kept(run):
     return kept
 
 
-def end_at(binary, ending, moment, desktop):
+def end_at(binaries, ending, moment, desktop):
     """None when the log and the results file hold what Quit would have kept."""
-    env = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
+    binary, session_manager_binary = binaries
     with ProgramUnderTest(binary, settings={"allow_saving": 1, "num_of_questions": QUESTIONS},
-                          env=env) as run:
+                          start=False, desktop=desktop) as run:
+        manager = None
+        if ending == "session-end request":
+            manager = SessionManager(session_manager_binary, run.root)
+            run.extra_env.update(manager.env)
+        run.start()
+        if manager is not None:
+            wait_until(lambda: manager.said("registered"), "the program joining the session")
         expected = MOMENTS[moment](run, desktop)
         began = time.monotonic()
         if ending.startswith("SIG"):
             run.program.send_signal(getattr(signal, ending))
+        elif manager is not None:
+            manager.logout()
         else:
             stop(run.server)
         code = run.program.wait(timeout=10)
         print(f"e2e: {ending} at {moment}: ended with {code} after "
               f"{time.monotonic() - began:.2f} s")
+        if manager is not None:
+            told, manager_code = manager.end()
+            print(f"e2e: the session manager heard: {', '.join(told)}")
+            if "saved 1" not in told or manager_code != 0:
+                return f"{ending} at {moment}: the session manager heard only {told}, " \
+                    f"ended with {manager_code}"
         if ending == "X server killed":  # the next start takes in the journal
             run.server, run.display = start_xvfb()
             run.keyboard = Keyboard(run.display)
@@ -129,8 +177,9 @@ def end_at(binary, ending, moment, desktop):
 
 
 def main():
-    if len(sys.argv) != 2:
-        fail("usage: every_ending_keeps_the_work.py PATH_TO_NUMBERLARK")
+    if len(sys.argv) != 3:
+        fail("usage: every_ending_keeps_the_work.py PATH_TO_NUMBERLARK "
+             "PATH_TO_PRIVATE_SESSION_MANAGER")
     require_tools("dbus-daemon", "Xvfb", "xdotool")
     if gi is None or not Path(BUS_LAUNCHER).exists():
         skip("the AT-SPI bus (at-spi2-core, python3-gi, gir1.2-atspi-2.0) is not installed")
@@ -138,7 +187,7 @@ def main():
     from gi.repository import Atspi
     with AccessibilityBus():
         Atspi.init()
-        failures = [end_at(sys.argv[1], ending, moment, Atspi.get_desktop(0))
+        failures = [end_at(sys.argv[1:], ending, moment, Atspi.get_desktop(0))
                     for ending in ENDINGS for moment in MOMENTS]
     if any(failures):
         fail("\n".join(f for f in failures if f))

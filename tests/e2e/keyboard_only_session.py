@@ -22,14 +22,12 @@ import subprocess
 import sys
 import time
 
-from e2e_support import ProgramUnderTest, fail, require_tools
+from e2e_support import PROGRESS_WINDOW, ProgramUnderTest, fail, finish_test, require_tools, \
+    wait_until
 
 QUESTIONS = 2
 TABLE = 7
 NAME = "Kim"
-ROUNDS = 2 * QUESTIONS
-COMPLETION_WAIT_S = 3.0
-WINDOW_WAIT_S = 1.0
 REPAINT_WAIT_S = 2.0
 # The face animation at the top of the options and about windows changes on
 # its own; only the part of those windows below it is compared.
@@ -38,11 +36,6 @@ BELOW_THE_FACE_PX = 110
 OPENER = """#!/bin/sh
 printf '%s\\n' "$1" >> "{log}"
 """
-
-
-def wait_for_window(keys, title):
-    keys.xdotool("search", "--sync", "--onlyvisible", "--name", title)
-    time.sleep(0.3)
 
 
 class Screen:
@@ -63,10 +56,18 @@ class Screen:
                                   "rgb:-"], env=self.env, capture_output=True, check=True)
         return hashlib.sha1(picture.stdout).hexdigest()
 
+    def steady_fingerprint(self, area):
+        """The area's picture once two looks in a row agree, so what a key
+        changes is told from a window still being drawn."""
+        looks = [self.fingerprint(area)]
+        wait_until(lambda: looks.append(self.fingerprint(area)) or looks[-1] == looks[-2],
+                   f"the screen at {area} to settle", timeout=REPAINT_WAIT_S, step=0.05)
+        return looks[-1]
+
     def each_key_shows_focus(self, area, where, *names):
         """Presses the keys one by one; each must change the area's picture."""
         for name in names:
-            before = self.fingerprint(area)
+            before = self.steady_fingerprint(area)
             self.keyboard.keys(name)
             deadline = time.monotonic() + REPAINT_WAIT_S
             while self.fingerprint(area) == before:
@@ -87,10 +88,7 @@ def choose_other_table(keys, screen):
 
 def take_test(keys):
     keys.keys("space")
-    time.sleep(0.5)
-    keys.try_every_product(TABLE, ROUNDS)
-    time.sleep(COMPLETION_WAIT_S)
-    # Printing is still off, so Enters left over from the tries did nothing.
+    finish_test(keys, QUESTIONS)
     keys.keys("ctrl+a")
     keys.type(NAME)
 
@@ -98,57 +96,51 @@ def take_test(keys):
 def set_every_option(keys, screen):
     """First visit: sound and printing on, remember, 5 questions; Esc saves."""
     keys.keys("alt+t", "o")
-    time.sleep(WINDOW_WAIT_S)
+    keys.focus_window("^Options$")
     area = screen.window_area("^Options$", BELOW_THE_FACE_PX)
     screen.each_key_shows_focus(area, "options", "Tab", "space", "Tab", "space", "Tab", "Tab",
                                 "space", "Tab")
     keys.keys("ctrl+a", "5")
     screen.each_key_shows_focus(area, "options", "Tab", "Tab")  # View Results, back to OK
-    keys.keys("Escape")
-    time.sleep(WINDOW_WAIT_S)
-    keys.focus_window()
+    keys.close_window("^Options$", "Escape")
 
 
 def turn_sound_off_with_ok(keys):
     """Second visit: sound off, remember, and OK by Enter."""
     keys.keys("alt+t", "o")
-    wait_for_window(keys, "^Options$")
-    keys.keys("Tab", "space", "Tab", "Tab", "Tab", "space", *["shift+Tab"] * 4, "Return")
-    time.sleep(WINDOW_WAIT_S)
-    keys.focus_window()
+    keys.focus_window("^Options$")
+    keys.close_window("^Options$", "Tab", "space", "Tab", "Tab", "Tab", "space",
+                      *["shift+Tab"] * 4, "Return")
 
 
 def save_as_pdf(keys, path):
-    wait_for_window(keys, "^Save Certificate as PDF$")
+    keys.focus_window("^Save Certificate as PDF$")
     keys.keys("ctrl+a")
     keys.type(str(path))
-    keys.keys("Return")
-    time.sleep(WINDOW_WAIT_S)
-    keys.focus_window()
+    keys.close_window("^Save Certificate as PDF$", "Return")
+    wait_until(path.exists, f"the certificate saved at {path}")
 
 
 def print_and_save(keys, work):
     # Enter in the name box moves to Print; with no printer the offer of a
     # PDF has "Save as PDF..." as its default button.
     keys.keys("Return", "space")
-    wait_for_window(keys, "^Printing Error$")
+    keys.focus_window("^Printing Error$")
     keys.keys("Return")
     save_as_pdf(keys, work / "printed.pdf")
     keys.keys("alt+f", "a")
     save_as_pdf(keys, work / "saved.pdf")
 
 
-def follow_the_link(keys, screen):
+def follow_the_link(keys, screen, opened_log):
     keys.keys("alt+a")
-    time.sleep(WINDOW_WAIT_S)
+    keys.focus_window("^About Numberlark$")
     area = screen.window_area("^About Numberlark$", BELOW_THE_FACE_PX)
     screen.each_key_shows_focus(area, "about", "Tab")
     keys.keys("Return")
-    time.sleep(WINDOW_WAIT_S)
+    wait_until(opened_log.exists, "the about window's link opened")
     screen.each_key_shows_focus(area, "about", "Tab")
-    keys.keys("space")  # OK
-    time.sleep(WINDOW_WAIT_S)
-    keys.focus_window()
+    keys.close_window("^About Numberlark$", "space")  # OK
 
 
 def visit_progress(keys, screen):
@@ -156,16 +148,10 @@ def visit_progress(keys, screen):
     no test kept yet, Import Results File... is the window's one control),
     and Esc closes the window."""
     keys.keys("alt+t", "p")
-    wait_for_window(keys, "^Progress$")
+    keys.focus_window(**PROGRESS_WINDOW)
     area = screen.window_area("^Progress$")
     screen.each_key_shows_focus(area, "progress", "Tab")
-    keys.keys("Escape")
-    deadline = time.monotonic() + REPAINT_WAIT_S
-    while keys.xdotool_ok("search", "--onlyvisible", "--name", "^Progress$"):
-        if time.monotonic() > deadline:
-            fail("Esc did not close the progress window")
-        time.sleep(0.1)
-    keys.focus_window()
+    keys.close_window("^Progress$", "Escape")
 
 
 def quit_by_keys(keys, screen):
@@ -201,7 +187,8 @@ def main():
         fail("usage: keyboard_only_session.py PATH_TO_NUMBERLARK")
     require_tools("import", "pdftotext")
     settings = {"allow_saving": 1, "num_of_questions": QUESTIONS}
-    with ProgramUnderTest(sys.argv[1], settings=settings, start=False) as run:
+    with ProgramUnderTest(sys.argv[1], settings=settings, start=False,
+                          readable=True) as run:
         # The desktop's opener of addresses, standing in for a web browser.
         bin_dir = run.root / "bin"
         bin_dir.mkdir()
@@ -217,7 +204,7 @@ def main():
         set_every_option(keys, screen)
         print_and_save(keys, run.work)
         turn_sound_off_with_ok(keys)
-        follow_the_link(keys, screen)
+        follow_the_link(keys, screen, opened_log)
         visit_progress(keys, screen)
         quit_by_keys(keys, screen)
         run.wait_for_exit()

@@ -16,15 +16,16 @@ import re
 import signal
 import subprocess
 import sys
-import time
 
-from e2e_support import ProgramUnderTest, fail, require_tools
+from e2e_support import ProgramUnderTest, fail, finish_test, require_tools, wait_for_question, \
+    wait_until
 from take_a_whole_test import QUESTIONS, TABLE, check_results, take_test
 
-# language, menu keys to the options window, its title
+POLISH_NAME_BOX = "Twoje imię"
+# language, menu keys to the options window, its title, the certificate's name box
 LANGUAGES = [
-    ("de", "de_DE.UTF-8", ["alt+e", "o"], "Optionen"),
-    ("pl", "pl_PL.UTF-8", ["alt+n", "o"], "Opcje"),
+    ("de", "de_DE.UTF-8", ["alt+e", "o"], "Optionen", "Dein Name"),
+    ("pl", "pl_PL.UTF-8", ["alt+n", "o"], "Opcje", POLISH_NAME_BOX),
 ]
 # A stuck step fails this language at the latest after this long, so the
 # program and its display are still cleaned up.
@@ -33,13 +34,9 @@ SYSTEM_DATE = re.compile(rb',"on \d{1,2}\.\d{1,2}\.\d{2,4} at \d{1,2}:\d\d:\d\d"
 
 
 def open_options(run, keys, title):
-    run.keyboard.keys(*keys)
-    found = run.keyboard.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$")
-    if not found.split():
-        fail(f"no window titled {title}")
-    run.keyboard.keys("Escape")
-    time.sleep(0.5)
-    run.keyboard.focus_window()
+    run.keyboard.choose_from_menu(*keys)
+    run.keyboard.focus_window(f"^{title}$")
+    run.keyboard.close_window(f"^{title}$", "Escape")
 
 
 # Questions asked, and the Polish word the printed page must use for them.
@@ -49,51 +46,41 @@ POLISH_PLURALS = [(1, "pytanie"), (3, "pytania"), (5, "pytań")]
 def answer_every_question(keyboard, questions):
     keyboard.choose_table(TABLE)
     keyboard.keys("shift+Tab", "shift+Tab", "space")
-    time.sleep(0.5)
-    keyboard.try_every_product(TABLE, 2 * questions)
-    time.sleep(3.0)
+    wait_for_question(keyboard.desktop)
+    finish_test(keyboard, questions, name_box=POLISH_NAME_BOX)
 
 
 def allow_printing(run):
     """Printing is off while the child answers, so the tries left over after
     the last answer cannot reach the Print button; Tools > Options turns it on
     for the rest of the run (Tab twice reaches its box from OK; Esc keeps it)."""
-    run.keyboard.keys("alt+n")
-    time.sleep(0.5)
-    run.keyboard.keys("o")
-    run.keyboard.xdotool("search", "--sync", "--onlyvisible", "--name", "^Opcje$")
-    time.sleep(0.3)
-    run.keyboard.keys("Tab", "Tab", "space", "Escape")
-    time.sleep(0.5)
-    run.keyboard.focus_window()
+    run.keyboard.choose_from_menu("alt+n", "o")
+    run.keyboard.focus_window("^Opcje$")
+    run.keyboard.close_window("^Opcje$", "Tab", "Tab", "space", "Escape")
 
 
 def saved_certificate_text(run):
     """File > Save Certificate As PDF... by the Polish access keys."""
     path = run.work / "dyplom.pdf"
-    run.keyboard.keys("alt+p")
-    time.sleep(0.5)
-    run.keyboard.keys("p")
-    run.keyboard.xdotool("search", "--sync", "--onlyvisible", "--name", "^Zapisz dyplom jako PDF$")
-    time.sleep(0.3)
+    run.keyboard.choose_from_menu("alt+p", "p")
+    run.keyboard.focus_window("^Zapisz dyplom jako PDF$")
     run.keyboard.keys("ctrl+a")
     run.keyboard.type(str(path))
     run.keyboard.keys("Return")
-    deadline = time.monotonic() + 10
-    while not path.exists() and time.monotonic() < deadline:
-        time.sleep(0.2)
-    if not path.exists():
-        fail("pl: the certificate was not saved as a PDF")
-    time.sleep(0.5)
-    return subprocess.run(["pdftotext", str(path), "-"], capture_output=True,
-                          text=True).stdout
+
+    def whole_pdf_text():
+        read = subprocess.run(["pdftotext", str(path), "-"], capture_output=True, text=True) \
+            if path.exists() else None
+        return read.stdout if read is not None and read.returncode == 0 else None
+    return wait_until(whole_pdf_text, "pl: the certificate saved as a whole PDF")
 
 
 def check_polish_plurals(binary):
     for questions, word in POLISH_PLURALS:
         signal.alarm(LANGUAGE_LIMIT_S)
         env = {"LANG": "pl_PL.UTF-8", "LANGUAGE": "pl", "LC_ALL": ""}
-        with ProgramUnderTest(binary, settings={"num_of_questions": questions}, env=env) as run:
+        with ProgramUnderTest(binary, settings={"num_of_questions": questions}, env=env,
+                              readable=True) as run:
             answer_every_question(run.keyboard, questions)
             allow_printing(run)
             text = " ".join(saved_certificate_text(run).split())
@@ -114,12 +101,12 @@ def main():
     require_tools("pdftotext")
     settings = {"allow_saving": 1, "num_of_questions": QUESTIONS}
     signal.signal(signal.SIGALRM, give_up)
-    for language, locale, keys, title in LANGUAGES:
+    for language, locale, keys, title, name_box in LANGUAGES:
         signal.alarm(LANGUAGE_LIMIT_S)
         env = {"LANG": locale, "LANGUAGE": language, "LC_ALL": ""}
-        with ProgramUnderTest(sys.argv[1], settings=settings, env=env) as run:
+        with ProgramUnderTest(sys.argv[1], settings=settings, env=env, readable=True) as run:
             open_options(run, keys, title)
-            take_test(run.keyboard)
+            take_test(run.keyboard, name_box)
             run.wait_for_exit()
             check_results(run.work)
             if not SYSTEM_DATE.search((run.work / "numberlark.csv").read_bytes()):

@@ -133,7 +133,7 @@ def opaque_row(folder, name, width, height):
 
 class ProgramUnderWeston(ProgramUnderTest):
     def __init__(self, binary, settings):
-        super().__init__(binary, settings=settings, start=False)
+        super().__init__(binary, settings=settings, start=False, readable=True)
         self.weston = None
         self.socket = f"numberlark-{os.getpid()}"
 

@@ -25,7 +25,8 @@ import tempfile
 import time
 from pathlib import Path
 
-from e2e_support import ProgramUnderTest, fail, require_tools, skip
+from e2e_support import PROGRESS_WINDOW, ProgramUnderTest, fail, finish_test, require_tools, \
+    skip, wait_for_question
 
 TABLE = 7
 NAME = "Robin"
@@ -34,7 +35,6 @@ PDF_BACKEND = Path("/usr/lib/cups/backend/cups-pdf")
 PDF_DRIVER = Path("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")
 PDF_BACKEND_CONF = Path("/etc/cups/cups-pdf.conf")
 JOB_WAIT_S = 30
-COMPLETION_WAIT_S = 3.0
 
 # Each way a queue can refuse the certificate, from the state the previous
 # one left.
@@ -158,17 +158,8 @@ def finish_a_test(run):
     # to TEST.
     keyboard.choose_table(TABLE)
     keyboard.keys("shift+Tab", "shift+Tab", "space")
-    time.sleep(0.5)
-    for multiplier in range(1, 11):
-        keyboard.keys("ctrl+a", *str(multiplier * TABLE), "Return")
-    time.sleep(COMPLETION_WAIT_S)
-    # The tries after the right one may have moved the focus on to Print, so
-    # the name box is clicked rather than reached by keys.
-    window = keyboard.focus_window()
-    width, height = (int(n) for n in re.search(
-        r"Geometry: (\d+)x(\d+)", keyboard.xdotool("getwindowgeometry", window)).groups())
-    keyboard.xdotool("mousemove", "--window", window, str(width // 2), str(height // 2 + 4),
-                     "click", "1")
+    wait_for_question(keyboard.desktop)
+    finish_test(keyboard)
     keyboard.keys("ctrl+a")
     keyboard.type(NAME)
     # Enter in the name box moves the focus to Print.
@@ -217,8 +208,7 @@ def refused_and_check(run, cups, how):
     run.keyboard.keys("space")
     # The message offers a PDF instead; Escape declines.
     run.keyboard.focus_window("^Printing Error$")
-    run.keyboard.keys("Escape")
-    time.sleep(1)
+    run.keyboard.close_window("^Printing Error$", "Escape")
     if cups.printed() != printed:
         fail(f"{how}: a certificate was printed after all")
     if how in STOPPED_BEFORE_THE_JOB and \
@@ -231,18 +221,16 @@ def practice_sheet_refused(run, cups):
     """Print Practice Sheet in the progress window, on each queue that takes
     no job: "Printing Error", and no job."""
     run.start()
-    run.keyboard.keys("alt+t")
-    time.sleep(0.5)
-    run.keyboard.keys("p")
+    run.keyboard.choose_from_menu("alt+t", "p")
     for how in STOPPED_BEFORE_THE_JOB:
         for command in REFUSALS[how]:
             command(cups)
         jobs = cups.jobs("completed") + cups.jobs("not-completed")
-        run.keyboard.focus_window("^Progress$")
+        run.keyboard.focus_window(**PROGRESS_WINDOW)
         run.keyboard.keys("alt+s")
         run.keyboard.focus_window("^Printing Error$")
         run.keyboard.keys("Escape")
-        time.sleep(1)
+        run.keyboard.wait_for_window_gone("^Printing Error$")
         if cups.jobs("completed") + cups.jobs("not-completed") != jobs:
             fail(f"the practice sheet on {how}: a job was left")
         print(f"e2e: the practice sheet on {how}: \"Printing Error\", nothing printed")
@@ -267,7 +255,8 @@ def main():
         cups.add_pdf_queue()
         settings = {"allow_printing": 1, "allow_saving": 1, "num_of_questions": 1}
         with ProgramUnderTest(sys.argv[1], settings=settings,
-                              env={"CUPS_SERVER": str(cups.socket)}, start=False) as run:
+                              env={"CUPS_SERVER": str(cups.socket)}, start=False,
+                              readable=True) as run:
             run.start()
             finish_a_test(run)
             # The focus is on Print.

@@ -2,10 +2,10 @@
 """Takes a whole three-question test in the real numberlark binary.
 
 The program runs under its own Xvfb server with a private HOME, settings
-(saving on, three questions) and working directory. Real X key events from
-xdotool choose the 7 times table, press TEST, answer by trying the ten
-products in turn (a wrong try only shows "wrong"), type a name and press
-Quit. The results file must then hold exactly one line for that test, and
+(saving on, three questions) and working directory, read through a private
+accessibility bus so that each step waits for what it needs on screen. Real X key events from
+xdotool choose the 7 times table, press TEST, answer each question shown,
+type a name and press Quit. The results file must then hold exactly one line for that test, and
 the progress log in the private data folder that test with its answers.
 
 Usage: take_a_whole_test.py PATH_TO_NUMBERLARK
@@ -14,29 +14,22 @@ Usage: take_a_whole_test.py PATH_TO_NUMBERLARK
 import re
 import sqlite3
 import sys
-import time
 
-from e2e_support import ProgramUnderTest, fail, require_tools
+from e2e_support import ProgramUnderTest, fail, finish_test, require_tools, wait_for_question
 
 QUESTIONS = 3
 TABLE = 7
 NAME = "Sam"
-# Each round tries all ten products; every round in which a question stays
-# on screen answers it, so twice the questions is ample.
-ROUNDS = 2 * QUESTIONS
-# Three pauses of the completion, with room to spare.
-COMPLETION_WAIT_S = 3.0
 
 
-def take_test(keyboard):
+def take_test(keyboard, name_box="Your name"):
     # TEST has the focus; the arrows select the 7 times table.
     keyboard.choose_table(TABLE)
     # Back over Quit to TEST, and start.
     keyboard.keys("shift+Tab", "shift+Tab", "space")
-    time.sleep(0.5)
-    keyboard.try_every_product(TABLE, ROUNDS)
-    time.sleep(COMPLETION_WAIT_S)
-    # The answer box is now the name box; replace whatever the last tries left.
+    wait_for_question(keyboard.desktop)
+    finish_test(keyboard, QUESTIONS, name_box=name_box)
+    # The answer box is now the name box; replace the last answer.
     keyboard.keys("ctrl+a")
     keyboard.type(NAME)
     # Tab leads from the name box to Quit.
@@ -80,7 +73,7 @@ def main():
         fail("usage: take_a_whole_test.py PATH_TO_NUMBERLARK")
     require_tools()
     settings = {"allow_saving": 1, "num_of_questions": QUESTIONS}
-    with ProgramUnderTest(sys.argv[1], settings=settings) as run:
+    with ProgramUnderTest(sys.argv[1], settings=settings, readable=True) as run:
         take_test(run.keyboard)
         run.wait_for_exit()
         check_results(run.work)
