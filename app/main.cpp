@@ -7,6 +7,7 @@
 #include "ui/main/CertificatePrinter.h"
 #include "ui/main/EndingSignals.h"
 #include "ui/main/Form1.h"
+#include "ui/main/SessionEnd.h"
 #include "ui/options/FrmOptions.h"
 #include "ui/practice/PracticeWindowLoader.h"
 #include "ui/progress/ProgressWindowLoader.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
-#include <QSessionManager>
 #include <QSettings>
 #include <QTimer>
 
@@ -82,8 +82,10 @@ void keepWorkAtEveryEnding(QApplication& app, numberlark::Form1& window)
     auto* endings = new numberlark::EndingSignals(&window);
     QObject::connect(endings, &numberlark::EndingSignals::endRequested, &window,
                      &numberlark::Form1::endKeepingWork);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager& /*manager*/) { window.endKeepingWork(); });
+    // The session manager's save request may be a checkpoint after which the
+    // session goes on, so the end comes with its Die message, which Qt turns
+    // into a Quit event from the platform.
+    app.installEventFilter(new numberlark::SessionEnd(window, &window));
     g_window = &window;
     std::atexit(keepWorkIfDisplayLost);
 }

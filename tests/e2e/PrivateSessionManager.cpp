@@ -2,7 +2,7 @@
 // management protocol to the program on a unix socket only (never a network
 // port) and, told "logout" on stdin, asks every client to save for a
 // shutdown with the user's interaction allowed, then tells it to end, as a
-// desktop's logout does.
+// desktop's logout does; told "checkpoint", asks it to save and goes on.
 //
 // Usage: private_session_manager ICE_AUTHORITY_FILE
 // Writes the authority file (a fresh cookie for each address), then prints
@@ -79,16 +79,27 @@ Status registerClient(SmsConn client, SmPointer, char* previousId)
     return accepted;
 }
 
-void grantInteraction(SmsConn client, SmPointer, int) { SmsInteract(client); }
+void grantInteraction(SmsConn client, SmPointer, int)
+{
+    SmsInteract(client);
+}
 void interactionDone(SmsConn, SmPointer, Bool) {}
 void clientAsksToSave(SmsConn, SmPointer, int, Bool, int, Bool, Bool) {}
-void grantPhase2(SmsConn client, SmPointer) { SmsSaveYourselfPhase2(client); }
+void grantPhase2(SmsConn client, SmPointer)
+{
+    SmsSaveYourselfPhase2(client);
+}
 
-// The logout goes on: the client saved what it had, now it ends.
+// A logout goes on: the client saved what it had, now it ends. After a
+// checkpoint the session goes on.
+bool g_loggingOut = false;
+
 void saved(SmsConn client, SmPointer, Bool success)
 {
     say(success ? "saved 1" : "saved 0");
-    SmsDie(client);
+    if (g_loggingOut) {
+        SmsDie(client);
+    }
 }
 
 void closed(SmsConn client, SmPointer, int count, char** reasons)
@@ -109,7 +120,10 @@ void deleteProperties(SmsConn, SmPointer, int count, char** names)
     std::free(names);
 }
 
-void getProperties(SmsConn client, SmPointer) { SmsReturnProperties(client, 0, nullptr); }
+void getProperties(SmsConn client, SmPointer)
+{
+    SmsReturnProperties(client, 0, nullptr);
+}
 
 Status newClient(SmsConn client, SmPointer, unsigned long* mask, SmsCallbacks* callbacks, char**)
 {
@@ -126,8 +140,8 @@ Status newClient(SmsConn client, SmPointer, unsigned long* mask, SmsCallbacks* c
     callbacks->get_properties.callback = getProperties;
     *mask = SmsRegisterClientProcMask | SmsInteractRequestProcMask | SmsInteractDoneProcMask |
             SmsSaveYourselfRequestProcMask | SmsSaveYourselfP2RequestProcMask |
-            SmsSaveYourselfDoneProcMask | SmsCloseConnectionProcMask |
-            SmsSetPropertiesProcMask | SmsDeletePropertiesProcMask | SmsGetPropertiesProcMask;
+            SmsSaveYourselfDoneProcMask | SmsCloseConnectionProcMask | SmsSetPropertiesProcMask |
+            SmsDeletePropertiesProcMask | SmsGetPropertiesProcMask;
     g_clients.push_back(client);
     return 1;
 }
@@ -147,8 +161,8 @@ bool writeAuthority(const char* path, int count, IceListenObj* listeners)
         char* address = IceGetListenConnectionString(listeners[i]);
         for (const char* protocol : {"ICE", "XSMP"}) {
             char* cookie = IceGenerateMagicCookie(16);
-            IceAuthFileEntry line{const_cast<char*>(protocol), 0, nullptr, address, cookieName,
-                                  16, cookie};
+            IceAuthFileEntry line{
+                const_cast<char*>(protocol), 0, nullptr, address, cookieName, 16, cookie};
             IceWriteAuthFileEntry(file, &line);
             entries.push_back({const_cast<char*>(protocol), address, cookieName, 16, cookie});
         }
@@ -163,10 +177,12 @@ bool writeAuthority(const char* path, int count, IceListenObj* listeners)
     return std::fclose(file) == 0;
 }
 
-void logout()
+void saveEveryClient(bool logout)
 {
+    g_loggingOut = logout;
     for (SmsConn client : g_clients) {
-        SmsSaveYourself(client, SmSaveGlobal, True, SmInteractStyleAny, False);
+        SmsSaveYourself(client, logout ? SmSaveGlobal : SmSaveLocal, logout ? True : False,
+                        logout ? SmInteractStyleAny : SmInteractStyleNone, False);
     }
 }
 
@@ -180,8 +196,7 @@ int main(int argc, char** argv)
         return 2;
     }
     // No host-based admission: a client proves itself with the cookie.
-    if (!SmsInitialize("numberlark-tests", "1", newClient, nullptr, nullptr, sizeof error,
-                       error)) {
+    if (!SmsInitialize("numberlark-tests", "1", newClient, nullptr, nullptr, sizeof error, error)) {
         std::cerr << "private_session_manager: " << error << '\n';
         return 1;
     }
@@ -220,8 +235,8 @@ int main(int argc, char** argv)
                 IceFreeListenObjs(count, listeners);
                 return 0;
             }
-            if (command == "logout") {
-                logout();
+            if (command == "logout" || command == "checkpoint") {
+                saveEveryClient(command == "logout");
             }
         } else if (index <= count) {
             IceAcceptStatus status;

@@ -104,8 +104,8 @@ class SessionManager:
         lines = self.log.read_text().splitlines()
         return lines if line is None else line in lines
 
-    def logout(self):
-        self.process.stdin.write(b"logout\n")
+    def tell(self, command):
+        self.process.stdin.write(command.encode() + b"\n")
         self.process.stdin.flush()
 
     def end(self):
@@ -150,7 +150,12 @@ def end_at(binaries, ending, moment, desktop):
         if ending.startswith("SIG"):
             run.program.send_signal(getattr(signal, ending))
         elif manager is not None:
-            manager.logout()
+            # A checkpoint saves and the session goes on: so does the program.
+            manager.tell("checkpoint")
+            wait_until(lambda: manager.said("saved 1"), "the checkpoint saved")
+            if run.program.poll() is not None:
+                return f"a checkpoint at {moment} ended the program"
+            manager.tell("logout")
         else:
             stop(run.server)
         code = run.program.wait(timeout=10)
@@ -159,7 +164,7 @@ def end_at(binaries, ending, moment, desktop):
         if manager is not None:
             told, manager_code = manager.end()
             print(f"e2e: the session manager heard: {', '.join(told)}")
-            if "saved 1" not in told or manager_code != 0:
+            if told.count("saved 1") != 2 or manager_code != 0:
                 return f"{ending} at {moment}: the session manager heard only {told}, " \
                     f"ended with {manager_code}"
         if ending == "X server killed":  # the next start takes in the journal
