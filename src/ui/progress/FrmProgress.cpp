@@ -232,7 +232,8 @@ QWidget* FrmProgress::createFactsPanel()
     m_beyondGrid->setWordWrap(true);
     column->addWidget(title);
     column->addWidget(m_grid);
-    column->addWidget(new FactsLegend(panel));
+    m_legend = new FactsLegend(panel);
+    column->addWidget(m_legend);
     column->addWidget(m_beyondGrid);
     column->addStretch(1);
     return panel;
@@ -434,6 +435,7 @@ practice::FluencyLimit FrmProgress::fluencyLimit() const
 void FrmProgress::showTests()
 {
     m_gridModel->setStats(progress::collectFactStats(m_tests, m_practiceSessions, fluencyLimit()));
+    m_legend->setCounts(m_gridModel->stats());
     m_testsModel->setTests(m_tests);
     m_testsView->resizeColumnsToContents();
     m_trend->setHistory(m_tests, m_practiceSessions, fluencyLimit());

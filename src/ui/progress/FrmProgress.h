@@ -26,6 +26,7 @@ class ClassOverviewPage;
 class ClassSourceBar;
 class ClassSource;
 class FactGridModel;
+class FactsLegend;
 class ProgressChart;
 class ResultsImportJob;
 class TestsModel;
@@ -115,6 +116,7 @@ private:
     std::vector<progress::TestRecord> m_tests;
     std::vector<progress::PracticeSessionRecord> m_practiceSessions; // the grid counts them too
     FactGridModel* m_gridModel = nullptr;
+    FactsLegend* m_legend = nullptr;
     TestsModel* m_testsModel = nullptr;
     QSortFilterProxyModel* m_sortedTests = nullptr;
     QComboBox* m_children = nullptr;

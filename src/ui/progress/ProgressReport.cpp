@@ -5,6 +5,7 @@
 #include "progress/TestFigures.h"
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/FactGridModel.h"
+#include "ui/progress/FactsLegend.h"
 #include "ui/progress/KnownFactsChart.h"
 #include "ui/progress/ProgressChart.h"
 #include "ui/progress/ProgressTexts.h"
@@ -247,7 +248,7 @@ void paintLegend(ReportPage& page, const std::vector<FactStats>& stats, double t
         page.fill(box(left, y + 0.5, 4.0, 4.0), gradeColour(grade), kGridLines);
         page.text(box(left, y + 0.5, 4.0, 4.0), gradeMark(grade), 7.0, true, Qt::AlignCenter);
         page.text(box(left + 6.0, y, textWidth, 5.0),
-                  QStringLiteral("%1: %2").arg(gradeName(grade), gradeMeaning(grade)), 9);
+                  QStringLiteral("%1: %2").arg(gradeCounted(grade, stats), gradeMeaning(grade)), 9);
         y += 6.5;
     }
     y += 3.0;

@@ -138,6 +138,17 @@ TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
             << cell.data(Qt::AccessibleDescriptionRole).toString().toStdString();
         EXPECT_EQ(cell.data(Qt::DisplayRole).toInt(), c.first * c.second);
     }
+    // The legend counts the facts of each grade, the squares never asked too.
+    QStringList counted;
+    for (const QWidget* legend : progress->findChildren<QWidget*>(u"FactsLegend"_s)) {
+        for (const QLabel* line : legend->findChildren<QLabel*>()) {
+            if (line->text().contains(u" ("_s)) {
+                counted << line->text().section(u':', 0, 0);
+            }
+        }
+    }
+    EXPECT_EQ(counted, (QStringList{u"<b>Known (3)</b>"_s, u"<b>Getting there (1)</b>"_s,
+                                    u"<b>Tricky (1)</b>"_s, u"<b>Not asked yet (139)</b>"_s}));
     // A reader's first words on the window name the child shown.
     EXPECT_EQ(progress->accessibleName(), QStringLiteral("Progress of Sam"));
     EXPECT_EQ(progress->childPicker()->accessibleDescription(), QStringLiteral("Sam"));
