@@ -17,6 +17,21 @@ namespace {
 constexpr double kMinimumTop = 4.0;
 constexpr qint64 kWeekMillis = 7LL * 24 * 3600 * 1000;
 
+// At most kMostSteps steps of 1, 2 or 5 times a power of ten, so the
+// small chart keeps room for its labels.
+constexpr int kMostSteps = 4;
+
+double niceStep(double top)
+{
+    for (double power = 1.0;; power *= 10.0) {
+        for (const double step : {1.0, 2.0, 5.0}) {
+            if (top / (step * power) <= kMostSteps) {
+                return step * power;
+            }
+        }
+    }
+}
+
 } // namespace
 
 KnownFactsChart::KnownFactsChart(QWidget* parent) : QChartView(parent)
@@ -61,12 +76,17 @@ void KnownFactsChart::setCounts(const std::vector<practice::WeekFigure>& knownBy
                                           : static_cast<qint64>(points.constFirst().x());
     const qint64 last = points.isEmpty() ? now.toMSecsSinceEpoch()
                                          : static_cast<qint64>(points.constLast().x());
-    m_time->setRange(QDateTime::fromMSecsSinceEpoch(first - kWeekMillis / 2),
-                     QDateTime::fromMSecsSinceEpoch(last + kWeekMillis / 2));
-    const double step = top > 40 ? 20.0 : top > 10 ? 5.0 : 1.0;
+    setTimeRange(QDateTime::fromMSecsSinceEpoch(first - kWeekMillis / 2),
+                 QDateTime::fromMSecsSinceEpoch(last + kWeekMillis / 2));
+    const double step = niceStep(top);
     m_facts->setTickInterval(step);
     m_facts->setTickAnchor(0.0);
     m_facts->setRange(0.0, std::ceil(top / step) * step);
+}
+
+void KnownFactsChart::setTimeRange(const QDateTime& from, const QDateTime& to)
+{
+    m_time->setRange(from, to);
 }
 
 } // namespace numberlark

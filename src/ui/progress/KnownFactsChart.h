@@ -21,6 +21,8 @@ public:
     explicit KnownFactsChart(QWidget* parent = nullptr);
 
     void setCounts(const std::vector<practice::WeekFigure>& knownByWeek);
+    // Beneath the trend, the same weeks as its chart shows.
+    void setTimeRange(const QDateTime& from, const QDateTime& to);
     QLineSeries* counts() const { return m_counts; }
 
 private:

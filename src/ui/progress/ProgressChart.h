@@ -38,6 +38,7 @@ public:
     QScatterSeries* testPoints() const { return m_tests; }
     QLineSeries* weeklyLine() const { return m_weekly; }
     QScatterSeries* practiceDays() const { return m_practiceDays; }
+    QDateTimeAxis* timeAxis() const { return m_time; }
 
 private:
     void addSeries(QAbstractSeries* series);

@@ -13,6 +13,7 @@
 
 #include <QChart>
 #include <QCoreApplication>
+#include <QDateTimeAxis>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
@@ -33,6 +34,8 @@ constexpr double kChartHeightMm = 60.0;
 constexpr double kCellMm = 7.0;
 constexpr double kRowMm = 5.6;
 constexpr qsizetype kListedFacts = 36;
+// The facts learnt named on the last 30 days' line, so it stays one line or two.
+constexpr std::size_t kNamedFactsLearnt = 10;
 // Drawn at this size and scaled to the page: its fonts come out near 7 points.
 constexpr QSizeF kChartPixels(560.0, 300.0);
 constexpr QSizeF kKnownChartPixels(290.0, 300.0);
@@ -159,6 +162,7 @@ void paintCharts(ReportPage& page, const std::vector<TestRecord>& tests,
                box(0, chartsTop, trendWidth, kChartHeightMm));
     KnownFactsChart known;
     known.setCounts(practice::weeklyKnownCounts(history, limit));
+    known.setTimeRange(trend.timeAxis()->min(), trend.timeAxis()->max());
     paintImage(page, chartImage(known, kKnownChartPixels), kKnownChartPixels,
                box(trendWidth, chartsTop, page.width() - trendWidth, kChartHeightMm));
 }
@@ -169,12 +173,19 @@ QString lastMonthLine(const std::vector<PracticeSessionRecord>& practice,
                       practice::FluencyLimit limit)
 {
     const QDateTime since = QDateTime::currentDateTime().addDays(-30);
-    QStringList learnt;
-    for (const progress::Fact& fact :
-         practice::factsLearntSince(history, limit, progress::localSeconds(since))) {
-        learnt << factText(fact).replace(QLatin1Char(' '), QChar::Nbsp);
+    const std::vector<progress::Fact> learnt =
+        practice::factsLearntSince(history, limit, progress::localSeconds(since));
+    QStringList named;
+    for (std::size_t i = 0; i < learnt.size() && i < kNamedFactsLearnt; ++i) {
+        named << factText(learnt[i]).replace(QLatin1Char(' '), QChar::Nbsp);
     }
-    return lastMonthText(progress::practiceTotals(practice, since), learnt);
+    // A plain int: lupdate does not see a translate() whose count is a cast.
+    const int more = static_cast<int>(learnt.size()) - static_cast<int>(named.size());
+    if (more > 0) {
+        named.last() += QCoreApplication::translate("ProgressReport", " and %n more", nullptr, more);
+    }
+    return lastMonthText(progress::practiceTotals(practice, since), named,
+                         static_cast<int>(learnt.size()));
 }
 
 void paintGrid(ReportPage& page, const std::vector<FactStats>& stats, double top)

@@ -35,8 +35,10 @@ QString reportSummary(const std::vector<progress::TestRecord>& tests,
 // "6.0 s a question now, 9.4 s in the first week: faster.", from the weekly
 // medians oldest first; empty without any.
 QString trendSentence(const std::vector<practice::WeekFigure>& medians);
-// The report's line on the last 30 days: practice and the facts learnt.
-QString lastMonthText(const progress::PracticeTotals& practised, const QStringList& factsLearnt);
+// The report's line on the last 30 days: practice, and the facts learnt with
+// the first of them named.
+QString lastMonthText(const progress::PracticeTotals& practised, const QStringList& factsNamed,
+                      int factsLearnt);
 // What an import did, every line accounted for, or why it could not.
 QString importSummary(const progress::ImportOutcome& outcome);
 // The confirmation before a child's tests are removed from the log.

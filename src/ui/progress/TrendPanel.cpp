@@ -6,6 +6,7 @@
 #include "ui/progress/ProgressTexts.h"
 
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -36,7 +37,7 @@ TrendPanel::TrendPanel(QWidget* parent) : QWidget(parent)
     m_chart = new ProgressChart(this);
     m_chart->setMinimumSize(400, 220);
     m_known = new KnownFactsChart(this);
-    m_known->setMinimumHeight(130);
+    m_known->setMinimumHeight(150);
     column->addLayout(top);
     column->addWidget(m_chart, 3);
     column->addWidget(m_known, 1);
@@ -85,6 +86,7 @@ void TrendPanel::showTable()
     m_sentence->setText(trendSentence(medians));
     m_chart->setTrend(m_tests, m_practice, medians, filter);
     m_known->setCounts(practice::weeklyKnownCounts(m_history, m_limit, filter));
+    m_known->setTimeRange(m_chart->timeAxis()->min(), m_chart->timeAxis()->max());
 }
 
 } // namespace numberlark
