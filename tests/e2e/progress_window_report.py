@@ -1,25 +1,51 @@
 #!/usr/bin/env python3
-"""Two one-question tests under one name, then the progress window.
+"""Two one-question tests under one name, then the progress window; then
+one story of what Sam knows, told alike by the grid, the practice summary
+and the report.
 
-The real binary runs three times in one private world (Xvfb, HOME, data
-folder, working directory). Each of the first two runs takes a one-question
-test of the 7 times table and quits under the name Sam; the first test's
-answer starts with a wrong "0", so that fact has a wrong answer. The third
-run opens Tools > Progress and saves the report as a PDF, whose text must
-name Sam, count two tests and list the wrongly answered fact as tricky.
+The real binary runs in one private world (Xvfb, HOME, data folder, working
+directory, accessibility bus). Each of the first two runs takes a
+one-question test of the 7 times table and quits under the name Sam; the
+first test's answer starts with a wrong "0", so that fact has a wrong
+answer. The third run opens Tools > Progress and saves the report as a PDF,
+whose text must name Sam, count two tests and list the wrongly answered
+fact as tricky.
+
+Then three older tests of Sam's are written into the log, facts on which
+the rules the views once had disagreed: right but slow, right-wrong-right,
+right-right-wrong. The fourth run reads the grid as a screen reader does
+(each seeded fact's grade, and the legend's Known count matching the
+squares), then practises as Sam answering every question right, and reads
+how many facts the summary says she knows now. The fifth run reads the grid
+again and saves the report: the Known count grew by exactly the summary's
+number, and the report's legend says the same.
 
 Usage: progress_window_report.py PATH_TO_NUMBERLARK
 """
 
+import re
 import sqlite3
 import subprocess
 import sys
 import time
+import uuid
+from pathlib import Path
 
-from e2e_support import ProgramUnderTest, fail, require_tools, take_a_test
+from e2e_support import BUS_LAUNCHER, AccessibilityBus, ProgramUnderTest, \
+    accessibility_bindings, accessible_nodes, fail, require_tools, skip, take_a_test, \
+    wait_for_accessible, wait_until
+
+gi = accessibility_bindings()
 
 TABLE = 7
 NAME = "Sam"
+# Each fact's tries in three weekly tests, (wrong answers first, milliseconds),
+# and its grade under a 12 s limit. Once the grid called 6 x 9 slow (over
+# 5 s) and practice called 9 x 4 known (2 of its last 3 quick).
+SEEDED = {(6, 9): [(0, 8000)] * 3, (4, 3): [(0, 1000), (1, 1000), (0, 1000)],
+          (9, 4): [(0, 1000), (0, 1000), (2, 1000)], (3, 8): [(0, 20000)] * 2}
+GRADES = {(6, 9): "Known", (4, 3): "Known", (9, 4): "Tricky", (3, 8): "Getting there"}
+STEP = re.compile(r"^(\d+) x (\d+)$|^(\d+) facts? you know now:$|^Every try helps")
 
 
 def first_tests_fact(data):
@@ -39,7 +65,7 @@ def save_report(run, path):
     run.keyboard.keys("alt+t")
     time.sleep(0.5)
     run.keyboard.keys("p")
-    run.keyboard.focus_window("^Progress$")
+    run.keyboard.focus_window("^Progress$", accessible_name=f"^Progress of {NAME}$")
     run.keyboard.keys("alt+r")
     run.keyboard.focus_window("^Save Report as PDF$")
     run.keyboard.keys("ctrl+a")
@@ -52,12 +78,115 @@ def save_report(run, path):
         fail(f"the report was not saved at {path}")
 
 
+def log_path(data):
+    return data / "Numberlark" / "Numberlark" / "progress.sqlite"
+
+
+def seed_history(data):
+    """Three Mixed tests of Sam's a week apart, ending a week ago."""
+    now_ms = int(time.time() * 1000)
+    with sqlite3.connect(log_path(data)) as db:
+        for week in range(3):
+            answers = [(a, b, *tries[week]) for (a, b), tries in SEEDED.items() if week < len(tries)]
+            test = db.execute(
+                "INSERT INTO tests (child, taken_ms, utc_offset, table_kind, table_number, questions,"
+                " seconds, finished, uuid) VALUES (?, ?, 0, 1, 0, ?, ?, 1, ?)",
+                (NAME, now_ms - (21 - 7 * week) * 86_400_000, len(answers),
+                 sum(a[3] for a in answers) // 1000, str(uuid.uuid4()))).lastrowid
+            db.executemany("INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, ?)",
+                           [(test, seq, a, b, a, wrong, millis)
+                            for seq, (a, b, wrong, millis) in enumerate(answers, 1)])
+
+
+def read_grid(run, desktop):
+    """Opens the progress window; returns its squares' grades and the number
+    of Known squares, which its legend must state too."""
+    run.keyboard.focus_window()
+    run.keyboard.keys("alt+t", "p")
+    run.keyboard.focus_window("^Progress$", accessible_name=f"^Progress of {NAME}$")
+
+    def grid():
+        cells, counted = {}, None
+        for node in accessible_nodes(desktop):
+            name = node.get_name() or ""
+            found = re.match(r"^(\d+) times (\d+), (.+)$", name)
+            if found and node.get_role_name() == "list item":
+                cells[(int(found[1]), int(found[2]))] = found[3]
+            counted = counted or re.match(r"^Known \((\d+)\):", name)
+        return (cells, int(counted[1])) if len(cells) == 144 and counted else None
+    cells, counted = wait_until(grid, "the grid's 144 facts and the legend's count", step=0.2)
+    known = sum(grade == "Known" for grade in cells.values())
+    if known != counted:
+        fail(f"the grid shows {known} Known facts, its legend says {counted}")
+    return cells, known
+
+
+def practise_all_right(run, desktop):
+    """A whole session with every answer right; the facts the summary says
+    she knows now."""
+    run.keyboard.focus_window()
+    run.keyboard.keys("alt+t", "r")
+    run.keyboard.focus_window("^Practice$")
+    run.keyboard.keys("ctrl+a")
+    run.keyboard.type(NAME)
+    run.keyboard.keys("Return")
+    shown = None
+    while True:
+        step = wait_for_accessible(desktop, STEP, not_this=shown, role="label")
+        if not step[1]:
+            return int(step[3] or 0)
+        shown = step[0]
+        run.keyboard.type(str(int(step[1]) * int(step[2])))
+        run.keyboard.keys("Return")
+
+
+def quit_program(run):
+    run.keyboard.focus_window()
+    run.keyboard.keys("alt+f", "x")
+    run.wait_for_exit()
+
+
+def check_one_story(run, desktop):
+    seed_history(run.data)
+    run.start()
+    cells, known_before = read_grid(run, desktop)
+    grades = {fact: cells[fact] for fact in GRADES}
+    if grades != GRADES:
+        fail(f"the grid shows the seeded facts as {grades}; expected {GRADES}")
+    run.keyboard.keys("Escape")
+    learnt = practise_all_right(run, desktop)
+    quit_program(run)
+    run.start()
+    _, known_after = read_grid(run, desktop)
+    report = run.root / "after.pdf"
+    save_report(run, report)
+    text = subprocess.run(["pdftotext", "-layout", str(report), "-"], capture_output=True,
+                          text=True, check=True).stdout
+    if known_after != known_before + learnt or f"Known ({known_after})" not in text:
+        fail(f"{known_before} Known before practice, {learnt} learnt in it, {known_after} after;"
+             f" the report says:\n{text}")
+    print(f"e2e: {known_before} known, {learnt} learnt in practice, {known_after} known in the"
+          " grid and the report")
+
+
 def main():
     if len(sys.argv) != 2:
         fail("usage: progress_window_report.py PATH_TO_NUMBERLARK")
-    require_tools("pdftotext")
+    require_tools("pdftotext", "dbus-daemon")
+    if gi is None or not Path(BUS_LAUNCHER).exists():
+        skip("the AT-SPI bus (at-spi2-core, python3-gi, gir1.2-atspi-2.0) is not installed")
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi
+
     settings = {"allow_saving": 1, "num_of_questions": 1}
-    with ProgramUnderTest(sys.argv[1], settings=settings, start=False) as run:
+    env = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
+    with AccessibilityBus(), ProgramUnderTest(sys.argv[1], settings=settings, env=env,
+                                              start=False) as run:
+        Atspi.init()
+        desktop = run.keyboard.desktop = Atspi.get_desktop(0)
+        # A 12 s limit: a quick answer typed on a busy machine is still quick.
+        with open(run.config / "Numberlark" / "Numberlark.conf", "a") as conf:
+            conf.write("[Practice]\nfluency_limit=12\n")
         for wrong_first in (True, False):
             run.start()
             take_a_test(run.keyboard, TABLE, NAME, wrong_first)
@@ -76,6 +205,8 @@ def main():
             if not found:
                 fail(f"the report does not show {expected}:\n{text}")
         print(f"e2e: the report lists {fact} as tricky: {tricky.strip()}")
+        quit_program(run)
+        check_one_story(run, desktop)
 
 
 if __name__ == "__main__":
