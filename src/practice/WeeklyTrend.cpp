@@ -92,7 +92,8 @@ std::vector<WeekFigure> weeklyKnownCounts(std::span<const PracticeAnswer> oldest
         const local_days week = weekOf(answer.when);
         // Weeks without answers keep the count the week before ended with.
         while (!figures.empty() && figures.back().monday < week) {
-            figures.push_back({figures.back().monday + std::chrono::weeks(1), figures.back().value});
+            figures.push_back(
+                {figures.back().monday + std::chrono::weeks(1), figures.back().value});
         }
         if (figures.empty()) {
             figures.push_back({week, 0.0});
@@ -103,12 +104,13 @@ std::vector<WeekFigure> weeklyKnownCounts(std::span<const PracticeAnswer> oldest
     return figures;
 }
 
-std::vector<Fact> factsLearntSince(std::span<const PracticeAnswer> oldestFirst,
-                                   FluencyLimit limit, std::chrono::local_seconds since)
+std::vector<Fact> factsLearntSince(std::span<const PracticeAnswer> oldestFirst, FluencyLimit limit,
+                                   std::chrono::local_seconds since)
 {
     Replay replay(limit);
-    const auto firstNew = std::find_if(oldestFirst.begin(), oldestFirst.end(),
-                                       [since](const PracticeAnswer& a) { return a.when >= since; });
+    const auto firstNew =
+        std::find_if(oldestFirst.begin(), oldestFirst.end(),
+                     [since](const PracticeAnswer& a) { return a.when >= since; });
     std::for_each(oldestFirst.begin(), firstNew, [&replay](const auto& a) { replay.add(a); });
     const std::vector<Fact> before = replay.knownFacts();
     std::for_each(firstNew, oldestFirst.end(), [&replay](const auto& a) { replay.add(a); });

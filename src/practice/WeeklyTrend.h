@@ -45,8 +45,8 @@ std::vector<WeekFigure> weeklyKnownCounts(std::span<const PracticeAnswer> oldest
 
 // The facts Known after every answer but not after those before `since`:
 // the facts learnt since then. The answers are oldest first.
-std::vector<Fact> factsLearntSince(std::span<const PracticeAnswer> oldestFirst,
-                                   FluencyLimit limit, std::chrono::local_seconds since);
+std::vector<Fact> factsLearntSince(std::span<const PracticeAnswer> oldestFirst, FluencyLimit limit,
+                                   std::chrono::local_seconds since);
 
 // How the latest week compares with the first: a tenth either way is
 // about the same, so a slow day does not read as "slower".

@@ -45,8 +45,8 @@ void FactsLegend::setCounts(const std::vector<progress::FactStats>& stats)
 {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const practice::Fluency grade = kAllGrades[i];
-        m_lines[i]->setText(QStringLiteral("<b>%1</b>: %2")
-                                .arg(gradeCounted(grade, stats), gradeMeaning(grade)));
+        m_lines[i]->setText(
+            QStringLiteral("<b>%1</b>: %2").arg(gradeCounted(grade, stats), gradeMeaning(grade)));
     }
 }
 

@@ -66,16 +66,16 @@ void KnownFactsChart::setCounts(const std::vector<practice::WeekFigure>& knownBy
     QList<QPointF> points;
     double top = kMinimumTop;
     for (const practice::WeekFigure& week : knownByWeek) {
-        points.append(QPointF(
-            static_cast<qreal>(middleOfWeek(week.monday).toMSecsSinceEpoch()), week.value));
+        points.append(
+            QPointF(static_cast<qreal>(middleOfWeek(week.monday).toMSecsSinceEpoch()), week.value));
         top = std::max(top, week.value);
     }
     m_counts->replace(points);
     const QDateTime now = QDateTime::currentDateTime();
     const qint64 first = points.isEmpty() ? now.toMSecsSinceEpoch() - kWeekMillis
                                           : static_cast<qint64>(points.constFirst().x());
-    const qint64 last = points.isEmpty() ? now.toMSecsSinceEpoch()
-                                         : static_cast<qint64>(points.constLast().x());
+    const qint64 last =
+        points.isEmpty() ? now.toMSecsSinceEpoch() : static_cast<qint64>(points.constLast().x());
     setTimeRange(QDateTime::fromMSecsSinceEpoch(first - kWeekMillis / 2),
                  QDateTime::fromMSecsSinceEpoch(last + kWeekMillis / 2));
     const double step = niceStep(top);

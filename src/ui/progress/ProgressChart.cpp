@@ -91,9 +91,9 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     m_practiceDays->setMarkerSize(10.0);
     m_practiceDays->setColor(kPracticeColour);
     m_practiceDays->setBorderColor(Qt::black);
-    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(m_tests),
-                                    static_cast<QAbstractSeries*>(m_weekly),
-                                    static_cast<QAbstractSeries*>(m_practiceDays)}) {
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(m_tests), static_cast<QAbstractSeries*>(m_weekly),
+          static_cast<QAbstractSeries*>(m_practiceDays)}) {
         addSeries(series);
     }
     connect(m_tests, &QScatterSeries::hovered, this, &ProgressChart::showPointText);
@@ -137,8 +137,8 @@ void ProgressChart::setTrend(const std::vector<TestRecord>& tests,
     }
     QList<QPointF> line;
     for (const practice::WeekFigure& week : medians) {
-        line.append(QPointF(static_cast<qreal>(middleOfWeek(week.monday).toMSecsSinceEpoch()),
-                            week.value));
+        line.append(
+            QPointF(static_cast<qreal>(middleOfWeek(week.monday).toMSecsSinceEpoch()), week.value));
         top = std::max(top, week.value);
     }
     top = std::ceil(top * 1.15);
@@ -147,9 +147,10 @@ void ProgressChart::setTrend(const std::vector<TestRecord>& tests,
     for (const progress::PracticeSessionRecord& session : practice) {
         if (session.started.isValid() && !days.contains(session.started.date())) {
             days.insert(session.started.date());
-            marks.append(QPointF(
-                static_cast<qreal>(QDateTime(session.started.date(), QTime(12, 0)).toMSecsSinceEpoch()),
-                top * kPracticeMarkHeight));
+            marks.append(
+                QPointF(static_cast<qreal>(
+                            QDateTime(session.started.date(), QTime(12, 0)).toMSecsSinceEpoch()),
+                        top * kPracticeMarkHeight));
         }
     }
     m_tests->replace(dots);
@@ -166,8 +167,9 @@ void ProgressChart::fitAxes(const QList<QPointF>& shown, double top)
         m_seconds->setRange(0.0, kMinimumTopSeconds);
         return;
     }
-    const auto [earliest, latest] = std::minmax_element(
-        shown.begin(), shown.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    const auto [earliest, latest] =
+        std::minmax_element(shown.begin(), shown.end(),
+                            [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
     const QDateTime from = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(earliest->x()));
     const QDateTime to = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(latest->x()));
     m_time->setRange(from.addMSecs(-kTimeMarginMillis), to.addMSecs(kTimeMarginMillis));

@@ -149,8 +149,8 @@ void paintImage(ReportPage& page, const QImage& image, QSizeF pixels, const QRec
 // The trend of all tables beside the facts known week by week.
 void paintCharts(ReportPage& page, const std::vector<TestRecord>& tests,
                  const std::vector<PracticeSessionRecord>& practice,
-                 const std::vector<practice::PracticeAnswer>& history,
-                 practice::FluencyLimit limit, double top)
+                 const std::vector<practice::PracticeAnswer>& history, practice::FluencyLimit limit,
+                 double top)
 {
     const std::vector<practice::WeekFigure> medians = practice::weeklyMedianSeconds(history);
     page.text(box(0, top, page.width(), 6.0), trendSentence(medians), 11, true);
@@ -182,7 +182,8 @@ QString lastMonthLine(const std::vector<PracticeSessionRecord>& practice,
     // A plain int: lupdate does not see a translate() whose count is a cast.
     const int more = static_cast<int>(learnt.size()) - static_cast<int>(named.size());
     if (more > 0) {
-        named.last() += QCoreApplication::translate("ProgressReport", " and %n more", nullptr, more);
+        named.last() +=
+            QCoreApplication::translate("ProgressReport", " and %n more", nullptr, more);
     }
     return lastMonthText(progress::practiceTotals(practice, since), named,
                          static_cast<int>(learnt.size()));

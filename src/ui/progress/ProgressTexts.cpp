@@ -172,11 +172,11 @@ QString lastMonthText(const progress::PracticeTotals& practised, const QStringLi
                                  ? practiceCounted(practised)
                                  : QCoreApplication::translate("ProgressTexts", "no practice");
     const int learnt = factsLearnt;
-    const QString facts =
-        learnt == 0 ? QCoreApplication::translate("ProgressTexts", "no fact newly known")
-                    : count(learnt, QT_TRANSLATE_NOOP("ProgressTexts", "1 fact learnt"),
-                            QT_TRANSLATE_N_NOOP("ProgressTexts", "%n facts learnt")) +
-                          QStringLiteral(": ") + factsNamed.join(QStringLiteral(", "));
+    const QString facts = learnt == 0
+                              ? QCoreApplication::translate("ProgressTexts", "no fact newly known")
+                              : count(learnt, QT_TRANSLATE_NOOP("ProgressTexts", "1 fact learnt"),
+                                      QT_TRANSLATE_N_NOOP("ProgressTexts", "%n facts learnt")) +
+                                    QStringLiteral(": ") + factsNamed.join(QStringLiteral(", "));
     //: "In the last 30 days: 4 practice sessions (20 minutes); 3 facts learnt: 7 × 8, ..."
     return QCoreApplication::translate("ProgressTexts", "In the last 30 days: %1; %2.")
         .arg(practice, facts);

@@ -2,8 +2,8 @@
 
 #include "practice/WeeklyTrend.h"
 #include "progress/ProgressRecords.h"
-#include "progress/TestFigures.h"
 #include "progress/ResultsImport.h"
+#include "progress/TestFigures.h"
 #include "ui/progress/ProgressSeams.h"
 
 #include <QString>
