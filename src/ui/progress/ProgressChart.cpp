@@ -52,7 +52,9 @@ QDate dateOf(std::chrono::local_days day)
 
 QDateTime middleOfWeek(std::chrono::local_days monday)
 {
-    return QDateTime(dateOf(monday).addDays(3), QTime(12, 0));
+    // This week's figure so far is drawn at today, not at a day to come.
+    return std::min(QDateTime(dateOf(monday).addDays(3), QTime(12, 0)),
+                    QDateTime::currentDateTime());
 }
 
 ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)

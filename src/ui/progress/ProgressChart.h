@@ -53,7 +53,7 @@ private:
     QStringList m_pointTexts;
 };
 
-// The middle of a calendar week, where its figure is drawn.
+// The middle of a calendar week, where its figure is drawn; at the latest now.
 QDateTime middleOfWeek(std::chrono::local_days monday);
 // A day of the child's wall-clock calendar as a date.
 QDate dateOf(std::chrono::local_days day);
