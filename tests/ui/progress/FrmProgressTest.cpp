@@ -140,11 +140,9 @@ TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
     }
     // The legend counts the facts of each grade, the squares never asked too.
     QStringList counted;
-    for (const QWidget* legend : progress->findChildren<QWidget*>(u"FactsLegend"_s)) {
-        for (const QLabel* line : legend->findChildren<QLabel*>()) {
-            if (line->text().contains(u" ("_s)) {
-                counted << line->text().section(u':', 0, 0);
-            }
+    for (const QLabel* line : progress->findChildren<QLabel*>()) {
+        if (line->parent()->objectName() == u"FactsLegend"_s && line->text().contains(u" ("_s)) {
+            counted << line->text().section(u':', 0, 0);
         }
     }
     EXPECT_EQ(counted, (QStringList{u"<b>Known (3)</b>"_s, u"<b>Getting there (1)</b>"_s,
@@ -231,19 +229,6 @@ TEST_F(FrmProgressTest, TheFourGradesStayApartWithoutColourVision)
     }
 }
 
-namespace {
-
-QList<qreal> heights(const QXYSeries* series)
-{
-    QList<qreal> ys;
-    for (const QPointF& point : series->points()) {
-        ys << point.y();
-    }
-    return ys;
-}
-
-} // namespace
-
 // Sam's week: a 7s test at 10 s a question, a Mixed one at 4, and a median
 // of 3 s over the five answers; one table shows only its own.
 TEST_F(FrmProgressTest, TrendShowsEachTestAndTheWeeksMedianForTheTableChosen)
@@ -261,6 +246,13 @@ TEST_F(FrmProgressTest, TrendShowsEachTestAndTheWeeksMedianForTheTableChosen)
         {"9 times table", {}, {8}, "8.0 s a question in the first week."},
     };
     QComboBox* tables = progress->trend()->tablePicker();
+    const auto heights = [](const QXYSeries* series) {
+        QList<qreal> ys;
+        for (const QPointF& point : series->points()) {
+            ys << point.y();
+        }
+        return ys;
+    };
     for (const Row& row : rows) {
         tables->setCurrentIndex(tables->findText(row.table));
         ASSERT_EQ(tables->currentText(), row.table);
