@@ -8,9 +8,8 @@ the log, and the next start, with the server answering, delivers it. The
 second computer delivers at Quit. The server then holds both tests, each
 under the login of the computer that sent it, and a third computer with the
 teacher's login, whose own log is empty, shows them together: its progress
-window in Class saves a report of Ada that counts both tests, and the facts
-it calls Known are as many as the whole class's table, exported for a
-spreadsheet, says Ada knows.
+window in Class saves a report of Ada that counts both tests and her Known
+facts as the whole class's table (exported for a spreadsheet) counts them.
 
 Usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER
 """
@@ -88,8 +87,7 @@ def second_computer(binary, conninfo, desktop):
 
 
 def class_table_known(run, child):
-    """The facts the whole class's table says the child knows, read from
-    its export for a spreadsheet."""
+    """The facts the class table's spreadsheet export says the child knows."""
     table = run.root / "class.csv"
     run.keyboard.keys("alt+e")
     run.keyboard.focus_window("^Export for Spreadsheet$")

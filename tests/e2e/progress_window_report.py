@@ -35,21 +35,17 @@ accessibility_bindings()  # under the interpreter that has them, before anything
 
 TABLE = 7
 NAME = "Sam"
-# Each fact's tries in three weekly tests, (wrong answers first, milliseconds),
-# and its grade under a 12 s limit. Once the grid called 6 x 9 slow (over
-# 5 s) and practice called 9 x 4 known (2 of its last 3 quick).
+# Tries in three weekly tests (wrong answers first, ms) and the grade under a 12 s
+# limit; the grid once called 6 x 9 slow (> 5 s), practice called 9 x 4 known.
 SEEDED = {(6, 9): [(0, 8000)] * 3, (4, 3): [(0, 1000), (1, 1000), (0, 1000)],
           (9, 4): [(0, 1000), (0, 1000), (2, 1000)], (3, 8): [(0, 20000)] * 2}
 GRADES = {(6, 9): "Known", (4, 3): "Known", (9, 4): "Tricky", (3, 8): "Getting there"}
 STEP = re.compile(r"^(\d+) x (\d+)$|^(\d+) facts? you know now:$|^Every try helps")
 
 
-def log_path(data):
-    return data / "Numberlark" / "Numberlark" / "progress.sqlite"
-
-
 def first_tests_fact(data):
-    with sqlite3.connect(log_path(data)) as db:
+    path = data / "Numberlark" / "Numberlark" / "progress.sqlite"
+    with sqlite3.connect(path) as db:
         rows = db.execute("SELECT a.shown_first, a.shown_second, a.wrong_before FROM answers a"
                           " JOIN tests t ON t.id = a.test_id ORDER BY t.id, a.seq").fetchall()
     if len(rows) != 2 or rows[0][2] < 1:
@@ -83,7 +79,7 @@ def save_report(run, path):
 def seed_history(data):
     """Three Mixed tests of Sam's a week apart, ending a week ago."""
     now_ms = int(time.time() * 1000)
-    with sqlite3.connect(log_path(data)) as db:
+    with sqlite3.connect(data / "Numberlark" / "Numberlark" / "progress.sqlite") as db:
         for week in range(3):
             answers = [(a, b, *tries[week]) for (a, b), tries in SEEDED.items() if week < len(tries)]
             test = db.execute(
@@ -158,8 +154,7 @@ def check_one_story(run, desktop):
     if known_after != known_before + learnt or f"Known ({known_after})" not in text:
         fail(f"{known_before} Known before practice, {learnt} learnt in it, {known_after} after;"
              f" the report says:\n{text}")
-    print(f"e2e: {known_before} known, {learnt} learnt in practice, {known_after} known in the"
-          " grid and the report")
+    print(f"e2e: {known_before} + {learnt} learnt in practice = {known_after} Known everywhere")
 
 
 def main():
