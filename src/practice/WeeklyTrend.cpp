@@ -10,6 +10,7 @@ namespace {
 using std::chrono::local_days;
 
 constexpr double kSameWithin = 0.10;
+constexpr std::chrono::weeks kLongestFilledGap{520};
 
 double median(std::vector<double>& values)
 {
@@ -90,13 +91,15 @@ std::vector<WeekFigure> weeklyKnownCounts(std::span<const PracticeAnswer> oldest
             continue;
         }
         const local_days week = weekOf(answer.when);
-        // Weeks without answers keep the count the week before ended with.
-        while (!figures.empty() && figures.back().monday < week) {
+        // Weeks without answers keep the count the week before ended with;
+        // a gap of years (or a date gone wrong) is not filled week by week.
+        const bool fill = !figures.empty() && week - figures.back().monday <= kLongestFilledGap;
+        while (fill && figures.back().monday < week) {
             figures.push_back(
                 {figures.back().monday + std::chrono::weeks(1), figures.back().value});
         }
-        if (figures.empty()) {
-            figures.push_back({week, 0.0});
+        if (figures.empty() || figures.back().monday < week) {
+            figures.push_back({week, figures.empty() ? 0.0 : figures.back().value});
         }
         replay.add(answer);
         figures.back().value = replay.known();

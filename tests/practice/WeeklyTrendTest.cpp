@@ -53,7 +53,11 @@ TEST(WeeklyTrend, MediansAndKnownCountsWeekByWeek)
          {7},
          weekly({{0, 3.5}}),
          weekly({{0, 1}})},
-        {"no answers, no weeks", {}, {}, {}, {}},
+        {"a gap of years is not filled week by week",
+         {answer(1h, {2, 3}, 0, 1s), answer(5200 * 24h, {2, 3}, 0, 3s)},
+         {},
+         weekly({{0, 1.0}, {742, 3.0}}),
+         weekly({{0, 1}, {742, 1}})},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(weeklyMedianSeconds(row.oldestFirst, row.filter), row.medians) << row.name;

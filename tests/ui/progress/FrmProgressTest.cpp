@@ -235,12 +235,7 @@ TEST_F(FrmProgressTest, TrendShowsEachTestAndTheWeeksMedianForTheTableChosen)
 {
     const auto progress = window();
     progress->childPicker()->setCurrentIndex(1);
-    struct Row {
-        QString table;
-        QList<qreal> tests, medians;
-        QString sentence;
-    };
-    const Row rows[] = {
+    const std::tuple<QString, QList<qreal>, QList<qreal>, QString> rows[] = {
         {"All tables", {10, 4}, {3}, "3.0 s a question in the first week."},
         {"7 times table", {10}, {6}, "6.0 s a question in the first week."},
         {"9 times table", {}, {8}, "8.0 s a question in the first week."},
@@ -253,12 +248,12 @@ TEST_F(FrmProgressTest, TrendShowsEachTestAndTheWeeksMedianForTheTableChosen)
         }
         return ys;
     };
-    for (const Row& row : rows) {
-        tables->setCurrentIndex(tables->findText(row.table));
-        ASSERT_EQ(tables->currentText(), row.table);
-        EXPECT_EQ(heights(progress->chart()->testPoints()), row.tests) << row.table.toStdString();
-        EXPECT_EQ(heights(progress->chart()->weeklyLine()), row.medians) << row.table.toStdString();
-        EXPECT_EQ(progress->trend()->sentence()->text(), row.sentence);
+    for (const auto& [table, tests, medians, sentence] : rows) {
+        tables->setCurrentIndex(tables->findText(table));
+        ASSERT_EQ(tables->currentText(), table);
+        EXPECT_EQ(heights(progress->chart()->testPoints()), tests) << table.toStdString();
+        EXPECT_EQ(heights(progress->chart()->weeklyLine()), medians) << table.toStdString();
+        EXPECT_EQ(progress->trend()->sentence()->text(), sentence);
     }
 }
 
