@@ -284,6 +284,14 @@
     </message>
 </context>
 <context>
+    <name>FactsLegend</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A grade of the facts grid and how many facts have it: &quot;Known (5)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Number Lark</source>
@@ -854,6 +862,83 @@ Das lässt sich nicht rückgängig machen. Die Ergebnisdatei (numberlark.csv) bl
     <message>
         <source>The import was stopped before the end of the file. Importing the file again adds the rest.</source>
         <translation>Der Import wurde vor dem Ende der Datei angehalten. Wird die Datei noch einmal importiert, kommt der Rest hinzu.</translation>
+    </message>
+    <message>
+        <source>1 practice session</source>
+        <translation>1 Übungsrunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practice sessions</source>
+        <translation>
+            <numerusform>%n Übungsrunde</numerusform>
+            <numerusform>%n Übungsrunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>&quot;4 practice sessions (20 minutes)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 since %2</source>
+        <extracomment>&quot;4 practice sessions (20 minutes) since 3 March 2026&quot;</extracomment>
+        <translation>%1 seit %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 since %3</source>
+        <extracomment>&quot;12 tests and 4 practice sessions (20 minutes) since 3 March 2026&quot;</extracomment>
+        <translation>%1 und %2 seit %3</translation>
+    </message>
+    <message>
+        <source>%1 s a question in the first week.</source>
+        <translation>%1 s pro Aufgabe in der ersten Woche.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: faster.</source>
+        <translation>Jetzt %1 s pro Aufgabe, in der ersten Woche %2 s: schneller.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: slower.</source>
+        <translation>Jetzt %1 s pro Aufgabe, in der ersten Woche %2 s: langsamer.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: about the same.</source>
+        <translation>Jetzt %1 s pro Aufgabe, in der ersten Woche %2 s: etwa gleich.</translation>
+    </message>
+    <message>
+        <source>no practice</source>
+        <translation>kein Üben</translation>
+    </message>
+    <message>
+        <source>no fact newly known</source>
+        <translation>keine Aufgabe neu sicher</translation>
+    </message>
+    <message>
+        <source>1 fact learnt</source>
+        <translation>1 Aufgabe gelernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n facts learnt</source>
+        <translation>
+            <numerusform>%n Aufgabe gelernt</numerusform>
+            <numerusform>%n Aufgaben gelernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In the last 30 days: %1; %2.</source>
+        <extracomment>&quot;In the last 30 days: 4 practice sessions (20 minutes); 3 facts learnt: 7 × 8, ...&quot;</extracomment>
+        <translation>In den letzten 30 Tagen: %1; %2.</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1634,17 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     </message>
 </context>
 <context>
+    <name>numberlark::KnownFactsChart</name>
+    <message>
+        <source>Facts known, week by week</source>
+        <translation>Sichere Aufgaben, Woche für Woche</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Sichere Aufgaben</translation>
+    </message>
+</context>
+<context>
     <name>numberlark::PracticeSettingsDialog</name>
     <message>
         <source>Practice Settings</source>
@@ -1591,28 +1687,6 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
 <context>
     <name>numberlark::ProgressChart</name>
     <message>
-        <source>Mixed</source>
-        <translation>Gemischt</translation>
-    </message>
-    <message>
-        <source>Other %1</source>
-        <extracomment>Legend entry for a times table beyond 12, e.g. &quot;Other 15&quot;.</extracomment>
-        <translation>Andere %1</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation>%1er</translation>
-    </message>
-    <message>
-        <source>Seconds per question, test by test (one line per times table)</source>
-        <translation>Sekunden pro Aufgabe, Test für Test (eine Linie pro Reihe)</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>Sekunden</translation>
-    </message>
-    <message>
         <source>Seconds per question over time</source>
         <translation>Sekunden pro Aufgabe im Zeitverlauf</translation>
     </message>
@@ -1624,6 +1698,22 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
         <translation>%1
 %2: %3 Sekunden für %4 Aufgaben
 %5 Sekunden pro Aufgabe</translation>
+    </message>
+    <message>
+        <source>seconds per question</source>
+        <translation>Sekunden pro Aufgabe</translation>
+    </message>
+    <message>
+        <source>Each test</source>
+        <translation>Jeder Test</translation>
+    </message>
+    <message>
+        <source>Median of each week</source>
+        <translation>Median jeder Woche</translation>
+    </message>
+    <message>
+        <source>Practice day</source>
+        <translation>Übungstag</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1819,25 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     <message>
         <source>Wrong answers</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::TrendPanel</name>
+    <message>
+        <source>Tables shown</source>
+        <translation>Gezeigte Reihen</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Alle Reihen</translation>
+    </message>
+    <message>
+        <source>%1 times table</source>
+        <translation>%1er-Reihe</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,14 @@
     </message>
 </context>
 <context>
+    <name>FactsLegend</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A grade of the facts grid and how many facts have it: &quot;Known (5)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Number Lark</source>
@@ -854,6 +862,83 @@ No se puede deshacer. El archivo de resultados (numberlark.csv) no se modifica.<
     <message>
         <source>The import was stopped before the end of the file. Importing the file again adds the rest.</source>
         <translation>La importación se detuvo antes del final del archivo. Si vuelves a importar el archivo, se añadirá el resto.</translation>
+    </message>
+    <message>
+        <source>1 practice session</source>
+        <translation>1 sesión de práctica</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practice sessions</source>
+        <translation>
+            <numerusform>%n sesión de práctica</numerusform>
+            <numerusform>%n sesiones de práctica</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>&quot;4 practice sessions (20 minutes)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 since %2</source>
+        <extracomment>&quot;4 practice sessions (20 minutes) since 3 March 2026&quot;</extracomment>
+        <translation>%1 desde el %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 since %3</source>
+        <extracomment>&quot;12 tests and 4 practice sessions (20 minutes) since 3 March 2026&quot;</extracomment>
+        <translation>%1 y %2 desde el %3</translation>
+    </message>
+    <message>
+        <source>%1 s a question in the first week.</source>
+        <translation>%1 s por pregunta en la primera semana.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: faster.</source>
+        <translation>%1 s por pregunta ahora, %2 s en la primera semana: más rápido.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: slower.</source>
+        <translation>%1 s por pregunta ahora, %2 s en la primera semana: más lento.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: about the same.</source>
+        <translation>%1 s por pregunta ahora, %2 s en la primera semana: más o menos igual.</translation>
+    </message>
+    <message>
+        <source>no practice</source>
+        <translation>sin práctica</translation>
+    </message>
+    <message>
+        <source>no fact newly known</source>
+        <translation>ninguna operación nueva dominada</translation>
+    </message>
+    <message>
+        <source>1 fact learnt</source>
+        <translation>1 operación aprendida</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n facts learnt</source>
+        <translation>
+            <numerusform>%n operación aprendida</numerusform>
+            <numerusform>%n operaciones aprendidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In the last 30 days: %1; %2.</source>
+        <extracomment>&quot;In the last 30 days: 4 practice sessions (20 minutes); 3 facts learnt: 7 × 8, ...&quot;</extracomment>
+        <translation>En los últimos 30 días: %1; %2.</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1634,17 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     </message>
 </context>
 <context>
+    <name>numberlark::KnownFactsChart</name>
+    <message>
+        <source>Facts known, week by week</source>
+        <translation>Operaciones dominadas, semana a semana</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Operaciones dominadas</translation>
+    </message>
+</context>
+<context>
     <name>numberlark::PracticeSettingsDialog</name>
     <message>
         <source>Practice Settings</source>
@@ -1591,28 +1687,6 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
 <context>
     <name>numberlark::ProgressChart</name>
     <message>
-        <source>Mixed</source>
-        <translation>Mezcla</translation>
-    </message>
-    <message>
-        <source>Other %1</source>
-        <extracomment>Legend entry for a times table beyond 12, e.g. &quot;Other 15&quot;.</extracomment>
-        <translation>Otra %1</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation>×%1</translation>
-    </message>
-    <message>
-        <source>Seconds per question, test by test (one line per times table)</source>
-        <translation>Segundos por pregunta, prueba a prueba (una línea por tabla)</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>segundos</translation>
-    </message>
-    <message>
         <source>Seconds per question over time</source>
         <translation>Segundos por pregunta a lo largo del tiempo</translation>
     </message>
@@ -1624,6 +1698,22 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
         <translation>%1
 %2: %3 segundos para %4 preguntas
 %5 segundos por pregunta</translation>
+    </message>
+    <message>
+        <source>seconds per question</source>
+        <translation>segundos por pregunta</translation>
+    </message>
+    <message>
+        <source>Each test</source>
+        <translation>Cada prueba</translation>
+    </message>
+    <message>
+        <source>Median of each week</source>
+        <translation>Mediana de cada semana</translation>
+    </message>
+    <message>
+        <source>Practice day</source>
+        <translation>Día de práctica</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1819,25 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     <message>
         <source>Wrong answers</source>
         <translation>Errores</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::TrendPanel</name>
+    <message>
+        <source>Tables shown</source>
+        <translation>Tablas mostradas</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Todas las tablas</translation>
+    </message>
+    <message>
+        <source>%1 times table</source>
+        <translation>Tabla del %1</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,14 @@
     </message>
 </context>
 <context>
+    <name>FactsLegend</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A grade of the facts grid and how many facts have it: &quot;Known (5)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Number Lark</source>
@@ -854,6 +862,83 @@ Cela ne peut pas être annulé. Le fichier de résultats (numberlark.csv) reste 
     <message>
         <source>The import was stopped before the end of the file. Importing the file again adds the rest.</source>
         <translation>L’importation a été arrêtée avant la fin du fichier. Importer le fichier à nouveau ajoute le reste.</translation>
+    </message>
+    <message>
+        <source>1 practice session</source>
+        <translation>1 séance d’entraînement</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practice sessions</source>
+        <translation>
+            <numerusform>%n séance d’entraînement</numerusform>
+            <numerusform>%n séances d’entraînement</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>&quot;4 practice sessions (20 minutes)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 since %2</source>
+        <extracomment>&quot;4 practice sessions (20 minutes) since 3 March 2026&quot;</extracomment>
+        <translation>%1 depuis le %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 since %3</source>
+        <extracomment>&quot;12 tests and 4 practice sessions (20 minutes) since 3 March 2026&quot;</extracomment>
+        <translation>%1 et %2 depuis le %3</translation>
+    </message>
+    <message>
+        <source>%1 s a question in the first week.</source>
+        <translation>%1 s par question la première semaine.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: faster.</source>
+        <translation>%1 s par question maintenant, %2 s la première semaine : plus rapide.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: slower.</source>
+        <translation>%1 s par question maintenant, %2 s la première semaine : plus lent.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: about the same.</source>
+        <translation>%1 s par question maintenant, %2 s la première semaine : à peu près pareil.</translation>
+    </message>
+    <message>
+        <source>no practice</source>
+        <translation>pas d’entraînement</translation>
+    </message>
+    <message>
+        <source>no fact newly known</source>
+        <translation>aucun nouveau calcul acquis</translation>
+    </message>
+    <message>
+        <source>1 fact learnt</source>
+        <translation>1 calcul appris</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n facts learnt</source>
+        <translation>
+            <numerusform>%n calcul appris</numerusform>
+            <numerusform>%n calculs appris</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In the last 30 days: %1; %2.</source>
+        <extracomment>&quot;In the last 30 days: 4 practice sessions (20 minutes); 3 facts learnt: 7 × 8, ...&quot;</extracomment>
+        <translation>Ces 30 derniers jours : %1 ; %2.</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1634,17 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
 </context>
 <context>
+    <name>numberlark::KnownFactsChart</name>
+    <message>
+        <source>Facts known, week by week</source>
+        <translation>Calculs acquis, semaine après semaine</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Calculs acquis</translation>
+    </message>
+</context>
+<context>
     <name>numberlark::PracticeSettingsDialog</name>
     <message>
         <source>Practice Settings</source>
@@ -1591,28 +1687,6 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
 <context>
     <name>numberlark::ProgressChart</name>
     <message>
-        <source>Mixed</source>
-        <translation>Mélange</translation>
-    </message>
-    <message>
-        <source>Other %1</source>
-        <extracomment>Legend entry for a times table beyond 12, e.g. &quot;Other 15&quot;.</extracomment>
-        <translation>Autre %1</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation>×%1</translation>
-    </message>
-    <message>
-        <source>Seconds per question, test by test (one line per times table)</source>
-        <translation>Secondes par question, test après test (une courbe par table)</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>secondes</translation>
-    </message>
-    <message>
         <source>Seconds per question over time</source>
         <translation>Secondes par question au fil du temps</translation>
     </message>
@@ -1624,6 +1698,22 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <translation>%1
 %2&#xa0;: %3 secondes pour %4 questions
 %5 secondes par question</translation>
+    </message>
+    <message>
+        <source>seconds per question</source>
+        <translation>secondes par question</translation>
+    </message>
+    <message>
+        <source>Each test</source>
+        <translation>Chaque test</translation>
+    </message>
+    <message>
+        <source>Median of each week</source>
+        <translation>Médiane de chaque semaine</translation>
+    </message>
+    <message>
+        <source>Practice day</source>
+        <translation>Jour d’entraînement</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1819,25 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     <message>
         <source>Wrong answers</source>
         <translation>Erreurs</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::TrendPanel</name>
+    <message>
+        <source>Tables shown</source>
+        <translation>Tables affichées</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>Affic&amp;her :</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Toutes les tables</translation>
+    </message>
+    <message>
+        <source>%1 times table</source>
+        <translation>Table de %1</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,14 @@
     </message>
 </context>
 <context>
+    <name>FactsLegend</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A grade of the facts grid and how many facts have it: &quot;Known (5)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Number Lark</source>
@@ -869,6 +877,86 @@ Tego nie można cofnąć. Plik wyników (numberlark.csv) pozostaje bez zmian.</t
     <message>
         <source>The import was stopped before the end of the file. Importing the file again adds the rest.</source>
         <translation>Import zatrzymano przed końcem pliku. Ponowny import pliku doda resztę.</translation>
+    </message>
+    <message>
+        <source>1 practice session</source>
+        <translation>1 sesja ćwiczeń</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practice sessions</source>
+        <translation>
+            <numerusform>%n sesja ćwiczeń</numerusform>
+            <numerusform>%n sesje ćwiczeń</numerusform>
+            <numerusform>%n sesji ćwiczeń</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>&quot;4 practice sessions (20 minutes)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 since %2</source>
+        <extracomment>&quot;4 practice sessions (20 minutes) since 3 March 2026&quot;</extracomment>
+        <translation>%1 od %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 since %3</source>
+        <extracomment>&quot;12 tests and 4 practice sessions (20 minutes) since 3 March 2026&quot;</extracomment>
+        <translation>%1 i %2 od %3</translation>
+    </message>
+    <message>
+        <source>%1 s a question in the first week.</source>
+        <translation>%1 s na pytanie w pierwszym tygodniu.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: faster.</source>
+        <translation>Teraz %1 s na pytanie, w pierwszym tygodniu %2 s: szybciej.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: slower.</source>
+        <translation>Teraz %1 s na pytanie, w pierwszym tygodniu %2 s: wolniej.</translation>
+    </message>
+    <message>
+        <source>%1 s a question now, %2 s in the first week: about the same.</source>
+        <translation>Teraz %1 s na pytanie, w pierwszym tygodniu %2 s: mniej więcej tak samo.</translation>
+    </message>
+    <message>
+        <source>no practice</source>
+        <translation>bez ćwiczeń</translation>
+    </message>
+    <message>
+        <source>no fact newly known</source>
+        <translation>brak nowo opanowanych działań</translation>
+    </message>
+    <message>
+        <source>1 fact learnt</source>
+        <translation>1 działanie opanowane</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n facts learnt</source>
+        <translation>
+            <numerusform>%n działanie opanowane</numerusform>
+            <numerusform>%n działania opanowane</numerusform>
+            <numerusform>%n działań opanowanych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In the last 30 days: %1; %2.</source>
+        <extracomment>&quot;In the last 30 days: 4 practice sessions (20 minutes); 3 facts learnt: 7 × 8, ...&quot;</extracomment>
+        <translation>W ostatnich 30 dniach: %1; %2.</translation>
     </message>
 </context>
 <context>
@@ -1569,6 +1657,17 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     </message>
 </context>
 <context>
+    <name>numberlark::KnownFactsChart</name>
+    <message>
+        <source>Facts known, week by week</source>
+        <translation>Opanowane działania, tydzień po tygodniu</translation>
+    </message>
+    <message>
+        <source>Facts known</source>
+        <translation>Opanowane działania</translation>
+    </message>
+</context>
+<context>
     <name>numberlark::PracticeSettingsDialog</name>
     <message>
         <source>Practice Settings</source>
@@ -1614,28 +1713,6 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
 <context>
     <name>numberlark::ProgressChart</name>
     <message>
-        <source>Mixed</source>
-        <translation>Mieszane</translation>
-    </message>
-    <message>
-        <source>Other %1</source>
-        <extracomment>Legend entry for a times table beyond 12, e.g. &quot;Other 15&quot;.</extracomment>
-        <translation>Inna %1</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <extracomment>Legend entry for one times table, e.g. &quot;7s&quot; for the seven times table.</extracomment>
-        <translation>×%1</translation>
-    </message>
-    <message>
-        <source>Seconds per question, test by test (one line per times table)</source>
-        <translation>Sekundy na pytanie, test po teście (jedna linia na tabliczkę)</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>sekundy</translation>
-    </message>
-    <message>
         <source>Seconds per question over time</source>
         <translation>Sekundy na pytanie w czasie</translation>
     </message>
@@ -1647,6 +1724,22 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
         <translation>%1
 %2: %3 s, liczba pytań: %4
 %5 s na pytanie</translation>
+    </message>
+    <message>
+        <source>seconds per question</source>
+        <translation>sekundy na pytanie</translation>
+    </message>
+    <message>
+        <source>Each test</source>
+        <translation>Każdy test</translation>
+    </message>
+    <message>
+        <source>Median of each week</source>
+        <translation>Mediana każdego tygodnia</translation>
+    </message>
+    <message>
+        <source>Practice day</source>
+        <translation>Dzień ćwiczeń</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1849,25 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     <message>
         <source>Wrong answers</source>
         <translation>Błędne odpowiedzi</translation>
+    </message>
+</context>
+<context>
+    <name>numberlark::TrendPanel</name>
+    <message>
+        <source>Tables shown</source>
+        <translation>Pokazane tabliczki</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>P&amp;okaż:</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Wszystkie tabliczki</translation>
+    </message>
+    <message>
+        <source>%1 times table</source>
+        <translation>Razy %1</translation>
     </message>
 </context>
 <context>

@@ -51,14 +51,7 @@ std::vector<FactStats> collectFactStats(const std::vector<TestRecord>& tests,
                                         const std::vector<PracticeSessionRecord>& practice,
                                         practice::FluencyLimit limit)
 {
-    std::vector<practice::PracticeAnswer> history = practiceHistory(tests, practice);
-    // The fluency rule reads a fact's answers oldest first; within a test
-    // the answers keep their question order. The log hands tests over in
-    // time order, so the sort is mostly skipped.
-    const auto byTime = [](const auto& a, const auto& b) { return a.when < b.when; };
-    if (!std::is_sorted(history.begin(), history.end(), byTime)) {
-        std::stable_sort(history.begin(), history.end(), byTime);
-    }
+    const std::vector<practice::PracticeAnswer> history = historyOldestFirst(tests, practice);
     // The grid's facts in an array, a typed Other table's few beyond it.
     std::vector<Tally> grid(practice::kFactCount);
     std::map<Fact, Tally> beyond;

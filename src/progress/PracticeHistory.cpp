@@ -1,5 +1,7 @@
 #include "progress/PracticeHistory.h"
 
+#include <algorithm>
+
 namespace numberlark::progress {
 
 namespace {
@@ -55,6 +57,19 @@ practiceHistory(const std::vector<TestRecord>& tests,
         }
     }
     return answers;
+}
+
+std::vector<practice::PracticeAnswer>
+historyOldestFirst(const std::vector<TestRecord>& tests,
+                   const std::vector<PracticeSessionRecord>& practice)
+{
+    std::vector<practice::PracticeAnswer> history = practiceHistory(tests, practice);
+    // The log hands tests over in time order, so the sort is mostly skipped.
+    const auto byTime = [](const auto& a, const auto& b) { return a.when < b.when; };
+    if (!std::is_sorted(history.begin(), history.end(), byTime)) {
+        std::stable_sort(history.begin(), history.end(), byTime);
+    }
+    return history;
 }
 
 std::vector<PracticeAnswerRecord>

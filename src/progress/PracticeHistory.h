@@ -21,6 +21,12 @@ std::vector<practice::PracticeAnswer>
 practiceHistory(const std::vector<TestRecord>& tests,
                 const std::vector<PracticeSessionRecord>& practice);
 
+// The same answers oldest first, as a fact's fluency reads them: by time,
+// and within a test in question order.
+std::vector<practice::PracticeAnswer>
+historyOldestFirst(const std::vector<TestRecord>& tests,
+                   const std::vector<PracticeSessionRecord>& practice);
+
 // A session's answers as the log keeps them.
 std::vector<PracticeAnswerRecord>
 practiceAnswerRecords(const std::vector<practice::PracticeAnswer>& answers);

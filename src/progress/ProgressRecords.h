@@ -57,7 +57,7 @@ struct PracticeAnswerRecord {
 };
 
 // A practice session in the progress log. Practice is no test: it is never
-// in the results file, the chart or the tests list.
+// in the results file or the tests list; the chart marks its days.
 struct PracticeSessionRecord {
     std::int64_t id = 0; // the log's own key; 0 before it is stored
     QUuid uuid;          // made when the session is recorded, if it has none yet

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <numeric>
 
 namespace numberlark::progress {
@@ -38,6 +39,26 @@ std::optional<int> wrongAnswers(const TestRecord& test)
     }
     return std::accumulate(test.answers.begin(), test.answers.end(), 0,
                            [](int sum, const AnsweredQuestion& a) { return sum + a.wrongBefore; });
+}
+
+PracticeTotals practiceTotals(const std::vector<PracticeSessionRecord>& sessions,
+                              const QDateTime& since)
+{
+    constexpr std::int64_t kMinute = 60'000;
+    PracticeTotals totals;
+    std::int64_t millis = 0;
+    for (const PracticeSessionRecord& session : sessions) {
+        if (since.isValid() && !(session.started.isValid() && session.started >= since)) {
+            continue;
+        }
+        ++totals.sessions;
+        for (const PracticeAnswerRecord& answer : session.answers) {
+            millis += std::max<std::int64_t>(answer.millis, 0);
+        }
+    }
+    const std::int64_t minutes = (millis + kMinute / 2) / kMinute;
+    totals.minutes = static_cast<int>(millis > 0 ? std::max<std::int64_t>(minutes, 1) : 0);
+    return totals;
 }
 
 } // namespace numberlark::progress

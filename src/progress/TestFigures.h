@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace numberlark::progress {
 
@@ -20,5 +21,16 @@ double secondsPerQuestion(const TestRecord& test);
 
 // Every wrong answer given in the test; unknown for an imported line.
 std::optional<int> wrongAnswers(const TestRecord& test);
+
+// How much a child practised: the sessions and the minutes spent answering,
+// rounded to the nearest minute (at least one when she answered at all).
+struct PracticeTotals {
+    int sessions = 0;
+    int minutes = 0;
+};
+// The sessions started at `since` or later; every session when `since` is
+// not valid.
+PracticeTotals practiceTotals(const std::vector<PracticeSessionRecord>& sessions,
+                              const QDateTime& since = {});
 
 } // namespace numberlark::progress

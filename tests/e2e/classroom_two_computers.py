@@ -8,11 +8,13 @@ the log, and the next start, with the server answering, delivers it. The
 second computer delivers at Quit. The server then holds both tests, each
 under the login of the computer that sent it, and a third computer with the
 teacher's login, whose own log is empty, shows them together: its progress
-window in Class saves a report of Ada that counts both tests.
+window in Class saves a report of Ada that counts both tests and her Known
+facts as the whole class's table (exported for a spreadsheet) counts them.
 
 Usage: classroom_two_computers.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER
 """
 
+import csv
 import re
 import socket
 import sqlite3
@@ -84,6 +86,23 @@ def second_computer(binary, conninfo, desktop):
             fail("the test was not delivered at Quit")
 
 
+def class_table_known(run, child):
+    """The facts the class table's spreadsheet export says the child knows."""
+    table = run.root / "class.csv"
+    run.keyboard.keys("alt+e")
+    run.keyboard.focus_window("^Export for Spreadsheet$")
+    run.keyboard.keys("ctrl+a")
+    run.keyboard.type(str(table))
+    run.keyboard.keys("Return")
+    wait_until(table.exists, "the class table to be exported", timeout=15, step=0.5)
+    run.keyboard.focus_window("^Progress$", accessible_name="^Progress of the whole class$")
+    rows = list(csv.reader(table.read_text(encoding="utf-8-sig").splitlines()))
+    found = next((row for row in rows[1:] if row[0] == child), None)
+    if rows[0][2] != "Facts known" or found is None:
+        fail(f"the class table has no facts known of {child}: {rows[:2]}")
+    return int(found[2])
+
+
 def teacher_sees_both(binary, conninfo, desktop):
     with ProgramUnderTest(binary, settings=SETTINGS, env=ACCESSIBLE_ENV, start=False,
                           desktop=desktop) as run:
@@ -96,6 +115,7 @@ def teacher_sees_both(binary, conninfo, desktop):
         wait_for_accessible(desktop, re.compile("^Class$"), states=("showing",), timeout=30)
         keyboard.keys("alt+a")
         wait_for_accessible(desktop, re.compile("^Progress of the whole class$"), timeout=30)
+        known = class_table_known(run, "Ada")
         keyboard.keys("alt+c", "Down")  # past "Whole Class" to the one child
         wait_for_accessible(desktop, re.compile("^Progress of Ada$"), timeout=30)
         report = run.root / "class-report.pdf"
@@ -110,6 +130,8 @@ def teacher_sees_both(binary, conninfo, desktop):
                               text=True, check=True).stdout
         if "Ada" not in text or "2 tests" not in text:
             fail(f"the teacher's report of Ada does not count both computers' tests:\n{text}")
+        if f"Known ({known})" not in text:
+            fail(f"the class table says Ada knows {known} facts; her report says:\n{text}")
         print("e2e: the teacher's window shows Ada with both computers' tests")
 
 

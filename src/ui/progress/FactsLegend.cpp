@@ -2,8 +2,13 @@
 
 #include "ui/progress/FactGradeStyle.h"
 
+#include "progress/FactStats.h"
+
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace numberlark {
 
@@ -28,11 +33,35 @@ FactsLegend::FactsLegend(QWidget* parent) : QWidget(parent)
                 .arg(gradeColour(grade).name(), gradeTextColour(grade).name()));
         auto* text = new QLabel(
             QStringLiteral("<b>%1</b>: %2").arg(gradeName(grade), gradeMeaning(grade)), this);
+        m_lines.push_back(text);
         layout->addWidget(swatch, row, 0);
         layout->addWidget(text, row, 1);
         ++row;
     }
     layout->setColumnStretch(1, 1);
+}
+
+void FactsLegend::setCounts(const std::vector<progress::FactStats>& stats)
+{
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const practice::Fluency grade = kAllGrades[i];
+        m_lines[i]->setText(
+            QStringLiteral("<b>%1</b>: %2").arg(gradeCounted(grade, stats), gradeMeaning(grade)));
+    }
+}
+
+QString gradeCounted(practice::Fluency grade, const std::vector<progress::FactStats>& stats)
+{
+    // The grid's squares never asked have no stats of their own.
+    int count = progress::countWith(stats, grade);
+    if (grade == practice::Fluency::NotAskedYet) {
+        count = practice::kFactCount -
+                static_cast<int>(std::count_if(stats.begin(), stats.end(), [](const auto& s) {
+                    return practice::isValidFact(s.fact);
+                }));
+    }
+    //: A grade of the facts grid and how many facts have it: "Known (5)".
+    return QCoreApplication::translate("FactsLegend", "%1 (%2)").arg(gradeName(grade)).arg(count);
 }
 
 } // namespace numberlark

@@ -17,6 +17,7 @@
 #include "ui/progress/ResultsImportJob.h"
 #include "ui/progress/SquaresView.h"
 #include "ui/progress/TestsModel.h"
+#include "ui/progress/TrendPanel.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -87,6 +88,11 @@ FrmProgress::~FrmProgress() = default;
 ClassSourceBar* FrmProgress::classSourceBar() const
 {
     return m_classSource->bar();
+}
+
+ProgressChart* FrmProgress::chart() const
+{
+    return m_trend->chart();
 }
 
 ClassOverviewPage* FrmProgress::classOverview() const
@@ -184,10 +190,9 @@ QWidget* FrmProgress::createContent()
     summaryFont.setPointSizeF(summaryFont.pointSizeF() * 1.2);
     m_summary->setFont(summaryFont);
     m_summary->setObjectName(QStringLiteral("Summary"));
-    m_chart = new ProgressChart(content);
-    m_chart->setMinimumSize(400, 260);
+    m_trend = new TrendPanel(content);
     grid->addWidget(m_summary, 0, 0, 1, 2);
-    grid->addWidget(m_chart, 1, 0);
+    grid->addWidget(m_trend, 1, 0);
     grid->addWidget(createFactsPanel(), 1, 1, 2, 1);
     grid->addWidget(createTestsList(), 2, 0);
     grid->setColumnStretch(0, 1);
@@ -227,7 +232,8 @@ QWidget* FrmProgress::createFactsPanel()
     m_beyondGrid->setWordWrap(true);
     column->addWidget(title);
     column->addWidget(m_grid);
-    column->addWidget(new FactsLegend(panel));
+    m_legend = new FactsLegend(panel);
+    column->addWidget(m_legend);
     column->addWidget(m_beyondGrid);
     column->addStretch(1);
     return panel;
@@ -429,15 +435,16 @@ practice::FluencyLimit FrmProgress::fluencyLimit() const
 void FrmProgress::showTests()
 {
     m_gridModel->setStats(progress::collectFactStats(m_tests, m_practiceSessions, fluencyLimit()));
+    m_legend->setCounts(m_gridModel->stats());
     m_testsModel->setTests(m_tests);
     m_testsView->resizeColumnsToContents();
-    m_chart->setTests(m_tests);
+    m_trend->setHistory(m_tests, m_practiceSessions, fluencyLimit());
     const QStringList beyond = factsBeyondGrid(m_gridModel->stats());
     m_beyondGrid->setText(
         beyond.isEmpty() ? QString() : tr("Other tables:\n") + beyond.join(QLatin1Char('\n')));
     m_summary->setText(QStringLiteral("<b>%1</b>: %2")
                            .arg(shownName(currentChild()).toHtmlEscaped(),
-                                reportSummary(m_tests).toHtmlEscaped()));
+                                reportSummary(m_tests, m_practiceSessions).toHtmlEscaped()));
     m_pages->setCurrentIndex(1);
     setChildActionsEnabled(true);
     nameChildShown(shownChildName(currentChild()));

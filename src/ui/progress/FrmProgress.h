@@ -26,9 +26,11 @@ class ClassOverviewPage;
 class ClassSourceBar;
 class ClassSource;
 class FactGridModel;
+class FactsLegend;
 class ProgressChart;
 class ResultsImportJob;
 class TestsModel;
+class TrendPanel;
 
 // The progress window: pick a child and see her tests over time, which
 // facts she knows, and every test in a sortable list; print a practice sheet
@@ -59,7 +61,8 @@ public:
 
     // The parts tests look at.
     QComboBox* childPicker() const { return m_children; }
-    ProgressChart* chart() const { return m_chart; }
+    ProgressChart* chart() const;
+    TrendPanel* trend() const { return m_trend; }
     QTableView* factGrid() const { return m_grid; }
     QTableView* testsList() const { return m_testsView; }
     QLabel* emptyMessage() const { return m_empty; }
@@ -113,6 +116,7 @@ private:
     std::vector<progress::TestRecord> m_tests;
     std::vector<progress::PracticeSessionRecord> m_practiceSessions; // the grid counts them too
     FactGridModel* m_gridModel = nullptr;
+    FactsLegend* m_legend = nullptr;
     TestsModel* m_testsModel = nullptr;
     QSortFilterProxyModel* m_sortedTests = nullptr;
     QComboBox* m_children = nullptr;
@@ -121,7 +125,7 @@ private:
     QLabel* m_notice = nullptr; // the log was set aside or cannot record
     QLabel* m_summary = nullptr;
     QLabel* m_beyondGrid = nullptr;
-    ProgressChart* m_chart = nullptr;
+    TrendPanel* m_trend = nullptr;
     QTableView* m_grid = nullptr;
     QTableView* m_testsView = nullptr;
     QPushButton* m_report = nullptr;

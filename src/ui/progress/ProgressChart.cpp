@@ -9,13 +9,12 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QScatterSeries>
+#include <QSet>
 #include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
-#include <map>
 
 namespace numberlark {
 
@@ -23,56 +22,40 @@ using progress::TestRecord;
 
 namespace {
 
-constexpr qreal kPointSize = 9.0;
 // Room around the points so none sits on the frame.
 constexpr qint64 kTimeMarginMillis = 12LL * 3600 * 1000;
 constexpr double kMinimumTopSeconds = 5.0;
 constexpr qint64 kDaysWithoutHours = 5;
+// The practice marks sit just above the time axis, clear of the points.
+constexpr double kPracticeMarkHeight = 0.04;
+constexpr qint64 kJulianDayOfEpoch = 2440588;
 
-// Tables first in number order, then Mixed, then Other tables.
-std::pair<int, int> chartOrder(const progress::TableChoiceRecord& table)
+const QColor kLineColour(0x10, 0x2a, 0x6b);
+const QColor kTestColour(0xa9, 0xbf, 0xe0);
+const QColor kPracticeColour(0xc0, 0x5a, 0x00);
+
+bool shownFor(const TestRecord& test, practice::TableFilter filter)
 {
-    const int kindOrder = table.kind == progress::TableChoiceRecord::Kind::Table   ? 0
-                          : table.kind == progress::TableChoiceRecord::Kind::Mixed ? 1
-                                                                                   : 2;
-    return {kindOrder, table.number};
-}
-
-// Thirteen colours far enough apart to tell twelve tables and Mixed apart
-// (the chart theme repeats after five); Other tables share the last.
-const QColor kSeriesColours[] = {
-    QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c),
-    QColor(0xd6, 0x27, 0x28), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
-    QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
-    QColor(0x17, 0xbe, 0xcf), QColor(0x00, 0x3f, 0x7f), QColor(0x9b, 0x00, 0x4f),
-    QColor(0x33, 0x33, 0x33)};
-
-QColor seriesColour(const progress::TableChoiceRecord& table)
-{
-    constexpr int last = static_cast<int>(std::size(kSeriesColours)) - 1;
-    const int slot = table.kind == progress::TableChoiceRecord::Kind::Table
-                         ? std::clamp(table.number - 1, 0, last - 1)
-                         : last;
-    return kSeriesColours[slot];
-}
-
-// Short enough for a legend of thirteen entries.
-QString seriesName(const progress::TableChoiceRecord& table)
-{
-    switch (table.kind) {
-    case progress::TableChoiceRecord::Kind::Mixed:
-        return ProgressChart::tr("Mixed");
-    case progress::TableChoiceRecord::Kind::Other:
-        //: Legend entry for a times table beyond 12, e.g. "Other 15".
-        return ProgressChart::tr("Other %1").arg(table.number);
-    case progress::TableChoiceRecord::Kind::Table:
-        break;
+    if (progress::questionsAnswered(test) <= 0 || !test.when.isValid()) {
+        return false; // an imported line whose date could not be read has no place in time
     }
-    //: Legend entry for one times table, e.g. "7s" for the seven times table.
-    return ProgressChart::tr("%1s").arg(table.number);
+    return filter.table == 0 || (test.table.kind == progress::TableChoiceRecord::Kind::Table &&
+                                 test.table.number == filter.table);
 }
 
 } // namespace
+
+QDate dateOf(std::chrono::local_days day)
+{
+    return QDate::fromJulianDay(day.time_since_epoch().count() + kJulianDayOfEpoch);
+}
+
+QDateTime middleOfWeek(std::chrono::local_days monday)
+{
+    // This week's figure so far is drawn at today, not at a day to come.
+    return std::min(QDateTime(dateOf(monday).addDays(3), QTime(12, 0)),
+                    QDateTime::currentDateTime());
+}
 
 ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
 {
@@ -81,8 +64,8 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     // The view's own chart: one set in its place would leave this one to
     // nobody, as the view gives up a chart it replaces.
     QChart* chart = this->chart();
-    chart->setTitle(tr("Seconds per question, test by test (one line per times table)"));
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     chart->setMargins(QMargins(4, 4, 4, 4));
     m_time = new QDateTimeAxis;
     m_time->setFormat(QStringLiteral("d MMM"));
@@ -91,10 +74,39 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     m_time->setRange(QDateTime::currentDateTime().addDays(-7), QDateTime::currentDateTime());
     m_seconds = new QValueAxis;
     m_seconds->setLabelFormat(QStringLiteral("%.0f"));
-    m_seconds->setTitleText(tr("seconds"));
+    m_seconds->setTitleText(tr("seconds per question"));
     chart->addAxis(m_time, Qt::AlignBottom);
     chart->addAxis(m_seconds, Qt::AlignLeft);
+
+    m_tests = new QScatterSeries;
+    m_tests->setName(tr("Each test"));
+    m_tests->setMarkerSize(7.0);
+    m_tests->setColor(kTestColour);
+    m_tests->setBorderColor(kTestColour);
+    m_weekly = new QLineSeries;
+    m_weekly->setName(tr("Median of each week"));
+    m_weekly->setPen(QPen(kLineColour, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    m_weekly->setPointsVisible(true);
+    m_practiceDays = new QScatterSeries;
+    m_practiceDays->setName(tr("Practice day"));
+    m_practiceDays->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+    m_practiceDays->setMarkerSize(10.0);
+    m_practiceDays->setColor(kPracticeColour);
+    m_practiceDays->setBorderColor(Qt::black);
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(m_tests), static_cast<QAbstractSeries*>(m_weekly),
+          static_cast<QAbstractSeries*>(m_practiceDays)}) {
+        addSeries(series);
+    }
+    connect(m_tests, &QScatterSeries::hovered, this, &ProgressChart::showPointText);
     setAccessibleName(tr("Seconds per question over time"));
+}
+
+void ProgressChart::addSeries(QAbstractSeries* series)
+{
+    chart()->addSeries(series);
+    series->attachAxis(m_time);
+    series->attachAxis(m_seconds);
 }
 
 QString ProgressChart::pointText(const TestRecord& test)
@@ -109,118 +121,76 @@ QString ProgressChart::pointText(const TestRecord& test)
         .arg(locale.toString(progress::secondsPerQuestion(test), 'f', 1));
 }
 
-void ProgressChart::setTests(const std::vector<TestRecord>& tests)
+void ProgressChart::setTrend(const std::vector<TestRecord>& tests,
+                             const std::vector<progress::PracticeSessionRecord>& practice,
+                             const std::vector<practice::WeekFigure>& medians,
+                             practice::TableFilter filter)
 {
-    std::map<std::pair<int, int>, std::vector<const TestRecord*>> byTable;
+    QList<QPointF> dots;
+    m_pointTexts.clear();
+    double top = kMinimumTopSeconds;
     for (const TestRecord& test : tests) {
-        // An imported line whose date could not be read has no place in time.
-        if (progress::questionsAnswered(test) > 0 && test.when.isValid()) {
-            byTable[chartOrder(test.table)].push_back(&test);
+        if (shownFor(test, filter)) {
+            const double seconds = progress::secondsPerQuestion(test);
+            dots.append(QPointF(static_cast<qreal>(test.when.toMSecsSinceEpoch()), seconds));
+            m_pointTexts << pointText(test);
+            top = std::max(top, seconds);
         }
     }
-    std::vector<std::pair<int, int>> keys;
-    for (auto& [order, group] : byTable) {
-        std::sort(group.begin(), group.end(),
-                  [](const TestRecord* a, const TestRecord* b) { return a->when < b->when; });
-        keys.push_back(order);
+    QList<QPointF> line;
+    for (const practice::WeekFigure& week : medians) {
+        line.append(
+            QPointF(static_cast<qreal>(middleOfWeek(week.monday).toMSecsSinceEpoch()), week.value));
+        top = std::max(top, week.value);
     }
-    // Most children practise the same tables: their series keep their place
-    // and colour in the legend and only get new points.
-    if (keys != m_keys) {
-        chart()->removeAllSeries();
-        m_shown.clear();
-        m_pointTexts.clear();
-        for (const auto& [order, group] : byTable) {
-            addSeries(group.front()->table);
+    top = std::ceil(top * 1.15);
+    QSet<QDate> days;
+    QList<QPointF> marks;
+    for (const progress::PracticeSessionRecord& session : practice) {
+        if (session.started.isValid() && !days.contains(session.started.date())) {
+            days.insert(session.started.date());
+            marks.append(
+                QPointF(static_cast<qreal>(
+                            QDateTime(session.started.date(), QTime(12, 0)).toMSecsSinceEpoch()),
+                        top * kPracticeMarkHeight));
         }
-        m_keys = keys;
     }
-    std::size_t index = 0;
-    for (const auto& [order, group] : byTable) {
-        fillSeries(m_shown[index++], group);
-    }
-    fitAxes(tests);
+    m_tests->replace(dots);
+    m_weekly->replace(line);
+    m_practiceDays->replace(marks);
+    fitAxes(dots + line + marks, top);
 }
 
-void ProgressChart::fillSeries(const SeriesPair& series,
-                               const std::vector<const TestRecord*>& tests)
+void ProgressChart::fitAxes(const QList<QPointF>& shown, double top)
 {
-    QList<QPointF> points;
-    QStringList texts;
-    points.reserve(static_cast<qsizetype>(tests.size()));
-    for (const TestRecord* test : tests) {
-        points.append(QPointF(static_cast<qreal>(test->when.toMSecsSinceEpoch()),
-                              progress::secondsPerQuestion(*test)));
-        texts << pointText(*test);
-    }
-    series.line->replace(points);
-    series.points->replace(points);
-    m_pointTexts.insert(series.points, texts);
-}
-
-void ProgressChart::addSeries(const progress::TableChoiceRecord& table)
-{
-    auto* line = new QLineSeries;
-    auto* points = new QScatterSeries;
-    line->setName(seriesName(table));
-    points->setName(seriesName(table));
-    line->setColor(seriesColour(table));
-    points->setMarkerSize(kPointSize);
-    chart()->addSeries(line);
-    chart()->addSeries(points);
-    points->setColor(line->color());
-    points->setBorderColor(line->color());
-    for (QAbstractSeries* series :
-         {static_cast<QAbstractSeries*>(line), static_cast<QAbstractSeries*>(points)}) {
-        series->attachAxis(m_time);
-        series->attachAxis(m_seconds);
-    }
-    chart()->legend()->markers(points).constFirst()->setVisible(false);
-    connect(points, &QScatterSeries::hovered, this,
-            [this, points](const QPointF& point, bool hovering) {
-                showPointText(points, point, hovering);
-            });
-    m_shown.push_back({line, points});
-}
-
-void ProgressChart::fitAxes(const std::vector<TestRecord>& tests)
-{
-    std::vector<TestRecord> dated;
-    std::copy_if(tests.begin(), tests.end(), std::back_inserter(dated),
-                 [](const TestRecord& test) { return test.when.isValid(); });
-    if (dated.empty()) {
+    if (shown.isEmpty()) {
         const QDateTime now = QDateTime::currentDateTime();
         m_time->setRange(now.addDays(-7), now);
         m_seconds->setRange(0.0, kMinimumTopSeconds);
         return;
     }
-    const auto [earliest, latest] = std::minmax_element(
-        dated.begin(), dated.end(),
-        [](const TestRecord& a, const TestRecord& b) { return a.when < b.when; });
-    double top = kMinimumTopSeconds;
-    for (const TestRecord& test : dated) {
-        top = std::max(top, progress::secondsPerQuestion(test) * 1.15);
-    }
-    m_time->setRange(earliest->when.addMSecs(-kTimeMarginMillis),
-                     latest->when.addMSecs(kTimeMarginMillis));
+    const auto [earliest, latest] =
+        std::minmax_element(shown.begin(), shown.end(),
+                            [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    const QDateTime from = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(earliest->x()));
+    const QDateTime to = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(latest->x()));
+    m_time->setRange(from.addMSecs(-kTimeMarginMillis), to.addMSecs(kTimeMarginMillis));
     // Over a few days the ticks fall within a day; the hour tells them apart.
-    const bool fewDays = earliest->when.daysTo(latest->when) < kDaysWithoutHours;
+    const bool fewDays = from.daysTo(to) < kDaysWithoutHours;
     m_time->setFormat(fewDays ? QStringLiteral("d MMM HH:mm") : QStringLiteral("d MMM"));
-    m_seconds->setRange(0.0, std::ceil(top));
+    m_seconds->setRange(0.0, top);
     m_seconds->applyNiceNumbers();
 }
 
-void ProgressChart::showPointText(QScatterSeries* series, const QPointF& point, bool hovering)
+void ProgressChart::showPointText(const QPointF& point, bool hovering)
 {
     if (!hovering) {
         QToolTip::hideText();
         return;
     }
-    const QList<QPointF> points = series->points();
-    const qsizetype found = points.indexOf(point);
-    const QStringList& texts = m_pointTexts.value(series);
-    if (found >= 0 && found < texts.size()) {
-        QToolTip::showText(QCursor::pos(), texts.at(found), this);
+    const qsizetype found = m_tests->points().indexOf(point);
+    if (found >= 0 && found < m_pointTexts.size()) {
+        QToolTip::showText(QCursor::pos(), m_pointTexts.at(found), this);
     }
 }
 

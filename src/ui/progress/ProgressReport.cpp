@@ -1,14 +1,19 @@
 #include "ui/progress/ProgressReport.h"
 
 #include "progress/FactStats.h"
+#include "progress/PracticeHistory.h"
+#include "progress/TestFigures.h"
 #include "ui/progress/FactGradeStyle.h"
 #include "ui/progress/FactGridModel.h"
+#include "ui/progress/FactsLegend.h"
+#include "ui/progress/KnownFactsChart.h"
 #include "ui/progress/ProgressChart.h"
 #include "ui/progress/ProgressTexts.h"
 #include "ui/progress/TestsModel.h"
 
 #include <QChart>
 #include <QCoreApplication>
+#include <QDateTimeAxis>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
@@ -25,12 +30,15 @@ using progress::TestRecord;
 
 namespace {
 
-constexpr double kChartHeightMm = 72.0;
+constexpr double kChartHeightMm = 60.0;
 constexpr double kCellMm = 7.0;
 constexpr double kRowMm = 5.6;
 constexpr qsizetype kListedFacts = 36;
+// The facts learnt named on the last 30 days' line, so it stays one line or two.
+constexpr std::size_t kNamedFactsLearnt = 10;
 // Drawn at this size and scaled to the page: its fonts come out near 7 points.
-constexpr QSizeF kChartPixels(820.0, 300.0);
+constexpr QSizeF kChartPixels(560.0, 300.0);
+constexpr QSizeF kKnownChartPixels(290.0, 300.0);
 // The chart goes on the page as an image this many times finer, near 300
 // dots per inch at the chart's printed width.
 constexpr double kChartScale = 3.0;
@@ -105,38 +113,80 @@ private:
 
 const QColor kGridLines(Qt::darkGray);
 
-QImage chartImage(const std::vector<TestRecord>& tests)
-{
-    ProgressChart chart;
-    chart.chart()->resize(kChartPixels);
-    // The window's rounded panel behind the chart is no part of the paper.
-    chart.chart()->setBackgroundVisible(false);
-    chart.setTests(tests);
-    // The legend and axes are laid out on posted events; a chart that is
-    // never shown must have them delivered before it is drawn.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    chart.chart()->layout()->activate();
-    chart.scene()->setSceneRect(QRectF(QPointF(), kChartPixels));
-    QImage image((kChartPixels * kChartScale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    chart.scene()->render(&painter, QRectF(QPointF(), kChartPixels * kChartScale),
-                          QRectF(QPointF(), kChartPixels));
-    return image;
-}
-
-void paintChart(ReportPage& page, const std::vector<TestRecord>& tests, double top)
-{
-    const QSizeF fitted = kChartPixels.scaled(page.width(), kChartHeightMm, Qt::KeepAspectRatio);
-    const QPointF corner((page.width() - fitted.width()) / 2.0,
-                         top + (kChartHeightMm - fitted.height()) / 2.0);
-    page.image(QRectF(corner, fitted), chartImage(tests));
-}
-
 QRectF box(double x, double y, double w, double h)
 {
     return {x, y, w, h};
+}
+
+// Draws a chart that is never shown at `pixels`, finer by kChartScale.
+QImage chartImage(QChartView& view, QSizeF pixels)
+{
+    view.chart()->resize(pixels);
+    // The window's rounded panel behind the chart is no part of the paper.
+    view.chart()->setBackgroundVisible(false);
+    // The legend and axes are laid out on posted events; a chart that is
+    // never shown must have them delivered before it is drawn.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    view.chart()->layout()->activate();
+    view.scene()->setSceneRect(QRectF(QPointF(), pixels));
+    QImage image((pixels * kChartScale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    view.scene()->render(&painter, QRectF(QPointF(), pixels * kChartScale),
+                         QRectF(QPointF(), pixels));
+    return image;
+}
+
+void paintImage(ReportPage& page, const QImage& image, QSizeF pixels, const QRectF& room)
+{
+    const QSizeF fitted = pixels.scaled(room.size(), Qt::KeepAspectRatio);
+    const QPointF corner(room.left() + (room.width() - fitted.width()) / 2.0,
+                         room.top() + (room.height() - fitted.height()) / 2.0);
+    page.image(QRectF(corner, fitted), image);
+}
+
+// The trend of all tables beside the facts known week by week.
+void paintCharts(ReportPage& page, const std::vector<TestRecord>& tests,
+                 const std::vector<PracticeSessionRecord>& practice,
+                 const std::vector<practice::PracticeAnswer>& history, practice::FluencyLimit limit,
+                 double top)
+{
+    const std::vector<practice::WeekFigure> medians = practice::weeklyMedianSeconds(history);
+    page.text(box(0, top, page.width(), 6.0), trendSentence(medians), 11, true);
+    const double chartsTop = top + 6.5;
+    const double trendWidth = page.width() * 0.66;
+    ProgressChart trend;
+    trend.setTrend(tests, practice, medians, {});
+    paintImage(page, chartImage(trend, kChartPixels), kChartPixels,
+               box(0, chartsTop, trendWidth, kChartHeightMm));
+    KnownFactsChart known;
+    known.setCounts(practice::weeklyKnownCounts(history, limit));
+    known.setTimeRange(trend.timeAxis()->min(), trend.timeAxis()->max());
+    paintImage(page, chartImage(known, kKnownChartPixels), kKnownChartPixels,
+               box(trendWidth, chartsTop, page.width() - trendWidth, kChartHeightMm));
+}
+
+// Practice and the facts learnt over the last 30 days.
+QString lastMonthLine(const std::vector<PracticeSessionRecord>& practice,
+                      const std::vector<practice::PracticeAnswer>& history,
+                      practice::FluencyLimit limit)
+{
+    const QDateTime since = QDateTime::currentDateTime().addDays(-30);
+    const std::vector<progress::Fact> learnt =
+        practice::factsLearntSince(history, limit, progress::localSeconds(since));
+    QStringList named;
+    for (std::size_t i = 0; i < learnt.size() && i < kNamedFactsLearnt; ++i) {
+        named << factText(learnt[i]).replace(QLatin1Char(' '), QChar::Nbsp);
+    }
+    // A plain int: lupdate does not see a translate() whose count is a cast.
+    const int more = static_cast<int>(learnt.size()) - static_cast<int>(named.size());
+    if (more > 0) {
+        named.last() +=
+            QCoreApplication::translate("ProgressReport", " and %n more", nullptr, more);
+    }
+    return lastMonthText(progress::practiceTotals(practice, since), named,
+                         static_cast<int>(learnt.size()));
 }
 
 void paintGrid(ReportPage& page, const std::vector<FactStats>& stats, double top)
@@ -210,7 +260,7 @@ void paintLegend(ReportPage& page, const std::vector<FactStats>& stats, double t
         page.fill(box(left, y + 0.5, 4.0, 4.0), gradeColour(grade), kGridLines);
         page.text(box(left, y + 0.5, 4.0, 4.0), gradeMark(grade), 7.0, true, Qt::AlignCenter);
         page.text(box(left + 6.0, y, textWidth, 5.0),
-                  QStringLiteral("%1: %2").arg(gradeName(grade), gradeMeaning(grade)), 9);
+                  QStringLiteral("%1: %2").arg(gradeCounted(grade, stats), gradeMeaning(grade)), 9);
         y += 6.5;
     }
     y += 3.0;
@@ -293,10 +343,13 @@ void ProgressReport::draw(PageCanvas& canvas, const PrintedDocument::FailureRepo
               QCoreApplication::translate("ProgressReport", "Numberlark progress report"), 18,
               true);
     page.oneLine(box(0, 10.0, page.width(), 8.0), isolatedChildName(m_child), 15, true);
-    page.text(box(0, 18.0, page.width(), 6.0), reportSummary(m_tests), 10);
-    paintChart(page, m_tests, 26.0);
+    page.text(box(0, 18.0, page.width(), 6.0), reportSummary(m_tests, m_practice), 10);
+    const std::vector<practice::PracticeAnswer> history =
+        progress::historyOldestFirst(m_tests, m_practice);
+    page.text(box(0, 24.0, page.width(), 6.0), lastMonthLine(m_practice, history, m_limit), 10);
+    paintCharts(page, m_tests, m_practice, history, m_limit, 31.0);
     const std::vector<FactStats> stats = progress::collectFactStats(m_tests, m_practice, m_limit);
-    const double gridTop = 26.0 + kChartHeightMm + 4.0;
+    const double gridTop = 31.0 + 6.5 + kChartHeightMm + 4.0;
     paintGrid(page, stats, gridTop);
     paintLegend(page, stats, gridTop);
     paintTests(page, m_tests, gridTop + (FactGridModel::kSize + 1) * kCellMm + 5.0);

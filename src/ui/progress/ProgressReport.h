@@ -12,15 +12,17 @@
 
 namespace numberlark {
 
-// A one-page report on a child for a parent or a teacher: the name, the
-// dates the tests span, the chart of seconds per question, the facts grid
-// in colour with its legend and the facts to practise, and the last tests.
+// A one-page report on a child for a parent or a teacher: the name, her
+// tests and practice, the last 30 days' practice and facts learnt, the
+// trend of seconds per question with its sentence beside the facts known
+// week by week, the facts grid with its marks and legend and the facts to
+// practise, and the last tests.
 class ProgressReport {
 public:
     static constexpr int kLastTests = 10;
 
-    // The chart and the tests list are the tests alone; the facts grid counts
-    // the practice answers too.
+    // The tests list is the tests alone; the trend, the facts known and the
+    // facts grid count the practice answers too.
     ProgressReport(QString child, std::vector<progress::TestRecord> tests,
                    std::vector<progress::PracticeSessionRecord> practice = {},
                    practice::FluencyLimit limit = practice::PracticeSettings{}.fluencyLimit);

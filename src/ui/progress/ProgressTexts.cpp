@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 
+#include <QDateTime>
 #include <QLocale>
+#include <QStringList>
 
 #include <algorithm>
 #include <iterator>
@@ -57,7 +59,45 @@ QString elidedChildName(const QFontMetrics& metrics, const QString& child, int w
     return isolatedChildName(metrics.elidedText(child, Qt::ElideMiddle, width));
 }
 
-QString reportSummary(const std::vector<progress::TestRecord>& tests)
+namespace {
+
+QDateTime earliest(const std::vector<progress::TestRecord>& tests,
+                   const std::vector<progress::PracticeSessionRecord>& practice)
+{
+    QDateTime first;
+    const auto keepEarlier = [&first](const QDateTime& when) {
+        if (when.isValid() && (!first.isValid() || when < first)) {
+            first = when;
+        }
+    };
+    for (const progress::TestRecord& test : tests) {
+        keepEarlier(test.when);
+    }
+    for (const progress::PracticeSessionRecord& session : practice) {
+        keepEarlier(session.started);
+    }
+    return first;
+}
+
+QString testsCounted(std::size_t tests)
+{
+    return count(static_cast<int>(tests), QT_TRANSLATE_NOOP("ProgressTexts", "1 test"),
+                 QT_TRANSLATE_N_NOOP("ProgressTexts", "%n tests"));
+}
+
+// "4 practice sessions (20 minutes)"
+QString practiceCounted(const progress::PracticeTotals& totals)
+{
+    const QString sessions =
+        count(totals.sessions, QT_TRANSLATE_NOOP("ProgressTexts", "1 practice session"),
+              QT_TRANSLATE_N_NOOP("ProgressTexts", "%n practice sessions"));
+    const QString minutes = count(totals.minutes, QT_TRANSLATE_NOOP("ProgressTexts", "1 minute"),
+                                  QT_TRANSLATE_N_NOOP("ProgressTexts", "%n minutes"));
+    //: "4 practice sessions (20 minutes)"
+    return QCoreApplication::translate("ProgressTexts", "%1 (%2)").arg(sessions, minutes);
+}
+
+QString testsOnly(const std::vector<progress::TestRecord>& tests)
 {
     if (tests.empty()) {
         return QCoreApplication::translate("ProgressTexts", "No tests");
@@ -70,12 +110,76 @@ QString reportSummary(const std::vector<progress::TestRecord>& tests)
     const QLocale locale;
     const QString from = locale.toString(first->when.date(), QLocale::LongFormat);
     const QString to = locale.toString(last->when.date(), QLocale::LongFormat);
-    const QString tested =
-        count(static_cast<int>(tests.size()), QT_TRANSLATE_NOOP("ProgressTexts", "1 test"),
-              QT_TRANSLATE_N_NOOP("ProgressTexts", "%n tests"));
+    const QString tested = testsCounted(tests.size());
     return from == to ? QCoreApplication::translate("ProgressTexts", "%1 on %2").arg(tested, from)
                       : QCoreApplication::translate("ProgressTexts", "%1 from %2 to %3")
                             .arg(tested, from, to);
+}
+
+} // namespace
+
+QString reportSummary(const std::vector<progress::TestRecord>& tests,
+                      const std::vector<progress::PracticeSessionRecord>& practice)
+{
+    if (practice.empty()) {
+        return testsOnly(tests);
+    }
+    const QString practised = practiceCounted(progress::practiceTotals(practice));
+    const QDateTime first = earliest(tests, practice);
+    const QString since = QLocale().toString(first.date(), QLocale::LongFormat);
+    if (tests.empty()) {
+        //: "4 practice sessions (20 minutes) since 3 March 2026"
+        return QCoreApplication::translate("ProgressTexts", "%1 since %2").arg(practised, since);
+    }
+    //: "12 tests and 4 practice sessions (20 minutes) since 3 March 2026"
+    return QCoreApplication::translate("ProgressTexts", "%1 and %2 since %3")
+        .arg(testsCounted(tests.size()), practised, since);
+}
+
+QString trendSentence(const std::vector<practice::WeekFigure>& medians)
+{
+    if (medians.empty()) {
+        return {};
+    }
+    const QLocale locale;
+    const QString first = locale.toString(medians.front().value, 'f', 1);
+    if (medians.size() == 1) {
+        return QCoreApplication::translate("ProgressTexts", "%1 s a question in the first week.")
+            .arg(first);
+    }
+    const QString now = locale.toString(medians.back().value, 'f', 1);
+    switch (practice::paceBetween(medians.front().value, medians.back().value)) {
+    case practice::Pace::Faster:
+        return QCoreApplication::translate("ProgressTexts",
+                                           "%1 s a question now, %2 s in the first week: faster.")
+            .arg(now, first);
+    case practice::Pace::Slower:
+        return QCoreApplication::translate("ProgressTexts",
+                                           "%1 s a question now, %2 s in the first week: slower.")
+            .arg(now, first);
+    case practice::Pace::AboutTheSame:
+        break;
+    }
+    return QCoreApplication::translate(
+               "ProgressTexts", "%1 s a question now, %2 s in the first week: about the same.")
+        .arg(now, first);
+}
+
+QString lastMonthText(const progress::PracticeTotals& practised, const QStringList& factsNamed,
+                      int factsLearnt)
+{
+    const QString practice = practised.sessions > 0
+                                 ? practiceCounted(practised)
+                                 : QCoreApplication::translate("ProgressTexts", "no practice");
+    const int learnt = factsLearnt;
+    const QString facts = learnt == 0
+                              ? QCoreApplication::translate("ProgressTexts", "no fact newly known")
+                              : count(learnt, QT_TRANSLATE_NOOP("ProgressTexts", "1 fact learnt"),
+                                      QT_TRANSLATE_N_NOOP("ProgressTexts", "%n facts learnt")) +
+                                    QStringLiteral(": ") + factsNamed.join(QStringLiteral(", "));
+    //: "In the last 30 days: 4 practice sessions (20 minutes); 3 facts learnt: 7 × 8, ..."
+    return QCoreApplication::translate("ProgressTexts", "In the last 30 days: %1; %2.")
+        .arg(practice, facts);
 }
 
 namespace {

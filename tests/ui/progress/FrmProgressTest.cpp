@@ -8,6 +8,7 @@
 #include "ui/progress/ProgressChart.h"
 #include "ui/progress/ProgressReport.h"
 #include "ui/progress/TestsModel.h"
+#include "ui/progress/TrendPanel.h"
 
 #include <QChart>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMap>
+#include <QLineSeries>
 #include <QScatterSeries>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -136,6 +138,15 @@ TEST_F(FrmProgressTest, GridCellsShowColourAndFiguresToEyeAndScreenReader)
             << cell.data(Qt::AccessibleDescriptionRole).toString().toStdString();
         EXPECT_EQ(cell.data(Qt::DisplayRole).toInt(), c.first * c.second);
     }
+    // The legend counts the facts of each grade, the squares never asked too.
+    QStringList counted;
+    for (const QLabel* line : progress->findChildren<QLabel*>()) {
+        if (line->parent()->objectName() == u"FactsLegend"_s && line->text().contains(u" ("_s)) {
+            counted << line->text().section(u':', 0, 0);
+        }
+    }
+    EXPECT_EQ(counted, (QStringList{u"<b>Known (3)</b>"_s, u"<b>Getting there (1)</b>"_s,
+                                    u"<b>Tricky (1)</b>"_s, u"<b>Not asked yet (139)</b>"_s}));
     // A reader's first words on the window name the child shown.
     EXPECT_EQ(progress->accessibleName(), QStringLiteral("Progress of Sam"));
     EXPECT_EQ(progress->childPicker()->accessibleDescription(), QStringLiteral("Sam"));
@@ -218,21 +229,53 @@ TEST_F(FrmProgressTest, TheFourGradesStayApartWithoutColourVision)
     }
 }
 
-TEST_F(FrmProgressTest, ChartHasALineAndPointsPerTableChoice)
+// Sam's week: a 7s test at 10 s a question, a Mixed one at 4, and a median
+// of 3 s over the five answers; one table shows only its own.
+TEST_F(FrmProgressTest, TrendShowsEachTestAndTheWeeksMedianForTheTableChosen)
 {
     const auto progress = window();
     progress->childPicker()->setCurrentIndex(1);
-    QStringList seen;
-    for (QAbstractSeries* series : progress->chart()->chart()->series()) {
-        const auto* points = qobject_cast<QXYSeries*>(series);
-        ASSERT_NE(points, nullptr);
-        ASSERT_EQ(points->count(), 1);
-        seen << QStringLiteral("%1 %2 %3")
-                    .arg(series->type() == QAbstractSeries::SeriesTypeScatter ? "points" : "line",
-                         series->name())
-                    .arg(points->at(0).y());
+    const std::tuple<QString, QList<qreal>, QList<qreal>, QString> rows[] = {
+        {"All tables", {10, 4}, {3}, "3.0 s a question in the first week."},
+        {"7 times table", {10}, {6}, "6.0 s a question in the first week."},
+        {"9 times table", {}, {8}, "8.0 s a question in the first week."},
+    };
+    QComboBox* tables = progress->trend()->tablePicker();
+    const auto heights = [](const QXYSeries* series) {
+        QList<qreal> ys;
+        for (const QPointF& point : series->points()) {
+            ys << point.y();
+        }
+        return ys;
+    };
+    for (const auto& [table, tests, medians, sentence] : rows) {
+        tables->setCurrentIndex(tables->findText(table));
+        ASSERT_EQ(tables->currentText(), table);
+        EXPECT_EQ(heights(progress->chart()->testPoints()), tests) << table.toStdString();
+        EXPECT_EQ(heights(progress->chart()->weeklyLine()), medians) << table.toStdString();
+        EXPECT_EQ(progress->trend()->sentence()->text(), sentence);
     }
-    EXPECT_EQ(seen, (QStringList{"line 7s 10", "points 7s 10", "line Mixed 4", "points Mixed 4"}));
+}
+
+// Practice is counted in the heading and marked on the chart's time axis.
+TEST_F(FrmProgressTest, PracticeShowsInTheHeadingAndOnTheChart)
+{
+    PracticeSessionRecord session;
+    session.child = QStringLiteral("Sam");
+    session.started = at(5, 16);
+    session.minutes = 5;
+    session.answers = {{7, 8, 0, 50'000}, {6, 9, 0, 45'000}};
+    ASSERT_TRUE(ProgressLog(logPath()).recordPractice(session).done());
+    const auto progress = window();
+    progress->childPicker()->setCurrentIndex(progress->childPicker()->findText("Sam"));
+    EXPECT_EQ(progress->findChild<QLabel*>(QStringLiteral("Summary"))->text(),
+              QStringLiteral("<b>Sam</b>: 2 tests and 1 practice session (2 minutes) since "
+                             "Monday, 2 March 2026"));
+    ASSERT_EQ(progress->chart()->practiceDays()->count(), 1);
+    EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(
+                  static_cast<qint64>(progress->chart()->practiceDays()->at(0).x()))
+                  .date(),
+              QDate(2026, 3, 5));
 }
 
 TEST_F(FrmProgressTest, TestsListSortsByAnyColumn)
@@ -377,7 +420,7 @@ TEST_F(FrmProgressTest, AnImportedLineWithAnUnreadableDateIsListedButNotCharted)
     const auto progress = window();
     progress->childPicker()->setCurrentIndex(progress->childPicker()->findText("Zoe"));
     ASSERT_EQ(progress->currentChild(), QStringLiteral("Zoe"));
-    EXPECT_TRUE(progress->chart()->chart()->series().isEmpty());
+    EXPECT_EQ(progress->chart()->testPoints()->count(), 0);
     const QAbstractItemModel* list = progress->testsList()->model();
     ASSERT_EQ(list->rowCount(), 1);
     EXPECT_EQ(list->index(0, TestsModel::Date).data().toString(), imported.dateText);
@@ -495,9 +538,17 @@ TEST_F(FrmProgressTest, ReportPageShowsTheChildTheGradedGridAndTheChart)
         EXPECT_EQ(cellColours.value(QStringLiteral("1")), QStringList{notAsked});
         EXPECT_EQ(cellColours.value(QStringLiteral("56")).size(), 2);
         EXPECT_FALSE(cellColours.value(QStringLiteral("56")).contains(notAsked));
+        // The trend beside the facts known, both on the page.
         const auto images = canvas.operationsOf(Kind::Image);
-        ASSERT_EQ(images.size(), 1U);
+        ASSERT_EQ(images.size(), 2U);
         EXPECT_FALSE(images.front().imageSize.isEmpty());
-        EXPECT_LE(images.front().x2, kPageWidthUnits);
+        EXPECT_LE(images.front().x2, images.back().x);
+        EXPECT_LE(images.back().x2, kPageWidthUnits);
+        for (const QString& line : {u"3.0 s a question in the first week."_s,
+                                   u"In the last 30 days: no practice; no fact newly known."_s}) {
+            EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                                    [&line](const auto& op) { return op.text == line; }))
+                << line.toStdString();
+        }
     }
 }
