@@ -219,9 +219,10 @@ int main(int argc, char** argv)
     }
     numberlark::testing::PrivatePostgres server(
         numberlark::testing::PrivatePostgres::Durability::Durable);
-    if (!server.isRunning() ||
-        !server.addLogin(QStringLiteral("pc1"), QStringLiteral("numberlark_computer")) ||
-        !server.addLogin(QStringLiteral("teacher"), QStringLiteral("numberlark_teacher"))) {
+    if (!server.isRunning() || !server.addClass(QStringLiteral("class_4b")) ||
+        !server.addLogin(QStringLiteral("pc1"), QStringLiteral("numberlark_computer, class_4b")) ||
+        !server.addLogin(QStringLiteral("teacher"),
+                         QStringLiteral("numberlark_teacher, class_4b"))) {
         std::fprintf(stderr, "bench_classroom: %s\n", qPrintable(server.error()));
         return 1;
     }

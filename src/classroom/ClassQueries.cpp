@@ -1,5 +1,7 @@
 #include "classroom/ClassQueries.h"
 
+#include "practice/Fact.h"
+
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -9,17 +11,57 @@ namespace numberlark::classroom {
 
 namespace {
 
+// Rows the program could have made. The server refuses any other since
+// version 2, but an older database may still hold some (a computer's login
+// could once add anything): the class view passes over them, so they never
+// count as a fact known, a wrong answer or a time.
+const QString kValidTest =
+    QStringLiteral("t.table_kind IN (0, 1, 2) AND t.questions BETWEEN -32768 AND 32767"
+                   " AND t.right_answers BETWEEN 0 AND 32767 AND t.seconds BETWEEN 0 AND 32767");
+const QString kValidAnswer = QStringLiteral(
+    "a.wrong_before BETWEEN 0 AND 32767 AND a.millis BETWEEN 0 AND 2147483647"
+    " AND ((a.shown_first BETWEEN 1 AND 10 AND a.shown_second BETWEEN -3276 AND 3276)"
+    " OR (a.shown_second BETWEEN 1 AND 10 AND a.shown_first BETWEEN -3276 AND 3276))");
+const QString kValidSession = QStringLiteral("p.minutes BETWEEN 0 AND 32767");
+const QString kValidPracticeAnswer =
+    QStringLiteral("q.wrong_tries BETWEEN 0 AND 32767 AND q.millis BETWEEN 0 AND 2147483647"
+                   " AND q.fact_first BETWEEN 1 AND 12 AND q.fact_second BETWEEN 1 AND 12");
+
+// Each computer's rows are its own, so a test can be there twice: sent
+// from two computers that read the same log (a roaming home folder), or
+// forged by a login that learnt its uuid. Only the first to arrive counts.
+const QString kShownTest =
+    QStringLiteral("%1 AND NOT EXISTS (SELECT 1 FROM tests o WHERE o.uuid = t.uuid AND o.id < t.id)")
+        .arg(kValidTest);
+const QString kShownSession =
+    QStringLiteral("%1 AND NOT EXISTS (SELECT 1 FROM practice_sessions o WHERE o.uuid = p.uuid"
+                   " AND o.id < p.id)")
+        .arg(kValidSession);
+
+// A row's answers are those its own login delivered: another computer's
+// row with the same uuid has its own.
+const QString kTestAnswers =
+    QStringLiteral("answers a ON a.test_uuid = t.uuid AND a.delivered_by = t.delivered_by AND %1")
+        .arg(kValidAnswer);
+const QString kSessionAnswers =
+    QStringLiteral(
+        "practice_answers q ON q.session_uuid = p.uuid AND q.delivered_by = p.delivered_by"
+        " AND %1")
+        .arg(kValidPracticeAnswer);
+
 // Every answer a child gave, in tests and in practice alike, as one table,
 // with when it was given: tests before practice at the same moment, a
 // test's or session's answers in their order, as the child's own computer
 // reads them.
-const QString kEveryAnswer = QStringLiteral(
-    "(SELECT t.child AS child, a.shown_first AS first, a.shown_second AS second,"
-    " a.wrong_before AS wrong, a.millis AS millis, t.taken_ms AS at_ms, 0 AS source, t.id AS"
-    " owner, a.seq AS seq FROM tests t JOIN answers a ON a.test_uuid = t.uuid"
-    " UNION ALL SELECT p.child, q.fact_first, q.fact_second, q.wrong_tries, q.millis,"
-    " p.started_ms, 1, p.id, q.seq"
-    " FROM practice_sessions p JOIN practice_answers q ON q.session_uuid = p.uuid) e");
+const QString kEveryAnswer =
+    QStringLiteral(
+        "(SELECT t.child AS child, a.shown_first AS first, a.shown_second AS second,"
+        " a.wrong_before AS wrong, a.millis AS millis, t.taken_ms AS at_ms, 0 AS source, t.id AS"
+        " owner, a.seq AS seq FROM tests t JOIN %1 WHERE %2"
+        " UNION ALL SELECT p.child, q.fact_first, q.fact_second, q.wrong_tries, q.millis,"
+        " p.started_ms, 1, p.id, q.seq"
+        " FROM practice_sessions p JOIN %3 WHERE %4) e")
+        .arg(kTestAnswers, kShownTest, kSessionAnswers, kShownSession);
 
 // Among facts Tricky for as many children, wrong answers and answers not
 // right at the first try per answer, so a fact asked often is not hard for
@@ -31,8 +73,7 @@ double missedShare(const ClassFact& fact)
 
 bool harder(const ClassFact& a, const ClassFact& b)
 {
-    return a.trickyFor != b.trickyFor ? a.trickyFor > b.trickyFor
-                                      : missedShare(a) > missedShare(b);
+    return a.trickyFor != b.trickyFor ? a.trickyFor > b.trickyFor : missedShare(a) > missedShare(b);
 }
 
 // Each child with her tests; one who has only practised has none.
@@ -41,9 +82,10 @@ QSqlError readChildren(const QSqlDatabase& db, std::vector<ChildSummary>& childr
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(
-            QStringLiteral("SELECT child, SUM(is_test) FROM (SELECT child, 1 AS is_test FROM tests"
-                           " UNION ALL SELECT child, 0 FROM practice_sessions) k GROUP BY child "
-                           "ORDER BY child"))) {
+            QStringLiteral("SELECT child, SUM(is_test) FROM (SELECT t.child, 1 AS is_test FROM"
+                           " tests t WHERE %1 UNION ALL SELECT p.child, 0 FROM practice_sessions p"
+                           " WHERE %2) k GROUP BY child ORDER BY child")
+                .arg(kShownTest, kShownSession))) {
         return query.lastError();
     }
     while (query.next()) {
@@ -111,22 +153,24 @@ progress::TestRecord testFromRow(const QSqlQuery& row, const QString& child)
 QSqlError readAnswers(const QSqlDatabase& db, const QString& child,
                       std::vector<DeliveredTest>& tests)
 {
-    std::map<QUuid, std::size_t> indexOf;
+    std::map<std::pair<QUuid, QString>, std::size_t> indexOf;
     for (std::size_t i = 0; i < tests.size(); ++i) {
-        indexOf.emplace(tests[i].test.uuid, i);
+        indexOf.emplace(std::pair{tests[i].test.uuid, tests[i].deliveredBy}, i);
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT a.test_uuid, a.shown_first, a.shown_second, a.table_number, a.wrong_before,"
-        " a.millis FROM answers a JOIN tests t ON t.uuid = a.test_uuid"
-        " WHERE t.child = ? ORDER BY a.test_uuid, a.seq"));
+    query.prepare(
+        QStringLiteral("SELECT a.test_uuid, a.shown_first, a.shown_second, a.table_number,"
+                       " a.wrong_before, a.millis, a.delivered_by FROM tests t JOIN %1"
+                       " WHERE t.child = ? ORDER BY a.test_uuid, a.delivered_by, a.seq")
+            .arg(kTestAnswers));
     query.addBindValue(child);
     if (!query.exec()) {
         return query.lastError();
     }
     while (query.next()) {
-        const auto found = indexOf.find(QUuid::fromString(query.value(0).toString()));
+        const auto found = indexOf.find(
+            std::pair{QUuid::fromString(query.value(0).toString()), query.value(6).toString()});
         if (found == indexOf.end()) {
             continue;
         }
@@ -175,7 +219,9 @@ QSqlError readClassCounts(const QSqlDatabase& db, int hardestCount, practice::Fl
     }
     for (const ChildFactCounts& fact : counts.facts) {
         const auto found = childNamed.find(fact.child);
-        if (found != childNamed.end() && fact.fluency == practice::Fluency::Known) {
+        // A fact outside the grid (an Other table) is no fact of the grid known.
+        if (found != childNamed.end() && fact.fluency == practice::Fluency::Known &&
+            practice::isValidFact({fact.first, fact.second})) {
             ++found->second->knownFacts;
         }
     }
@@ -230,11 +276,11 @@ QSqlError childPractice(const QSqlDatabase& db, const QString& child,
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT p.uuid, p.started_ms, p.utc_offset, p.minutes, p.limit_ms, q.fact_first,"
-        " q.fact_second, q.wrong_tries, q.millis FROM practice_sessions p"
-        " LEFT JOIN practice_answers q ON q.session_uuid = p.uuid"
-        " WHERE p.child = ? ORDER BY p.started_ms, p.id, q.seq"));
+    query.prepare(QStringLiteral("SELECT p.uuid, p.started_ms, p.utc_offset, p.minutes, p.limit_ms,"
+                                 " q.fact_first, q.fact_second, q.wrong_tries, q.millis FROM"
+                                 " practice_sessions p LEFT JOIN %1 WHERE p.child = ? AND %2"
+                                 " ORDER BY p.started_ms, p.id, q.seq")
+                      .arg(kSessionAnswers, kShownSession));
     query.addBindValue(child);
     if (!query.exec()) {
         return query.lastError();
@@ -265,10 +311,29 @@ QSqlError childPractice(const QSqlDatabase& db, const QString& child,
     return query.lastError();
 }
 
-QSqlError probeClassReading(const QSqlDatabase& db)
+QSqlError readClassAccess(const QSqlDatabase& db, ClassAccess& access)
 {
+    access = {};
     QSqlQuery query(db);
-    query.exec(QStringLiteral("SELECT COUNT(*) FROM tests WHERE 1 = 0"));
+    // A computer may read back its own rows' uuids, so reading the class
+    // is asking for what only a teacher may read: the children's names.
+    if (!query.exec(QStringLiteral("SELECT child FROM tests WHERE 1 = 0"))) {
+        constexpr auto kPermissionDenied = QLatin1String("42501");
+        return query.lastError().nativeErrorCode() == kPermissionDenied ? QSqlError()
+                                                                        : query.lastError();
+    }
+    access.canRead = true;
+    if (!query.exec(QStringLiteral(
+            "SELECT pg_has_role(current_database() || '_head', 'MEMBER'), c"
+            " FROM (SELECT NULL AS c UNION ALL SELECT numberlark_my_classes()) k ORDER BY c"))) {
+        return query.lastError();
+    }
+    while (query.next()) {
+        access.wholeSchool = query.value(0).toBool();
+        if (!query.value(1).isNull()) {
+            access.classes << query.value(1).toString();
+        }
+    }
     return query.lastError();
 }
 
@@ -277,9 +342,11 @@ QSqlError childTests(const QSqlDatabase& db, const QString& child,
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT uuid, taken_ms, utc_offset, table_kind, table_number, questions, right_answers,"
-        " seconds, finished, delivered_by FROM tests WHERE child = ? ORDER BY taken_ms, id"));
+    query.prepare(
+        QStringLiteral("SELECT t.uuid, t.taken_ms, t.utc_offset, t.table_kind, t.table_number,"
+                       " t.questions, t.right_answers, t.seconds, t.finished, t.delivered_by"
+                       " FROM tests t WHERE t.child = ? AND %1 ORDER BY t.taken_ms, t.id")
+            .arg(kShownTest));
     query.addBindValue(child);
     if (!query.exec()) {
         return query.lastError();
