@@ -30,13 +30,19 @@ const QString kValidPracticeAnswer =
 // Each computer's rows are its own, so a test can be there twice: sent
 // from two computers that read the same log (a roaming home folder), or
 // forged by a login that learnt its uuid. Only the first to arrive counts.
-const QString kShownTest =
-    QStringLiteral("%1 AND NOT EXISTS (SELECT 1 FROM tests o WHERE o.uuid = t.uuid AND o.id < t.id)")
-        .arg(kValidTest);
-const QString kShownSession =
-    QStringLiteral("%1 AND NOT EXISTS (SELECT 1 FROM practice_sessions o WHERE o.uuid = p.uuid"
-                   " AND o.id < p.id)")
-        .arg(kValidSession);
+// Read as one pass over what the login may see, since the server's row
+// security makes a lookup per row costly.
+const QString kFirstTests =
+    QStringLiteral("(SELECT DISTINCT ON (uuid) * FROM tests ORDER BY uuid, id)");
+const QString kFirstSessions =
+    QStringLiteral("(SELECT DISTINCT ON (uuid) * FROM practice_sessions ORDER BY uuid, id)");
+// The same for one child, reading only the uuids she has.
+const QString kChildsFirstTests =
+    QStringLiteral("(SELECT DISTINCT ON (uuid) * FROM tests WHERE uuid IN"
+                   " (SELECT uuid FROM tests WHERE child = ?) ORDER BY uuid, id)");
+const QString kChildsFirstSessions =
+    QStringLiteral("(SELECT DISTINCT ON (uuid) * FROM practice_sessions WHERE uuid IN"
+                   " (SELECT uuid FROM practice_sessions WHERE child = ?) ORDER BY uuid, id)");
 
 // A row's answers are those its own login delivered: another computer's
 // row with the same uuid has its own.
@@ -57,11 +63,11 @@ const QString kEveryAnswer =
     QStringLiteral(
         "(SELECT t.child AS child, a.shown_first AS first, a.shown_second AS second,"
         " a.wrong_before AS wrong, a.millis AS millis, t.taken_ms AS at_ms, 0 AS source, t.id AS"
-        " owner, a.seq AS seq FROM tests t JOIN %1 WHERE %2"
+        " owner, a.seq AS seq FROM %1 t JOIN %2 WHERE %3"
         " UNION ALL SELECT p.child, q.fact_first, q.fact_second, q.wrong_tries, q.millis,"
         " p.started_ms, 1, p.id, q.seq"
-        " FROM practice_sessions p JOIN %3 WHERE %4) e")
-        .arg(kTestAnswers, kShownTest, kSessionAnswers, kShownSession);
+        " FROM %4 p JOIN %5 WHERE %6) e")
+        .arg(kFirstTests, kTestAnswers, kValidTest, kFirstSessions, kSessionAnswers, kValidSession);
 
 // Among facts Tricky for as many children, wrong answers and answers not
 // right at the first try per answer, so a fact asked often is not hard for
@@ -83,9 +89,9 @@ QSqlError readChildren(const QSqlDatabase& db, std::vector<ChildSummary>& childr
     query.setForwardOnly(true);
     if (!query.exec(
             QStringLiteral("SELECT child, SUM(is_test) FROM (SELECT t.child, 1 AS is_test FROM"
-                           " tests t WHERE %1 UNION ALL SELECT p.child, 0 FROM practice_sessions p"
-                           " WHERE %2) k GROUP BY child ORDER BY child")
-                .arg(kShownTest, kShownSession))) {
+                           " %1 t WHERE %2 UNION ALL SELECT p.child, 0 FROM %3 p WHERE %4) k"
+                           " GROUP BY child ORDER BY child")
+                .arg(kFirstTests, kValidTest, kFirstSessions, kValidSession))) {
         return query.lastError();
     }
     while (query.next()) {
@@ -234,9 +240,20 @@ QSqlError childFactCounts(const QSqlDatabase& db, practice::FluencyLimit limit,
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT child, first, second, wrong, millis FROM %1"
-                                   " ORDER BY child, first, second, at_ms, source, owner, seq")
-                        .arg(kEveryAnswer))) {
+    // The server sums each fact's answers and sends only its last three
+    // tries, which are all that decide its fluency: a class's answers stay
+    // on the server.
+    if (!query.exec(
+            QStringLiteral(
+                "SELECT child, first, second, wrong, millis, asked, right_first, wrong_answers,"
+                " total_millis FROM (SELECT child, first, second, wrong, millis,"
+                " ROW_NUMBER() OVER (PARTITION BY child, first, second"
+                " ORDER BY at_ms DESC, source DESC, owner DESC, seq DESC) AS recent,"
+                " COUNT(*) OVER f AS asked, SUM(CASE WHEN wrong = 0 THEN 1 ELSE 0 END) OVER f"
+                " AS right_first, SUM(wrong) OVER f AS wrong_answers, SUM(millis) OVER f"
+                " AS total_millis FROM %1 WINDOW f AS (PARTITION BY child, first, second)) r"
+                " WHERE recent <= 3 ORDER BY child, first, second, recent DESC")
+                .arg(kEveryAnswer))) {
         return query.lastError();
     }
     practice::RecentTries tries;
@@ -253,18 +270,17 @@ QSqlError childFactCounts(const QSqlDatabase& db, practice::FluencyLimit limit,
         if (counts.empty() || counts.back().child != child || counts.back().first != first ||
             counts.back().second != second) {
             finish();
-            counts.push_back({child, first, second});
+            counts.push_back({.child = child,
+                              .first = first,
+                              .second = second,
+                              .asked = query.value(5).toInt(),
+                              .rightFirstTime = query.value(6).toInt(),
+                              .wrongAnswers = query.value(7).toInt(),
+                              .totalMillis = query.value(8).toLongLong()});
         }
-        const int wrong = query.value(3).toInt();
-        const std::int64_t millis = query.value(4).toLongLong();
-        ChildFactCounts& fact = counts.back();
-        ++fact.asked;
-        fact.rightFirstTime += wrong == 0 ? 1 : 0;
-        fact.wrongAnswers += wrong;
-        fact.totalMillis += millis;
         tries.add({.fact = {first, second},
-                   .wrongTries = wrong,
-                   .took = std::chrono::milliseconds{millis}},
+                   .wrongTries = query.value(3).toInt(),
+                   .took = std::chrono::milliseconds{query.value(4).toLongLong()}},
                   limit);
     }
     finish();
@@ -278,9 +294,10 @@ QSqlError childPractice(const QSqlDatabase& db, const QString& child,
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT p.uuid, p.started_ms, p.utc_offset, p.minutes, p.limit_ms,"
                                  " q.fact_first, q.fact_second, q.wrong_tries, q.millis FROM"
-                                 " practice_sessions p LEFT JOIN %1 WHERE p.child = ? AND %2"
+                                 " %1 p LEFT JOIN %2 WHERE p.child = ? AND %3"
                                  " ORDER BY p.started_ms, p.id, q.seq")
-                      .arg(kSessionAnswers, kShownSession));
+                      .arg(kChildsFirstSessions, kSessionAnswers, kValidSession));
+    query.addBindValue(child);
     query.addBindValue(child);
     if (!query.exec()) {
         return query.lastError();
@@ -345,8 +362,9 @@ QSqlError childTests(const QSqlDatabase& db, const QString& child,
     query.prepare(
         QStringLiteral("SELECT t.uuid, t.taken_ms, t.utc_offset, t.table_kind, t.table_number,"
                        " t.questions, t.right_answers, t.seconds, t.finished, t.delivered_by"
-                       " FROM tests t WHERE t.child = ? AND %1 ORDER BY t.taken_ms, t.id")
-            .arg(kShownTest));
+                       " FROM %1 t WHERE t.child = ? AND %2 ORDER BY t.taken_ms, t.id")
+            .arg(kChildsFirstTests, kValidTest));
+    query.addBindValue(child);
     query.addBindValue(child);
     if (!query.exec()) {
         return query.lastError();
