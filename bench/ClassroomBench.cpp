@@ -49,7 +49,9 @@ constexpr int kAnswersPerTest = 20;
 
 std::vector<progress::TestRecord> sampleTests(int children, int testsPerChild, std::mt19937& engine)
 {
+    // As a test asks: a table of the grid times 1 to 10.
     std::uniform_int_distribution<int> factor(1, 12);
+    std::uniform_int_distribution<int> multiplier(1, 10);
     std::uniform_int_distribution<int> millis(800, 9000);
     std::bernoulli_distribution wrong(0.15);
     std::vector<progress::TestRecord> tests;
@@ -65,8 +67,9 @@ std::vector<progress::TestRecord> sampleTests(int children, int testsPerChild, s
         test.seconds = 60;
         test.finished = true;
         for (int q = 0; q < kAnswersPerTest; ++q) {
-            test.answers.push_back({static_cast<std::int16_t>(factor(engine)), test.table.number,
-                                    test.table.number, wrong(engine) ? 1 : 0, millis(engine)});
+            test.answers.push_back({static_cast<std::int16_t>(multiplier(engine)),
+                                    test.table.number, test.table.number, wrong(engine) ? 1 : 0,
+                                    millis(engine)});
         }
         tests.push_back(std::move(test));
     }
@@ -219,9 +222,10 @@ int main(int argc, char** argv)
     }
     numberlark::testing::PrivatePostgres server(
         numberlark::testing::PrivatePostgres::Durability::Durable);
-    if (!server.isRunning() ||
-        !server.addLogin(QStringLiteral("pc1"), QStringLiteral("numberlark_computer")) ||
-        !server.addLogin(QStringLiteral("teacher"), QStringLiteral("numberlark_teacher"))) {
+    if (!server.isRunning() || !server.addClass(QStringLiteral("class_4b")) ||
+        !server.addLogin(QStringLiteral("pc1"), QStringLiteral("numberlark_computer, class_4b")) ||
+        !server.addLogin(QStringLiteral("teacher"),
+                         QStringLiteral("numberlark_teacher, class_4b"))) {
         std::fprintf(stderr, "bench_classroom: %s\n", qPrintable(server.error()));
         return 1;
     }
@@ -237,13 +241,18 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_classroom: %s\n", qPrintable(classReport.status.detail));
         return 1;
     }
+    // As the server's autovacuum would have by the time a teacher looks.
+    server.superuser(QStringLiteral("ANALYZE"));
     ServerConnection teacher(server.conninfo(QStringLiteral("teacher")));
     if (!teacher.open().ok()) {
         return 1;
     }
     ClassCounts overview;
     start = Clock::now();
-    if (readClassCounts(teacher.database(), 10, std::chrono::seconds{3}, overview).isValid()) {
+    if (const QSqlError error =
+            readClassCounts(teacher.database(), 10, std::chrono::seconds{3}, overview);
+        error.isValid()) {
+        std::fprintf(stderr, "bench_classroom: %s\n", qPrintable(error.text()));
         return 1;
     }
     std::printf("classroom: class overview, %d children, %d answers: %.0f ms\n", kChildren,

@@ -166,6 +166,10 @@
         <source>The school&apos;s server stopped answering.</source>
         <translation>Der Server der Schule hat aufgehört zu antworten.</translation>
     </message>
+    <message>
+        <source>The school&apos;s server is set up for an older Numberlark; tests wait on this computer until the administrator upgrades it.</source>
+        <translation>Der Schulserver ist für ein älteres Numberlark eingerichtet; die Tests warten auf diesem Computer, bis die Administration ihn aktualisiert.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPrinter</name>
@@ -1260,6 +1264,22 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
     <message>
         <source>&amp;Try Again</source>
         <translation>&amp;Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>The whole school.</source>
+        <translation>Die ganze Schule.</translation>
+    </message>
+    <message>
+        <source>This login is in no class on the school&apos;s server, so no child is shown; ask the administrator to add it to a class.</source>
+        <translation>Diese Anmeldung gehört auf dem Schulserver zu keiner Klasse, daher wird kein Kind angezeigt; bitte die Administration, sie einer Klasse hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Class: %1.</source>
+        <translation>Klasse: %1.</translation>
+    </message>
+    <message>
+        <source>Classes: %1.</source>
+        <translation>Klassen: %1.</translation>
     </message>
 </context>
 <context>

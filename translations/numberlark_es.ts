@@ -166,6 +166,10 @@
         <source>The school&apos;s server stopped answering.</source>
         <translation>El servidor de la escuela dejó de responder.</translation>
     </message>
+    <message>
+        <source>The school&apos;s server is set up for an older Numberlark; tests wait on this computer until the administrator upgrades it.</source>
+        <translation>El servidor de la escuela está configurado para un Numberlark más antiguo; las pruebas esperan en este ordenador hasta que el administrador lo actualice.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPrinter</name>
@@ -1260,6 +1264,22 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
     <message>
         <source>&amp;Try Again</source>
         <translation>&amp;Volver a intentar</translation>
+    </message>
+    <message>
+        <source>The whole school.</source>
+        <translation>Toda la escuela.</translation>
+    </message>
+    <message>
+        <source>This login is in no class on the school&apos;s server, so no child is shown; ask the administrator to add it to a class.</source>
+        <translation>Este usuario no pertenece a ninguna clase en el servidor de la escuela, así que no se muestra ningún niño; pida al administrador que lo añada a una clase.</translation>
+    </message>
+    <message>
+        <source>Class: %1.</source>
+        <translation>Clase: %1.</translation>
+    </message>
+    <message>
+        <source>Classes: %1.</source>
+        <translation>Clases: %1.</translation>
     </message>
 </context>
 <context>

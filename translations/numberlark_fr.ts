@@ -166,6 +166,10 @@
         <source>The school&apos;s server stopped answering.</source>
         <translation>Le serveur de l&apos;école a cessé de répondre.</translation>
     </message>
+    <message>
+        <source>The school&apos;s server is set up for an older Numberlark; tests wait on this computer until the administrator upgrades it.</source>
+        <translation>Le serveur de l&apos;école est configuré pour un Numberlark plus ancien ; les tests attendent sur cet ordinateur jusqu&apos;à ce que l&apos;administrateur le mette à jour.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPrinter</name>
@@ -1260,6 +1264,22 @@ Réinstaller Numberlark devrait la rétablir.</translation>
     <message>
         <source>&amp;Try Again</source>
         <translation>Réessa&amp;yer</translation>
+    </message>
+    <message>
+        <source>The whole school.</source>
+        <translation>Toute l&apos;école.</translation>
+    </message>
+    <message>
+        <source>This login is in no class on the school&apos;s server, so no child is shown; ask the administrator to add it to a class.</source>
+        <translation>Cet identifiant n&apos;appartient à aucune classe sur le serveur de l&apos;école, aucun enfant n&apos;est donc affiché ; demandez à l&apos;administrateur de l&apos;ajouter à une classe.</translation>
+    </message>
+    <message>
+        <source>Class: %1.</source>
+        <translation>Classe : %1.</translation>
+    </message>
+    <message>
+        <source>Classes: %1.</source>
+        <translation>Classes : %1.</translation>
     </message>
 </context>
 <context>

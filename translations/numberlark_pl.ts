@@ -168,6 +168,10 @@
         <source>The school&apos;s server stopped answering.</source>
         <translation>Serwer szkoły przestał odpowiadać.</translation>
     </message>
+    <message>
+        <source>The school&apos;s server is set up for an older Numberlark; tests wait on this computer until the administrator upgrades it.</source>
+        <translation>Serwer szkoły jest skonfigurowany dla starszego Numberlarka; testy czekają na tym komputerze, aż administrator go zaktualizuje.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPrinter</name>
@@ -1280,6 +1284,22 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
     <message>
         <source>&amp;Try Again</source>
         <translation>Spróbuj &amp;ponownie</translation>
+    </message>
+    <message>
+        <source>The whole school.</source>
+        <translation>Cała szkoła.</translation>
+    </message>
+    <message>
+        <source>This login is in no class on the school&apos;s server, so no child is shown; ask the administrator to add it to a class.</source>
+        <translation>Ten login nie należy do żadnej klasy na serwerze szkoły, więc nie widać żadnego dziecka; poproś administratora o dodanie go do klasy.</translation>
+    </message>
+    <message>
+        <source>Class: %1.</source>
+        <translation>Klasa: %1.</translation>
+    </message>
+    <message>
+        <source>Classes: %1.</source>
+        <translation>Klasy: %1.</translation>
     </message>
 </context>
 <context>

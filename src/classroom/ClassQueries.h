@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -82,9 +83,13 @@ QSqlError childTests(const QSqlDatabase& db, const QString& child,
 QSqlError childPractice(const QSqlDatabase& db, const QString& child,
                         std::vector<progress::PracticeSessionRecord>& sessions);
 
-// Fails with the server's "permission denied" (SQLSTATE 42501) for a login
-// that may not read the class, as a computer's may not.
-QSqlError probeClassReading(const QSqlDatabase& db);
-inline const QString kPermissionDenied = QStringLiteral("42501");
+// What the login asking may read. The server decides which rows, by its
+// row-level security: the program only tells the teacher whose they are.
+struct ClassAccess {
+    bool canRead = false;     // a teacher's login; a computer's may not
+    bool wholeSchool = false; // a head teacher's login reads every class
+    QStringList classes;      // the classes this login belongs to
+};
+QSqlError readClassAccess(const QSqlDatabase& db, ClassAccess& access);
 
 } // namespace numberlark::classroom

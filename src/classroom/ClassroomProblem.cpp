@@ -163,6 +163,11 @@ QString describe(ClassroomProblem problem)
             "ClassroomProblem",
             "The school's server is set up for a newer Numberlark; please update this "
             "program.");
+    case ClassroomProblem::OlderServer:
+        return QCoreApplication::translate(
+            "ClassroomProblem",
+            "The school's server is set up for an older Numberlark; tests wait on this "
+            "computer until the administrator upgrades it.");
     case ClassroomProblem::ConnectionDropped:
         return QCoreApplication::translate("ClassroomProblem",
                                            "The connection to the school's server keeps dropping.");

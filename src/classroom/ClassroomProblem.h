@@ -20,6 +20,7 @@ enum class ClassroomProblem {
     LoginRefused,      // the server answered but refused the login
     NotSetUp,          // no classroom database, or the login lacks its rights
     NewerServer,       // the database is set up for a newer Numberlark
+    OlderServer,       // the database waits for its upgrade script
     ConnectionDropped, // the connection went again and again within one delivery
     ServerFrozen,      // the server stopped answering in the middle of a delivery
     Refused,           // the server refused a statement for no reason about the data

@@ -131,6 +131,12 @@ ClassroomStatus ServerConnection::checkSchema()
     if (version < 1) {
         return {ClassroomProblem::NotSetUp, QString::number(version)};
     }
+    // An older database would let another computer's row stand for this
+    // one's and show every teacher every class: nothing goes until it is
+    // upgraded, and the outbox keeps it all.
+    if (version < kServerSchemaVersion) {
+        return {ClassroomProblem::OlderServer, QString::number(version)};
+    }
     return {};
 }
 

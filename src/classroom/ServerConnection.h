@@ -12,7 +12,7 @@ namespace numberlark::classroom {
 class StatementWatch;
 
 // The newest classroom database this program knows how to fill.
-inline constexpr int kServerSchemaVersion = 1;
+inline constexpr int kServerSchemaVersion = 2;
 
 // How long the server may take over one statement before it gives up on it
 // itself (statement_timeout), and how long before this program cuts the

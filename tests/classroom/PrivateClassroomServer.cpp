@@ -1,6 +1,6 @@
 // The tests' private PostgreSQL for the end-to-end tests, which are Python,
 // driven over stdin. Prints "ready", then answers each line: "login NAME
-// ROLE" with the new login's connection string, "sql STATEMENT" with the
+// ROLES" (comma-separated) with the new login's connection string, "sql STATEMENT" with the
 // superuser's psql output; stops the server at the end of its input.
 #include "support/PrivatePostgres.h"
 
@@ -23,7 +23,8 @@ int main(int argc, char** argv)
     QTextStream in(stdin);
     for (QString line; server.isRunning() && in.readLineInto(&line);) {
         const QStringList words = line.split(u' ');
-        if (words.size() == 3 && words[0] == u"login"_s && server.addLogin(words[1], words[2])) {
+        if (words.size() == 3 && words[0] == u"login"_s &&
+            server.addLogin(words[1], words[2].split(u',').join(u", "_s))) {
             out << server.conninfo(words[1]);
         } else if (words[0] == u"sql"_s) {
             out << server.superuser(line.mid(4)).replace(u'\n', u'|');

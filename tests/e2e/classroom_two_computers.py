@@ -152,12 +152,14 @@ def deliver_and_read(desktop):
             skip(ready)
         if ready != "ready":
             fail(f"the private classroom server did not start: {ready}")
-        first_computer(sys.argv[1], ask(server, "login pc1 numberlark_computer"), desktop)
-        second_computer(sys.argv[1], ask(server, "login pc2 numberlark_computer"), desktop)
+        ask(server, "sql CREATE ROLE class_4b NOLOGIN IN ROLE numberlark_class")
+        first_computer(sys.argv[1], ask(server, "login pc1 numberlark_computer,class_4b"), desktop)
+        second_computer(sys.argv[1], ask(server, "login pc2 numberlark_computer,class_4b"),
+                        desktop)
         held = ask(server, "sql SELECT child, table_number, delivered_by FROM tests"
                            " ORDER BY delivered_by")
         if held == "Ada|3|pc1|Ada|4|pc2":
-            teacher_sees_both(sys.argv[1], ask(server, "login teacher numberlark_teacher"),
+            teacher_sees_both(sys.argv[1], ask(server, "login teacher numberlark_teacher,class_4b"),
                               desktop)
     finally:
         server.stdin.close()

@@ -9,8 +9,8 @@
 namespace numberlark::testing {
 
 // A private classroom server with two computers' logins (pc1, pc2) and a
-// teacher's. Where PostgreSQL's server programs are absent the test is
-// skipped, except in CI (CI=true), where it fails: there they must be.
+// teacher's, all three in one class (class_4b). Where PostgreSQL's server programs are absent the
+// test is skipped, except in CI (CI=true), where it fails: there they must be.
 class ClassroomFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -26,10 +26,14 @@ protected:
         }
         m_server = std::make_unique<PrivatePostgres>();
         ASSERT_TRUE(m_server->isRunning()) << m_server->error().toStdString();
-        ASSERT_TRUE(
-            m_server->addLogin(QStringLiteral("pc1"), QStringLiteral("numberlark_computer")) &&
-            m_server->addLogin(QStringLiteral("pc2"), QStringLiteral("numberlark_computer")) &&
-            m_server->addLogin(QStringLiteral("teacher"), QStringLiteral("numberlark_teacher")));
+        ASSERT_TRUE(m_server->addClass(QStringLiteral("class_4b")) &&
+                    m_server->addLogin(QStringLiteral("pc1"),
+                                       QStringLiteral("numberlark_computer, class_4b")) &&
+                    m_server->addLogin(QStringLiteral("pc2"),
+                                       QStringLiteral("numberlark_computer, class_4b")) &&
+                    m_server->addLogin(QStringLiteral("teacher"),
+                                       QStringLiteral("numberlark_teacher, class_4b")))
+            << m_server->error().toStdString();
     }
 
     std::unique_ptr<PrivatePostgres> m_server;

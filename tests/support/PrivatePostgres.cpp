@@ -114,6 +114,11 @@ bool PrivatePostgres::addLogin(const QString& name, const QString& role)
                 .isNull();
 }
 
+bool PrivatePostgres::addClass(const QString& name)
+{
+    return !superuser(u"CREATE ROLE %1 NOLOGIN IN ROLE numberlark_class"_s.arg(name)).isNull();
+}
+
 QString PrivatePostgres::conninfo(const QString& login) const
 {
     return u"host=%1 port=5432 dbname=numberlark user=%2 passfile=%1/pgpass"_s.arg(m_dir.path(),

@@ -29,8 +29,10 @@ public:
     bool isRunning() const { return m_running; }
     QString error() const { return m_error; }
 
-    // A login that is a member of `role`.
+    // A login that is a member of `role` (several: comma-separated).
     bool addLogin(const QString& name, const QString& role);
+    // A class: a role its computers' and teachers' logins are members of.
+    bool addClass(const QString& name);
     // A libpq connection string to the classroom database.
     QString conninfo(const QString& login) const;
     static inline const QString kSuperuser = QStringLiteral("numberlark_admin");

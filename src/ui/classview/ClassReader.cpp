@@ -126,22 +126,22 @@ void ClassReader::checkAccess()
         QMetaObject::invokeMethod(
             this,
             [this] {
-                emit accessChecked(false,
+                emit accessChecked({},
                                    ClassroomStatus{ClassroomProblem::ServerUnreachable, {}}.told());
             },
             Qt::QueuedConnection);
         return;
     }
     m_worker->add([worker = m_worker.get()](ServerConnection& connection) {
-        bool denied = false;
-        const ClassroomStatus status = query(connection, [&denied](const QSqlDatabase& server) {
-            const QSqlError error = classroom::probeClassReading(server);
-            denied = error.nativeErrorCode() == classroom::kPermissionDenied;
-            return denied ? QSqlError() : error;
+        classroom::ClassAccess access;
+        const ClassroomStatus status = query(connection, [&access](const QSqlDatabase& server) {
+            return classroom::readClassAccess(server, access);
         });
-        const bool canRead = status.ok() && !denied;
-        worker->post([canRead, failure = status.told()](ClassReader& reader) {
-            emit reader.accessChecked(canRead, failure);
+        if (!status.ok()) {
+            access = {};
+        }
+        worker->post([access, failure = status.told()](ClassReader& reader) {
+            emit reader.accessChecked(access, failure);
         });
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classroom/ClassQueries.h"
 #include "outcome/Outcome.h"
 #include "ui/classview/ClassOverview.h"
 
@@ -34,7 +35,8 @@ public:
 signals:
     // `canRead` is false for a login that may only deliver (a computer's),
     // and for a server that could not be asked (`failure` says why).
-    void accessChecked(bool canRead, const numberlark::Outcome& failure);
+    void accessChecked(const numberlark::classroom::ClassAccess& access,
+                       const numberlark::Outcome& failure);
     void overviewRead(const numberlark::ClassOverview& overview,
                       const numberlark::Outcome& failure);
     void childRead(const QString& child, const std::vector<numberlark::progress::TestRecord>& tests,

@@ -55,14 +55,22 @@ void ClassSourceBar::showConnecting()
     m_tryAgain->hide();
 }
 
-void ClassSourceBar::showAccess(bool canRead, const Outcome& failure)
+void ClassSourceBar::showAccess(const classroom::ClassAccess& access, const Outcome& failure)
 {
-    m_thisComputer->setVisible(canRead);
-    m_class->setVisible(canRead);
-    if (canRead) {
+    m_thisComputer->setVisible(access.canRead);
+    m_class->setVisible(access.canRead);
+    if (access.canRead) {
         m_tryAgain->hide();
-        m_note->clear();
         m_note->setToolTip({});
+        // The server shows a teacher her classes' children only; a login
+        // in none sees nobody, which must not look like an empty class.
+        m_note->setText(access.wholeSchool ? tr("The whole school.")
+                        : access.classes.isEmpty()
+                            ? tr("This login is in no class on the school's server, so no "
+                                 "child is shown; ask the administrator to add it to a class.")
+                        : access.classes.size() == 1
+                            ? tr("Class: %1.").arg(access.classes.constFirst())
+                            : tr("Classes: %1.").arg(access.classes.join(QStringLiteral(", "))));
         return;
     }
     // A computer's login may deliver but not read: a plain fact, not a fault.

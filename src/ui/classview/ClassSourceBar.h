@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classroom/ClassQueries.h"
 #include "outcome/Outcome.h"
 
 #include <QWidget>
@@ -21,8 +22,8 @@ public:
     explicit ClassSourceBar(QWidget* parent = nullptr);
 
     void showConnecting();
-    // After the server was asked whether this login may read the class.
-    void showAccess(bool canRead, const Outcome& failure);
+    // After the server was asked whether and which classes this login reads.
+    void showAccess(const classroom::ClassAccess& access, const Outcome& failure);
     bool classChosen() const;
     void setExportEnabled(bool enabled);
 

@@ -113,9 +113,13 @@ TEST_F(ClassView, OnlyATeachersLoginIsOfferedTheClassOthersAreToldWhy)
         bool offered;
         QString note;
     };
+    ASSERT_TRUE(m_server->addLogin(u"head"_s, u"numberlark_head"_s) &&
+                m_server->addLogin(u"lonely"_s, u"numberlark_teacher"_s));
     const Case cases[] = {
-        {u"teacher"_s, true, {}},
-        {u"service=numberlark"_s, true, {}},
+        {u"teacher"_s, true, u"Class: class_4b."_s},
+        {u"service=numberlark"_s, true, u"Class: class_4b."_s},
+        {u"head"_s, true, u"The whole school."_s},
+        {u"lonely"_s, true, u"in no class"_s},
         {u"pc1"_s, false, u"the whole class is shown with a teacher's login"_s},
         {u"nobody"_s, false, u"The class cannot be shown: The school's server refused"_s},
         {u"service=elsewhere"_s, false,
