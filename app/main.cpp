@@ -82,10 +82,7 @@ void keepWorkAtEveryEnding(QApplication& app, numberlark::Form1& window)
     auto* endings = new numberlark::EndingSignals(&window);
     QObject::connect(endings, &numberlark::EndingSignals::endRequested, &window,
                      &numberlark::Form1::endKeepingWork);
-    // The session manager's save request may be a checkpoint after which the
-    // session goes on, so the end comes with its Die message, which Qt turns
-    // into a Quit event from the platform.
-    app.installEventFilter(new numberlark::SessionEnd(window, &window));
+    new numberlark::SessionEnd(app, window);
     g_window = &window;
     std::atexit(keepWorkIfDisplayLost);
 }
