@@ -72,7 +72,6 @@ void ClassSource::readChildren(const std::optional<QString>& child)
         m_picker->clear();
     }
     emit messageShown(tr("Reading the class from the school's server..."));
-    m_picker->setEnabled(false);
     m_reader->readOverview(m_fluencyLimit());
 }
 
