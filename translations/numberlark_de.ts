@@ -1102,6 +1102,10 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassSource</name>

@@ -1102,6 +1102,10 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassSource</name>

@@ -1102,6 +1102,10 @@ Réinstaller Numberlark devrait la rétablir.</translation>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassSource</name>

@@ -1119,6 +1119,10 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 sekundy</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassSource</name>
