@@ -21,8 +21,8 @@ import sys
 import tempfile
 
 from e2e_support import ACCESSIBLE_ENV, AccessibilityBus, ProgramUnderTest, \
-    accessibility_bindings, accessible_desktop, fail, require_tools, skip, stop, take_a_test, \
-    wait_for_accessible, wait_until
+    accessibility_bindings, accessible_desktop, ask, fail, private_classroom_server, \
+    require_tools, stop, take_a_test, wait_for_accessible, wait_until
 
 # Under the system's interpreter when that is the one with the bindings that
 # read the screen, before anything starts.
@@ -32,12 +32,6 @@ accessibility_bindings()
 SETTINGS = {"allow_saving": 1, "num_of_questions": 1}
 # Quit gives the delivery 2 s; the rest is the recording and the window going.
 QUIT_WAIT_S = 6
-
-
-def ask(server, line):
-    server.stdin.write(line + "\n")
-    server.stdin.flush()
-    return server.stdout.readline().strip()
 
 
 def set_server(run, conninfo):
@@ -122,14 +116,7 @@ def main():
 
 
 def deliver_and_read(desktop):
-    server = subprocess.Popen([sys.argv[2]], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                              text=True)
-    try:
-        ready = server.stdout.readline().strip()
-        if ready.startswith("missing"):
-            skip(ready)
-        if ready != "ready":
-            fail(f"the private classroom server did not start: {ready}")
+    with private_classroom_server(sys.argv[2]) as server:
         first_computer(sys.argv[1], ask(server, "login pc1 numberlark_computer"), desktop)
         second_computer(sys.argv[1], ask(server, "login pc2 numberlark_computer"), desktop)
         held = ask(server, "sql SELECT child, table_number, delivered_by FROM tests"
@@ -137,9 +124,6 @@ def deliver_and_read(desktop):
         if held == "Ada|3|pc1|Ada|4|pc2":
             teacher_sees_both(sys.argv[1], ask(server, "login teacher numberlark_teacher"),
                               desktop)
-    finally:
-        server.stdin.close()
-        server.wait(timeout=60)
     if held != "Ada|3|pc1|Ada|4|pc2":
         fail(f"the server holds {held!r}, not both computers' tests")
     print(f"e2e: the server holds {held}")

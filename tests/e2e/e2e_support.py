@@ -11,6 +11,7 @@ program unstarted so a test can prepare more (a printer, a sound server)
 and call start() itself.
 """
 
+import contextlib
 import datetime
 import os
 import random
@@ -565,6 +566,29 @@ class Orca:
         stop(self.speechd)
         self.sound.stop()
         return False
+@contextlib.contextmanager
+def private_classroom_server(program):
+    """The tests' private PostgreSQL (tests/classroom/PrivateClassroomServer.cpp),
+    told what to do with ask(); skips (fails in CI) without PostgreSQL."""
+    server = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    try:
+        ready = server.stdout.readline().strip()
+        if ready.startswith("missing"):
+            skip(ready)
+        if ready != "ready":
+            fail(f"the private classroom server did not start: {ready}")
+        yield server
+    finally:
+        server.stdin.close()
+        server.wait(timeout=60)
+
+
+def ask(server, line):
+    server.stdin.write(line + "\n")
+    server.stdin.flush()
+    return server.stdout.readline().strip()
+
+
 # One session, step by step, from the main window as it opens (TEST has the
 # focus), so a scenario is a few calls.
 
