@@ -70,6 +70,8 @@ QWidget* ClassOverviewPage::createHardestFacts()
     m_hardest = makeTable(new SquaresView(this), QStringLiteral("HardestFacts"),
                           tr("The facts the class finds hardest"));
     m_hardest->setModel(m_hardestModel);
+    // The current figure shows only while the list has the focus.
+    m_hardest->setSelectionMode(QAbstractItemView::NoSelection);
     m_hardest->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_hardest->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
     m_hardest->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
