@@ -218,9 +218,7 @@ def timings(played, marks):
     sentence = next(u for u in heard_after(played, marks, "the last right answer")
                     if "Well done" in u.text)
     square = heard_after(played, marks, "down in the grid")
-    named = heard_after(played, marks, "the class")[-1].end - moment(marks, "the class")
-    return {"choosing Class to the class named": named.total_seconds(),
-            "Enter to the next question's first sound":
+    return {"Enter to the next question's first sound":
             (question - moment(marks, "right")).total_seconds(),
             "Enter to the certificate's sentence heard":
             (sentence.end - moment(marks, "the last right answer")).total_seconds(),
