@@ -1,8 +1,8 @@
 #include "ui/classview/ClassOverviewPage.h"
 
 #include "ui/classview/ClassTableModel.h"
-#include "ui/common/SpokenTexts.h"
 #include "ui/classview/FactBlocksRuler.h"
+#include "ui/common/SpokenTexts.h"
 #include "ui/progress/FactMarkDelegate.h"
 #include "ui/progress/FactsLegend.h"
 #include "ui/progress/SquaresView.h"

@@ -134,9 +134,9 @@ private:
     QPushButton* m_importButton = nullptr;
     QToolButton* m_practice = nullptr;
     ClassSource* m_classSource = nullptr;
-    std::unique_ptr<Announcer> m_announcer; // tells what the class view shows
-    ChildSource* m_source = this;      // what the picker and the pages show
-    QPushButton* m_onScreen = nullptr; // the practice window, for the child shown
+    std::unique_ptr<Announcer> m_announcer; // tells readers the class or child just shown
+    ChildSource* m_source = this;           // what the picker and the pages show
+    QPushButton* m_onScreen = nullptr;      // the practice window, for the child shown
 };
 
 } // namespace numberlark
