@@ -218,7 +218,12 @@ def timings(played, marks):
     sentence = next(u for u in heard_after(played, marks, "the last right answer")
                     if "Well done" in u.text)
     square = heard_after(played, marks, "down in the grid")
-    return {"Enter to the next question's first sound":
+    named = heard_after(played, marks, "the class")[-1].end - moment(marks, "the class")
+    fact = heard_after(played, marks, "the next hardest fact")
+    return {"choosing Class to the class named": named.total_seconds(),
+            "one Right in the hardest facts, speech":
+            sum((u.end - u.start).total_seconds() for u in fact),
+            "Enter to the next question's first sound":
             (question - moment(marks, "right")).total_seconds(),
             "Enter to the certificate's sentence heard":
             (sentence.end - moment(marks, "the last right answer")).total_seconds(),
