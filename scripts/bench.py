@@ -77,7 +77,8 @@ def speech_lines(build):
         return ["speech (Orca): not installed"]
     seconds = {}
     for _ in range(SPEECH_RUNS):
-        out = subprocess.run([sys.executable, SPEECH_TEST, f"{build}/app/numberlark"],
+        out = subprocess.run([sys.executable, SPEECH_TEST, f"{build}/app/numberlark",
+                              f"{build}/tests/classroom/private_classroom_server"],
                              capture_output=True, text=True, timeout=900)
         if out.returncode != 0:
             return [f"speech (Orca): failed: {out.stderr.strip().splitlines()[-1:]}"]

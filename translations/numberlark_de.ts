@@ -1191,6 +1191,10 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassSource</name>
@@ -1233,6 +1237,18 @@ Numberlark neu zu installieren sollte es wiederherstellen.</translation>
         <translation>Die Klasse konnte nicht als %1 gespeichert werden.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Progress of the whole school</source>
+        <translation>Fortschritt der ganzen Schule</translation>
+    </message>
+    <message>
+        <source>Progress of the whole class</source>
+        <translation>Fortschritt der ganzen Klasse</translation>
+    </message>
+    <message>
+        <source>Progress of class %1</source>
+        <translation>Fortschritt der Klasse %1</translation>
     </message>
 </context>
 <context>
@@ -1643,10 +1659,6 @@ Sie gelten, bis Numberlark beendet wird. Drücke noch einmal auf OK, wenn das Pr
     <message>
         <source>Only this computer&apos;s own log can be changed; switch to This Computer.</source>
         <translation>Nur das eigene Protokoll dieses Computers lässt sich ändern; dazu zu „Dieser Computer“ wechseln.</translation>
-    </message>
-    <message>
-        <source>Progress of the whole class</source>
-        <translation>Fortschritt der ganzen Klasse</translation>
     </message>
     <message>
         <source>Practise on Scr&amp;een</source>

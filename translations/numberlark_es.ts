@@ -1191,6 +1191,10 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassSource</name>
@@ -1233,6 +1237,18 @@ Volver a instalar Numberlark debería solucionarlo.</translation>
         <translation>No se pudo guardar la clase como %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Progress of the whole school</source>
+        <translation>Progreso de toda la escuela</translation>
+    </message>
+    <message>
+        <source>Progress of the whole class</source>
+        <translation>Progreso de toda la clase</translation>
+    </message>
+    <message>
+        <source>Progress of class %1</source>
+        <translation>Progreso de la clase %1</translation>
     </message>
 </context>
 <context>
@@ -1643,10 +1659,6 @@ Se aplicarán hasta que se cierre Numberlark. Pulsa OK otra vez cuando el proble
     <message>
         <source>Only this computer&apos;s own log can be changed; switch to This Computer.</source>
         <translation>Solo se puede cambiar el registro propio de este ordenador; cambia a «Este ordenador».</translation>
-    </message>
-    <message>
-        <source>Progress of the whole class</source>
-        <translation>Progreso de toda la clase</translation>
     </message>
     <message>
         <source>Practise on Scr&amp;een</source>

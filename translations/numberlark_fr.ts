@@ -910,15 +910,15 @@ Cela ne peut pas être annulé. Le fichier de résultats (numberlark.csv) reste 
     </message>
     <message>
         <source>%1 s a question now, %2 s in the first week: faster.</source>
-        <translation>%1 s par question maintenant, %2 s la première semaine : plus rapide.</translation>
+        <translation>%1 s par question maintenant, %2 s la première semaine&#xa0;: plus rapide.</translation>
     </message>
     <message>
         <source>%1 s a question now, %2 s in the first week: slower.</source>
-        <translation>%1 s par question maintenant, %2 s la première semaine : plus lent.</translation>
+        <translation>%1 s par question maintenant, %2 s la première semaine&#xa0;: plus lent.</translation>
     </message>
     <message>
         <source>%1 s a question now, %2 s in the first week: about the same.</source>
-        <translation>%1 s par question maintenant, %2 s la première semaine : à peu près pareil.</translation>
+        <translation>%1 s par question maintenant, %2 s la première semaine&#xa0;: à peu près pareil.</translation>
     </message>
     <message>
         <source>no practice</source>
@@ -942,7 +942,7 @@ Cela ne peut pas être annulé. Le fichier de résultats (numberlark.csv) reste 
     <message>
         <source>In the last 30 days: %1; %2.</source>
         <extracomment>&quot;In the last 30 days: 4 practice sessions (20 minutes); 3 facts learnt: 7 × 8, ...&quot;</extracomment>
-        <translation>Ces 30 derniers jours : %1 ; %2.</translation>
+        <translation>Ces 30 derniers jours&#xa0;: %1&#xa0;; %2.</translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1191,10 @@ Réinstaller Numberlark devrait la rétablir.</translation>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassSource</name>
@@ -1233,6 +1237,18 @@ Réinstaller Numberlark devrait la rétablir.</translation>
         <translation>La classe n’a pas pu être enregistrée sous %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Progress of the whole school</source>
+        <translation>Progrès de toute l&apos;école</translation>
+    </message>
+    <message>
+        <source>Progress of the whole class</source>
+        <translation>Progrès de toute la classe</translation>
+    </message>
+    <message>
+        <source>Progress of class %1</source>
+        <translation>Progrès de la classe %1</translation>
     </message>
 </context>
 <context>
@@ -1645,10 +1661,6 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
         <translation>Seul le journal de cet ordinateur peut être modifié&#xa0;; passer à «&#xa0;Cet ordinateur&#xa0;».</translation>
     </message>
     <message>
-        <source>Progress of the whole class</source>
-        <translation>Progrès de toute la classe</translation>
-    </message>
-    <message>
         <source>Practise on Scr&amp;een</source>
         <translation>S’entraîner à l’&amp;écran</translation>
     </message>
@@ -1849,7 +1861,7 @@ Ils restent valables jusqu’à la fermeture de Numberlark. Appuie de nouveau su
     </message>
     <message>
         <source>S&amp;how:</source>
-        <translation>Affic&amp;her :</translation>
+        <translation>Affic&amp;her&#xa0;:</translation>
     </message>
     <message>
         <source>All tables</source>

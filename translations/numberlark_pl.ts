@@ -1211,6 +1211,10 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 sekundy</translation>
+    </message>
 </context>
 <context>
     <name>numberlark::ClassSource</name>
@@ -1253,6 +1257,18 @@ Ponowna instalacja programu Numberlark powinna to naprawić.</translation>
         <translation>Nie udało się zapisać klasy jako %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Progress of the whole school</source>
+        <translation>Postępy całej szkoły</translation>
+    </message>
+    <message>
+        <source>Progress of the whole class</source>
+        <translation>Postępy całej klasy</translation>
+    </message>
+    <message>
+        <source>Progress of class %1</source>
+        <translation>Postępy klasy %1</translation>
     </message>
 </context>
 <context>
@@ -1666,10 +1682,6 @@ Będą obowiązywać do zamknięcia programu Numberlark. Naciśnij OK ponownie, 
     <message>
         <source>Only this computer&apos;s own log can be changed; switch to This Computer.</source>
         <translation>Zmieniać można tylko dziennik tego komputera; przełącz na „Ten komputer”.</translation>
-    </message>
-    <message>
-        <source>Progress of the whole class</source>
-        <translation>Postępy całej klasy</translation>
     </message>
     <message>
         <source>Practise on Scr&amp;een</source>

@@ -23,8 +23,8 @@ import sys
 import tempfile
 
 from e2e_support import ACCESSIBLE_ENV, AccessibilityBus, ProgramUnderTest, \
-    accessibility_bindings, accessible_desktop, fail, require_tools, skip, stop, take_a_test, \
-    wait_for_accessible, wait_until
+    accessibility_bindings, accessible_desktop, ask, fail, private_classroom_server, \
+    require_tools, stop, take_a_test, wait_for_accessible, wait_until
 
 # Under the system's interpreter when that is the one with the bindings that
 # read the screen, before anything starts.
@@ -34,12 +34,6 @@ accessibility_bindings()
 SETTINGS = {"allow_saving": 1, "num_of_questions": 1}
 # Quit gives the delivery 2 s; the rest is the recording and the window going.
 QUIT_WAIT_S = 6
-
-
-def ask(server, line):
-    server.stdin.write(line + "\n")
-    server.stdin.flush()
-    return server.stdout.readline().strip()
 
 
 def set_server(run, conninfo):
@@ -95,7 +89,7 @@ def class_table_known(run, child):
     run.keyboard.type(str(table))
     run.keyboard.keys("Return")
     wait_until(table.exists, "the class table to be exported", timeout=15, step=0.5)
-    run.keyboard.focus_window("^Progress$", accessible_name="^Progress of the whole class$")
+    run.keyboard.focus_window("^Progress$", accessible_name="^Progress of class class_4b$")
     rows = list(csv.reader(table.read_text(encoding="utf-8-sig").splitlines()))
     found = next((row for row in rows[1:] if row[0] == child), None)
     if rows[0][2] != "Facts known" or found is None:
@@ -114,7 +108,7 @@ def teacher_sees_both(binary, conninfo, desktop):
         # The login is checked, and the class read, off the window's thread.
         wait_for_accessible(desktop, re.compile("^Class$"), states=("showing",), timeout=30)
         keyboard.keys("alt+a")
-        wait_for_accessible(desktop, re.compile("^Progress of the whole class$"), timeout=30)
+        wait_for_accessible(desktop, re.compile("^Progress of class class_4b$"), timeout=30)
         known = class_table_known(run, "Ada")
         keyboard.keys("alt+c", "Down")  # past "Whole Class" to the one child
         wait_for_accessible(desktop, re.compile("^Progress of Ada$"), timeout=30)
@@ -144,15 +138,7 @@ def main():
 
 
 def deliver_and_read(desktop):
-    server = subprocess.Popen([sys.argv[2]], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                              text=True)
-    try:
-        ready = server.stdout.readline().strip()
-        if ready.startswith("missing"):
-            skip(ready)
-        if ready != "ready":
-            fail(f"the private classroom server did not start: {ready}")
-        ask(server, "sql CREATE ROLE class_4b NOLOGIN IN ROLE numberlark_class")
+    with private_classroom_server(sys.argv[2]) as server:
         first_computer(sys.argv[1], ask(server, "login pc1 numberlark_computer,class_4b"), desktop)
         second_computer(sys.argv[1], ask(server, "login pc2 numberlark_computer,class_4b"),
                         desktop)
@@ -161,9 +147,6 @@ def deliver_and_read(desktop):
         if held == "Ada|3|pc1|Ada|4|pc2":
             teacher_sees_both(sys.argv[1], ask(server, "login teacher numberlark_teacher,class_4b"),
                               desktop)
-    finally:
-        server.stdin.close()
-        server.wait(timeout=60)
     if held != "Ada|3|pc1|Ada|4|pc2":
         fail(f"the server holds {held!r}, not both computers' tests")
     print(f"e2e: the server holds {held}")

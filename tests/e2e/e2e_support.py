@@ -12,6 +12,7 @@ and call start() itself.
 """
 
 import atexit
+import contextlib
 import datetime
 import os
 import random
@@ -578,6 +579,31 @@ class Orca:
         stop(self.speechd)
         self.sound.stop()
         return False
+@contextlib.contextmanager
+def private_classroom_server(program):
+    """The tests' private PostgreSQL (tests/classroom/PrivateClassroomServer.cpp),
+    told what to do with ask(), with one class, class_4b, for the logins a test
+    makes; skips (fails in CI) without PostgreSQL."""
+    server = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    try:
+        ready = server.stdout.readline().strip()
+        if ready.startswith("missing"):
+            skip(ready)
+        if ready != "ready":
+            fail(f"the private classroom server did not start: {ready}")
+        ask(server, "sql CREATE ROLE class_4b NOLOGIN IN ROLE numberlark_class")
+        yield server
+    finally:
+        server.stdin.close()
+        server.wait(timeout=60)
+
+
+def ask(server, line):
+    server.stdin.write(line + "\n")
+    server.stdin.flush()
+    return server.stdout.readline().strip()
+
+
 # One session, step by step, from the main window as it opens (TEST has the
 # focus), so a scenario is a few calls.
 

@@ -39,7 +39,7 @@ def practise(run, desktop):
     """Returns the facts answered, in order, the first answered wrongly."""
     # The menu opens while alt+t is handled, before the next key is read.
     run.keyboard.keys("alt+t", "r")
-    run.keyboard.focus_window("^Practice$")
+    run.keyboard.focus_window("^Practice$", accessible_name=r"^Who is practising\?$")
     run.keyboard.type(NAME)
     run.keyboard.keys("Return")
     first = wait_for_label(desktop, QUESTION)

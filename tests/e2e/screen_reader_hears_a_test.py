@@ -3,13 +3,14 @@
 (see e2e_support.Orca), read from what speech-dispatcher played: a practice
 session to its summary, the progress window's facts grid, then the table
 choice, a two-question test with the first question answered wrongly twice
-and "where am I" asked, and the certificate. Each key press is marked in time and
+and "where am I" asked, and the certificate; then, with a teacher's login to
+a private classroom server, the class view. Each key press is marked in time and
 waits until the reader falls silent; every check reads what was played from
 one key to the next. The moments a child waits for are printed as "speech:"
 lines for the benchmark; when a check fails, what was played is kept in
 screen_reader_heard.txt in the working folder.
 
-Usage: screen_reader_hears_a_test.py PATH_TO_NUMBERLARK
+Usage: screen_reader_hears_a_test.py PATH_TO_NUMBERLARK PATH_TO_PRIVATE_CLASSROOM_SERVER
 """
 
 import datetime
@@ -18,8 +19,10 @@ import sys
 import time
 from pathlib import Path
 
+from classroom_two_computers import set_server
 from e2e_support import BUS_LAUNCHER, WAIT_S, AccessibilityBus, Orca, ProgramUnderTest, \
-    accessibility_bindings, fail, require_tools, skip
+    accessibility_bindings, ask, fail, private_classroom_server, require_tools, skip, \
+    wait_for_accessible
 
 gi = accessibility_bindings()
 
@@ -30,8 +33,9 @@ NAMED_ROLES = ("push button", "radio button", "text", "image", "progress bar", "
                "menu item")
 # Orca's echo of the keys: "return ", "0 ", and a typed character once more.
 KEY_ECHO = re.compile(r"^(\S|.*\S )$")
-ROLE_NAMES = re.compile(r"\b(notification|alert|label)\b")
+ROLE_NAMES = re.compile(r"\b(notification|alert|label|layered pane)\b")
 SQUARE = re.compile(r"^\d+ times \d+, [A-Za-z ]+\.$")
+HARDEST = re.compile(r"^\d+ times \d+, Asked: \d+\.$")
 HEARD_FILE = "screen_reader_heard.txt"
 
 
@@ -168,6 +172,35 @@ def practise(child):
     child.press("close the practice", "Escape")
 
 
+def seed_class(server):
+    """Ada's 7 times table test on the server, slow and twice wrong at each fact,
+    as a computer of the teacher's class delivered it."""
+    ask(server, "login pc1 numberlark_computer,class_4b")
+    test = "'7e57ada0-0000-4000-8000-000000000007'"
+    answers = "".join(f"; INSERT INTO answers VALUES ({test}, {b}, 7, {b}, 7, 2, 9000, 'pc1')"
+                      for b in (6, 8, 9))
+    ask(server, "sql INSERT INTO tests (uuid, child, taken_ms, utc_offset, table_kind, "
+        "table_number, questions, right_answers, seconds, finished, delivered_by) VALUES "
+        f"({test}, 'Ada', 1780000000000, 0, 0, 7, 3, 3, 30, 1, 'pc1'){answers}")
+    return ask(server, "login teacher numberlark_teacher,class_4b")
+
+
+def hear_the_class(child, teacher):
+    set_server(child.run, teacher)
+    child.run.start()
+    back_to_the_main_window(child)
+    child.press("the Tools menu once more", "alt+t")
+    child.press("the teacher's progress window", "p", heard="Progress")
+    # The login is checked off the window's thread.
+    wait_for_accessible(child.desktop, re.compile("^Class$"), states=("showing",), timeout=30)
+    child.press("the class", "alt+a", heard="whole class")
+    child.press("past the export", "Tab")
+    child.press("the hardest facts", "Tab", heard=HARDEST.pattern)
+    child.press("the next hardest fact", "Right", heard="times")
+    child.press("the class's child picker", "alt+c", heard="Whole Class")
+    child.press("a child of the class", "Down", heard="Progress of")
+
+
 def heard_after(played, marks, label):
     """What was played from the key marked `label` to the next mark, key echo left out."""
     index = next(i for i, (_, marked) in enumerate(marks) if marked == label)
@@ -187,7 +220,12 @@ def timings(played, marks):
     sentence = next(u for u in heard_after(played, marks, "the last right answer")
                     if "Well done" in u.text)
     square = heard_after(played, marks, "down in the grid")
-    return {"Enter to the next question's first sound":
+    named = heard_after(played, marks, "the class")[-1].end - moment(marks, "the class")
+    fact = heard_after(played, marks, "the next hardest fact")
+    return {"choosing Class to the class named": named.total_seconds(),
+            "one Right in the hardest facts, speech":
+            sum((u.end - u.start).total_seconds() for u in fact),
+            "Enter to the next question's first sound":
             (question - moment(marks, "right")).total_seconds(),
             "Enter to the certificate's sentence heard":
             (sentence.end - moment(marks, "the last right answer")).total_seconds(),
@@ -228,8 +266,8 @@ def check(played, marks, questions):
     for label in ("down in the grid", "right in the grid"):
         expect(label, lambda s: len(s) == 1 and SQUARE.match(s[0]), "one square")
     expect("out of the grid", lambda s: s[:1] == ["Tests."], "the tests list")
-    expect("the practice window", lambda s: any(x.startswith("Your name:") for x in s),
-           "the child's name asked for")
+    expect("the practice window", lambda s: s[:1] == ["Who is practising?"]
+           and any(x.startswith("Your name:") for x in s), "who is practising, then the name box")
     for label in ("start practising", "the fact copied", "a right practice answer"):
         expect(label, lambda s: len([x for x in s if re.search(r"\d+ times \d+", x)]) == 1
                and re.search(r"\d+ times \d+\.$", s[-1]), "the question in words, once")
@@ -240,11 +278,19 @@ def check(played, marks, questions):
         rf"Well done, {NAME}! You answered \d+ questions\. \d+ facts you know now: "
         r"(\d+ times \d+, )*\d+ times \d+( and \d+ times \d+)?\.", x)
         for x in s), "the summary with the facts learnt in words")
+    expect("the class", lambda s: s[-1:] == ["Progress of class class_4b."], "the class named")
+    expect("the hardest facts", lambda s: s[:1] == ["The facts the class finds hardest."]
+           and HARDEST.match(s[-1]), "the list's name, then its first fact")
+    expect("the next hardest fact", lambda s: len(s) == 1 and HARDEST.match(s[0]), "one fact")
+    expect("the class's child picker", lambda s: s == ["Child: combo box.", "Whole Class."],
+           "the picker and its choice")
+    expect("a child of the class", lambda s: s == [f"Progress of {NAME}."], "the child chosen")
 
 
 def main():
-    if len(sys.argv) != 2:
-        fail("usage: screen_reader_hears_a_test.py PATH_TO_NUMBERLARK")
+    if len(sys.argv) != 3:
+        fail("usage: screen_reader_hears_a_test.py PATH_TO_NUMBERLARK "
+             "PATH_TO_PRIVATE_CLASSROOM_SERVER")
     require_tools("dbus-daemon", "orca", "speech-dispatcher")
     if gi is None or not Path(BUS_LAUNCHER).exists():
         skip("the AT-SPI bus (at-spi2-core, python3-gi, gir1.2-atspi-2.0) is not installed")
@@ -265,6 +311,8 @@ def main():
             practise(child)  # recorded at its end, so the progress window knows Ada
             open_progress(child)
             questions = play(child)
+            with private_classroom_server(sys.argv[2]) as server:
+                hear_the_class(child, seed_class(server))
             played = orca.playback.refresh()
     Path(HEARD_FILE).unlink(missing_ok=True)
     try:

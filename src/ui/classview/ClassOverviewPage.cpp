@@ -2,6 +2,7 @@
 
 #include "ui/classview/ClassTableModel.h"
 #include "ui/classview/FactBlocksRuler.h"
+#include "ui/common/SpokenTexts.h"
 #include "ui/progress/FactMarkDelegate.h"
 #include "ui/progress/FactsLegend.h"
 #include "ui/progress/SquaresView.h"
@@ -64,9 +65,13 @@ ClassOverviewPage::ClassOverviewPage(QWidget* parent) : QWidget(parent)
 QWidget* ClassOverviewPage::createHardestFacts()
 {
     m_hardestModel = new QStandardItemModel(0, 0, this);
-    m_hardest = makeTable(new QTableView(this), QStringLiteral("HardestFacts"),
+    // A list of figures to a screen reader, read one per arrow press, the
+    // fact said as Left and Right move to another.
+    m_hardest = makeTable(new SquaresView(this), QStringLiteral("HardestFacts"),
                           tr("The facts the class finds hardest"));
     m_hardest->setModel(m_hardestModel);
+    // The current figure shows only while the list has the focus.
+    m_hardest->setSelectionMode(QAbstractItemView::NoSelection);
     m_hardest->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_hardest->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
     m_hardest->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
@@ -127,25 +132,35 @@ const ClassOverview& ClassOverviewPage::overview() const
 void ClassOverviewPage::showHardest(const std::vector<classroom::ClassFact>& facts)
 {
     m_hardestModel->clear();
-    m_hardestModel->setVerticalHeaderLabels(
-        {tr("Asked"), tr("Right first time"), tr("Wrong answers"), tr("Average time")});
+    const QStringList figureNames{tr("Asked"), tr("Right first time"), tr("Wrong answers"),
+                                  tr("Average time")};
+    m_hardestModel->setVerticalHeaderLabels(figureNames);
     const QLocale locale;
     for (const classroom::ClassFact& fact : facts) {
         QList<QStandardItem*> figures;
         for (const int figure : {fact.asked, fact.rightFirstTime, fact.wrongAnswers}) {
             figures << new QStandardItem(locale.toString(figure));
         }
-        figures << new QStandardItem(
-            tr("%1 s").arg(locale.toString(fact.averageMillis / 1000.0, 'f', 1)));
-        for (QStandardItem* item : figures) {
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        const QString seconds = locale.toString(fact.averageMillis / 1000.0, 'f', 1);
+        figures << new QStandardItem(tr("%1 s").arg(seconds));
+        for (int row = 0; row < figures.size(); ++row) {
+            figures[row]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // Each figure with its name, so a reader never says a bare number.
+            const QString said = row == 3 ? tr("%1 seconds").arg(seconds) : figures[row]->text();
+            figures[row]->setData(QStringLiteral("%1: %2").arg(figureNames[row], said),
+                                  Qt::AccessibleTextRole);
         }
         m_hardestModel->appendColumn(figures);
-        m_hardestModel->setHeaderData(m_hardestModel->columnCount() - 1, Qt::Horizontal,
+        const int column = m_hardestModel->columnCount() - 1;
+        m_hardestModel->setHeaderData(column, Qt::Horizontal,
                                       QStringLiteral("%1 × %2").arg(fact.first).arg(fact.second));
+        m_hardestModel->setHeaderData(column, Qt::Horizontal,
+                                      spokenQuestion(fact.first, fact.second),
+                                      Qt::AccessibleTextRole);
     }
     m_hardest->resizeColumnsToContents();
     m_hardest->setVisible(!facts.empty());
+    m_hardest->setCurrentIndex(m_hardestModel->index(0, 0));
 }
 
 } // namespace numberlark

@@ -42,6 +42,8 @@ void ClassSource::connectIfSet()
     }
     m_reader = new ClassReader(*server, this);
     connect(m_reader, &ClassReader::accessChecked, m_bar, &ClassSourceBar::showAccess);
+    connect(m_reader, &ClassReader::accessChecked, this,
+            [this](const classroom::ClassAccess& access) { m_access = access; });
     connect(m_reader, &ClassReader::overviewRead, this, &ClassSource::overviewRead);
     connect(m_reader, &ClassReader::childRead, this, &ClassSource::childAnswered);
     connect(m_bar, &ClassSourceBar::sourceChosen, this, &ClassSource::choose);
@@ -53,6 +55,16 @@ void ClassSource::connectIfSet()
     m_bar->showConnecting();
     m_bar->show();
     m_reader->checkAccess();
+}
+
+QString ClassSource::wholeViewName() const
+{
+    if (m_access.wholeSchool) {
+        return tr("Progress of the whole school");
+    }
+    return m_access.classes.isEmpty()
+               ? tr("Progress of the whole class")
+               : tr("Progress of class %1").arg(m_access.classes.join(QStringLiteral(", ")));
 }
 
 void ClassSource::choose(bool classView)
@@ -72,7 +84,6 @@ void ClassSource::readChildren(const std::optional<QString>& child)
         m_picker->clear();
     }
     emit messageShown(tr("Reading the class from the school's server..."));
-    m_picker->setEnabled(false);
     m_reader->readOverview(m_fluencyLimit());
 }
 

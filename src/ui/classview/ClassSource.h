@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classroom/ClassQueries.h"
 #include "outcome/Outcome.h"
 #include "progress/ProgressRecords.h"
 #include "ui/classview/ClassOverview.h"
@@ -51,6 +52,10 @@ public:
     // Saves the class table for a spreadsheet where the user chooses.
     void exportClass(Dialogs& dialogs);
 
+    // What the teacher's whole view is called: her class as the server
+    // names it, or the whole school for a head teacher.
+    QString wholeViewName() const;
+
 signals:
     // The teacher chose between this computer's log and the class.
     void sourceChosen(bool classView);
@@ -64,6 +69,7 @@ signals:
     void exportRequested();
 
 private:
+    classroom::ClassAccess m_access;
     void choose(bool classView);
     void overviewRead(const ClassOverview& overview, const Outcome& failure);
     void childAnswered(const QString& child, const std::vector<progress::TestRecord>& tests,

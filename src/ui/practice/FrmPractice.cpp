@@ -3,6 +3,7 @@
 #include "progress/PracticeHistory.h"
 #include "progress/RecordJournal.h"
 #include "settings/PracticeChoices.h"
+#include "ui/common/SilentPages.h"
 #include "ui/practice/PracticeRecord.h"
 #include "ui/practice/PracticeSettingsDialog.h"
 #include "ui/practice/PracticeTexts.h"
@@ -33,6 +34,7 @@ FrmPractice::FrmPractice(PracticeWindowContext context, QWidget* parent)
     setObjectName(QStringLiteral("FrmPractice"));
     setWindowTitle(tr("Practice"));
     m_pages = new QStackedWidget(this);
+    silencePages(*m_pages);
     m_who = new WhoPage(m_pages);
     m_question = new QuestionPage(m_pages);
     m_summary = new SummaryPage(m_pages);
@@ -58,6 +60,9 @@ FrmPractice::FrmPractice(PracticeWindowContext context, QWidget* parent)
     m_who->setNotRemembered(m_context.savingOn && !m_context.savingOn());
     m_who->tellLogProblem(status.message);
     m_who->namePicker()->setFocus();
+    // A screen reader's first words are the window's name: the heading's
+    // question, rather than the title's one word, until practice starts.
+    setAccessibleName(m_who->question());
 }
 
 FrmPractice::~FrmPractice() = default;
@@ -103,6 +108,7 @@ void FrmPractice::CmdStart_Click()
     m_session = std::make_unique<practice::PracticeSession>(
         schedule, m_settings, progress::localSeconds(m_started), *m_seams.clock, *m_seams.random);
     m_pages->setCurrentWidget(m_question);
+    setAccessibleName(QString());
     askNext(QString(), true);
 }
 

@@ -31,7 +31,7 @@ WhoPage::WhoPage(QWidget* parent) : QWidget(parent)
     m_notice->setFrameShape(QFrame::StyledPanel);
     m_notice->setMargin(10);
     m_notice->hide();
-    auto* heading = new QLabel(tr("Who is practising?"), this);
+    auto* heading = new QLabel(question(), this);
     heading->setFont(scaled(heading->font(), 2.0));
     m_names = new QComboBox(this);
     m_names->setObjectName(QStringLiteral("NamePicker"));
@@ -122,6 +122,11 @@ void WhoPage::refreshNotice()
     m_notice->setText(said.join(QStringLiteral("\n\n")));
     m_notice->setVisible(!said.isEmpty());
     m_names->setAccessibleDescription(m_notice->text());
+}
+
+QString WhoPage::question() const
+{
+    return tr("Who is practising?");
 }
 
 QString WhoPage::chosenName() const

@@ -26,6 +26,8 @@ public:
     void tellLogProblem(const QString& message);
     // The name as it will be kept: trimmed; empty when none is given.
     QString chosenName() const;
+    // The page's heading, which a screen reader says first.
+    QString question() const;
 
     QComboBox* namePicker() const { return m_names; }
     QPushButton* startButton() const { return m_start; }

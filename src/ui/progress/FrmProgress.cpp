@@ -6,6 +6,8 @@
 #include "ui/classview/ClassOverviewPage.h"
 #include "ui/classview/ClassSource.h"
 #include "ui/classview/ClassSourceBar.h"
+#include "ui/common/Announcer.h"
+#include "ui/common/SilentPages.h"
 #include "ui/progress/ClassroomLine.h"
 #include "ui/progress/FactGridModel.h"
 #include "ui/progress/FactMarkDelegate.h"
@@ -57,6 +59,7 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createToolBar());
     m_classSource = new ClassSource(m_children, this, [this] { return fluencyLimit(); });
+    m_announcer = std::make_unique<Announcer>(*m_children);
     layout->insertWidget(0, m_classSource->bar());
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("LogNotice"));
@@ -66,6 +69,7 @@ FrmProgress::FrmProgress(ProgressWindowContext context, QWidget* parent)
     layout->addWidget(m_notice);
     layout->addWidget(new ClassroomLine(m_context.classroomState, this));
     m_pages = new QStackedWidget(this);
+    silencePages(*m_pages);
     m_empty = new QLabel(m_pages);
     m_empty->setObjectName(QStringLiteral("EmptyMessage"));
     m_empty->setWordWrap(true);
@@ -351,19 +355,19 @@ QString FrmProgress::shownName(const QString& child) const
     return elidedChildName(fontMetrics(), child);
 }
 
-void FrmProgress::showEmpty(const QString& why)
+void FrmProgress::showEmpty(const QString& why, bool pickerEnabled)
 {
     m_tests.clear();
     m_practiceSessions.clear();
     nameChildShown(QString());
     m_empty->setText(why);
     m_pages->setCurrentWidget(m_empty);
-    setChildActionsEnabled(false);
+    setChildActionsEnabled(false, pickerEnabled);
 }
 
-void FrmProgress::setChildActionsEnabled(bool enabled)
+void FrmProgress::setChildActionsEnabled(bool enabled, bool pickerEnabled)
 {
-    m_children->setEnabled(enabled);
+    m_children->setEnabled(pickerEnabled);
     m_practice->setEnabled(enabled);
     m_onScreen->setEnabled(enabled);
     m_report->setEnabled(enabled);
@@ -402,8 +406,7 @@ void FrmProgress::readChild(int pickerIndex)
 // page, the picker still usable so another choice can be made.
 void FrmProgress::showSourceMessage(const QString& text)
 {
-    showEmpty(text);
-    m_children->setEnabled(m_children->count() > 0);
+    showEmpty(text, m_children->count() > 0);
 }
 
 void FrmProgress::showWholeClass()
@@ -411,9 +414,11 @@ void FrmProgress::showWholeClass()
     m_tests.clear();
     m_practiceSessions.clear();
     m_pages->setCurrentWidget(m_classSource->overviewPage());
-    setChildActionsEnabled(false);
-    m_children->setEnabled(true);
-    setAccessibleName(tr("Progress of the whole class"));
+    setChildActionsEnabled(false, true);
+    // The window's name is said only as it opens; the class comes later,
+    // while the focus stays where the teacher chose it.
+    setAccessibleName(m_classSource->wholeViewName());
+    m_announcer->announce(accessibleName(), m_children->currentText());
 }
 
 void FrmProgress::showRecords(const std::vector<progress::TestRecord>& tests,
@@ -453,11 +458,16 @@ void FrmProgress::showTests()
 // A screen reader's first words on the window are its name, so they say
 // whose progress this is; the title bar keeps its one word. Readers take
 // the picker's name from its label and do not say the child it shows, so
-// its description does.
+// its description does. A child chosen once the window is up is told as
+// she is shown, since the window's name is said only as it opens.
 void FrmProgress::nameChildShown(const QString& child)
 {
     setAccessibleName(child.isEmpty() ? QString() : tr("Progress of %1").arg(child));
-    m_children->setAccessibleDescription(child);
+    if (isVisible() && !child.isEmpty()) {
+        m_announcer->announce(accessibleName(), child);
+    } else {
+        m_announcer->describe(child);
+    }
 }
 
 void FrmProgress::CmdImport_Click()

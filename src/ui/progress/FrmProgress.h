@@ -22,6 +22,8 @@ class QToolButton;
 
 namespace numberlark {
 
+class Announcer;
+
 class ClassOverviewPage;
 class ClassSourceBar;
 class ClassSource;
@@ -84,10 +86,13 @@ private:
     QWidget* createFactsPanel();
     QWidget* createTestsList();
     void showChild(int pickerIndex);
-    void showEmpty(const QString& why);
+    void showEmpty(const QString& why, bool pickerEnabled = false);
     void nameChildShown(const QString& child);
     QString emptyReason() const;
-    void setChildActionsEnabled(bool enabled);
+    // The picker is set apart where it stays usable: disabled even for a
+    // moment, it would hand the teacher's focus on to the next control.
+    void setChildActionsEnabled(bool enabled, bool pickerEnabled);
+    void setChildActionsEnabled(bool enabled) { setChildActionsEnabled(enabled, enabled); }
     bool tellLogNotice(const progress::LogStatus& status);
     void tellReadOnly(const progress::LogStatus& status);
     void showImportProgress(const QString& path);
@@ -133,8 +138,9 @@ private:
     QPushButton* m_importButton = nullptr;
     QToolButton* m_practice = nullptr;
     ClassSource* m_classSource = nullptr;
-    ChildSource* m_source = this;      // what the picker and the pages show
-    QPushButton* m_onScreen = nullptr; // the practice window, for the child shown
+    std::unique_ptr<Announcer> m_announcer; // tells readers the class or child just shown
+    ChildSource* m_source = this;           // what the picker and the pages show
+    QPushButton* m_onScreen = nullptr;      // the practice window, for the child shown
 };
 
 } // namespace numberlark

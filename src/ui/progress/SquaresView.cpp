@@ -69,12 +69,19 @@ void SquaresView::selectionChanged(const QItemSelection& selected, const QItemSe
     QAbstractItemView::selectionChanged(selected, deselected);
 }
 
+// The view's own focus is told to readers after this returns, and a reader
+// then says the view alone; the square is told behind it.
 void SquaresView::focusInEvent(QFocusEvent* event)
 {
     QTableView::focusInEvent(event);
-    if (currentIndex().isValid()) {
-        tellReaders(currentIndex());
-    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (currentIndex().isValid()) {
+                tellReaders(currentIndex());
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void SquaresView::tellReaders(const QModelIndex& current)
