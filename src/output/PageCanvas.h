@@ -32,6 +32,9 @@ public:
     virtual Outcome setFontName(const QString& name) = 0;
     virtual Outcome setFontSize(float points) = 0;
     virtual Outcome setBold(bool bold) = 0;
+    // Text from here on, black until told otherwise. A canvas that only
+    // records what is drawn may leave the colour out.
+    virtual Outcome setTextColour(const QColor& /*colour*/) { return Outcome::success(); }
 
     virtual Outcome setX(float x) = 0;
     virtual Outcome setY(float y) = 0;

@@ -83,6 +83,12 @@ Outcome PainterCanvas::setFontSize(float points)
     return Outcome::success();
 }
 
+Outcome PainterCanvas::setTextColour(const QColor& colour)
+{
+    m_textColour = colour;
+    return Outcome::success();
+}
+
 Outcome PainterCanvas::setBold(bool bold)
 {
     m_font.setBold(bold);
@@ -138,7 +144,7 @@ Outcome PainterCanvas::printText(const QString& text)
     }
     const QFontMetricsF metrics(m_font, &m_device);
     m_painter.setFont(m_font);
-    m_painter.setPen(QPen(Qt::black));
+    m_painter.setPen(QPen(m_textColour));
     m_painter.drawText(toDevice(m_x, m_y) + QPointF(0.0, metrics.ascent()), text);
     newLine();
     return Outcome::success();
@@ -203,7 +209,7 @@ Outcome PainterCanvas::textInBox(float x1, float y1, float x2, float y2, const Q
         flags |= Qt::TextWordWrap;
     }
     m_painter.setFont(m_font);
-    m_painter.setPen(QPen(Qt::black));
+    m_painter.setPen(QPen(m_textColour));
     QRectF used;
     m_painter.drawText(area, flags, shown, &used);
     m_x = x1;

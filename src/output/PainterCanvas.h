@@ -35,6 +35,7 @@ public:
     Outcome setFontName(const QString& name) override;
     Outcome setFontSize(float points) override;
     Outcome setBold(bool bold) override;
+    Outcome setTextColour(const QColor& colour) override;
     Outcome setX(float x) override;
     Outcome setY(float y) override;
     float x() const override { return m_x; }
@@ -64,6 +65,7 @@ private:
     Finish m_finish;
     QPainter m_painter;
     QFont m_font;
+    QColor m_textColour{Qt::black};
     // Device pixels per page unit; twips until the page is mapped.
     double m_unitX = 1.0;
     double m_unitY = 1.0;

@@ -31,6 +31,8 @@ MAIN_WINDOW_TITLE = "^Number Lark$"
 SCREEN = "1280x1024x24"
 # The progress window names itself for whom it shows ("Progress of Sam").
 PROGRESS_WINDOW = {"title_pattern": "^Progress$", "accessible_name": "^Progress( of .+)?$"}
+# The practice window names itself by the question it asks first.
+PRACTICE_WINDOW = {"title_pattern": "^Practice$", "accessible_name": r"^Who is practising\?$"}
 RATE = 44100
 SINK = "numberlark_test"
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"

@@ -12,8 +12,8 @@ import sys
 import time
 from pathlib import Path
 
-from e2e_support import accessible_nodes, BUS_LAUNCHER, AccessibilityBus, Keyboard, ProgramUnderTest, \
-    accessibility_bindings, fail, require_tools, skip, start_xvfb, stop, type_name, wait_until
+from e2e_support import BUS_LAUNCHER, PRACTICE_WINDOW, AccessibilityBus, Keyboard, \
+    ProgramUnderTest, accessible_nodes, accessibility_bindings, fail, require_tools, skip, start_xvfb, stop, type_name, wait_until
 from practise_on_screen import wait_for_label
 
 gi = accessibility_bindings()
@@ -48,7 +48,7 @@ def question(desktop):
 def practice_mid_session(run, desktop):
     poll(lambda: showing(desktop, "Practise...", "menu item"), "the menu", ["Escape", "alt+t"], run)
     run.keyboard.keys("r")
-    run.keyboard.focus_window("^Practice$")
+    run.keyboard.focus_window(**PRACTICE_WINDOW)
     run.keyboard.type(NAME)
     run.keyboard.keys("Return")
     wait_for_label(desktop, re.compile(r"^\d+ x \d+$"))

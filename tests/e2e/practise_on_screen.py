@@ -20,7 +20,7 @@ import sqlite3
 import sys
 from pathlib import Path
 
-from e2e_support import BUS_LAUNCHER, AccessibilityBus, ProgramUnderTest, \
+from e2e_support import PRACTICE_WINDOW, BUS_LAUNCHER, AccessibilityBus, ProgramUnderTest, \
     accessibility_bindings, accessible_nodes, fail, require_tools, skip, wait_for_accessible, \
     wait_until
 
@@ -39,7 +39,7 @@ def practise(run, desktop):
     """Returns the facts answered, in order, the first answered wrongly."""
     # The menu opens while alt+t is handled, before the next key is read.
     run.keyboard.keys("alt+t", "r")
-    run.keyboard.focus_window("^Practice$", accessible_name=r"^Who is practising\?$")
+    run.keyboard.focus_window(**PRACTICE_WINDOW)
     run.keyboard.type(NAME)
     run.keyboard.keys("Return")
     first = wait_for_label(desktop, QUESTION)

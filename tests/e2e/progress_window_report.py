@@ -28,8 +28,8 @@ import sys
 import time
 import uuid
 
-from e2e_support import PROGRESS_WINDOW, ProgramUnderTest, accessibility_bindings, \
-    accessible_nodes, fail, require_tools, take_a_test, wait_for_accessible, wait_until
+from e2e_support import PRACTICE_WINDOW, PROGRESS_WINDOW, ProgramUnderTest, \
+    accessibility_bindings, accessible_nodes, fail, require_tools, take_a_test, wait_for_accessible, wait_until
 
 accessibility_bindings()  # under the interpreter that has them, before anything starts
 
@@ -112,7 +112,7 @@ def practise_all_right(run, desktop):
     """A whole session answered right; returns the summary's "facts you know now"."""
     run.keyboard.focus_window()
     run.keyboard.choose_from_menu("alt+t", "r")
-    run.keyboard.focus_window("^Practice$")
+    run.keyboard.focus_window(**PRACTICE_WINDOW)
     run.keyboard.keys("ctrl+a")
     run.keyboard.type(NAME)
     run.keyboard.keys("Return")

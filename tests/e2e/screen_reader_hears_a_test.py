@@ -20,8 +20,8 @@ import time
 from pathlib import Path
 
 from classroom_two_computers import set_server
-from e2e_support import BUS_LAUNCHER, WAIT_S, AccessibilityBus, Orca, ProgramUnderTest, \
-    accessibility_bindings, ask, fail, private_classroom_server, require_tools, skip, \
+from e2e_support import BUS_LAUNCHER, PRACTICE_WINDOW, WAIT_S, AccessibilityBus, Orca, \
+    ProgramUnderTest, accessibility_bindings, ask, fail, private_classroom_server, require_tools, skip, \
     wait_for_accessible
 
 gi = accessibility_bindings()
@@ -152,7 +152,7 @@ def open_progress(child):
 def practise(child):
     child.press("the Tools menu again", "alt+t")
     child.press("the practice window", "r", heard="Your name")
-    child.run.keyboard.focus_window("^Practice$")
+    child.run.keyboard.focus_window(**PRACTICE_WINDOW)
     child.run.keyboard.keys("ctrl+a")
     child.type(NAME)
     child.press("start practising", "Return", heard="times")
@@ -308,7 +308,9 @@ def main():
     with AccessibilityBus() as bus, ProgramUnderTest(
             sys.argv[1], settings=settings, env=env, start=False) as run:
         Atspi.init()
-        desktop = Atspi.get_desktop(0)
+        # Windows are focused once the program has made them active, as
+        # read on the bus, never after a fixed wait.
+        desktop = run.keyboard.desktop = Atspi.get_desktop(0)
         with Orca(run.root / "orca", run.display, bus.address) as orca:
             orca.wait_until_listening(desktop)
             run.start()

@@ -204,12 +204,16 @@ void paintGrid(ReportPage& page, const std::vector<FactStats>& stats, double top
                                       static_cast<std::int16_t>(column)};
             const practice::Fluency grade = progress::statsFor(stats, fact).fluency;
             page.fill(cell, gradeColour(grade), kGridLines);
+            // White on the dark Tricky, as on screen: black would vanish on
+            // a grey printout.
+            page.check(page.canvas().setTextColour(gradeTextColour(grade)));
             page.text(cell, QString::number(row * column), 7.5, false, Qt::AlignCenter);
             // The mark tells the grade on a grey printout too.
             if (const QString mark = gradeMark(grade); !mark.isEmpty()) {
                 page.text(cell.adjusted(0.0, 0.1, -0.4, -kCellMm / 2.0), mark, 5.0, true,
                           Qt::AlignRight | Qt::AlignTop);
             }
+            page.check(page.canvas().setTextColour(Qt::black));
         }
     }
 }
@@ -258,7 +262,9 @@ void paintLegend(ReportPage& page, const std::vector<FactStats>& stats, double t
     double y = top;
     for (const Fluency grade : kAllGrades) {
         page.fill(box(left, y + 0.5, 4.0, 4.0), gradeColour(grade), kGridLines);
+        page.check(page.canvas().setTextColour(gradeTextColour(grade)));
         page.text(box(left, y + 0.5, 4.0, 4.0), gradeMark(grade), 7.0, true, Qt::AlignCenter);
+        page.check(page.canvas().setTextColour(Qt::black));
         page.text(box(left + 6.0, y, textWidth, 5.0),
                   QStringLiteral("%1: %2").arg(gradeCounted(grade, stats), gradeMeaning(grade)), 9);
         y += 6.5;
