@@ -7,10 +7,7 @@
 --
 -- Run on a database that is already up to date, it changes nothing.
 \set ON_ERROR_STOP on
-SELECT current_database() || '_computer' AS computer_role,
-       current_database() || '_teacher' AS teacher_role,
-       current_database() || '_head' AS head_role,
-       current_database() || '_class' AS class_role \gset
+\ir classroom-roles.sql
 
 BEGIN;
 SELECT MAX(version) AS version, MAX(version) < 2 AS needs_step_2 FROM numberlark_schema \gset

@@ -23,10 +23,7 @@
 -- A database set up by an older version is brought up to date by
 -- classroom-upgrade.sql instead.
 \set ON_ERROR_STOP on
-SELECT current_database() || '_computer' AS computer_role,
-       current_database() || '_teacher' AS teacher_role,
-       current_database() || '_head' AS head_role,
-       current_database() || '_class' AS class_role \gset
+\ir classroom-roles.sql
 
 BEGIN;
 \ir classroom-tables-1.sql

@@ -18,6 +18,27 @@ QString spreadsheetSafe(const QString& text)
     return text;
 }
 
+namespace {
+
+// What spreadsheets hold in one cell; a longer name is cut with an ellipsis
+// that shows it was cut, never between the halves of a surrogate pair.
+constexpr qsizetype kMostInACell = 32767;
+
+QString fitInACell(QString text)
+{
+    if (text.size() <= kMostInACell) {
+        return text;
+    }
+    qsizetype keep = kMostInACell - 1;
+    if (text.at(keep - 1).isHighSurrogate()) {
+        --keep;
+    }
+    text.truncate(keep);
+    return text + QChar(0x2026);
+}
+
+} // namespace
+
 QByteArray csvDocument(const std::vector<QStringList>& rows)
 {
     QByteArray bytes("\xEF\xBB\xBF");
@@ -25,7 +46,7 @@ QByteArray csvDocument(const std::vector<QStringList>& rows)
         QStringList fields;
         fields.reserve(row.size());
         for (const QString& field : row) {
-            QString quoted = spreadsheetSafe(field);
+            QString quoted = fitInACell(spreadsheetSafe(field));
             quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
             fields << QLatin1Char('"') + quoted + QLatin1Char('"');
         }

@@ -232,6 +232,10 @@ TEST(ClassTableCsv, EveryFieldIsQuotedAndNoneCanRunAsAFormula)
         {u"Say \"hi\", Zoë"_s, "\"Say \"\"hi\"\", Zo\xC3\xAB\""},
         {u"a=b"_s, "\"a=b\""},
         {QString(), "\"\""},
+        // No more than a spreadsheet's cell holds, and a cut that shows.
+        {QString(200000, u'A'), "\"" + QByteArray(32766, 'A') + "\xE2\x80\xA6\""},
+        {QString(32765, u'A') + u"\U0001F600B"_s, "\"" + QByteArray(32765, 'A') + "\xE2\x80\xA6\""},
+        {QString(32767, u'B'), "\"" + QByteArray(32767, 'B') + "\""},
     };
     for (const auto& [field, expected] : cases) {
         EXPECT_EQ(csvDocument({{field, u"7"_s}}), "\xEF\xBB\xBF" + expected + ",\"7\"\r\n")
